@@ -1,0 +1,57 @@
+#pragma once
+// Surfaces that rasterise with QPainter: onto any paint device, or onto a retained image.
+#include "canvas/Surface.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace varelo {
+
+class PainterSurface : public Surface {
+public:
+    ~PainterSurface() override;
+    // Ends the open painter so that the device can be read or painted elsewhere.
+    void flush();
+
+protected:
+    virtual QPaintDevice *paintDevice() = 0;
+    QPainter &painter();
+    void paintLine(double x1, double y1, double x2, double y2, Rgb c, int width, int style) override;
+    void paintDot(double x, double y, Rgb c, int diameter) override;
+    void paintEllipse(double cx, double cy, double rx, double ry, Rgb c, int width, int style,
+                      double startDeg, double spanDeg) override;
+    // Called after every rasterised operation (the screen picture schedules a repaint).
+    virtual void changed() {}
+
+private:
+    void usePen(Rgb c, int width, int style);
+    QPainter painter_;
+    bool penValid_ = false;
+    Rgb penColor_;
+    int penWidth_ = -1, penStyle_ = -1;
+};
+
+// A surface that keeps its drawing in an image of a fixed pixel size.
+class ImageSurface : public PainterSurface {
+public:
+    explicit ImageSurface(int width = 1, int height = 1);
+    void resizeImage(int width, int height);
+    // The retained image, with all drawing so far in it.
+    const QImage &image();
+    // Replaces the retained image (same size), e.g. from a cached layer.
+    void restoreImage(const QImage &img);
+    void setBackColor(Rgb c);
+    Rgb backColor() const { return backColor_; }
+    int deviceWidth() const override { return image_.width(); }
+    int deviceHeight() const override { return image_.height(); }
+
+protected:
+    QPaintDevice *paintDevice() override { return &image_; }
+    void paintClear() override;
+
+private:
+    QImage image_;
+    Rgb backColor_ = kWhite;
+};
+
+} // namespace varelo

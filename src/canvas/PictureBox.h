@@ -1,0 +1,58 @@
+#pragma once
+// The screen picture: a widget that keeps its drawing in a retained image, maps mouse
+// events to world coordinates and reports the button (1 left, 2 right).
+#include "canvas/ImageSurface.h"
+
+#include <QWidget>
+#include <functional>
+
+namespace varelo {
+
+class PictureBox : public QWidget, public ImageSurface {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
+    MouseHandler onMouseDown, onMouseMove, onMouseUp;
+    std::function<void()> onClick;
+
+    void setBorderStyle(int style); // 0 none, 1 a fixed single border
+    int borderStyle() const { return borderStyle_; }
+    // The picture's own mouse pointer: 0 arrow, 2 cross-hair, 12 no-drop.
+    void setMousePointer(int pointer);
+    int mousePointer() const { return mousePointer_; }
+
+protected:
+    void changed() override;
+    void paintEvent(QPaintEvent *) override;
+    void resizeEvent(QResizeEvent *) override;
+    void mousePressEvent(QMouseEvent *) override;
+    void mouseMoveEvent(QMouseEvent *) override;
+    void mouseReleaseEvent(QMouseEvent *) override;
+
+private:
+    void dispatch(const MouseHandler &handler, QMouseEvent *e, int button);
+    int borderStyle_ = 0;
+    int mousePointer_ = 0;
+    bool pressed_ = false;
+};
+
+// A small picture that shows a marker symbol in its own scale (-100,-100)-(100,100);
+// a shown border means the symbol is selected.
+class SymbolButton : public PictureBox {
+    Q_OBJECT
+public:
+    SymbolButton(std::function<void(Surface &)> drawSymbol, Rgb back, QWidget *parent = nullptr);
+    void flipBorder() { setBorderStyle(1 - borderStyle()); }
+
+protected:
+    void resizeEvent(QResizeEvent *) override;
+
+private:
+    std::function<void(Surface &)> drawSymbol_;
+};
+
+int mouseButtonCode(Qt::MouseButtons buttons);
+
+} // namespace varelo

@@ -1,0 +1,23 @@
+#pragma once
+// The screen as the windows see it: its size in twips, twips per pixel and the
+// application-wide mouse pointer.
+class QWidget;
+
+namespace varelo::Screen {
+
+int widthTwips();
+int heightTwips();
+double twipsPerPixel();
+int px(double twips); // twips to device pixels
+
+// Pretend a screen of this pixel size at 96 dpi (tests and snapshots); 0 clears it.
+void setSizeOverride(int widthPx, int heightPx);
+
+// Application-wide pointer: 0 default, 2 cross-hair.
+void setMousePointer(int pointer);
+int mousePointer();
+
+// Places a widget with left, top, width and height given in twips.
+void place(QWidget *w, double left, double top, double width, double height);
+
+} // namespace varelo::Screen

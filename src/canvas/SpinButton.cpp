@@ -1,0 +1,26 @@
+#include "canvas/SpinButton.h"
+
+#include <QToolButton>
+
+namespace varelo {
+
+SpinButton::SpinButton(QWidget *parent) : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
+    for (QToolButton *b : {up_, down_}) {
+        b->setAutoRepeat(true);
+        b->setAutoRepeatDelay(400);
+        b->setAutoRepeatInterval(80);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    up_->setArrowType(Qt::UpArrow);
+    down_->setArrowType(Qt::DownArrow);
+    connect(up_, &QToolButton::clicked, this, &SpinButton::SpinUp);
+    connect(down_, &QToolButton::clicked, this, &SpinButton::SpinDown);
+}
+
+void SpinButton::resizeEvent(QResizeEvent *) {
+    const int h = height() / 2;
+    up_->setGeometry(0, 0, width(), h);
+    down_->setGeometry(0, h, width(), height() - h);
+}
+
+} // namespace varelo

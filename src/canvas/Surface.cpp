@@ -1,0 +1,166 @@
+#include "canvas/Surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace varelo {
+
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+
+bool finite(double v) { return std::isfinite(v); }
+
+// Liang-Barsky clipping against a generous box around the device, so that a ray
+// that runs far out never hands the rasteriser absurd coordinates.
+bool clipLine(double &x1, double &y1, double &x2, double &y2, double minX, double minY,
+              double maxX, double maxY) {
+    double t0 = 0, t1 = 1;
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - minX, maxX - x1, y1 - minY, maxY - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+        } else {
+            const double t = q[i] / p[i];
+            if (p[i] < 0)
+                t0 = std::max(t0, t);
+            else
+                t1 = std::min(t1, t);
+            if (t0 > t1)
+                return false;
+        }
+    }
+    const double nx1 = x1 + t0 * dx, ny1 = y1 + t0 * dy;
+    x2 = x1 + t1 * dx;
+    y2 = y1 + t1 * dy;
+    x1 = nx1;
+    y1 = ny1;
+    return true;
+}
+} // namespace
+
+int SurfaceRecorder::count(SurfaceOp::Kind kind) const {
+    return static_cast<int>(
+        std::count_if(ops.begin(), ops.end(), [kind](const SurfaceOp &o) { return o.kind == kind; }));
+}
+
+Surface::~Surface() = default;
+
+void Surface::record(const SurfaceOp &op) {
+    if (recorder_)
+        recorder_->ops.push_back(op);
+}
+
+double Surface::toDeviceX(double x) const { return (x - scaleLeft_) * deviceWidth() / scaleWidth_; }
+double Surface::toDeviceY(double y) const { return (y - scaleTop_) * deviceHeight() / scaleHeight_; }
+double Surface::toWorldX(double px) const { return scaleLeft_ + px * scaleWidth_ / deviceWidth(); }
+double Surface::toWorldY(double py) const { return scaleTop_ + py * scaleHeight_ / deviceHeight(); }
+double Surface::toDeviceLength(double len) const { return len * deviceWidth() / scaleWidth_; }
+
+void Surface::Cls() {
+    currentX_ = currentY_ = 0;
+    SurfaceOp op;
+    op.kind = SurfaceOp::Cls;
+    record(op);
+    paintClear();
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2) { lineImpl(x1, y1, x2, y2, foreColor_); }
+void Surface::Line(double x1, double y1, double x2, double y2, Rgb c) { lineImpl(x1, y1, x2, y2, c); }
+void Surface::LineTo(double x2, double y2) { lineImpl(currentX_, currentY_, x2, y2, foreColor_); }
+void Surface::LineTo(double x2, double y2, Rgb c) { lineImpl(currentX_, currentY_, x2, y2, c); }
+
+void Surface::lineImpl(double x1, double y1, double x2, double y2, Rgb color) {
+    if (!finite(x1) || !finite(y1) || !finite(x2) || !finite(y2))
+        return; // a faulting statement is skipped
+    currentX_ = x2;
+    currentY_ = y2;
+    SurfaceOp op;
+    op.kind = SurfaceOp::Line;
+    op.x1 = x1;
+    op.y1 = y1;
+    op.x2 = x2;
+    op.y2 = y2;
+    op.color = color;
+    op.width = drawWidth_;
+    op.style = effectiveStyle();
+    record(op);
+    double a = toDeviceX(x1), b = toDeviceY(y1), c = toDeviceX(x2), d = toDeviceY(y2);
+    if (!finite(a) || !finite(b) || !finite(c) || !finite(d))
+        return;
+    const double mw = 4.0 * deviceWidth() + 100, mh = 4.0 * deviceHeight() + 100;
+    if (!clipLine(a, b, c, d, -mw, -mh, mw, mh))
+        return;
+    paintLine(a, b, c, d, color, drawWidth_, effectiveStyle());
+}
+
+void Surface::PSet(double x, double y) { PSet(x, y, foreColor_); }
+void Surface::PSet(double x, double y, Rgb color) {
+    if (!finite(x) || !finite(y))
+        return;
+    currentX_ = x;
+    currentY_ = y;
+    SurfaceOp op;
+    op.kind = SurfaceOp::PSet;
+    op.x1 = x;
+    op.y1 = y;
+    op.color = color;
+    op.width = drawWidth_;
+    record(op);
+    const double px = toDeviceX(x), py = toDeviceY(y);
+    if (std::fabs(px) > 1e6 || std::fabs(py) > 1e6)
+        return;
+    paintDot(px, py, color, drawWidth_);
+}
+
+void Surface::Circle(double x, double y, double r) { circleImpl(x, y, r, foreColor_, false, 0, 0); }
+void Surface::Circle(double x, double y, double r, Rgb c) { circleImpl(x, y, r, c, false, 0, 0); }
+void Surface::Arc(double x, double y, double r, Rgb c, double a0, double a1) {
+    circleImpl(x, y, r, c, true, a0, a1);
+}
+
+void Surface::circleImpl(double x, double y, double r, Rgb color, bool arc, double a0, double a1) {
+    if (!finite(x) || !finite(y) || !finite(r) || !finite(a0) || !finite(a1))
+        return;
+    currentX_ = x;
+    currentY_ = y;
+    SurfaceOp op;
+    op.kind = arc ? SurfaceOp::Arc : SurfaceOp::Circle;
+    op.x1 = x;
+    op.y1 = y;
+    op.x2 = r;
+    op.start = a0;
+    op.end = a1;
+    op.color = color;
+    op.width = drawWidth_;
+    op.style = effectiveStyle();
+    record(op);
+    const double rx = std::fabs(toDeviceLength(r));
+    const double ry = std::fabs(r * deviceHeight() / scaleHeight_);
+    const double cx = toDeviceX(x), cy = toDeviceY(y);
+    if (!finite(rx) || rx > 1e6 || std::fabs(cx) > 1e7 || std::fabs(cy) > 1e7)
+        return;
+    double startDeg = 0, spanDeg = 360;
+    if (arc) {
+        double span = a1 - a0;
+        if (span <= 0)
+            span += 2 * kPi;
+        startDeg = a0 * 180 / kPi;
+        spanDeg = span * 180 / kPi;
+    }
+    paintEllipse(cx, cy, rx, ry, color, drawWidth_, effectiveStyle(), startDeg, spanDeg);
+}
+
+void Surface::SetDrawWidth(int pixels) { drawWidth_ = std::clamp(pixels, 1, 1000); }
+void Surface::SetDrawStyle(int style) { drawStyle_ = style; }
+
+void Surface::Scale(double x1, double y1, double x2, double y2) {
+    scaleLeft_ = x1;
+    scaleTop_ = y1;
+    scaleWidth_ = x2 - x1;
+    scaleHeight_ = y2 - y1;
+}
+
+} // namespace varelo

@@ -1,0 +1,111 @@
+#pragma once
+// The drawing operations of a picture, in world coordinates with y growing downward.
+// Concrete surfaces (screen image, printer) only rasterise in device pixels; the
+// bookkeeping (scale, current point, width, style, colour) and the guard against
+// degenerate coordinates live here, once.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace varelo {
+
+struct Rgb {
+    uint8_t r = 0, g = 0, b = 0;
+    bool operator==(const Rgb &o) const { return r == o.r && g == o.g && b == o.b; }
+    bool operator!=(const Rgb &o) const { return !(*this == o); }
+};
+
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kRed{255, 0, 0};
+
+enum DrawStyleKind { kSolid = 0, kDotted = 2, kDashDot = 3 };
+
+// One recorded drawing operation, in world coordinates.
+struct SurfaceOp {
+    enum Kind { Cls, Line, PSet, Circle, Arc, Text, FontSize, EndPage } kind = Cls;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // Line: the ends; PSet: x1,y1; Circle: x1,y1, r = x2
+    double start = 0, end = 0;             // Arc angles
+    Rgb color;
+    int width = 1;
+    int style = 0;
+    std::string text;
+};
+
+class SurfaceRecorder {
+public:
+    std::vector<SurfaceOp> ops;
+    void clear() { ops.clear(); }
+    int count(SurfaceOp::Kind kind) const;
+};
+
+class Surface {
+public:
+    virtual ~Surface();
+
+    void Cls();
+    void Line(double x1, double y1, double x2, double y2);
+    void Line(double x1, double y1, double x2, double y2, Rgb color);
+    void LineTo(double x2, double y2);
+    void LineTo(double x2, double y2, Rgb color);
+    void PSet(double x, double y);
+    void PSet(double x, double y, Rgb color);
+    void Circle(double x, double y, double radius);
+    void Circle(double x, double y, double radius, Rgb color);
+    void Arc(double x, double y, double radius, Rgb color, double startAngle, double endAngle);
+
+    void SetDrawWidth(int pixels);
+    int DrawWidth() const { return drawWidth_; }
+    void SetDrawStyle(int style);
+    int DrawStyle() const { return drawStyle_; }
+    void SetForeColor(Rgb c) { foreColor_ = c; }
+    Rgb ForeColor() const { return foreColor_; }
+
+    void Scale(double x1, double y1, double x2, double y2);
+    double ScaleLeft() const { return scaleLeft_; }
+    double ScaleTop() const { return scaleTop_; }
+    double ScaleWidth() const { return scaleWidth_; }
+    double ScaleHeight() const { return scaleHeight_; }
+    void SetScaleLeft(double v) { scaleLeft_ = v; }
+    void SetScaleTop(double v) { scaleTop_ = v; }
+    void SetScaleWidth(double v) { scaleWidth_ = v; }
+    void SetScaleHeight(double v) { scaleHeight_ = v; }
+    double CurrentX() const { return currentX_; }
+    double CurrentY() const { return currentY_; }
+
+    // World <-> device pixels.
+    double toDeviceX(double x) const;
+    double toDeviceY(double y) const;
+    double toWorldX(double px) const;
+    double toWorldY(double py) const;
+    double toDeviceLength(double worldLength) const;
+
+    virtual int deviceWidth() const = 0;
+    virtual int deviceHeight() const = 0;
+
+    void attachRecorder(SurfaceRecorder *recorder) { recorder_ = recorder; }
+
+protected:
+    // Rasterising hooks, in device pixels; coordinates are finite and clipped.
+    virtual void paintClear() = 0;
+    virtual void paintLine(double x1, double y1, double x2, double y2, Rgb c, int width,
+                           int style) = 0;
+    virtual void paintDot(double x, double y, Rgb c, int diameter) = 0;
+    virtual void paintEllipse(double cx, double cy, double rx, double ry, Rgb c, int width,
+                              int style, double startDeg, double spanDeg) = 0;
+    void record(const SurfaceOp &op);
+    int effectiveStyle() const { return drawWidth_ == 1 ? drawStyle_ : 0; }
+
+private:
+    void lineImpl(double x1, double y1, double x2, double y2, Rgb color);
+    void circleImpl(double x, double y, double r, Rgb color, bool arc, double a0, double a1);
+
+    double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;
+    double currentX_ = 0, currentY_ = 0;
+    int drawWidth_ = 1;
+    int drawStyle_ = 0;
+    Rgb foreColor_ = kBlack;
+    SurfaceRecorder *recorder_ = nullptr;
+};
+
+} // namespace varelo

@@ -1,0 +1,24 @@
+#pragma once
+// The number rules of the program: BASIC-style rounding and number-to-text conversion.
+#include <string>
+
+namespace varelo {
+
+// Rounds towards minus infinity (BASIC Int).
+float Int(float v);
+double Int(double v);
+
+// Rounds to the nearest integer, ties to even (BASIC CInt).
+int CInt(double v);
+
+// Shortest text that reads back as the same value: at most 7 significant digits for a
+// float, 15 for a double; no leading blank; the decimal separator set below.
+std::string NumText(float v);
+std::string NumText(double v);
+std::string NumText(int v);
+
+// The user's decimal separator; the UI sets it from the locale at start-up.
+void SetDecimalSeparator(char c);
+char DecimalSeparator();
+
+} // namespace varelo

@@ -1,0 +1,28 @@
+#pragma once
+// Base of the nine windows: an id for the registry, Form_Load / Form_Unload, and the
+// close box routed through the registry so that closing equals unloading.
+#include <QWidget>
+
+namespace varelo {
+
+enum class FormId { Varelo, Spieg, SpiegIn, Bre1, Bre2, BreI1, BreI2, Lins, LinsInf };
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(FormId id);
+    FormId formId() const { return id_; }
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+    // Sets the client area: position and size in twips.
+    void setClientTwips(double left, double top, double width, double height);
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    FormId id_;
+};
+
+} // namespace varelo

@@ -1,0 +1,91 @@
+// The texts of the four information windows. Headings start at the margin, body lines
+// carry a three-blank indent and are broken by hand at about 55 characters.
+#include "shell/InfoWindow.h"
+
+namespace varelo {
+
+namespace {
+
+QStringList mirrorText() {
+    return {
+        QStringLiteral("Didaktisches Anliegen des Programms"),
+        QStringLiteral("   Das Programm macht die Abbildung durch ebene und "),
+        QStringLiteral("   sphärische Spiegel allein aus dem Reflexionsgesetz"),
+        QStringLiteral("   verständlich. Statt der drei ausgezeichneten Strah-"),
+        QStringLiteral("   len der Schuloptik werden Bündel von Strahlen ver-"),
+        QStringLiteral("   folgt, die vom Objektpunkt P ausgehen. Jeder Strahl"),
+        QStringLiteral("   wird einzeln nach dem Reflexionsgesetz am Spiegel"),
+        QStringLiteral("   reflektiert; die einblendbaren Einfallslote zeigen,"),
+        QStringLiteral("   daß jeder Strahl dieses Gesetz befolgt."),
+        QStringLiteral("   Ein starker Zoom macht deutlich, warum das Reflexi-"),
+        QStringLiteral("   onsgesetz auch an einer gekrümmten Fläche gilt: Im"),
+        QStringLiteral("   Kleinen \"sieht\" der Strahl eine praktisch ebene"),
+        QStringLiteral("   Spiegelfläche."),
+        QStringLiteral("   Ausdrucke in hoher Auflösung eignen sich als Folien-"),
+        QStringLiteral("   vorlagen und zum Nachmessen von Winkeln."),
+        QStringLiteral("   "),
+        QStringLiteral("   Die wichtigste Beobachtung: Ein sphärischer Spiegel"),
+        QStringLiteral("   macht aus einem von P ausgehenden, zentrierten Bün-"),
+        QStringLiteral("   del ein kaustisches Bündel. Seine Strahlen berühren"),
+        QStringLiteral("   eine gemeinsame Hüllkurve, die Katakaustik. Nur der"),
+        QStringLiteral("   ebene Spiegel läßt Bündel zentriert; sphärische"),
+        QStringLiteral("   Spiegel liefern daher grundsätzlich nur unscharfe"),
+        QStringLiteral("   Bilder."),
+        QStringLiteral("   Daß wir trotzdem scharfe Bilder sehen, liegt am"),
+        QStringLiteral("   Auge: Seine Pupille wählt aus dem Bündel ein schlan-"),
+        QStringLiteral("   kes, nahezu zentriertes Teilbündel aus. Setzen Sie"),
+        QStringLiteral("   ein Auge als Markierung vor den Spiegel und wählen"),
+        QStringLiteral("   Sie durch Ziehen mit der Maus die Strahlen aus, die"),
+        QStringLiteral("   in das Auge gelangen. Auch eine kleine Spiegelöff-"),
+        QStringLiteral("   nung liefert ein nahezu zentriertes Bildbündel."),
+    };
+}
+
+// The refraction and lens texts are completed with their modules; their headings
+// and first lines are fixed already.
+QStringList rayPathText() {
+    return {
+        QStringLiteral("Allgemeines"),
+        QStringLiteral("   Das Programm zeigt das Verhalten von Lichtstrahlen,"),
+    };
+}
+
+QStringList imagingText() {
+    return {
+        QStringLiteral("Abbildung einzelner Punkte   "),
+        QStringLiteral("   Der abzubildende Objektpunkt P befindet sich in der"),
+    };
+}
+
+QStringList lensText() {
+    return {
+        QStringLiteral("Allgemeines"),
+        QStringLiteral("   Das Programm macht die Abbildung durch sphärische "),
+    };
+}
+
+} // namespace
+
+InfoWindow *createInfoWindow(FormId id) {
+    switch (id) {
+    case FormId::SpiegIn:
+        return new InfoWindow(
+            id, QStringLiteral("Didaktische Hinweise zum Programm \" ebene und sphärische Spiegel\""),
+            7365, 7860, 7335, 7815, 2, mirrorText());
+    case FormId::BreI1:
+        return new InfoWindow(
+            id, QStringLiteral("Info zum Programm Brechung  an einer ebenen Fläche - Strahlenverlauf"),
+            12885, 8775, 7335, 8295, 1, rayPathText());
+    case FormId::BreI2:
+        return new InfoWindow(
+            id, QStringLiteral("Info zum Programm Brechung an einer ebenen Fläche - Abbildung von Punkten"),
+            14055, 8595, 7335, 8295, 1, imagingText());
+    case FormId::LinsInf:
+        return new InfoWindow(id, QStringLiteral("Informationen zum Programm SPHÄRISCHE LINSEN"), 7605,
+                              8340, 7335, 7815, 2, lensText());
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace varelo

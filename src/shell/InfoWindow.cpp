@@ -1,0 +1,38 @@
+#include "shell/InfoWindow.h"
+
+#include "canvas/Screen.h"
+#include "shell/Forms.h"
+
+#include <QPlainTextEdit>
+
+namespace varelo {
+
+InfoWindow::InfoWindow(FormId id, const QString &caption, double clientWidth, double clientHeight,
+                       double textWidth, double textHeight, int leadingEmptyLines, QStringList lines)
+    : Form(id), clientWidth_(clientWidth), clientHeight_(clientHeight),
+      leadingEmptyLines_(leadingEmptyLines), lines_(std::move(lines)) {
+    setWindowTitle(caption);
+    Text1 = new QPlainTextEdit(this);
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(12);
+    f.setBold(true);
+    Text1->setFont(f);
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Screen::place(Text1, 0, 0, textWidth, textHeight);
+}
+
+void InfoWindow::Form_Load() {
+    setClientTwips(1, 1, clientWidth_, clientHeight_);
+    composed_.clear();
+    for (int i = 0; i < leadingEmptyLines_; ++i)
+        composed_ += QStringLiteral("\r\n");
+    for (const QString &line : lines_)
+        composed_ += line + QStringLiteral("\r\n");
+    // The text box shows line breaks; the stored text keeps CR LF.
+    Text1->setPlainText(QString(composed_).remove(QLatin1Char('\r')));
+}
+
+void InfoWindow::Form_Unload() {}
+
+} // namespace varelo

@@ -1,0 +1,48 @@
+#pragma once
+// Shared test helpers: scripted dialogs, loading windows through the registry at a
+// fixed screen size, and reading pixels of a picture.
+#include "canvas/Dialogs.h"
+#include "canvas/Surface.h"
+#include "shell/Forms.h"
+
+#include <QColor>
+#include <QImage>
+#include <QStringList>
+#include <deque>
+
+namespace varelo::test {
+
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Answer {
+        bool ok = true;
+        QString text;
+    };
+    std::deque<Answer> inputAnswers; // consumed in order; empty answers OK with ""
+    std::deque<bool> printerAnswers;
+    QStringList messages;      // texts shown in message boxes
+    QList<bool> messageIcons;  // critical icon per message
+    QStringList prompts;       // prompts of input boxes
+
+    void messageBox(const QString &text, bool critical) override;
+    bool inputBox(const QString &prompt, const QString &title, const QString &defaultText,
+                  QString *answer) override;
+    bool printerDialog(QPrinter *printer) override;
+};
+
+// Sets up the program as main() does, at a fixed screen size, with the scripted dialogs.
+// Returns the number of times the program asked to end through *endCount.
+void setUpProgram(int screenWidthPx = 1280, int screenHeightPx = 1024);
+ScriptedDialogs &dialogs();
+int endRequests();
+// Unloads every window and deletes what was unloaded.
+void tearDownWindows();
+void processDeletes();
+
+template <typename T> T *open(FormId id) { return qobject_cast<T *>(Forms::load(id)); }
+
+QColor pixelAt(const QImage &img, int x, int y);
+// True when some pixel within radius of (x, y) has this colour.
+bool colourNear(const QImage &img, int x, int y, int radius, QColor c);
+
+} // namespace varelo::test

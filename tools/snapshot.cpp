@@ -1,0 +1,90 @@
+// Writes a PNG of a window in a chosen state, for looking at what the program shows.
+// Usage: varelo_snapshot STATE OUT.png [SCREEN_WIDTH SCREEN_HEIGHT]
+// States: menu, mirror, mirror-caustic, mirror-markers, mirror-help, mirror-info, ray-path, lens
+#include "canvas/Screen.h"
+#include "mirror/frmSpieg.h"
+#include "shell/FormFactory.h"
+#include "shell/Forms.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QScrollBar>
+#include <cstdio>
+#include <cstring>
+
+using namespace varelo;
+
+namespace {
+void dragRay(frmSpieg *w, float x, float y) {
+    w->Picture1_MouseDown(1, 0, x, y);
+    w->Picture1_MouseMove(1, 0, x, y);
+    w->Picture1_MouseUp(1, 0, x, y);
+}
+
+void causticScene(frmSpieg *w) {
+    w->HScroll2->setValue(14); // concave, r = -857
+    w->Picture1_MouseDown(2, 0, -1800, -300);
+    w->Picture1_MouseUp(2, 0, -1800, -300);
+    for (int i = 0; i <= 40; ++i)
+        dragRay(w, -900, -560 + 28 * i);
+}
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: varelo_snapshot STATE OUT.png [WIDTH HEIGHT]\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    const int sw = argc > 4 ? std::atoi(argv[3]) : 1280;
+    const int sh = argc > 4 ? std::atoi(argv[4]) : 1024;
+    Screen::setSizeOverride(sw, sh);
+    initApplication();
+    const char *state = argv[1];
+    QWidget *shot = nullptr;
+    if (!std::strcmp(state, "menu")) {
+        shot = Forms::show(FormId::Varelo);
+    } else if (!std::strncmp(state, "mirror", 6)) {
+        auto *w = qobject_cast<frmSpieg *>(Forms::show(FormId::Spieg));
+        shot = w;
+        if (!std::strcmp(state, "mirror-caustic")) {
+            causticScene(w);
+            w->Check3D5->click();
+            w->Check3D8->click();
+        } else if (!std::strcmp(state, "mirror-markers")) {
+            causticScene(w);
+            w->Check3D2->click();
+            w->Picture2_Click();
+            w->Picture1_MouseDown(1, 0, -300, 150);
+            w->Picture1_MouseUp(1, 0, -300, 150);
+            w->Picture3_Click();
+            w->Picture3_Click();
+            w->Picture1_MouseDown(1, 0, -1200, 600);
+            w->Picture1_MouseUp(1, 0, -1200, 600);
+            w->Picture5_Click();
+            w->Picture1_MouseDown(1, 0, -500, 0);
+            w->Picture1_MouseUp(1, 0, -500, 0);
+            w->Picture4_Click();
+        } else if (!std::strcmp(state, "mirror-help")) {
+            w->Command7_Click();
+        } else if (!std::strcmp(state, "mirror-info")) {
+            w->Command7_Click();
+            w->Command8_Click();
+            shot = Forms::get(FormId::SpiegIn);
+        }
+    } else if (!std::strcmp(state, "ray-path")) {
+        shot = Forms::show(FormId::Bre1);
+    } else if (!std::strcmp(state, "lens")) {
+        shot = Forms::show(FormId::Lins);
+    }
+    if (!shot) {
+        std::fprintf(stderr, "unknown state %s\n", state);
+        return 2;
+    }
+    QApplication::processEvents();
+    if (!shot->grab().save(QString::fromLocal8Bit(argv[2]))) {
+        std::fprintf(stderr, "cannot write %s\n", argv[2]);
+        return 1;
+    }
+    return 0;
+}
