@@ -74,6 +74,9 @@ ImageSurface::ImageSurface(int width, int height)
     image_.fill(Qt::white);
 }
 
+// The painter must end before the image it paints on goes away.
+ImageSurface::~ImageSurface() { flush(); }
+
 void ImageSurface::resizeImage(int width, int height) {
     flush();
     image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);

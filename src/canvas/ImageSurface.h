@@ -35,6 +35,7 @@ private:
 class ImageSurface : public PainterSurface {
 public:
     explicit ImageSurface(int width = 1, int height = 1);
+    ~ImageSurface() override;
     void resizeImage(int width, int height);
     // The retained image, with all drawing so far in it.
     const QImage &image();

@@ -1,5 +1,6 @@
 #include "shell/Forms.h"
 
+#include <QGuiApplication>
 #include <map>
 #include <set>
 
@@ -42,8 +43,10 @@ Form *Forms::show(FormId id) {
     Form *f = load(id);
     if (f) {
         f->show();
-        f->raise();
-        f->activateWindow();
+        if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+            f->raise();
+            f->activateWindow();
+        }
     }
     return f;
 }

@@ -1,4 +1,322 @@
+// The drawing surface (mapping, operations, guards), and zoom and pan.
+#include "canvas/ImageSurface.h"
+#include "canvas/PictureBox.h"
+#include "canvas/ZoomPan.h"
+
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void x() {} };
-QTEST_MAIN(T)
+#include <cmath>
+#include <limits>
+
+using namespace varelo;
+
+class TestCanvas : public QObject {
+    Q_OBJECT
+private slots:
+    void worldToPixelMapping_data();
+    void worldToPixelMapping();
+    void scaleFromCorners();
+    void lineContinuesFromCurrentPoint();
+    void clsFillsAndResetsCurrentPoint();
+    void dotDiameterIsDrawWidth();
+    void styleOnlyAtWidthOne();
+    void arcGoesCounterClockwiseThroughZero();
+    void degenerateCoordinatesAreSkipped();
+    void farLinesAreClipped();
+    void recorderListsOperations();
+    void mouseEventsArriveInWorldCoordinates();
+    void zoomLimits();
+    void zoomRecentresAndResetsScrollBars();
+    void panExtents();
+    void zoomChangeAmounts();
+};
+
+void TestCanvas::worldToPixelMapping_data() {
+    QTest::addColumn<int>("w");
+    QTest::addColumn<int>("h");
+    QTest::addColumn<QRectF>("scale");
+    // mirror and lens pictures: 2:1; refraction pictures: (-1000, -1000 H/W)..
+    QTest::newRow("mirror 1229x614") << 1229 << 614 << QRectF(-2000, -1000, 4000, 2000);
+    QTest::newRow("mirror 1844x922") << 1844 << 922 << QRectF(-2000, -1000, 4000, 2000);
+    QTest::newRow("ray path 940x921") << 940 << 921 << QRectF(-1000, -1000.0 * 921 / 940, 2000, 2000.0 * 921 / 940);
+}
+
+void TestCanvas::worldToPixelMapping() {
+    QFETCH(int, w);
+    QFETCH(int, h);
+    QFETCH(QRectF, scale);
+    ImageSurface s(w, h);
+    s.Scale(scale.left(), scale.top(), scale.right(), scale.bottom());
+    QCOMPARE(s.toDeviceX(scale.left()), 0.0);
+    QCOMPARE(s.toDeviceY(scale.top()), 0.0);
+    QVERIFY(std::fabs(s.toDeviceX(scale.right()) - w) < 1e-9);
+    QVERIFY(std::fabs(s.toDeviceY(0) - h / 2.0) < 0.6);
+    // Isotropic within a pixel: a world unit is as wide as it is high.
+    const double sx = w / scale.width(), sy = h / scale.height();
+    QVERIFY(std::fabs(sx - sy) / sx < 1.0 / std::min(w, h));
+    // Round trip.
+    QVERIFY(std::fabs(s.toWorldX(s.toDeviceX(-123.5)) + 123.5) < 1e-9);
+    QVERIFY(std::fabs(s.toWorldY(s.toDeviceY(77.25)) - 77.25) < 1e-9);
+    // Up is above the centre line: world y < 0 maps to the upper half.
+    QVERIFY(s.toDeviceY(-500) < h / 2.0);
+}
+
+void TestCanvas::scaleFromCorners() {
+    ImageSurface s(100, 50);
+    s.Scale(-2000, -1000, 2000, 1000);
+    QCOMPARE(s.ScaleLeft(), -2000.0);
+    QCOMPARE(s.ScaleTop(), -1000.0);
+    QCOMPARE(s.ScaleWidth(), 4000.0);
+    QCOMPARE(s.ScaleHeight(), 2000.0);
+    s.SetScaleLeft(0);
+    QCOMPARE(s.ScaleWidth(), 4000.0);
+}
+
+void TestCanvas::lineContinuesFromCurrentPoint() {
+    ImageSurface s(200, 100);
+    s.Scale(0, 0, 200, 100);
+    SurfaceRecorder rec;
+    s.attachRecorder(&rec);
+    s.Line(10, 10, 50, 10);
+    s.LineTo(50, 60, kRed);
+    QCOMPARE(rec.ops.size(), size_t(2));
+    QCOMPARE(rec.ops[1].x1, 50.0);
+    QCOMPARE(rec.ops[1].y1, 10.0);
+    QCOMPARE(rec.ops[1].color, kRed);
+    const QImage img = s.image();
+    QCOMPARE(img.pixelColor(50, 40), QColor(255, 0, 0));
+    QCOMPARE(img.pixelColor(30, 10), QColor(0, 0, 0));
+}
+
+void TestCanvas::clsFillsAndResetsCurrentPoint() {
+    ImageSurface s(40, 20);
+    s.Scale(0, 0, 40, 20);
+    s.Line(0, 5, 39, 5);
+    s.Cls();
+    QCOMPARE(s.CurrentX(), 0.0);
+    QCOMPARE(s.CurrentY(), 0.0);
+    const QImage img = s.image();
+    for (int x = 0; x < 40; ++x)
+        QCOMPARE(img.pixelColor(x, 5), QColor(Qt::white));
+}
+
+void TestCanvas::dotDiameterIsDrawWidth() {
+    for (int width : {1, 5, 12, 15}) {
+        ImageSurface s(60, 60);
+        s.Scale(0, 0, 60, 60);
+        s.SetDrawWidth(width);
+        s.PSet(30, 30);
+        const QImage img = s.image();
+        int black = 0;
+        for (int x = 0; x < 60; ++x)
+            if (img.pixelColor(x, 30) == QColor(Qt::black))
+                ++black;
+        QVERIFY2(std::abs(black - width) <= 1, qPrintable(QString("%1 -> %2").arg(width).arg(black)));
+    }
+}
+
+void TestCanvas::styleOnlyAtWidthOne() {
+    ImageSurface s(200, 20);
+    s.Scale(0, 0, 200, 20);
+    SurfaceRecorder rec;
+    s.attachRecorder(&rec);
+    s.SetDrawStyle(kDotted);
+    s.Line(0, 5, 199, 5);
+    s.SetDrawWidth(2);
+    s.Line(0, 15, 199, 15);
+    QCOMPARE(rec.ops[0].style, int(kDotted));
+    QCOMPARE(rec.ops[1].style, int(kSolid));
+    const QImage img = s.image();
+    int gapsDotted = 0, gapsSolid = 0;
+    for (int x = 5; x < 195; ++x) {
+        gapsDotted += img.pixelColor(x, 5) == QColor(Qt::white);
+        gapsSolid += img.pixelColor(x, 15) == QColor(Qt::white);
+    }
+    QVERIFY(gapsDotted > 30);
+    QCOMPARE(gapsSolid, 0);
+}
+
+void TestCanvas::arcGoesCounterClockwiseThroughZero() {
+    // An arc from 2*pi - a to a is the right-hand part of the circle.
+    ImageSurface s(200, 200);
+    s.Scale(-100, -100, 100, 100);
+    const double a = 0.5;
+    s.Arc(0, 0, 80, kBlack, 2 * M_PI - a, a);
+    const QImage img = s.image();
+    auto hasInk = [&](int x, int y) {
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx)
+                if (img.pixelColor(x + dx, y + dy) == QColor(Qt::black))
+                    return true;
+        return false;
+    };
+    QVERIFY(hasInk(180, 100));  // angle 0, on the right
+    QVERIFY(!hasInk(20, 100));  // angle pi, on the left
+    QVERIFY(!hasInk(100, 20));  // top
+    // Counter-clockwise as seen on the screen: angle 0.4 is above the axis.
+    const int x = 100 + int(80 * std::cos(0.4)), y = 100 - int(80 * std::sin(0.4));
+    QVERIFY(hasInk(x, y));
+}
+
+void TestCanvas::degenerateCoordinatesAreSkipped() {
+    ImageSurface s(50, 50);
+    s.Scale(0, 0, 50, 50);
+    SurfaceRecorder rec;
+    s.attachRecorder(&rec);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    s.Line(0, 0, nan, 10);
+    s.Line(inf, 0, 10, 10);
+    s.PSet(nan, 1);
+    s.Circle(10, 10, inf);
+    QCOMPARE(rec.ops.size(), size_t(0));
+    s.Line(1, 1, 20, 20);
+    QCOMPARE(rec.ops.size(), size_t(1));
+    QCOMPARE(s.image().pixelColor(10, 10), QColor(Qt::black));
+}
+
+void TestCanvas::farLinesAreClipped() {
+    ImageSurface s(100, 100);
+    s.Scale(-50, -50, 50, 50);
+    s.Line(-1e12, 0, 1e12, 0);
+    s.Line(-1e30, -1e30, 1e30, 1e30);
+    s.Circle(0, 0, 1e15);
+    const QImage img = s.image();
+    QCOMPARE(img.pixelColor(50, 50), QColor(Qt::black));
+    QCOMPARE(img.pixelColor(2, 50), QColor(Qt::black));
+}
+
+void TestCanvas::recorderListsOperations() {
+    ImageSurface s(100, 100);
+    s.Scale(0, 0, 100, 100);
+    SurfaceRecorder rec;
+    s.attachRecorder(&rec);
+    s.Cls();
+    s.SetDrawWidth(5);
+    s.PSet(10, 20, kRed);
+    s.SetDrawWidth(2);
+    s.Arc(50, 50, 30, kBlack, 1, 2);
+    QCOMPARE(rec.count(SurfaceOp::Cls), 1);
+    QCOMPARE(rec.ops[1].kind, SurfaceOp::PSet);
+    QCOMPARE(rec.ops[1].width, 5);
+    QCOMPARE(rec.ops[1].color, kRed);
+    QCOMPARE(rec.ops[2].kind, SurfaceOp::Arc);
+    QCOMPARE(rec.ops[2].x2, 30.0);
+    QCOMPARE(rec.ops[2].start, 1.0);
+    QCOMPARE(rec.ops[2].end, 2.0);
+    QCOMPARE(rec.ops[2].width, 2);
+}
+
+void TestCanvas::mouseEventsArriveInWorldCoordinates() {
+    PictureBox pic;
+    pic.resize(400, 200);
+    pic.resizeImage(400, 200);
+    pic.Scale(-2000, -1000, 2000, 1000);
+    int button = 0;
+    float wx = 0, wy = 0;
+    pic.onMouseDown = [&](int b, int, float x, float y) {
+        button = b;
+        wx = x;
+        wy = y;
+    };
+    QTest::mousePress(&pic, Qt::RightButton, {}, QPoint(100, 50));
+    QCOMPARE(button, 2);
+    QCOMPARE(wx, -1000.f);
+    QCOMPARE(wy, -500.f);
+    QTest::mousePress(&pic, Qt::LeftButton, {}, QPoint(300, 150));
+    QCOMPARE(button, 1);
+    QCOMPARE(wx, 1000.f);
+    QCOMPARE(wy, 500.f);
+}
+
+namespace {
+struct ZoomRig {
+    PictureBox pic;
+    QScrollBar h{Qt::Horizontal}, v{Qt::Vertical};
+    QLineEdit text;
+    int redraws = 0;
+    ZoomPan zoom{&pic, &h, &v, &text, [this] { ++redraws; }};
+    ZoomRig() {
+        pic.resize(400, 200);
+        pic.resizeImage(400, 200);
+        pic.Scale(-2000, -1000, 2000, 1000);
+        zoom.Load();
+        QObject::connect(&h, &QScrollBar::valueChanged, [this] { zoom.HScroll1_Change(); });
+        QObject::connect(&v, &QScrollBar::valueChanged, [this] { zoom.VScroll1_Change(); });
+    }
+};
+} // namespace
+
+void TestCanvas::zoomLimits() {
+    {
+        ZoomRig r;
+        QCOMPARE(r.text.text(), QStringLiteral("100%"));
+        for (int i = 0; i < 9; ++i)
+            r.zoom.ZoomOut();
+        QCOMPARE(r.text.text(), QStringLiteral("13%"));
+        const double width = r.pic.ScaleWidth();
+        QVERIFY(std::fabs(width - 4000 * std::pow(1.25, 9)) < 0.1);
+        const int redraws = r.redraws;
+        r.zoom.ZoomOut();
+        QCOMPARE(r.text.text(), QStringLiteral("13%"));
+        QCOMPARE(r.pic.ScaleWidth(), width);
+        QCOMPARE(r.redraws, redraws);
+        QVERIFY(r.h.maximum() <= 32767);
+    }
+    {
+        ZoomRig r;
+        for (int i = 0; i < 8; ++i)
+            r.zoom.ZoomIn();
+        QCOMPARE(r.text.text(), QStringLiteral("596%"));
+        const double width = r.pic.ScaleWidth();
+        r.zoom.ZoomIn();
+        QCOMPARE(r.text.text(), QStringLiteral("596%"));
+        QCOMPARE(r.pic.ScaleWidth(), width);
+        // And all the way back.
+        for (int i = 0; i < 8; ++i)
+            r.zoom.ZoomOut();
+        QCOMPARE(r.text.text(), QStringLiteral("100%"));
+        QVERIFY(std::fabs(r.pic.ScaleWidth() - 4000) < 0.05);
+    }
+}
+
+void TestCanvas::zoomRecentresAndResetsScrollBars() {
+    ZoomRig r;
+    r.h.setValue(3000);
+    r.v.setValue(-1200);
+    QCOMPARE(r.pic.ScaleLeft(), 1000.0);
+    r.zoom.ZoomIn();
+    QCOMPARE(r.h.value(), 0);
+    QCOMPARE(r.v.value(), 0);
+    QCOMPARE(r.pic.ScaleLeft(), -r.pic.ScaleWidth() / 2);
+    QCOMPARE(r.pic.ScaleTop(), -r.pic.ScaleHeight() / 2);
+    QCOMPARE(r.text.text(), QStringLiteral("125%"));
+}
+
+void TestCanvas::panExtents() {
+    ZoomRig r;
+    r.h.setValue(r.h.maximum());
+    QCOMPARE(r.pic.ScaleLeft(), 4000.0);
+    QCOMPARE(r.pic.ScaleLeft() + r.pic.ScaleWidth(), 8000.0);
+    r.v.setValue(r.v.minimum());
+    QCOMPARE(r.pic.ScaleTop(), -4000.0);
+    r.zoom.ZoomOut();
+    QCOMPARE(r.h.maximum(), 7200);
+    QCOMPARE(r.v.minimum(), -3600);
+}
+
+void TestCanvas::zoomChangeAmounts() {
+    ZoomRig r;
+    QCOMPARE(r.h.singleStep(), 100);
+    QCOMPARE(r.h.pageStep(), 400);
+    QCOMPARE(r.v.singleStep(), 50);
+    QCOMPARE(r.v.pageStep(), 200);
+    r.zoom.ZoomOut();
+    QCOMPARE(r.h.singleStep(), 125);
+    QCOMPARE(r.h.pageStep(), 500);
+    QCOMPARE(r.v.pageStep(), 250);
+}
+
+QTEST_MAIN(TestCanvas)
 #include "tst_canvas.moc"

@@ -1,4 +1,215 @@
+// Number rules and the reflection optics, with the worked examples of the mirror.
+#include "core/NumRules.h"
+#include "mirror/MirrorOptics.h"
+
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void x() {} };
-QTEST_MAIN(T)
+#include <cmath>
+
+using namespace varelo;
+
+class TestCore : public QObject {
+    Q_OBJECT
+private slots:
+    void intRoundsDown_data();
+    void intRoundsDown();
+    void cintTiesToEven_data();
+    void cintTiesToEven();
+    void numText_data();
+    void numText();
+    void numTextGermanSeparator();
+    void traceRay_data();
+    void traceRay();
+    void reflectedDirectionAndLength();
+    void normalsPassThroughCentre();
+    void apertureAngle_data();
+    void apertureAngle();
+};
+
+void TestCore::intRoundsDown_data() {
+    QTest::addColumn<double>("v");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("positive") << 2.7 << 2.0;
+    QTest::newRow("negative") << -2.2 << -3.0;
+    QTest::newRow("display of -1600") << -1600 / 10.0 + 0.5 << -160.0;
+    QTest::newRow("display of 750 negated") << 750 / 10.0 + 0.5 << 75.0;
+    QTest::newRow("exact") << -3.0 << -3.0;
+}
+
+void TestCore::intRoundsDown() {
+    QFETCH(double, v);
+    QFETCH(double, expected);
+    QCOMPARE(Int(v), expected);
+}
+
+void TestCore::cintTiesToEven_data() {
+    QTest::addColumn<double>("v");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("0.5") << 0.5 << 0;
+    QTest::newRow("1.5") << 1.5 << 2;
+    QTest::newRow("2.5") << 2.5 << 2;
+    QTest::newRow("-2.5") << -2.5 << -2;
+    QTest::newRow("-3.5") << -3.5 << -4;
+    QTest::newRow("2.6") << 2.6 << 3;
+    QTest::newRow("7200") << 7200.0 << 7200;
+    QTest::newRow("far too large") << 1e12 << 2147483647;
+}
+
+void TestCore::cintTiesToEven() {
+    QFETCH(double, v);
+    QFETCH(int, expected);
+    QCOMPARE(CInt(v), expected);
+}
+
+void TestCore::numText_data() {
+    QTest::addColumn<double>("v");
+    QTest::addColumn<bool>("single");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("zero") << 0.0 << true << "0";
+    QTest::newRow("negative integer") << -160.0 << true << "-160";
+    QTest::newRow("no leading blank") << 75.0 << true << "75";
+    QTest::newRow("single 0.1") << 0.1 << true << "0.1";
+    QTest::newRow("single third") << 1.0 / 3 << true << "0.3333333";
+    QTest::newRow("double third") << 1.0 / 3 << false << "0.333333333333333";
+    QTest::newRow("single 1.33") << 1.33 << true << "1.33";
+    QTest::newRow("single radius") << 12000.0 / 36 << true << "333.3333";
+    QTest::newRow("large") << 30000.0 << true << "30000";
+    QTest::newRow("huge") << 1e20 << true << "1E+20";
+    QTest::newRow("small") << 0.00125 << true << "0.00125";
+    QTest::newRow("double 2^-20") << std::ldexp(1.0, -20) << false << "0.00000095367431640625";
+}
+
+void TestCore::numText() {
+    QFETCH(double, v);
+    QFETCH(bool, single);
+    QFETCH(QString, expected);
+    const std::string text = single ? NumText(static_cast<float>(v)) : NumText(v);
+    QCOMPARE(QString::fromStdString(text), expected);
+    // Reads back as the same value.
+    if (single)
+        QCOMPARE(static_cast<float>(std::stod(text)), static_cast<float>(v));
+}
+
+void TestCore::numTextGermanSeparator() {
+    SetDecimalSeparator(',');
+    QCOMPARE(QString::fromStdString(NumText(1.33f)), QStringLiteral("1,33"));
+    QCOMPARE(QString::fromStdString(NumText(-0.5)), QStringLiteral("-0,5"));
+    QCOMPARE(QString::fromStdString(NumText(120.0f)), QStringLiteral("120"));
+    SetDecimalSeparator('.');
+    QCOMPARE(QString::fromStdString(NumText(1.33f)), QStringLiteral("1.33"));
+}
+
+void TestCore::traceRay_data() {
+    QTest::addColumn<int>("curvature");
+    QTest::addColumn<float>("radius");
+    QTest::addColumn<float>("h");
+    QTest::addColumn<QPointF>("P");
+    QTest::addColumn<QPointF>("Q");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QPointF>("S");
+    QTest::newRow("plane, through vertex") << 0 << 1200.f << 600.f << QPointF(-1600, -750)
+                                           << QPointF(0, 0) << int(TraceOutcome::Reflected) << QPointF(0, 0);
+    QTest::newRow("plane, Q behind P is the same line")
+        << 0 << 1200.f << 600.f << QPointF(-1600, -750) << QPointF(-3200, -1500)
+        << int(TraceOutcome::Reflected) << QPointF(0, 0);
+    QTest::newRow("plane, beyond opening") << 0 << 1200.f << 600.f << QPointF(-1600, -750)
+                                           << QPointF(0, 700) << int(TraceOutcome::OutsideOpening)
+                                           << QPointF(0, 700);
+    QTest::newRow("concave, back along axis") << -12 << -1000.f << 600.f << QPointF(-1600, 0)
+                                              << QPointF(-800, 0) << int(TraceOutcome::Reflected)
+                                              << QPointF(0, 0);
+    QTest::newRow("convex, on axis") << 12 << 1000.f << 600.f << QPointF(-1600, 0)
+                                     << QPointF(-800, 0) << int(TraceOutcome::Reflected) << QPointF(0, 0);
+    QTest::newRow("steep ray misses sphere") << -36 << -333.333f << 330.f << QPointF(-1000, -900)
+                                             << QPointF(-990, 900) << int(TraceOutcome::NoHit)
+                                             << QPointF(0, 0);
+    QTest::newRow("vertical line") << 0 << 1200.f << 600.f << QPointF(-500, -750) << QPointF(-500, 0)
+                                   << int(TraceOutcome::NoHit) << QPointF(0, 0);
+}
+
+void TestCore::traceRay() {
+    QFETCH(int, curvature);
+    QFETCH(float, radius);
+    QFETCH(float, h);
+    QFETCH(QPointF, P);
+    QFETCH(QPointF, Q);
+    QFETCH(int, outcome);
+    QFETCH(QPointF, S);
+    MirrorParams m{static_cast<int16_t>(curvature), radius, h};
+    const RayTrace t = TraceRay(m, P.x(), P.y(), Q.x(), Q.y(), 4000);
+    QCOMPARE(int(t.outcome), outcome);
+    if (t.outcome != TraceOutcome::NoHit) {
+        QVERIFY(std::fabs(t.hitX - S.x()) < 1e-3);
+        QVERIFY(std::fabs(t.hitY - S.y()) < 1e-3);
+    }
+}
+
+void TestCore::reflectedDirectionAndLength() {
+    const double pi = 4 * std::atan(1.0);
+    // Plane mirror: slope 0.46875, reflected towards the lower left.
+    RayTrace t = TraceRay(MirrorParams{}, -1600, -750, 0, 0, 4000);
+    QVERIFY(std::fabs(t.phi - (pi - std::atan(0.46875))) < 1e-5);
+    QVERIFY(t.endX < 0 && t.endY > 0);
+    QVERIFY(std::fabs(std::hypot(t.endX - t.hitX, t.endY - t.hitY) - 4000) < 0.5);
+    QVERIFY(std::fabs(t.backX + t.endX) < 0.5 && std::fabs(t.backY + t.endY) < 0.5);
+    // Concave r = -1000: straight back along the axis.
+    t = TraceRay(MirrorParams{-12, -1000, 600}, -1600, 0, -800, 0, 4000);
+    QVERIFY(std::fabs(t.phi - pi) < 1e-6);
+    QVERIFY(std::fabs(t.endX + 4000) < 0.5);
+    // Concave: a ray parallel to the axis near it passes close to the focus r/2.
+    t = TraceRay(MirrorParams{-12, -1000, 600}, -1600, -50, -800, -50, 4000);
+    const double yAtFocus = t.hitY + (-500 - t.hitX) * std::tan(t.phi);
+    QVERIFY(std::fabs(yAtFocus) < 5);
+    // The angle of incidence equals the angle of reflection about the normal.
+    t = TraceRay(MirrorParams{-20, -600, 594}, -1500, -400, -300, 100, 4000);
+    QCOMPARE(int(t.outcome), int(TraceOutcome::Reflected));
+    const double nx = t.hitX - (-600), ny = t.hitY; // normal direction
+    const double ix = t.hitX - (-1500), iy = t.hitY - (-400);
+    const double rx = std::cos(t.phi), ry = std::sin(t.phi);
+    const double cosIn = -(ix * nx + iy * ny) / std::hypot(ix, iy) / std::hypot(nx, ny);
+    const double cosOut = (rx * nx + ry * ny) / std::hypot(nx, ny);
+    QVERIFY(std::fabs(std::fabs(cosIn) - std::fabs(cosOut)) < 1e-5);
+}
+
+void TestCore::normalsPassThroughCentre() {
+    for (int c : {-30, -12, 8, 25}) {
+        const float r = 12000.0f / c;
+        MirrorParams m{static_cast<int16_t>(c), r, 0.99f * std::fabs(r)};
+        for (float y : {-300.f, -50.f, 120.f}) {
+            const RayTrace t = TraceRay(m, -1800, y * 2, -200, y, 4000);
+            QCOMPARE(int(t.outcome), int(TraceOutcome::Reflected));
+            const Segment n = MirrorNormal(m, t.hitX, t.hitY);
+            QVERIFY(std::fabs(std::hypot(n.x2 - n.x1, n.y2 - n.y1) - 200) < 0.01);
+            // The centre (r, 0) lies on the line of the normal.
+            const double cross = (n.x2 - n.x1) * (0 - n.y1) - (n.y2 - n.y1) * (r - n.x1);
+            QVERIFY2(std::fabs(cross) / 200 < 0.05, qPrintable(QString::number(cross)));
+        }
+    }
+    const Segment plane = MirrorNormal(MirrorParams{}, 0, 123);
+    QCOMPARE(plane.x1, -100.f);
+    QCOMPARE(plane.x2, 100.f);
+    QCOMPARE(plane.y1, 123.f);
+}
+
+void TestCore::apertureAngle_data() {
+    QTest::addColumn<float>("r");
+    QTest::addColumn<float>("h");
+    QTest::addColumn<double>("expected");
+    const double pi = 4 * std::atan(1.0);
+    QTest::newRow("plane start values") << 1200.f << 600.f << pi / 6;
+    QTest::newRow("steepest concave") << -333.3333f << 330.f
+                                      << std::atan(1 / std::sqrt(std::pow(333.3333 / 330, 2) - 1));
+    QTest::newRow("half circle") << 600.f << 600.f << pi / 2;
+}
+
+void TestCore::apertureAngle() {
+    QFETCH(float, r);
+    QFETCH(float, h);
+    QFETCH(double, expected);
+    const float pi = static_cast<float>(4 * std::atan(1.0));
+    const float a = ComputeApertureAngle(r, h, pi);
+    QVERIFY2(std::fabs(a - expected) < 1e-4, qPrintable(QString::number(a)));
+    QVERIFY(a <= pi / 2);
+}
+
+QTEST_APPLESS_MAIN(TestCore)
 #include "tst_core.moc"

@@ -1,4 +1,293 @@
+// The window life cycle: main menu, opening and leaving modules, switching, ending.
+#include "TestSupport.h"
+
+#include "canvas/Screen.h"
+#include "mirror/frmSpieg.h"
+#include "refraction/frmBre1.h"
+#include "refraction/frmBre2.h"
+#include "lens/frmLins.h"
+#include "shell/InfoWindow.h"
+#include "shell/frmVarelo.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void x() {} };
-QTEST_MAIN(T)
+
+using namespace varelo;
+using namespace varelo::test;
+
+class TestShell : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { setUpProgram(); }
+    void init() { Forms::show(FormId::Varelo); }
+    void cleanup() { tearDownWindows(); }
+
+    void mainMenuCaptionsAndGeometry();
+    void mainMenuTopAtHalfScreenWidth_data();
+    void mainMenuTopAtHalfScreenWidth();
+    void openModuleHidesMenu_data();
+    void openModuleHidesMenu();
+    void reopenedMirrorStartsFromDefaults_data();
+    void reopenedMirrorStartsFromDefaults();
+    void returnTable_data();
+    void returnTable();
+    void refractionSwitchLeavesMenuVisible();
+    void lensCloseBoxKeepsItsInfoWindow();
+    void endUnloadsEverything();
+    void closingMainMenuEndsWhenNothingIsLeft();
+    void unloadIsSafe();
+    void infoWindowsComposeTheirText_data();
+    void infoWindowsComposeTheirText();
+};
+
+void TestShell::mainMenuCaptionsAndGeometry() {
+    auto *m = Forms::as<frmVarelo>(FormId::Varelo);
+    QVERIFY(m && m->isVisible());
+    QCOMPARE(m->windowTitle(), QStringLiteral("Varelo"));
+    QCOMPARE(m->Label1->text(), QStringLiteral("Wandlung von Lichtbündeln durch ..."));
+    QCOMPARE(m->Command1->text(), QStringLiteral("Reflexion"));
+    QCOMPARE(m->Command2->text(), QStringLiteral("Brechung"));
+    QCOMPARE(m->Command3->text(), QStringLiteral("Linsen"));
+    QCOMPARE(m->Command4->text(), QStringLiteral("Ende"));
+    QCOMPARE(m->size(), QSize(580, 176)); // 8700 x 2640 twips at 15 twips per pixel
+    QCOMPARE(m->Command4->geometry(), QRect(200, 112, 153, 41));
+    QCOMPARE(m->Command1->nextInFocusChain(), static_cast<QWidget *>(m->Command2));
+}
+
+void TestShell::mainMenuTopAtHalfScreenWidth_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<int>("top");
+    QTest::newRow("1024x768: half the width") << QSize(1024, 768) << 512;
+    QTest::newRow("1280x1024: half the width") << QSize(1280, 1024) << 640;
+    // Half the width would put the window below the screen's bottom edge.
+    QTest::newRow("1920x1080: kept on the screen") << QSize(1920, 1080) << 1080 - 176 - 40;
+}
+
+void TestShell::mainMenuTopAtHalfScreenWidth() {
+    QFETCH(QSize, screen);
+    QFETCH(int, top);
+    tearDownWindows();
+    Screen::setSizeOverride(screen.width(), screen.height());
+    Form *m = Forms::show(FormId::Varelo);
+    QCOMPARE(m->pos(), QPoint(0, top)); // left 1 twip
+    QVERIFY(m->pos().y() + m->height() < screen.height());
+    Screen::setSizeOverride(1280, 1024);
+}
+
+void TestShell::openModuleHidesMenu_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("module");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Reflexion") << 1 << int(FormId::Spieg)
+                               << "Ebene und sphärische Spiegel  als Bündel-Wandler";
+    QTest::newRow("Brechung") << 2 << int(FormId::Bre1)
+                              << "Brechung von Bündeln an einer ebenen Grenzfläche - Strahlenverlauf";
+    QTest::newRow("Linsen") << 3 << int(FormId::Lins) << "Sphärische Linsen  als Bündel-Wandler";
+}
+
+void TestShell::openModuleHidesMenu() {
+    QFETCH(int, button);
+    QFETCH(int, module);
+    QFETCH(QString, caption);
+    auto *m = Forms::as<frmVarelo>(FormId::Varelo);
+    (button == 1 ? m->Command1 : button == 2 ? m->Command2 : m->Command3)->click();
+    const FormId id = static_cast<FormId>(module);
+    QVERIFY(Forms::isVisible(id));
+    QCOMPARE(Forms::get(id)->windowTitle(), caption);
+    QVERIFY(Forms::isLoaded(FormId::Varelo));
+    QVERIFY(!Forms::isVisible(FormId::Varelo));
+}
+
+void TestShell::reopenedMirrorStartsFromDefaults_data() {
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::newRow("Menu button") << false;
+    QTest::newRow("close box") << true;
+}
+
+void TestShell::reopenedMirrorStartsFromDefaults() {
+    QFETCH(bool, byCloseBox);
+    Forms::as<frmVarelo>(FormId::Varelo)->Command1_Click();
+    auto *w = Forms::as<frmSpieg>(FormId::Spieg);
+    w->Picture1_MouseDown(2, 0, -500, 300);
+    w->HScroll2->setValue(12);
+    w->Command5_Click();
+    w->Spin1_SpinUp();
+    QCOMPARE(w->Text8->text(), QStringLiteral("x=-50"));
+    if (byCloseBox)
+        w->close();
+    else
+        w->Command9_Click();
+    QVERIFY(!Forms::isLoaded(FormId::Spieg));
+    QVERIFY(Forms::isVisible(FormId::Varelo));
+    processDeletes();
+    Forms::as<frmVarelo>(FormId::Varelo)->Command1_Click();
+    w = Forms::as<frmSpieg>(FormId::Spieg);
+    QCOMPARE(w->Text8->text(), QStringLiteral("x=-160"));
+    QCOMPARE(w->Text9->text(), QStringLiteral("y=75"));
+    QCOMPARE(w->Text3->text(), QStringLiteral("plan"));
+    QCOMPARE(w->Text10->text(), QStringLiteral("100%"));
+    QCOMPARE(w->Text11->text(), QStringLiteral("   1"));
+    QCOMPARE(int(w->objectCount), 1);
+    QCOMPARE(w->objX[1], -1600.f);
+}
+
+void TestShell::returnTable_data() {
+    QTest::addColumn<QString>("trigger");
+    QTest::newRow("frmSpieg Menu") << "spieg-menu";
+    QTest::newRow("frmSpieg close box") << "spieg-close";
+    QTest::newRow("frmBre1 Menue") << "bre1-menu";
+    QTest::newRow("frmBre1 close box") << "bre1-close";
+    QTest::newRow("frmBre2 Menue") << "bre2-menu";
+    QTest::newRow("frmBre2 close box") << "bre2-close";
+    QTest::newRow("frmLins Menue") << "lins-menu";
+}
+
+void TestShell::returnTable() {
+    QFETCH(QString, trigger);
+    const int ends = endRequests();
+    // Open the module together with its information window.
+    if (trigger.startsWith("spieg")) {
+        auto *w = qobject_cast<frmSpieg *>(Forms::show(FormId::Spieg));
+        Forms::show(FormId::SpiegIn);
+        trigger.endsWith("menu") ? w->Command9_Click() : (void)w->close();
+        QVERIFY(!Forms::isLoaded(FormId::SpiegIn));
+    } else if (trigger.startsWith("bre1")) {
+        auto *w = qobject_cast<frmBre1 *>(Forms::show(FormId::Bre1));
+        w->Command3_Click();
+        QVERIFY(Forms::isVisible(FormId::BreI1));
+        trigger.endsWith("menu") ? w->Command7_Click() : (void)w->close();
+        QVERIFY(!Forms::isLoaded(FormId::BreI1));
+    } else if (trigger.startsWith("bre2")) {
+        auto *w = qobject_cast<frmBre2 *>(Forms::show(FormId::Bre2));
+        w->Command5_Click();
+        QVERIFY(Forms::isVisible(FormId::BreI2));
+        trigger.endsWith("menu") ? w->Command6_Click() : (void)w->close();
+        if (trigger.endsWith("menu"))
+            QVERIFY(!Forms::isLoaded(FormId::BreI2));
+    } else {
+        auto *w = qobject_cast<frmLins *>(Forms::show(FormId::Lins));
+        w->Command8_Click();
+        w->Command9_Click();
+        QVERIFY(!Forms::isLoaded(FormId::LinsInf));
+    }
+    for (FormId id : {FormId::Spieg, FormId::Bre1, FormId::Bre2, FormId::Lins})
+        QVERIFY(!Forms::isLoaded(id));
+    QVERIFY(Forms::isVisible(FormId::Varelo));
+    QCOMPARE(endRequests(), ends);
+}
+
+void TestShell::refractionSwitchLeavesMenuVisible() {
+    Forms::as<frmVarelo>(FormId::Varelo)->Command2_Click();
+    QVERIFY(!Forms::isVisible(FormId::Varelo));
+    auto *b1 = Forms::as<frmBre1>(FormId::Bre1);
+    b1->Command5_Click();
+    QVERIFY(!Forms::isLoaded(FormId::Bre1));
+    QVERIFY(Forms::isVisible(FormId::Bre2));
+    QVERIFY(Forms::isVisible(FormId::Varelo));
+    auto *b2 = Forms::as<frmBre2>(FormId::Bre2);
+    b2->Command5_Click(); // its information window
+    b2->Command2_Click();
+    QVERIFY(!Forms::isLoaded(FormId::Bre2));
+    QVERIFY(!Forms::isLoaded(FormId::BreI2));
+    QVERIFY(Forms::isVisible(FormId::Bre1));
+    QVERIFY(Forms::isVisible(FormId::Varelo));
+    // From the visible menu a further module can be opened.
+    Forms::as<frmVarelo>(FormId::Varelo)->Command1_Click();
+    QVERIFY(Forms::isVisible(FormId::Spieg));
+    QVERIFY(Forms::isLoaded(FormId::Bre1));
+}
+
+void TestShell::lensCloseBoxKeepsItsInfoWindow() {
+    auto *w = qobject_cast<frmLins *>(Forms::show(FormId::Lins));
+    w->Command8_Click();
+    w->close();
+    QVERIFY(!Forms::isLoaded(FormId::Lins));
+    QVERIFY(Forms::isVisible(FormId::LinsInf));
+    QVERIFY(Forms::isVisible(FormId::Varelo));
+}
+
+void TestShell::endUnloadsEverything() {
+    Forms::show(FormId::SpiegIn);
+    Forms::show(FormId::BreI1);
+    Forms::show(FormId::LinsInf);
+    const int before = endRequests();
+    Forms::as<frmVarelo>(FormId::Varelo)->Command4_Click();
+    QCOMPARE(Forms::loadedCount(), 0);
+    QVERIFY(endRequests() > before);
+}
+
+void TestShell::closingMainMenuEndsWhenNothingIsLeft() {
+    // With a module open (and hidden menu), closing the menu leaves the module running.
+    Forms::show(FormId::SpiegIn);
+    auto *w = qobject_cast<frmSpieg *>(Forms::show(FormId::Spieg));
+    const int before = endRequests();
+    Forms::get(FormId::Varelo)->close();
+    QVERIFY(!Forms::isLoaded(FormId::Varelo));
+    QVERIFY(!Forms::isLoaded(FormId::SpiegIn));
+    QCOMPARE(endRequests(), before);
+    // The module's return brings the menu back.
+    w->Command9_Click();
+    QVERIFY(Forms::isVisible(FormId::Varelo));
+    Forms::get(FormId::Varelo)->close();
+    QCOMPARE(Forms::loadedCount(), 0);
+    QCOMPARE(endRequests(), before + 1);
+}
+
+void TestShell::unloadIsSafe() {
+    const int count = Forms::loadedCount();
+    Forms::unload(FormId::Lins); // not loaded
+    QCOMPARE(Forms::loadedCount(), count);
+    // A window unloading itself from its own handler is deleted only afterwards.
+    auto *w = qobject_cast<frmSpieg *>(Forms::show(FormId::Spieg));
+    QPointer<frmSpieg> guard(w);
+    w->Command9_Click();
+    QVERIFY(guard);
+    processDeletes();
+    QVERIFY(!guard);
+}
+
+void TestShell::infoWindowsComposeTheirText_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("emptyLines");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("frmSpiegIn") << int(FormId::SpiegIn)
+                                << "Didaktische Hinweise zum Programm \" ebene und sphärische Spiegel\""
+                                << 2 << "Didaktisches Anliegen des Programms";
+    QTest::newRow("frmBreI1") << int(FormId::BreI1)
+                              << "Info zum Programm Brechung  an einer ebenen Fläche - Strahlenverlauf" << 1
+                              << "Allgemeines";
+    QTest::newRow("frmBreI2") << int(FormId::BreI2)
+                              << "Info zum Programm Brechung an einer ebenen Fläche - Abbildung von Punkten"
+                              << 1 << "Abbildung einzelner Punkte   ";
+    QTest::newRow("frmLinsInf") << int(FormId::LinsInf) << "Informationen zum Programm SPHÄRISCHE LINSEN"
+                                << 2 << "Allgemeines";
+}
+
+void TestShell::infoWindowsComposeTheirText() {
+    QFETCH(int, id);
+    QFETCH(QString, caption);
+    QFETCH(int, emptyLines);
+    QFETCH(QString, heading);
+    auto *w = qobject_cast<InfoWindow *>(Forms::show(static_cast<FormId>(id)));
+    QCOMPARE(w->windowTitle(), caption);
+    QCOMPARE(w->pos(), QPoint(0, 0)); // (1, 1) twips
+    const QString text = w->composedText();
+    QVERIFY(text.endsWith(QStringLiteral("\r\n")));
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    for (int i = 0; i < emptyLines; ++i)
+        QCOMPARE(lines[i], QString());
+    QCOMPARE(lines[emptyLines], heading);
+    for (int i = emptyLines + 1; i < lines.size() - 1; ++i) {
+        QVERIFY2(lines[i].startsWith(QStringLiteral("   ")), qPrintable(lines[i]));
+        QVERIFY2(lines[i].size() <= 58, qPrintable(lines[i]));
+    }
+    QVERIFY(w->Text1->toPlainText().startsWith(QString(emptyLines, QLatin1Char('\n')) + heading));
+}
+
+QTEST_MAIN(TestShell)
 #include "tst_shell.moc"
