@@ -60,6 +60,8 @@ double Surface::toWorldY(double py) const { return scaleTop_ + py * scaleHeight_
 double Surface::toDeviceLength(double len) const { return len * deviceWidth() / scaleWidth_; }
 
 void Surface::Cls() {
+    if (suspended_)
+        return;
     currentX_ = currentY_ = 0;
     SurfaceOp op;
     op.kind = SurfaceOp::Cls;
@@ -73,7 +75,7 @@ void Surface::LineTo(double x2, double y2) { lineImpl(currentX_, currentY_, x2, 
 void Surface::LineTo(double x2, double y2, Rgb c) { lineImpl(currentX_, currentY_, x2, y2, c); }
 
 void Surface::lineImpl(double x1, double y1, double x2, double y2, Rgb color) {
-    if (!finite(x1) || !finite(y1) || !finite(x2) || !finite(y2))
+    if (suspended_ || !finite(x1) || !finite(y1) || !finite(x2) || !finite(y2))
         return; // a faulting statement is skipped
     currentX_ = x2;
     currentY_ = y2;
@@ -98,7 +100,7 @@ void Surface::lineImpl(double x1, double y1, double x2, double y2, Rgb color) {
 
 void Surface::PSet(double x, double y) { PSet(x, y, foreColor_); }
 void Surface::PSet(double x, double y, Rgb color) {
-    if (!finite(x) || !finite(y))
+    if (suspended_ || !finite(x) || !finite(y))
         return;
     currentX_ = x;
     currentY_ = y;
@@ -122,7 +124,7 @@ void Surface::Arc(double x, double y, double r, Rgb c, double a0, double a1) {
 }
 
 void Surface::circleImpl(double x, double y, double r, Rgb color, bool arc, double a0, double a1) {
-    if (!finite(x) || !finite(y) || !finite(r) || !finite(a0) || !finite(a1))
+    if (suspended_ || !finite(x) || !finite(y) || !finite(r) || !finite(a0) || !finite(a1))
         return;
     currentX_ = x;
     currentY_ = y;

@@ -84,6 +84,9 @@ public:
     virtual int deviceHeight() const = 0;
 
     void attachRecorder(SurfaceRecorder *recorder) { recorder_ = recorder; }
+    // While suspended every drawing operation is dropped (a picture covered by notes).
+    void SetSuspended(bool suspended) { suspended_ = suspended; }
+    bool Suspended() const { return suspended_; }
 
 protected:
     // Rasterising hooks, in device pixels; coordinates are finite and clipped.
@@ -106,6 +109,7 @@ private:
     int drawStyle_ = 0;
     Rgb foreColor_ = kBlack;
     SurfaceRecorder *recorder_ = nullptr;
+    bool suspended_ = false;
 };
 
 } // namespace varelo

@@ -272,7 +272,7 @@ void frmSpieg::layoutControls() {
     }
     place(Picture1, 1, 1, picW, picH);
     // Keep the exact pixel ratio 2:1 so that the scale stays isotropic.
-    Picture1->resize(Picture1->width(), Picture1->width() / 2);
+    Picture1->resize(Picture1->width() & ~1, Picture1->width() / 2);
     Picture1->resizeImage(Picture1->width(), Picture1->height());
     Picture1->Scale(-2000, -1000, 2000, 1000);
     picW = Picture1->width() * Screen::twipsPerPixel();
@@ -855,8 +855,11 @@ void frmSpieg::Command7_Click() {
         Command7->setText(QStringLiteral("Info off"));
         zoom->park();
         Picture1->Cls();
+        // Long rays could still reach the parked view: nothing is drawn under the notes.
+        Picture1->SetSuspended(true);
     } else {
         Command7->setText(QStringLiteral("Info"));
+        Picture1->SetSuspended(false);
         zoom->unpark();
         setHelpVisible(false);
         Redraw();
@@ -867,6 +870,7 @@ void frmSpieg::Command8_Click() {
     Forms::show(FormId::SpiegIn);
     helpShown = 0;
     Command7->setText(QStringLiteral("Info einblenden"));
+    Picture1->SetSuspended(false);
     zoom->unpark();
     setHelpVisible(false);
     Redraw();

@@ -1,4 +1,658 @@
+// The mirror window: parameters, rays and bundles, object points, markers, help panel.
+#include "TestSupport.h"
+
+#include "canvas/PictureBox.h"
+#include "canvas/SpinButton.h"
+#include "canvas/Screen.h"
+#include "mirror/frmSpieg.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void x() {} };
-QTEST_MAIN(T)
+#include <cmath>
+
+using namespace varelo;
+using namespace varelo::test;
+
+class TestMirror : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { setUpProgram(); }
+    void init();
+    void cleanup() { tearDownWindows(); }
+
+    void initialState();
+    void curvatureAndDiameter_data();
+    void curvatureAndDiameter();
+    void diameterLimitedByRadius();
+    void drawMirrorOperations_data();
+    void drawMirrorOperations();
+    void pressAndReleaseStoresRay();
+    void rayAimedBehindPIsTheSameRay();
+    void releaseWithoutHitStoresNothing();
+    void rayOutsideOpeningIsStoredInvisible();
+    void bundleFull();
+    void bundleTurnsWithP();
+    void optionsAreDrawn();
+    void steepRayMissingSphereDrawsNothing();
+    void rightButtonMovesP_data();
+    void rightButtonMovesP();
+    void spinButtons();
+    void newObjectsUpToTen();
+    void deleteBundleAndStartAgain();
+    void liveRayFollowsMouse_data();
+    void liveRayFollowsMouse();
+    void symbolPairRule();
+    void pointMarkingAddsTwoEntries();
+    void eyesLookAtLastPoint();
+    void markerCapacities();
+    void screenLineAndClear();
+    void pupilGrowsWithZoom();
+    void helpPanel();
+    void didacticNote();
+    void layoutFractions_data();
+    void layoutFractions();
+    void pictureKeepsItsImage();
+
+private:
+    frmSpieg *w = nullptr;
+    QImage img() { return w->Picture1->image(); }
+    QPoint px(float x, float y) {
+        return QPoint(int(w->Picture1->toDeviceX(x)), int(w->Picture1->toDeviceY(y)));
+    }
+    bool blackNear(float x, float y, int r = 2) {
+        const QPoint p = px(x, y);
+        return colourNear(img(), p.x(), p.y(), r, Qt::black);
+    }
+    void drag(float x, float y) {
+        w->Picture1_MouseDown(1, 0, x, y);
+        w->Picture1_MouseMove(1, 0, x, y);
+        w->Picture1_MouseUp(1, 0, x, y);
+    }
+    void armPoint() {
+        while (!w->markers->markPointMode)
+            w->Picture2_Click();
+    }
+    void armEye() {
+        while (!w->markers->markEyeMode)
+            w->Picture3_Click();
+    }
+    void place(float x, float y) {
+        w->Picture1_MouseDown(1, 0, x, y);
+        w->Picture1_MouseUp(1, 0, x, y);
+    }
+};
+
+void TestMirror::init() {
+    Forms::show(FormId::Varelo);
+    w = qobject_cast<frmSpieg *>(Forms::show(FormId::Spieg));
+    QVERIFY(w);
+}
+
+void TestMirror::initialState() {
+    QCOMPARE(w->windowTitle(), QStringLiteral("Ebene und sphärische Spiegel  als Bündel-Wandler"));
+    QCOMPARE(w->Text3->text(), QStringLiteral("plan"));
+    QCOMPARE(w->Text6->text(), QStringLiteral("120"));
+    QCOMPARE(w->Text8->text(), QStringLiteral("x=-160"));
+    QCOMPARE(w->Text9->text(), QStringLiteral("y=75"));
+    QCOMPARE(w->Text11->text(), QStringLiteral("   1"));
+    QCOMPARE(w->Text10->text(), QStringLiteral("100%"));
+    QCOMPARE(w->Command7->text(), QStringLiteral("Info "));
+    QVERIFY(!w->Check3D2->isChecked() && !w->Check3D5->isChecked() && !w->Check3D8->isChecked());
+    QCOMPARE(w->Check3D5->text(), QStringLiteral(" gespiegelte verlängern"));
+    QCOMPARE(w->Picture1->ScaleWidth(), 4000.0);
+    QCOMPARE(w->markers->screenLineX, int16_t(2000));
+    // The first picture: the plane mirror from (0, 600) to (0, -600) and P1.
+    QVERIFY(blackNear(0, -590));
+    QVERIFY(blackNear(0, 590));
+    QVERIFY(!blackNear(0, -680, 1));
+    QVERIFY(blackNear(-1600, -750, 1));
+    QVERIFY(w->Label6->isVisible() && w->Label9->isVisible() && !w->Command8->isVisible());
+}
+
+void TestMirror::curvatureAndDiameter_data() {
+    QTest::addColumn<QList<int>>("values");
+    QTest::addColumn<QString>("radiusText");
+    QTest::addColumn<float>("radius");
+    QTest::addColumn<float>("h");
+    QTest::addColumn<int>("diameterBar");
+    QTest::addColumn<QString>("diameterText");
+    QTest::newRow("concave 12") << QList<int>{12} << "-100" << -1000.f << 600.f << 600 << "120";
+    QTest::newRow("convex -12") << QList<int>{-12} << "100" << 1000.f << 600.f << 600 << "120";
+    QTest::newRow("steepest concave 36") << QList<int>{36} << "-33" << -333.3333f << 330.f << 330 << "66";
+    QTest::newRow("convex -20") << QList<int>{-20} << "60" << 600.f << 594.f << 594 << "119";
+    QTest::newRow("back to plane") << QList<int>{-20, 0} << " plan" << 600.f << 594.f << 594 << "119";
+}
+
+void TestMirror::curvatureAndDiameter() {
+    QFETCH(QList<int>, values);
+    QFETCH(QString, radiusText);
+    QFETCH(float, radius);
+    QFETCH(float, h);
+    QFETCH(int, diameterBar);
+    QFETCH(QString, diameterText);
+    for (int v : values)
+        w->HScroll2->setValue(v);
+    QCOMPARE(w->Text3->text(), radiusText);
+    QVERIFY(std::fabs(w->mirror.mirrorRadius - radius) < 0.01);
+    QVERIFY(std::fabs(w->mirror.halfAperture - h) < 0.01);
+    QCOMPARE(w->HScroll5->value(), diameterBar);
+    QCOMPARE(w->Text6->text(), diameterText);
+}
+
+void TestMirror::diameterLimitedByRadius() {
+    w->HScroll2->setValue(-20); // r = 600, h limited to 594
+    w->HScroll2->setValue(0);   // plane, radius kept
+    w->HScroll5->setValue(1000);
+    QCOMPARE(w->mirror.halfAperture, 594.f);
+    QCOMPARE(w->HScroll5->value(), 594);
+    w->HScroll5->setValue(300);
+    QCOMPARE(w->mirror.halfAperture, 300.f);
+    QCOMPARE(w->Text6->text(), QStringLiteral("60"));
+    // The plane mirror is the segment |y| <= h.
+    QVERIFY(blackNear(0, -290));
+    QVERIFY(!blackNear(0, -400, 1));
+}
+
+void TestMirror::drawMirrorOperations_data() {
+    QTest::addColumn<int>("bar");
+    QTest::addColumn<int>("shapeKind");
+    QTest::addColumn<double>("start");
+    QTest::addColumn<double>("end");
+    const double a = std::atan(1 / std::sqrt(std::pow(1000.0 / 600, 2) - 1));
+    QTest::newRow("plane") << 0 << int(SurfaceOp::Line) << 0.0 << 0.0;
+    QTest::newRow("concave") << 12 << int(SurfaceOp::Arc) << 2 * M_PI - a << a;
+    QTest::newRow("convex") << -12 << int(SurfaceOp::Arc) << M_PI - a << M_PI + a;
+}
+
+void TestMirror::drawMirrorOperations() {
+    QFETCH(int, bar);
+    QFETCH(int, shapeKind);
+    QFETCH(double, start);
+    QFETCH(double, end);
+    w->HScroll2->setValue(bar);
+    w->HScroll1->setValue(1000); // the axis follows the visible width
+    SurfaceRecorder rec;
+    w->Picture1->attachRecorder(&rec);
+    w->DrawMirror(*w->Picture1, kScreenMirrorWidths);
+    w->Picture1->attachRecorder(nullptr);
+    QCOMPARE(rec.ops[0].kind, SurfaceOp::Circle);
+    QCOMPARE(rec.ops[0].x2, 5.0);
+    QCOMPARE(rec.ops[0].width, 1);
+    QCOMPARE(rec.ops[1].kind, SurfaceOp::Line);
+    QCOMPARE(rec.ops[1].style, int(kDashDot));
+    QCOMPARE(rec.ops[1].x1, -1000.0);
+    QCOMPARE(rec.ops[1].x2, 3000.0);
+    QCOMPARE(rec.ops[1].y1, 0.0);
+    QCOMPARE(int(rec.ops[2].kind), shapeKind);
+    QCOMPARE(rec.ops[2].width, 2);
+    if (shapeKind == SurfaceOp::Arc) {
+        QVERIFY(std::fabs(rec.ops[2].start - start) < 1e-5);
+        QVERIFY(std::fabs(rec.ops[2].end - end) < 1e-5);
+        QCOMPARE(std::fabs(rec.ops[2].x1), 1000.0);
+        QCOMPARE(rec.ops[2].x2, 1000.0);
+        // The centre tick at x = r, 40 long.
+        QCOMPARE(rec.ops.size(), size_t(4));
+        QCOMPARE(rec.ops[3].x1, rec.ops[2].x1);
+        QCOMPARE(rec.ops[3].y1 - rec.ops[3].y2, 40.0);
+    } else {
+        QCOMPARE(rec.ops[2].y1, 600.0);
+        QCOMPARE(rec.ops[2].y2, -600.0);
+        QCOMPARE(rec.ops.size(), size_t(3)); // no centre tick
+    }
+    QCOMPARE(w->Picture1->DrawWidth(), 1);
+}
+
+void TestMirror::pressAndReleaseStoresRay() {
+    drag(-800, -375); // on the line from P1 through the vertex
+    QCOMPARE(int(w->rayCount[1]), 1);
+    QVERIFY(std::fabs(w->rayX[1][1]) < 1e-3);
+    QVERIFY(std::fabs(w->rayY[1][1]) < 1e-3);
+    // The reflected ray runs to the lower left, 4000 long at 100 %.
+    const double phi = M_PI - std::atan(0.46875);
+    QVERIFY(blackNear(1000 * std::cos(phi), 1000 * std::sin(phi)));
+    QVERIFY(blackNear(-800, -375));
+}
+
+void TestMirror::rayAimedBehindPIsTheSameRay() {
+    drag(-2000, -937.5);
+    QCOMPARE(int(w->rayCount[1]), 1);
+    QVERIFY(std::fabs(w->rayX[1][1]) < 1e-3 && std::fabs(w->rayY[1][1]) < 1e-2);
+}
+
+void TestMirror::releaseWithoutHitStoresNothing() {
+    drag(-300, -300);          // a first ray
+    drag(-1600, 400);          // exactly vertical: no point of incidence
+    QCOMPARE(int(w->rayCount[1]), 1);
+    w->HScroll2->setValue(36); // strongly curved: steep rays miss the sphere
+    w->Picture1_MouseDown(2, 0, -700, -900);
+    drag(-695, 900);
+    QCOMPARE(int(w->rayCount[1]), 1);
+}
+
+void TestMirror::rayOutsideOpeningIsStoredInvisible() {
+    drag(-800, 0); // from (-1600, -750) through (-800, 0) meets x = 0 at y = 750 > 600
+    QCOMPARE(int(w->rayCount[1]), 1);
+    QCOMPARE(w->rayY[1][1], 750.f);
+    w->Redraw();
+    QVERIFY(!blackNear(-400, 375, 1));
+    // A larger opening makes it hit.
+    w->HScroll2->setValue(0);
+    w->HScroll5->setValue(800);
+    QVERIFY(blackNear(-400, 375, 1));
+}
+
+void TestMirror::bundleFull() {
+    for (int i = 0; i < frmSpieg::kMaxRays; ++i)
+        drag(-800, -400 + i);
+    QCOMPARE(int(w->rayCount[1]), 100);
+    QVERIFY(dialogs().messages.isEmpty());
+    drag(-800, 0 - 300);
+    QCOMPARE(int(w->rayCount[1]), 100);
+    QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Nur 100 Strahlen je Objekt möglich")});
+    // The other object points keep their own room.
+    w->Command5_Click();
+    drag(-800, -400);
+    QCOMPARE(int(w->rayCount[2]), 1);
+}
+
+void TestMirror::bundleTurnsWithP() {
+    w->HScroll2->setValue(12);
+    drag(-800, -375);
+    drag(-800, -200);
+    const float sx = w->rayX[1][2], sy = w->rayY[1][2];
+    w->Picture1_MouseDown(2, 0, -1500, 300);
+    w->Picture1_MouseMove(2, 0, -1400, 200);
+    QCOMPARE(w->objX[1], -1400.f);
+    QCOMPARE(w->rayX[1][2], sx);
+    QCOMPARE(w->rayY[1][2], sy);
+    // The incident ray now runs from the new P to the same point of incidence.
+    QVERIFY(blackNear(-1400 + (sx + 1400) / 2, 200 + (sy - 200) / 2));
+    // The mirror change keeps the stored points too.
+    w->HScroll2->setValue(-12);
+    QCOMPARE(w->rayX[1][2], sx);
+}
+
+void TestMirror::optionsAreDrawn() {
+    w->HScroll2->setValue(12);
+    drag(-800, -300);
+    const RayTrace t = TraceRay(w->mirror, w->objX[1], w->objY[1], w->rayX[1][1], w->rayY[1][1], 4000);
+    const float bx = t.hitX - 300 * std::cos(t.phi), by = t.hitY - 300 * std::sin(t.phi);
+    const QPoint b = px(bx, by);
+    QVERIFY(!colourNear(img(), b.x(), b.y(), 1, QColor(180, 180, 180)));
+    w->Check3D5->click();
+    QVERIFY(colourNear(img(), b.x(), b.y(), 1, QColor(180, 180, 180)));
+    w->Check3D8->click();
+    const Segment n = MirrorNormal(w->mirror, t.hitX, t.hitY);
+    const QPoint m = px((n.x1 + t.hitX) / 2, (n.y1 + t.hitY) / 2);
+    QVERIFY(colourNear(img(), m.x(), m.y(), 1, QColor(255, 0, 0)));
+    w->Check3D5->click();
+    QVERIFY(!colourNear(img(), b.x(), b.y(), 1, QColor(180, 180, 180)));
+    // Dotted reflected rays leave gaps.
+    SurfaceRecorder rec;
+    w->Picture1->attachRecorder(&rec);
+    w->Check3D2->click();
+    w->Picture1->attachRecorder(nullptr);
+    bool dotted = false;
+    for (const SurfaceOp &op : rec.ops)
+        dotted |= op.kind == SurfaceOp::Line && op.style == kDotted && op.x1 == t.hitX;
+    QVERIFY(dotted);
+}
+
+void TestMirror::steepRayMissingSphereDrawsNothing() {
+    w->HScroll2->setValue(36);
+    w->Picture1_MouseDown(2, 0, -700, -900);
+    w->Redraw();
+    const QImage before = img();
+    SurfaceRecorder rec;
+    w->Picture1->attachRecorder(&rec);
+    w->Picture1_MouseDown(1, 0, -695, 900);
+    w->Picture1->attachRecorder(nullptr);
+    QCOMPARE(rec.count(SurfaceOp::Line), 0);
+    QCOMPARE(img(), before);
+    w->Picture1_MouseUp(1, 0, -695, 900);
+}
+
+void TestMirror::rightButtonMovesP_data() {
+    QTest::addColumn<bool>("raster");
+    QTest::addColumn<QPointF>("mouse");
+    QTest::addColumn<QPointF>("expected");
+    QTest::addColumn<QString>("xText");
+    QTest::addColumn<QString>("yText");
+    QTest::newRow("free") << false << QPointF(-123, -77) << QPointF(-123, -77) << "x=-12" << "y=8";
+    QTest::newRow("raster") << true << QPointF(-123, -77) << QPointF(-100, -100) << "x=-10" << "y=10";
+    QTest::newRow("raster, right click") << true << QPointF(-1234, 567) << QPointF(-1200, 600) << "x=-120"
+                                         << "y=-60";
+    QTest::newRow("right of the mirror plane") << false << QPointF(300, 100) << QPointF(-1600, -750)
+                                               << "x=-160" << "y=75";
+    QTest::newRow("raster never snaps onto the mirror") << true << QPointF(-40, 10) << QPointF(-100, 0)
+                                                         << "x=-10" << "y=0";
+}
+
+void TestMirror::rightButtonMovesP() {
+    QFETCH(bool, raster);
+    QFETCH(QPointF, mouse);
+    QFETCH(QPointF, expected);
+    QFETCH(QString, xText);
+    QFETCH(QString, yText);
+    if (raster)
+        w->Picture4_Click();
+    w->Picture1_MouseDown(2, 0, mouse.x(), mouse.y());
+    w->Picture1_MouseMove(2, 0, mouse.x(), mouse.y());
+    QCOMPARE(QPointF(w->objX[1], w->objY[1]), expected);
+    QCOMPARE(w->Text8->text(), xText);
+    QCOMPARE(w->Text9->text(), yText);
+    QCOMPARE(w->Text1->text(), QStringLiteral("x = ") + QString::number(std::floor(mouse.x() / 10 + 0.5)));
+    w->Picture1_MouseUp(2, 0, mouse.x(), mouse.y());
+    QVERIFY(blackNear(expected.x(), expected.y(), 1));
+}
+
+void TestMirror::spinButtons() {
+    w->Spin3_SpinUp(); // step Int(1600 / 20) = 80 upwards
+    QCOMPARE(w->objY[1], -830.f);
+    QCOMPARE(w->Text9->text(), QStringLiteral("y=83"));
+    w->Spin3_SpinDown();
+    w->Spin3_SpinDown();
+    QCOMPARE(w->objY[1], -670.f);
+    w->Spin2_SpinDown();
+    QCOMPARE(w->objX[1], -1440.f);
+    QCOMPARE(w->Text8->text(), QStringLiteral("x=-144"));
+    for (int i = 0; i < 500; ++i)
+        w->Spin2_SpinDown();
+    QVERIFY(w->objX[1] < 0); // close to the mirror plane, never on it
+    for (int i = 0; i < 2000; ++i)
+        w->Spin2_SpinUp();
+    QVERIFY(std::fabs(w->objX[1]) < 30000);
+    QVERIFY(std::fabs(w->objX[1] / 0.9f) >= 30000);
+    for (int i = 0; i < 2000; ++i)
+        w->Spin3_SpinDown();
+    QVERIFY(std::fabs(w->objY[1]) < 30000);
+}
+
+void TestMirror::newObjectsUpToTen() {
+    for (int i = 0; i < 9; ++i)
+        w->Command5_Click();
+    QCOMPARE(int(w->objectCount), 10);
+    QCOMPARE(w->Text11->text(), QStringLiteral("   10"));
+    QCOMPARE(w->Label6->text(),
+             QStringLiteral("Neues Objekt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden!"));
+    QVERIFY(dialogs().messages.isEmpty());
+    w->Command5_Click();
+    QCOMPARE(int(w->objectCount), 10);
+    QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Nur 10 Objekte möglich")});
+    QCOMPARE(dialogs().messageIcons, QList<bool>{true});
+    // At 125 % a new object point lies where the first starts at 100 %, relative to the view.
+    tearDownWindows();
+    init();
+    w->Spin1_SpinUp();
+    w->Command5_Click();
+    QCOMPARE(w->objX[2], -1600 / 1.25f);
+    QCOMPARE(w->objY[2], -750 / 1.25f);
+}
+
+void TestMirror::deleteBundleAndStartAgain() {
+    drag(-800, -375);
+    w->Command5_Click();
+    drag(-800, -300);
+    drag(-800, -200);
+    w->command1_Click();
+    QCOMPARE(int(w->rayCount[2]), 0);
+    QCOMPARE(int(w->rayCount[1]), 1);
+    w->Picture2_Click();
+    place(-200, 100);
+    w->HScroll2->setValue(10);
+    w->Spin1_SpinUp();
+    w->Command6_Click();
+    QCOMPARE(int(w->objectCount), 1);
+    QCOMPARE(int(w->rayCount[1]), 0);
+    QCOMPARE(int(w->markers->pointCount), 0);
+    QCOMPARE(w->Text11->text(), QStringLiteral("   1"));
+    QCOMPARE(w->objX[1], -1600 / 1.25f);
+    QCOMPARE(int(w->mirror.curvature), -10); // the mirror stays
+}
+
+void TestMirror::liveRayFollowsMouse_data() {
+    QTest::addColumn<bool>("cached");
+    QTest::newRow("cached layer") << true;
+    QTest::newRow("full re-draw") << false;
+}
+
+void TestMirror::liveRayFollowsMouse() {
+    QFETCH(bool, cached);
+    w->dragCacheEnabled = cached;
+    w->HScroll2->setValue(12);
+    for (int i = 0; i < 5; ++i)
+        drag(-800, -550 + 100 * i);
+    w->Redraw();
+    w->Picture1_MouseDown(1, 0, -800, -375);
+    w->Picture1_MouseMove(1, 0, -800, -300);
+    w->Picture1_MouseMove(1, 0, -800, -100);
+    // Only the newest live ray is visible.
+    const RayTrace live = TraceRay(w->mirror, -1600, -750, -800, -100, 4000);
+    const RayTrace old = TraceRay(w->mirror, -1600, -750, -800, -300, 4000);
+    auto along = [](const RayTrace &t, float d) {
+        return QPointF(t.hitX + d * std::cos(t.phi), t.hitY + d * std::sin(t.phi));
+    };
+    QVERIFY(blackNear(along(live, 300).x(), along(live, 300).y(), 1));
+    QVERIFY(!blackNear(along(old, 300).x(), along(old, 300).y(), 0));
+    w->Picture1_MouseUp(1, 0, -800, -100);
+    QCOMPARE(int(w->rayCount[1]), 6);
+    // After the release the picture equals a full redraw of the scene.
+    const QImage afterRelease = img();
+    w->Redraw();
+    if (cached)
+        QCOMPARE(afterRelease, img());
+    QVERIFY(blackNear(along(live, 300).x(), along(live, 300).y(), 1));
+}
+
+void TestMirror::symbolPairRule() {
+    auto *m = w->markers.get();
+    QCOMPARE(w->Picture2->borderStyle() + w->Picture3->borderStyle(), 0);
+    w->Picture2_Click();
+    QCOMPARE(w->Picture2->borderStyle(), 1);
+    QCOMPARE(w->Picture3->borderStyle(), 1);
+    QCOMPARE(int(m->markPointMode), 1);
+    QCOMPARE(int(m->markEyeMode), 0);
+    QCOMPARE(Screen::mousePointer(), 2);
+    w->Picture2_Click();
+    QCOMPARE(w->Picture2->borderStyle() + w->Picture3->borderStyle(), 0);
+    QCOMPARE(int(m->markPointMode), 0);
+    QCOMPARE(int(m->markEyeMode), 1);
+    w->Picture1_MouseUp(1, 0, 10, 10);
+    QCOMPARE(Screen::mousePointer(), 0);
+}
+
+void TestMirror::pointMarkingAddsTwoEntries() {
+    w->Picture2_Click();
+    w->Picture1_MouseDown(1, 0, -300, 100);
+    w->Picture1_MouseMove(1, 0, -250, 120.4f);
+    w->Picture1_MouseUp(1, 0, -250, 120);
+    auto *m = w->markers.get();
+    QCOMPARE(int(m->pointCount), 2);
+    QCOMPARE(QPoint(m->pointX[1], m->pointY[1]), QPoint(-1600, -750));
+    QCOMPARE(QPoint(m->pointX[2], m->pointY[2]), QPoint(-250, 120));
+    QCOMPARE(int(m->markPointMode), 0);
+    QCOMPARE(w->Picture2->borderStyle(), 0);
+    QVERIFY(!blackNear(-300, 100, 1)); // the first press position was erased
+    // Moving P afterwards leaves the marked dot where it was.
+    w->Picture1_MouseDown(2, 0, -1000, 0);
+    QVERIFY(blackNear(-1600, -750, 1));
+}
+
+void TestMirror::eyesLookAtLastPoint() {
+    auto *m = w->markers.get();
+    // Before any point: towards the world origin.
+    w->Picture3_Click();
+    place(-1000, 0);
+    QCOMPARE(m->eyeDirX[1], 1.f);
+    QCOMPARE(m->eyeDirY[1], 0.f);
+    QCOMPARE(int(m->markEyeMode), 0);
+    // A marked point does not turn the existing eye, a new eye looks at it.
+    armPoint();
+    place(-1000, -600);
+    QCOMPARE(int(m->pointCount), 2);
+    armEye();
+    place(-1000, 400);
+    QCOMPARE(m->eyeDirX[1], 1.f);
+    QVERIFY(std::fabs(m->eyeDirY[2] + 1) < 1e-6);
+    QCOMPARE(m->eyeDist[2], 1000.f);
+    // Placed on its target it keeps looking left.
+    armEye();
+    place(-1000, -600);
+    QCOMPARE(m->eyeDirX[3], -1.f);
+    QCOMPARE(m->eyeDirY[3], 0.f);
+    QVERIFY(std::isfinite(m->eyeDirX[3]));
+}
+
+void TestMirror::markerCapacities() {
+    auto *m = w->markers.get();
+    for (int i = 0; i < 25; ++i) {
+        armPoint();
+        place(-1000 + 10 * i, 0);
+    }
+    QCOMPARE(int(m->pointCount), 50);
+    armPoint();
+    place(-500, 500);
+    QCOMPARE(int(m->pointCount), 50);
+    QCOMPARE(int(m->markPointMode), 0);
+    QCOMPARE(dialogs().messages.last(), QStringLiteral("Nur 25 Punktmarkierungen möglich"));
+    for (int i = 0; i < 10; ++i) {
+        armEye();
+        place(-1800 + 150 * i, 800);
+    }
+    QCOMPARE(int(m->eyeCount), 10);
+    armEye();
+    place(0, 0);
+    QCOMPARE(int(m->eyeCount), 10);
+    QCOMPARE(dialogs().messages.last(), QStringLiteral("Nur 10 Augen möglich"));
+    QCOMPARE(m->pointX[50], int16_t(-760)); // untouched: the 25th marking
+}
+
+void TestMirror::screenLineAndClear() {
+    auto *m = w->markers.get();
+    w->Picture5_Click();
+    QCOMPARE(int(m->markLineMode), 1);
+    w->Picture1_MouseDown(1, 0, -700, 0);
+    w->Picture1_MouseMove(1, 0, -650, 0);
+    w->Picture1_MouseUp(1, 0, -600.4f, 0);
+    QCOMPARE(int(m->screenLineX), -600);
+    QCOMPARE(int(m->markLineMode), 0);
+    QVERIFY(blackNear(-600, -900, 1));
+    QVERIFY(!blackNear(-700, -900, 1));
+    w->Picture4_Click(); // raster on
+    w->Picture2_Click();
+    place(-300, 300);
+    drag(-800, -375);
+    w->HScroll1->setValue(500);
+    w->Command2_Click();
+    QCOMPARE(int(m->pointCount), 0);
+    QCOMPARE(int(m->eyeCount), 0);
+    QCOMPARE(int(m->screenLineX), 2500); // the right edge of the present view
+    QCOMPARE(int(w->rayCount[1]), 1);    // rays stay
+    QCOMPARE(int(m->rasterOn), 1);
+    QVERIFY(blackNear(-1000, -500, 1));  // the raster is drawn again
+}
+
+void TestMirror::pupilGrowsWithZoom() {
+    w->Picture3_Click();
+    place(-1000, 0);
+    for (int zoomSteps : {0, 1}) {
+        if (zoomSteps)
+            w->Spin1_SpinUp();
+        SurfaceRecorder rec;
+        w->Picture1->attachRecorder(&rec);
+        w->Redraw();
+        w->Picture1->attachRecorder(nullptr);
+        int pupil = 0;
+        for (const SurfaceOp &op : rec.ops)
+            if (op.kind == SurfaceOp::PSet && std::fabs(op.x1 - (-950)) < 1e-3)
+                pupil = op.width;
+        QCOMPARE(pupil, zoomSteps ? 15 : 12);
+    }
+}
+
+void TestMirror::helpPanel() {
+    w->VScroll1->setValue(500);
+    const double top = w->Picture1->ScaleTop();
+    QCOMPARE(top, -1000.0 + 500);
+    w->Command7_Click();
+    QCOMPARE(w->Command7->text(), QStringLiteral("Info off"));
+    QVERIFY(w->Command8->isVisible());
+    QVERIFY(!w->Label6->isVisible() && !w->Text1->isVisible());
+    QVERIFY(w->helpLabels.value("Label19")->isVisible());
+    QCOMPARE(w->helpLabels.value("Label22")->text(), QString(54, ' ') + "Bedienungshinweise");
+    QCOMPARE(w->Picture1->ScaleTop(), -2 * w->Picture1->ScaleHeight());
+    // Dragging while the help is shown draws nothing visible.
+    const QImage blank = img();
+    drag(-800, -375);
+    w->Picture1_MouseDown(2, 0, -1000, -200);
+    w->VScroll1->setValue(400);
+    QCOMPARE(img(), blank);
+    w->VScroll1->setValue(500);
+    w->Command7_Click();
+    QCOMPARE(w->Command7->text(), QStringLiteral("Info"));
+    QCOMPARE(w->Picture1->ScaleTop(), top);
+    QVERIFY(!w->Command8->isVisible());
+    QVERIFY(!w->helpLabels.value("Label19")->isVisible());
+    QVERIFY(w->Label9->isVisible());
+}
+
+void TestMirror::didacticNote() {
+    w->Command7_Click();
+    w->Command8_Click();
+    QVERIFY(Forms::isVisible(FormId::SpiegIn));
+    QCOMPARE(w->Command7->text(), QStringLiteral("Info einblenden"));
+    QCOMPARE(int(w->helpShown), 0);
+    QVERIFY(!w->helpLabels.value("Label19")->isVisible());
+    w->Command7_Click();
+    QVERIFY(w->helpLabels.value("Label19")->isVisible());
+    // Closing the mirror window also closes its information window.
+    w->Command9_Click();
+    QVERIFY(!Forms::isLoaded(FormId::SpiegIn));
+}
+
+void TestMirror::layoutFractions_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::newRow("1024x768") << QSize(1024, 768);
+    QTest::newRow("1280x1024") << QSize(1280, 1024);
+    QTest::newRow("1920x1080") << QSize(1920, 1080);
+}
+
+void TestMirror::layoutFractions() {
+    QFETCH(QSize, screen);
+    tearDownWindows();
+    Screen::setSizeOverride(screen.width(), screen.height());
+    init();
+    const double W = w->width();
+    QVERIFY(std::abs(w->Command3->x() - 0.85 * W) <= 1);
+    QVERIFY(std::abs(w->Picture2->width() - 0.047 * W) <= 1);
+    QVERIFY(std::abs(w->Picture3->x() - 0.625 * W) <= 1);
+    // Picture twice as wide as high, and every control inside the window.
+    QCOMPARE(w->Picture1->width(), 2 * w->Picture1->height());
+    for (QWidget *c : {static_cast<QWidget *>(w->Command9), static_cast<QWidget *>(w->command1),
+                       static_cast<QWidget *>(w->Check3D8), static_cast<QWidget *>(w->Spin1)})
+        QVERIFY2(c->geometry().bottom() < w->height(), qPrintable(c->objectName()));
+    if (screen == QSize(1280, 1024))
+        QVERIFY(std::abs(w->Picture1->width() - 0.98 * 0.98 * 1280) <= 2);
+    Screen::setSizeOverride(1280, 1024);
+}
+
+void TestMirror::pictureKeepsItsImage() {
+    drag(-800, -375);
+    w->Command5_Click();
+    const QImage before = img();
+    w->hide();
+    w->show();
+    w->repaint();
+    QCOMPARE(img(), before);
+    QVERIFY(blackNear(-800, -375));
+    // What the widget shows is the retained picture.
+    const QImage shown = w->Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.pixelColor(px(-800, -375)), img().pixelColor(px(-800, -375)));
+}
+
+QTEST_MAIN(TestMirror)
 #include "tst_mirror.moc"
