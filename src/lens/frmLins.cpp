@@ -18,7 +18,7 @@ frmLins::frmLins() : Form(FormId::Lins) {
 }
 
 void frmLins::Form_Load() {
-    const double W = 0.98 * Screen::widthTwips(), H = 0.96 * Screen::heightTwips();
+    const double W = 0.98 * Screen::widthTwips(), H = 0.96 * Screen::heightTwips() - kWindowFrameTwips;
     setClientTwips(1, 1, W, H);
     Screen::place(Command8, 0.85 * W, 0.80 * H, 0.14 * W, 0.05 * H);
     Screen::place(Command9, 0.85 * W, 0.86 * H, 0.14 * W, 0.05 * H);

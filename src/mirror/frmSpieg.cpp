@@ -260,7 +260,7 @@ void frmSpieg::createHelpLabels() {
 void frmSpieg::layoutControls() {
     using Screen::place;
     const double W = 0.98 * Screen::widthTwips();
-    const double H = 0.95 * Screen::heightTwips();
+    const double H = 0.95 * Screen::heightTwips() - kWindowFrameTwips;
     setClientTwips(1, 1, W, H);
     // The picture is half as high as wide. On wide screens that would push the control
     // panel below the window, so there the picture is made smaller, keeping its shape.

@@ -21,7 +21,7 @@ frmBre2::frmBre2() : Form(FormId::Bre2) {
 }
 
 void frmBre2::Form_Load() {
-    const double W = 0.98 * Screen::widthTwips(), H = 0.95 * Screen::heightTwips();
+    const double W = 0.98 * Screen::widthTwips(), H = 0.95 * Screen::heightTwips() - kWindowFrameTwips;
     setClientTwips(1, 1, W, H);
     const double left = 0.75 * W + 0.01 * W;
     Screen::place(Command2, left, 0.70 * H, 0.22 * W, 0.05 * H);

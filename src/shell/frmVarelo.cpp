@@ -11,8 +11,6 @@ namespace varelo {
 
 namespace {
 constexpr double kClientWidth = 8700, kClientHeight = 2640;
-// Room for the frame and title bar that the client size leaves out.
-constexpr double kFrameTwips = 600;
 
 QFont menuFont(double points) {
     QFont f(QStringLiteral("MS Sans Serif"));
@@ -53,7 +51,7 @@ frmVarelo::frmVarelo() : Form(FormId::Varelo) {
 void frmVarelo::Form_Load() {
     // The top edge is at half the screen's width, but the window stays on the screen.
     const double top = std::max(1.0, std::min(Screen::widthTwips() / 2.0,
-                                              Screen::heightTwips() - kClientHeight - kFrameTwips));
+                                              Screen::heightTwips() - kClientHeight - kWindowFrameTwips));
     setClientTwips(1, top, kClientWidth, kClientHeight);
     setFixedSize(size());
 }
