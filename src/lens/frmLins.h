@@ -7,6 +7,8 @@ class QPushButton;
 
 namespace varelo {
 
+class PictureBox;
+
 class frmLins : public Form {
     Q_OBJECT
 public:
@@ -16,6 +18,7 @@ public:
     void Command8_Click(); // "Didaktische Bemerkungen"
     void Command9_Click(); // "Menue"
 
+    PictureBox *Picture1;
     QPushButton *Command8, *Command9;
 };
 

@@ -4,6 +4,7 @@
 #include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
 #include "canvas/SpinButton.h"
+#include "canvas/WindowLayout.h"
 #include "core/NumRules.h"
 #include "shell/Forms.h"
 
@@ -262,21 +263,10 @@ void frmSpieg::layoutControls() {
     const double W = 0.98 * Screen::widthTwips();
     const double H = 0.95 * Screen::heightTwips() - kWindowFrameTwips;
     setClientTwips(1, 1, W, H);
-    // The picture is half as high as wide. On wide screens that would push the control
-    // panel below the window, so there the picture is made smaller, keeping its shape.
-    double picW = 0.98 * W, picH = 0.5 * picW;
-    const double panel = 0.26 * H, scrollH = H / 40;
-    if (picH + scrollH + panel > H) {
-        picH = H - scrollH - panel;
-        picW = 2 * picH;
-    }
-    place(Picture1, 1, 1, picW, picH);
-    // Keep the exact pixel ratio 2:1 so that the scale stays isotropic.
-    Picture1->resize(Picture1->width() & ~1, Picture1->width() / 2);
-    Picture1->resizeImage(Picture1->width(), Picture1->height());
-    Picture1->Scale(-2000, -1000, 2000, 1000);
-    picW = Picture1->width() * Screen::twipsPerPixel();
-    picH = Picture1->height() * Screen::twipsPerPixel();
+    placeWidePicture(Picture1, W, H);
+    const double picW = Picture1->width() * Screen::twipsPerPixel();
+    const double picH = Picture1->height() * Screen::twipsPerPixel();
+    const double scrollH = H / 40;
     place(VScroll1, picW, 1, W / 60, picH);
     place(HScroll1, 0, picH, picW, scrollH);
 

@@ -1,6 +1,8 @@
 #include "refraction/frmBre1.h"
 
+#include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
+#include "canvas/WindowLayout.h"
 #include "shell/Forms.h"
 
 #include <QPushButton>
@@ -11,6 +13,7 @@ frmBre1::frmBre1() : Form(FormId::Bre1) {
     setWindowTitle(QStringLiteral("Brechung von Bündeln an einer ebenen Grenzfläche - Strahlenverlauf"));
     setAutoFillBackground(true);
     setPalette(QPalette(QColor(192, 192, 192)));
+    Picture1 = new PictureBox(this);
     Command5 = new QPushButton(QStringLiteral("zur Abbildung von Punkten"), this);
     Command3 = new QPushButton(QStringLiteral("Info"), this);
     Command7 = new QPushButton(QStringLiteral("Menue"), this);
@@ -22,6 +25,7 @@ frmBre1::frmBre1() : Form(FormId::Bre1) {
 void frmBre1::Form_Load() {
     const double W = 0.98 * Screen::widthTwips(), H = 0.95 * Screen::heightTwips() - kWindowFrameTwips;
     setClientTwips(1, 1, W, H);
+    placeColumnPicture(Picture1, W, H);
     const double left = 0.75 * W + 0.01 * W;
     Screen::place(Command5, left, 0.70 * H, 0.22 * W, 0.05 * H);
     Screen::place(Command3, left, 0.76 * H, 0.22 * W, 0.05 * H);

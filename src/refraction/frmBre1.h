@@ -7,6 +7,8 @@ class QPushButton;
 
 namespace varelo {
 
+class PictureBox;
+
 class frmBre1 : public Form {
     Q_OBJECT
 public:
@@ -17,6 +19,7 @@ public:
     void Command5_Click(); // "zur Abbildung von Punkten"
     void Command7_Click(); // "Menue"
 
+    PictureBox *Picture1;
     QPushButton *Command3, *Command5, *Command7;
 };
 

@@ -1,6 +1,8 @@
 #include "refraction/frmBre2.h"
 
+#include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
+#include "canvas/WindowLayout.h"
 #include "shell/Forms.h"
 
 #include <QPushButton>
@@ -12,6 +14,7 @@ frmBre2::frmBre2() : Form(FormId::Bre2) {
         "Brechung von schlanken Bündeln an einer ebenen Grenzfläche - Abbildung von Punkten"));
     setAutoFillBackground(true);
     setPalette(QPalette(QColor(192, 192, 192)));
+    Picture1 = new PictureBox(this);
     Command2 = new QPushButton(QStringLiteral("zum Strahlenverlauf"), this);
     Command5 = new QPushButton(QStringLiteral("Info"), this);
     Command6 = new QPushButton(QStringLiteral("Menue"), this);
@@ -23,6 +26,7 @@ frmBre2::frmBre2() : Form(FormId::Bre2) {
 void frmBre2::Form_Load() {
     const double W = 0.98 * Screen::widthTwips(), H = 0.95 * Screen::heightTwips() - kWindowFrameTwips;
     setClientTwips(1, 1, W, H);
+    placeColumnPicture(Picture1, W, H);
     const double left = 0.75 * W + 0.01 * W;
     Screen::place(Command2, left, 0.70 * H, 0.22 * W, 0.05 * H);
     Screen::place(Command5, left, 0.76 * H, 0.22 * W, 0.05 * H);

@@ -7,6 +7,8 @@ class QPushButton;
 
 namespace varelo {
 
+class PictureBox;
+
 class frmBre2 : public Form {
     Q_OBJECT
 public:
@@ -17,6 +19,7 @@ public:
     void Command5_Click(); // "Info" toggle
     void Command6_Click(); // "Menue"
 
+    PictureBox *Picture1;
     QPushButton *Command2, *Command5, *Command6;
 };
 

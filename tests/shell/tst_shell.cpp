@@ -1,6 +1,7 @@
 // The window life cycle: main menu, opening and leaving modules, switching, ending.
 #include "TestSupport.h"
 
+#include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
 #include "mirror/frmSpieg.h"
 #include "refraction/frmBre1.h"
@@ -40,6 +41,8 @@ private slots:
     void endUnloadsEverything();
     void closingMainMenuEndsWhenNothingIsLeft();
     void unloadIsSafe();
+    void modulePictures_data();
+    void modulePictures();
     void infoWindowsComposeTheirText_data();
     void infoWindowsComposeTheirText();
 };
@@ -248,6 +251,48 @@ void TestShell::unloadIsSafe() {
     QVERIFY(guard);
     processDeletes();
     QVERIFY(!guard);
+}
+
+void TestShell::modulePictures_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<double>("widthFraction"); // of the window's width, 0 when clamped
+    QTest::addColumn<double>("heightPerWidth");
+    QTest::addColumn<double>("scaleLeft");
+    for (QSize screen : {QSize(1280, 1024), QSize(1024, 768), QSize(1920, 1080)}) {
+        const QString tag = QStringLiteral(" %1x%2").arg(screen.width()).arg(screen.height());
+        const bool wide = screen.width() > 1.5 * screen.height();
+        // The column picture is clamped where it would be higher than the window.
+        const bool tall = 0.75 * 0.98 * screen.width() > 0.98 * (0.95 * screen.height() - 31);
+        QTest::newRow(qPrintable("frmSpieg" + tag)) << int(FormId::Spieg) << screen << (wide ? 0 : 0.98) << 0.5 << -2000.0;
+        QTest::newRow(qPrintable("frmLins" + tag)) << int(FormId::Lins) << screen << (wide ? 0 : 0.98) << 0.5 << -2000.0;
+        QTest::newRow(qPrintable("frmBre1" + tag)) << int(FormId::Bre1) << screen << (tall ? 0 : 0.75) << 0.98 << -1000.0;
+        QTest::newRow(qPrintable("frmBre2" + tag)) << int(FormId::Bre2) << screen << (tall ? 0 : 0.75) << 0.98 << -1000.0;
+    }
+}
+
+void TestShell::modulePictures() {
+    QFETCH(int, id);
+    QFETCH(QSize, screen);
+    QFETCH(double, widthFraction);
+    QFETCH(double, heightPerWidth);
+    QFETCH(double, scaleLeft);
+    tearDownWindows();
+    Screen::setSizeOverride(screen.width(), screen.height());
+    Form *f = Forms::show(static_cast<FormId>(id));
+    auto *pic = f->findChild<PictureBox *>();
+    QVERIFY(pic);
+    QVERIFY(pic->geometry().bottom() < f->height());
+    if (widthFraction > 0)
+        QVERIFY(std::abs(pic->width() - widthFraction * f->width()) <= 2);
+    QVERIFY(std::abs(pic->height() - heightPerWidth * pic->width()) <= 1.5);
+    QCOMPARE(pic->ScaleLeft(), scaleLeft);
+    QCOMPARE(pic->ScaleWidth(), -2 * scaleLeft);
+    // Isotropic: world units per pixel equal in x and y, and the origin in the middle.
+    const double ux = pic->ScaleWidth() / pic->width(), uy = pic->ScaleHeight() / pic->height();
+    QVERIFY(std::fabs(ux - uy) / ux < 0.005);
+    QVERIFY(std::fabs(pic->toDeviceY(0) - pic->height() / 2.0) < 1);
+    Screen::setSizeOverride(1280, 1024);
 }
 
 void TestShell::infoWindowsComposeTheirText_data() {

@@ -1,0 +1,16 @@
+#pragma once
+// Sizing of a module window's picture from the window's client size (twips).
+namespace varelo {
+
+class PictureBox;
+
+// Mirror and lens windows: 0.98 W wide, half as high, scale (-2000,-1000)-(2000,1000).
+// Where that would push the control panel (a quarter of the height) out of the window,
+// the picture is made smaller with the same shape.
+void placeWidePicture(PictureBox *picture, double W, double H);
+
+// Refraction windows: 0.75 W wide, 0.98 times as high as wide (kept inside the window),
+// scale (-1000, -1000 h/w)-(1000, 1000 h/w) for the picture's real proportions.
+void placeColumnPicture(PictureBox *picture, double W, double H);
+
+} // namespace varelo
