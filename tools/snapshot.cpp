@@ -1,8 +1,10 @@
 // Writes a PNG of a window in a chosen state, for looking at what the program shows.
 // Usage: varelo_snapshot STATE OUT.png [SCREEN_WIDTH SCREEN_HEIGHT]
-// States: menu, mirror, mirror-caustic, mirror-markers, mirror-help, mirror-info, ray-path, lens
+// States: menu, mirror, mirror-caustic, mirror-markers, mirror-help, mirror-info, ray-path,
+// ray-path-fan, ray-path-all, lens
 #include "canvas/Screen.h"
 #include "mirror/frmSpieg.h"
+#include "refraction/frmBre1.h"
 #include "shell/FormFactory.h"
 #include "shell/Forms.h"
 
@@ -72,8 +74,33 @@ int main(int argc, char *argv[]) {
             w->Command8_Click();
             shot = Forms::get(FormId::SpiegIn);
         }
-    } else if (!std::strcmp(state, "ray-path")) {
-        shot = Forms::show(FormId::Bre1);
+    } else if (!std::strncmp(state, "ray-path", 8)) {
+        auto *w = qobject_cast<frmBre1 *>(Forms::show(FormId::Bre1));
+        shot = w;
+        if (!std::strcmp(state, "ray-path-fan") || !std::strcmp(state, "ray-path-all")) {
+            for (int i = 0; i <= 24; ++i) {
+                const float x = -900 + 75 * i;
+                w->Picture1_MouseDown(1, 0, x, 0);
+                w->Picture1_MouseUp(1, 0, x, 0);
+            }
+            w->Check3D3->click();
+        }
+        if (!std::strcmp(state, "ray-path-all")) {
+            for (QCheckBox *c : {w->Check3D2, w->Check3D4, w->Check3D5})
+                c->click();
+            w->Picture3_Click();
+            w->Picture1_MouseDown(1, 0, 300, 0);
+            w->Picture1_MouseUp(1, 0, 300, 0);
+            w->Picture5_Click();
+            w->Picture1_MouseDown(1, 0, -200, 300);
+            w->Picture1_MouseUp(1, 0, -200, 300);
+            w->Picture2_Click();
+            w->Picture1_MouseDown(1, 0, -600, -600);
+            w->Picture1_MouseUp(1, 0, -600, -600);
+            w->Picture4_MouseDown();
+            w->Picture6_MouseDown(1, 0, 50, 10);
+            w->Picture6_MouseDown(1, 0, 50, 10);
+        }
     } else if (!std::strcmp(state, "lens")) {
         shot = Forms::show(FormId::Lins);
     }

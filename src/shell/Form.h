@@ -22,6 +22,10 @@ public:
     // Sets the client area: position and size in twips.
     void setClientTwips(double left, double top, double width, double height);
 
+signals:
+    // Emitted once when the registry unloads the window.
+    void unloaded();
+
 protected:
     void closeEvent(QCloseEvent *e) override;
 

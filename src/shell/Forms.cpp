@@ -63,6 +63,7 @@ void Forms::unload(FormId id) {
     g_unloading.insert(id);
     f->Form_Unload();
     g_loaded.erase(id);
+    emit f->unloaded();
     g_unloading.erase(id);
     f->hide();
     f->deleteLater();

@@ -1,6 +1,7 @@
 // Number rules and the reflection optics, with the worked examples of the mirror.
 #include "core/NumRules.h"
 #include "mirror/MirrorOptics.h"
+#include "refraction/RefractionOptics.h"
 
 #include <QtTest>
 #include <cmath>
@@ -23,6 +24,12 @@ private slots:
     void normalsPassThroughCentre();
     void apertureAngle_data();
     void apertureAngle();
+    void refractionWorkedExample();
+    void refractionCases_data();
+    void refractionCases();
+    void previewHitPoint_data();
+    void previewHitPoint();
+    void diagramAngles();
 };
 
 void TestCore::intRoundsDown_data() {
@@ -209,6 +216,101 @@ void TestCore::apertureAngle() {
     const float a = ComputeApertureAngle(r, h, pi);
     QVERIFY2(std::fabs(a - expected) < 1e-4, qPrintable(QString::number(a)));
     QVERIFY(a <= pi / 2);
+}
+
+namespace {
+double deg(double rad) { return rad * 180 / M_PI; }
+} // namespace
+
+void TestCore::refractionWorkedExample() {
+    // P = (0, 500) in the lower medium, n = 1.33, hit point x = 100.
+    const RefractionTrace t = TraceRefraction(0, 500, 100, IndexRatio(1.33f, 500));
+    QVERIFY(std::fabs(t.slope + 5) < 1e-5);
+    QVERIFY(std::fabs(deg(t.alpha) - 11.31) < 0.01);
+    QVERIFY(std::fabs(t.sinBeta - 0.2608) < 1e-4);
+    QVERIFY(t.refracted);
+    QVERIFY(std::fabs(deg(t.beta) - 15.12) < 0.01);
+    QVERIFY(std::fabs(deg(t.phi) - 74.88) < 0.01);
+    QVERIFY(std::fabs(t.refrEndX - 621) < 1 && std::fabs(t.refrEndY + 1931) < 1);
+    QVERIFY(std::fabs(t.reflEndX - 492) < 1 && std::fabs(t.reflEndY - 1961) < 1);
+    // The backward extensions point the other way.
+    QVERIFY(std::fabs(t.refrBackX - (200 - t.refrEndX)) < 0.01 && std::fabs(t.refrBackY + t.refrEndY) < 0.01);
+}
+
+void TestCore::refractionCases_data() {
+    QTest::addColumn<float>("n");
+    QTest::addColumn<QPointF>("P");
+    QTest::addColumn<float>("hitX");
+    QTest::addColumn<bool>("refracted");
+    QTest::addColumn<int>("refrSide");  // sign of the refracted ray's end y (0: none)
+    QTest::addColumn<int>("reflSide");  // sign of the reflected ray's end y
+    // Critical angle at n = 1.33: asin(1/1.33) = 48.75 degrees; P = (0, 500).
+    const double below = 500 * std::tan(48.70 * M_PI / 180), above = 500 * std::tan(48.80 * M_PI / 180);
+    QTest::newRow("just below the critical angle") << 1.33f << QPointF(0, 500) << float(below) << true << -1 << 1;
+    QTest::newRow("just above: total reflection") << 1.33f << QPointF(0, 500) << float(above) << false << 0 << 1;
+    QTest::newRow("P above: never total") << 1.33f << QPointF(0, -500) << 1900.f << true << 1 << -1;
+    QTest::newRow("P above, mirrored") << 1.33f << QPointF(0, -500) << -300.f << true << 1 << -1;
+    QTest::newRow("n below one, P above, total") << 0.5f << QPointF(0, -500) << 600.f << false << 0 << -1;
+    QTest::newRow("perpendicular from below") << 1.33f << QPointF(250, 500) << 250.f << true << -1 << 1;
+    QTest::newRow("perpendicular from above") << 1.33f << QPointF(250, -500) << 250.f << true << 1 << -1;
+}
+
+void TestCore::refractionCases() {
+    QFETCH(float, n);
+    QFETCH(QPointF, P);
+    QFETCH(float, hitX);
+    QFETCH(bool, refracted);
+    QFETCH(int, refrSide);
+    QFETCH(int, reflSide);
+    const RefractionTrace t = TraceRefraction(P.x(), P.y(), hitX, IndexRatio(n, P.y()));
+    QCOMPARE(t.refracted, refracted);
+    if (refracted)
+        QCOMPARE(t.refrEndY > 0 ? 1 : -1, refrSide);
+    QCOMPARE(t.reflEndY > 0 ? 1 : -1, reflSide);
+    // Snell's law holds and the reflected ray mirrors the incident one about the normal.
+    if (refracted) {
+        const double sinIn = std::sin(t.alpha), sinOut = std::fabs(std::cos(t.phi));
+        QVERIFY(std::fabs(IndexRatio(n, P.y()) * sinIn - sinOut) < 1e-5);
+    }
+    const double inX = hitX - P.x(), inY = -P.y();
+    const double len = std::hypot(inX, inY);
+    QVERIFY(std::fabs((t.reflEndX - hitX) / 2000 - inX / len) < 1e-4);
+    QVERIFY(std::fabs(t.reflEndY / 2000 + inY / len) < 1e-4);
+}
+
+void TestCore::previewHitPoint_data() {
+    QTest::addColumn<QPointF>("mouse");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<float>("hitX");
+    QTest::newRow("towards the interface") << QPointF(50, 250) << true << 100.f;
+    QTest::newRow("behind P, same line") << QPointF(-50, 750) << true << 100.f;
+    QTest::newRow("level with P") << QPointF(300, 500) << false << 0.f;
+    QTest::newRow("straight above") << QPointF(0, 100) << false << 0.f;
+    QTest::newRow("hit beyond 2000") << QPointF(1000, 499) << false << 0.f;
+}
+
+void TestCore::previewHitPoint() {
+    QFETCH(QPointF, mouse);
+    QFETCH(bool, ok);
+    QFETCH(float, hitX);
+    float h = -1;
+    QCOMPARE(PreviewHitPoint(0, 500, mouse.x(), mouse.y(), h), ok);
+    if (ok)
+        QVERIFY(std::fabs(h - hitX) < 1e-3);
+    else
+        QCOMPARE(h, -1.f);
+}
+
+void TestCore::diagramAngles() {
+    float b = 0, a = 0;
+    QVERIFY(RefractionAngleDeg(30, 1.33f, b));
+    QVERIFY(std::fabs(b - deg(std::asin(0.5 / 1.33))) < 1e-4);
+    QVERIFY(IncidenceAngleDeg(b, 1.33f, a));
+    QVERIFY(std::fabs(a - 30) < 1e-3);
+    // n = 0.5: the curve ends at the critical angle of 30 degrees.
+    QVERIFY(RefractionAngleDeg(29.5f, 0.5f, b));
+    QVERIFY(!RefractionAngleDeg(30.5f, 0.5f, b));
+    QVERIFY(!IncidenceAngleDeg(60, 1.33f, a));
 }
 
 QTEST_APPLESS_MAIN(TestCore)
