@@ -249,12 +249,14 @@ void frmBre1::Command7_Click() {
 void frmBre1::Command3_Click() {
     infoOn = static_cast<int16_t>(1 - infoOn);
     if (infoOn == 1) {
+        const bool wasLoaded = Forms::isLoaded(FormId::BreI1);
         Form *info = Forms::show(FormId::BreI1);
         // Closing the notes with their close box sets the toggle back.
-        connect(info, &Form::unloaded, this, [this] {
-            infoOn = 0;
-            Command3->setText(QStringLiteral("Info"));
-        }, Qt::UniqueConnection);
+        if (!wasLoaded)
+            connect(info, &Form::unloaded, this, [this] {
+                infoOn = 0;
+                Command3->setText(QStringLiteral("Info"));
+            });
         Command3->setText(QStringLiteral("Info off"));
     } else {
         Forms::hide(FormId::BreI1);
