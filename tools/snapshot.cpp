@@ -1,7 +1,9 @@
 // Writes a PNG of a window in a chosen state, for looking at what the program shows.
-// Usage: varelo_snapshot STATE OUT.png [SCREEN_WIDTH SCREEN_HEIGHT]
+// Usage: varelo_snapshot STATE OUT.png [SCREEN_WIDTH SCREEN_HEIGHT [pdf]]
+// With "pdf" the window's hardcopy is printed into OUT instead.
 // States: menu, mirror, mirror-caustic, mirror-markers, mirror-help, mirror-info, ray-path,
 // ray-path-fan, ray-path-all, lens
+#include "canvas/Dialogs.h"
 #include "canvas/Screen.h"
 #include "mirror/frmSpieg.h"
 #include "refraction/frmBre1.h"
@@ -10,6 +12,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <cstdio>
 #include <cstring>
@@ -17,6 +21,23 @@
 using namespace varelo;
 
 namespace {
+// Answers the print dialogs so that the hardcopy goes into a PDF file.
+class PdfDialogs : public Dialogs {
+public:
+    QString file;
+    void messageBox(const QString &, bool) override {}
+    bool inputBox(const QString &, const QString &, const QString &, QString *answer) override {
+        *answer = QStringLiteral("Varelo – Probeausdruck");
+        return true;
+    }
+    bool printerDialog(QPrinter *printer) override {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(file);
+        printer->setPageOrientation(QPageLayout::Landscape);
+        return true;
+    }
+};
+
 void dragRay(frmSpieg *w, float x, float y) {
     w->Picture1_MouseDown(1, 0, x, y);
     w->Picture1_MouseMove(1, 0, x, y);
@@ -103,6 +124,17 @@ int main(int argc, char *argv[]) {
         }
     } else if (!std::strcmp(state, "lens")) {
         shot = Forms::show(FormId::Lins);
+    }
+    if (argc > 5 && !std::strcmp(argv[5], "pdf")) {
+        // Print the window's scene instead of grabbing it: OUT names the PDF.
+        static PdfDialogs pdf;
+        pdf.file = QString::fromLocal8Bit(argv[2]);
+        Dialogs::install(&pdf);
+        if (auto *m = qobject_cast<frmSpieg *>(shot))
+            m->Command3_Click();
+        else if (auto *b = qobject_cast<frmBre1 *>(shot))
+            b->Command2_Click();
+        return 0;
     }
     if (!shot) {
         std::fprintf(stderr, "unknown state %s\n", state);

@@ -72,6 +72,8 @@ public:
     void SetScaleHeight(double v) { scaleHeight_ = v; }
     double CurrentX() const { return currentX_; }
     double CurrentY() const { return currentY_; }
+    void SetCurrentX(double x) { currentX_ = x; }
+    void SetCurrentY(double y) { currentY_ = y; }
 
     // World <-> device pixels.
     double toDeviceX(double x) const;

@@ -1,6 +1,8 @@
 #include "mirror/frmSpieg.h"
 
 #include "canvas/Dialogs.h"
+#include "canvas/Hardcopy.h"
+#include "canvas/PrinterSurface.h"
 #include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
 #include "canvas/SpinButton.h"
@@ -231,6 +233,8 @@ void frmSpieg::createControls() {
     connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
     connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
     connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     Picture2->onClick = [this] { Picture2_Click(); };
     Picture3->onClick = [this] { Picture3_Click(); };
     Picture4->onClick = [this] { Picture4_Click(); };
@@ -463,7 +467,7 @@ void frmSpieg::Redraw() {
     dragLayerValid_ = false;
     Picture1->Cls();
     DrawMirror(*Picture1, kScreenMirrorWidths);
-    DrawBundles(*Picture1, kScreenMirrorWidths, kScreenMarkerWidths);
+    DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
     markers->DrawMarkers(*Picture1, kScreenMarkerWidths);
     markers->DrawRaster(*Picture1);
 }
@@ -493,7 +497,7 @@ void frmSpieg::drawObjectPoints(Surface &s, int width) {
         s.PSet(objX[k], objY[k], s.ForeColor());
 }
 
-void frmSpieg::DrawBundles(Surface &s, const MirrorWidths &w, const MarkerWidths &mw) {
+void frmSpieg::DrawBundles(Surface &s, const MirrorWidths &w, const MarkerWidths *mw) {
     const float length = static_cast<float>(s.ScaleWidth());
     if (&s == Picture1)
         rayLength = length;
@@ -530,7 +534,8 @@ void frmSpieg::DrawBundles(Surface &s, const MirrorWidths &w, const MarkerWidths
             }
         }
     }
-    markers->DrawMarkers(s, mw);
+    if (mw)
+        markers->DrawMarkers(s, *mw);
 }
 
 void frmSpieg::DrawTrialRay() {
@@ -628,7 +633,7 @@ void frmSpieg::moveObjectTo(float x, float y, bool press) {
     Picture1->SetDrawWidth(1);
     showObjectTexts();
     DrawMirror(*Picture1, kScreenMirrorWidths);
-    DrawBundles(*Picture1, kScreenMirrorWidths, kScreenMarkerWidths);
+    DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
     markers->DrawMarkers(*Picture1, kScreenMarkerWidths);
     markers->DrawRaster(*Picture1);
 }
@@ -648,7 +653,7 @@ void frmSpieg::followTrialRay(float x, float y) {
     } else {
         eraseTrialRay(x, y);
         DrawMirror(*Picture1, kScreenMirrorWidths);
-        DrawBundles(*Picture1, kScreenMirrorWidths, kScreenMarkerWidths);
+        DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
         if (dragCacheEnabled) {
             dragLayer_ = Picture1->image();
             dragLayerValid_ = true;
@@ -675,7 +680,7 @@ void frmSpieg::storeTrialRay(float x, float y) {
         rayY[k][rayCount[k]] = hitY;
     }
     DrawMirror(*Picture1, kScreenMirrorWidths);
-    DrawBundles(*Picture1, kScreenMirrorWidths, kScreenMarkerWidths);
+    DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
     markers->DrawRaster(*Picture1);
     if (trialHasHit_ && full)
         Dialogs::instance().messageBox(QStringLiteral("Nur 100 Strahlen je Objekt möglich"), true);
@@ -692,7 +697,7 @@ void frmSpieg::showObjectTexts() {
 void frmSpieg::redrawAfterObjectChange() {
     showObjectTexts();
     DrawMirror(*Picture1, kScreenMirrorWidths);
-    DrawBundles(*Picture1, kScreenMirrorWidths, kScreenMarkerWidths);
+    DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
     markers->DrawRaster(*Picture1);
 }
 
@@ -757,7 +762,7 @@ void frmSpieg::command1_Click() {
     drawObjectPoints(*Picture1, kScreenMirrorWidths.objectDot);
     rayCount[objectCount] = 0;
     Picture1->SetDrawWidth(1);
-    DrawBundles(*Picture1, kScreenMirrorWidths, kScreenMarkerWidths);
+    DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
     Text11->setText(QStringLiteral("   ") + QString::number(objectCount));
     markers->DrawMarkers(*Picture1, kScreenMarkerWidths);
     markers->DrawRaster(*Picture1);
@@ -804,12 +809,12 @@ void frmSpieg::redrawWithoutRaster() {
     dragLayerValid_ = false;
     Picture1->Cls();
     DrawMirror(*Picture1, kScreenMirrorWidths);
-    DrawBundles(*Picture1, kScreenMirrorWidths, kScreenMarkerWidths);
+    DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
 }
 
 void frmSpieg::repairScene() {
     DrawMirror(*Picture1, kScreenMirrorWidths);
-    DrawBundles(*Picture1, kScreenMirrorWidths, kScreenMarkerWidths);
+    DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
     markers->DrawMarkers(*Picture1, kScreenMarkerWidths);
     markers->DrawRaster(*Picture1);
 }
@@ -818,12 +823,79 @@ void frmSpieg::redrawAfterClear() {
     dragLayerValid_ = false;
     Picture1->Cls();
     DrawMirror(*Picture1, kScreenMirrorWidths);
-    DrawBundles(*Picture1, kScreenMirrorWidths, kScreenMarkerWidths);
+    DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
     markers->DrawRaster(*Picture1);
 }
 
 void frmSpieg::refuse(const char *message) {
     Dialogs::instance().messageBox(QString::fromUtf8(message), true);
+}
+
+// ---- Printing and saving ----
+
+void frmSpieg::Command3_Click() {
+    PrintHardcopy(
+        [this] {
+            DrawMirror(*Picture1, kScreenMirrorWidths);
+            DrawBundles(*Picture1, kScreenMirrorWidths, nullptr);
+        },
+        [this](PrinterSurface &s, const QString &title) {
+            const double pw = s.pageWidthTwips() / 7, ph = s.pageHeightTwips() / 7;
+            const double zf = zoom->zoomFactor, h = HScroll1->value(), v = VScroll1->value();
+            s.Scale(-pw / zf + h, -ph / zf + v, pw / zf + h, ph / zf + v);
+            DrawMirror(s, kPrinterMirrorWidths);
+            DrawBundles(s, kPrinterMirrorWidths, &kPrinterMarkerWidths);
+            const float r = mirror.mirrorRadius;
+            const QString radius = mirror.curvature != 0 ? qs(NumText(Int(r / 10 + 0.5f))) : QStringLiteral("plan");
+            const double L = s.ScaleLeft(), T = s.ScaleTop(), W = s.ScaleWidth(), H = s.ScaleHeight();
+            s.SetFontSize(20);
+            s.SetCurrentX(L + 0.1 * W);
+            s.SetCurrentY(T + 0.05 * H);
+            s.PrintText(title);
+            s.SetFontSize(12);
+            s.SetCurrentX(L + 0.1 * W);
+            s.SetCurrentY(T + 0.9 * H);
+            s.PrintText(QStringLiteral("Spiegelparameter: r = ") + radius);
+            s.SetCurrentX(L + 0.1 * W);
+            s.PrintText(QStringLiteral("Durchmesser der Öffnung = ") +
+                        qs(NumText(Int(2 * mirror.halfAperture / 10 + 0.5f))));
+            if (mirror.curvature != 0) {
+                s.SetCurrentX(L + 0.1 * W);
+                s.PrintText(QStringLiteral("Brennweite nach Formel f = ") + qs(NumText(Int(r / 2 / 10 + 0.5f))));
+            }
+            // Scale bar: 2000 world units, labelled 0 to 200 in display units.
+            const double x0 = L + 0.53 * W, y0 = T + 0.9 * H;
+            s.SetDrawWidth(2);
+            s.Line(x0, y0, x0 + 2000, y0, kBlack);
+            for (int i = 0; i <= 20; ++i)
+                s.Line(x0 + 100 * i, y0 - 20, x0 + 100 * i, y0 + 20, kBlack);
+            for (int i = 0; i <= 200; i += 50) {
+                s.SetCurrentX(x0 + 10 * i - 50);
+                s.SetCurrentY(T + 0.91 * H);
+                s.PrintText(qs(NumText(i)));
+            }
+        });
+}
+
+void frmSpieg::Command4_Click() {
+    // The file holds the mirror and the rays, without markers and raster.
+    auto drawScene = [this] {
+        Picture1->Cls();
+        DrawMirror(*Picture1, kScreenMirrorWidths);
+        DrawBundles(*Picture1, kScreenMirrorWidths, nullptr);
+    };
+    SaveSteps steps;
+    steps.prompt = QStringLiteral(
+        "Bitte geben Sie den Namen der Bilddatei an; als Extension sollten Sie.bmp verwenden! Falls Sie "
+        "auf Angabe eines Pfades verzichten, wird die Datei im Desktop abgelegt.");
+    steps.defaultName = QStringLiteral("Spiegel.bmp");
+    steps.errorText = QStringLiteral("Fehler beim Speichern! Disk full?");
+    steps.criticalIcon = true;
+    steps.beforeAsking = drawScene;
+    steps.afterWriting = drawScene;
+    dragLayerValid_ = false;
+    if (!SavePictureFile(*Picture1, steps))
+        Redraw(); // cancelled: the whole scene comes back
 }
 
 // ---- Help panel ----

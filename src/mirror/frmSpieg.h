@@ -65,6 +65,8 @@ public:
     void Command7_Click(); // help panel
     void Command8_Click(); // "Didaktische Bemerkung"
     void Command9_Click(); // "Menu"
+    void Command3_Click(); // "Bild drucken"
+    void Command4_Click(); // "Bild speichern"
     void Picture2_Click();
     void Picture3_Click();
     void Picture4_Click();
@@ -73,7 +75,8 @@ public:
     // Drawing, one routine per element for screen and printer.
     void Redraw();
     void DrawMirror(Surface &s, const MirrorWidths &w);
-    void DrawBundles(Surface &s, const MirrorWidths &w, const MarkerWidths &mw);
+    // Draws the object points and rays, then the markers unless mw is null.
+    void DrawBundles(Surface &s, const MirrorWidths &w, const MarkerWidths *mw);
     void DrawTrialRay();
 
     // State.

@@ -1,6 +1,8 @@
 #include "refraction/frmBre1.h"
 
 #include "canvas/Dialogs.h"
+#include "canvas/Hardcopy.h"
+#include "canvas/PrinterSurface.h"
 #include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
 #include "canvas/WindowLayout.h"
@@ -139,6 +141,8 @@ void frmBre1::createControls() {
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     Picture5->onClick = [this] { Picture5_Click(); };
     Picture2->onClick = [this] { Picture2_Click(); };
     Picture3->onClick = [this] { Picture3_Click(); };
@@ -378,6 +382,9 @@ void frmBre1::DrawMarkersOn(Surface &s, const RayPathWidths &w) {
     s.SetDrawWidth(1);
     if (protractorOn)
         DrawProtractor(s, protractorX);
+    // On paper the diagram is part of the page; on the screen it has its own picture.
+    if (&s != Picture1 && diagramOn)
+        DrawDiagramIntoPicture(s);
 }
 
 void frmBre1::DrawMarkers() { DrawMarkersOn(*Picture1, kScreenRayPathWidths); }
@@ -610,6 +617,61 @@ void frmBre1::Command4_Click() {
     showDiagram(false);
     Picture1->SetDrawWidth(1);
     DrawAllRays();
+}
+
+// ---- Printing and saving ----
+
+void frmBre1::Command2_Click() {
+    PrintHardcopy(
+        [this] {
+            Picture1->Cls();
+            DrawAllRays();
+        },
+        [this](PrinterSurface &s, const QString &title) {
+            const double pw = s.pageWidthTwips(), ph = s.pageHeightTwips();
+            s.Scale(-pw / 10, -ph / 10, pw / 10, ph / 10);
+            DrawAllRaysOn(s, kPrinterRayPathWidths, 1200);
+            const double L = s.ScaleLeft(), T = s.ScaleTop(), W = s.ScaleWidth(), H = s.ScaleHeight();
+            s.SetFontSize(20);
+            s.SetCurrentX(L + 0.05 * W);
+            s.SetCurrentY(T + 0.05 * H);
+            s.PrintText(title);
+            s.SetFontSize(12);
+            QString upper, lower;
+            if (relIndex < 1) {
+                upper = QStringLiteral("n = ") + qs(NumText(Int(100 / relIndex + 0.5f) / 100));
+                lower = QStringLiteral("n = 1");
+            } else {
+                upper = QStringLiteral("n =  1");
+                lower = QStringLiteral("n = ") + qs(NumText(relIndex));
+            }
+            s.SetCurrentX(L + 0.8 * W);
+            s.SetCurrentY(T + 0.2 * H);
+            s.PrintText(upper);
+            s.SetCurrentX(L + 0.8 * W);
+            s.SetCurrentY(T + 0.6 * H);
+            s.PrintText(lower);
+        });
+}
+
+void frmBre1::Command6_Click() {
+    SaveSteps steps;
+    steps.prompt = QStringLiteral(
+        "Bitte geben Sie den Namen der Datei ein. Benützen Sie die Extension .bmp! Falls Sie auf die "
+        "Angabe eines Pfades vor dem Namen verzichten, wird die Datei in jenem Ordner abgelegt, aus dem "
+        "heraus das Programm gestartet wurde.");
+    steps.defaultName = QStringLiteral("Titel.bmp");
+    steps.errorText = QStringLiteral("Fehler beim Speichern! Disk full?");
+    steps.criticalIcon = false;
+    steps.beforeAsking = [this] {
+        if (diagramOn)
+            DrawDiagramIntoPicture(*Picture1);
+    };
+    steps.beforeWriting = [this] {
+        DrawAllRays();
+        DrawMarkers();
+    };
+    SavePictureFile(*Picture1, steps);
 }
 
 // ---- Angle diagram ----

@@ -50,6 +50,8 @@ public:
     void Command4_Click(); // "Markierungen löschen"
     void Command5_Click(); // "zur Abbildung von Punkten"
     void Command7_Click(); // "Menue"
+    void Command2_Click(); // "drucken"
+    void Command6_Click(); // "speichern"
     void Picture5_Click(); // point symbol
     void Picture2_Click(); // eye symbol
     void Picture3_Click(); // protractor symbol

@@ -1,10 +1,14 @@
 // The drawing surface (mapping, operations, guards), and zoom and pan.
+#include "canvas/Hardcopy.h"
 #include "canvas/ImageSurface.h"
+#include "canvas/PrinterSurface.h"
 #include "canvas/PictureBox.h"
 #include "canvas/ZoomPan.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 #include <limits>
@@ -30,6 +34,8 @@ private slots:
     void zoomRecentresAndResetsScrollBars();
     void panExtents();
     void zoomChangeAmounts();
+    void bitmapWrittenAtomically();
+    void printerTextMovesToNextLine();
 };
 
 void TestCanvas::worldToPixelMapping_data() {
@@ -316,6 +322,52 @@ void TestCanvas::zoomChangeAmounts() {
     QCOMPARE(r.h.singleStep(), 125);
     QCOMPARE(r.h.pageStep(), 500);
     QCOMPARE(r.v.pageStep(), 250);
+}
+
+void TestCanvas::bitmapWrittenAtomically() {
+    QTemporaryDir dir;
+    QImage img(64, 32, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    img.setPixelColor(10, 10, Qt::black);
+    const QString name = dir.filePath("a.bmp");
+    QVERIFY(WriteBitmapFile(img, name));
+    QFile f(name);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.read(2), QByteArray("BM")); // a Windows bitmap, uncompressed
+    f.close();
+    const QImage back(name, "BMP");
+    QCOMPARE(back.size(), img.size());
+    QCOMPARE(back.pixelColor(10, 10), QColor(Qt::black));
+    // A failing write leaves the existing file as it was and leaves no stray file.
+    QVERIFY(!WriteBitmapFile(img, name + "/inner.bmp"));
+    QVERIFY(!WriteBitmapFile(img, dir.filePath("missing/b.bmp")));
+    QCOMPARE(QImage(name, "BMP").pixelColor(10, 10), QColor(Qt::black));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.bmp"});
+}
+
+void TestCanvas::printerTextMovesToNextLine() {
+    QTemporaryDir dir;
+    QPdfWriter pdf(dir.filePath("t.pdf"));
+    pdf.setResolution(600);
+    PrinterSurface s(&pdf);
+    SurfaceRecorder rec;
+    s.attachRecorder(&rec);
+    s.Scale(-1000, -1000, 1000, 1000);
+    QVERIFY(std::fabs(s.pageWidthTwips() - s.deviceWidth() * 1440.0 / 600) < 1e-6);
+    s.SetFontSize(12);
+    s.SetCurrentX(100);
+    s.SetCurrentY(0);
+    s.PrintText("eins");
+    QCOMPARE(s.CurrentX(), -1000.0);
+    QVERIFY(s.CurrentY() > 0);
+    const double line = s.CurrentY();
+    s.SetCurrentX(100);
+    s.PrintText("zwei");
+    QVERIFY(std::fabs(s.CurrentY() - 2 * line) < 1e-6);
+    s.EndDoc();
+    QCOMPARE(rec.count(SurfaceOp::Text), 2);
+    QCOMPARE(rec.ops.back().kind, SurfaceOp::EndPage);
+    QVERIFY(QFileInfo(dir.filePath("t.pdf")).size() > 0);
 }
 
 QTEST_MAIN(TestCanvas)

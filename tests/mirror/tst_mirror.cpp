@@ -1,6 +1,7 @@
 // The mirror window: parameters, rays and bundles, object points, markers, help panel.
 #include "TestSupport.h"
 
+#include "canvas/Hardcopy.h"
 #include "canvas/PictureBox.h"
 #include "canvas/SpinButton.h"
 #include "canvas/Screen.h"
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 
@@ -56,6 +58,12 @@ private slots:
     void layoutFractions_data();
     void layoutFractions();
     void pictureKeepsItsImage();
+    void printToPdf_data();
+    void printToPdf();
+    void printFollowsZoomAndPan();
+    void printCancelLeavesScreen();
+    void saveBitmap();
+    void saveCancelAndBadNames();
 
 private:
     frmSpieg *w = nullptr;
@@ -652,6 +660,147 @@ void TestMirror::pictureKeepsItsImage() {
     // What the widget shows is the retained picture.
     const QImage shown = w->Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown.pixelColor(px(-800, -375)), img().pixelColor(px(-800, -375)));
+}
+
+void TestMirror::printToPdf_data() {
+    QTest::addColumn<int>("bar");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("plane") << 0
+                           << QStringList{"Tafelbild", "Spiegelparameter: r = plan", "Durchmesser der Öffnung = 120",
+                                          "0", "50", "100", "150", "200"};
+    QTest::newRow("concave") << 12
+                             << QStringList{"Tafelbild", "Spiegelparameter: r = -100", "Durchmesser der Öffnung = 120",
+                                            "Brennweite nach Formel f = -50", "0", "50", "100", "150", "200"};
+}
+
+void TestMirror::printToPdf() {
+    QFETCH(int, bar);
+    QFETCH(QStringList, texts);
+    w->HScroll2->setValue(bar);
+    drag(-800, -300);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("spiegel.pdf");
+    dialogs().inputAnswers.push_back({true, "Tafelbild"});
+    dialogs().printerAnswers.push_back(true);
+    dialogs().printToFile = pdf;
+    SurfaceRecorder rec;
+    AttachPrintRecorder(&rec);
+    w->Command3->click();
+    AttachPrintRecorder(nullptr);
+    QCOMPARE(dialogs().prompts, QStringList{"Bitte geben Sie die Titelzeile für den Ausdruck ein!"});
+    QCOMPARE(printedTexts(rec), texts);
+    QCOMPARE(pdfPageCount(pdf), 1);
+    // The printer widths: object point 20, mirror 4, rays 2; a scale bar 2000 long.
+    bool objectDot = false, mirrorStroke = false, ray = false, bar2000 = false;
+    for (const SurfaceOp &op : rec.ops) {
+        objectDot |= op.kind == SurfaceOp::PSet && op.width == 20 && op.x1 == -1600.0;
+        mirrorStroke |= (op.kind == SurfaceOp::Arc || (op.kind == SurfaceOp::Line && op.x1 == 0 && op.y1 == 600)) &&
+                        op.width == 4;
+        ray |= op.kind == SurfaceOp::Line && op.width == 2 && op.x1 == -1600.0;
+        bar2000 |= op.kind == SurfaceOp::Line && std::fabs(op.x2 - op.x1 - 2000) < 1e-6 && op.y1 == op.y2;
+    }
+    QVERIFY(objectDot && mirrorStroke && ray && bar2000);
+    QCOMPARE(rec.ops.back().kind, SurfaceOp::EndPage);
+}
+
+void TestMirror::printFollowsZoomAndPan() {
+    QTemporaryDir dir;
+    double width100 = 0;
+    for (int step = 0; step < 2; ++step) {
+        if (step == 1) {
+            w->Spin1_SpinUp();
+            w->HScroll1->setValue(1000);
+            w->VScroll1->setValue(-400);
+        }
+        dialogs().inputAnswers.push_back({true, ""});
+        dialogs().printerAnswers.push_back(true);
+        dialogs().printToFile = dir.filePath(QString("p%1.pdf").arg(step));
+        SurfaceRecorder rec;
+        AttachPrintRecorder(&rec);
+        w->Command3_Click();
+        AttachPrintRecorder(nullptr);
+        // The axis spans the printed width, centred on the same world point as the screen.
+        const SurfaceOp &axis = rec.ops[1];
+        QCOMPARE(axis.style, int(kDashDot));
+        const double centre = (axis.x1 + axis.x2) / 2;
+        if (step == 0) {
+            width100 = axis.x2 - axis.x1;
+            QVERIFY(std::fabs(centre) < 1e-6);
+            QCOMPARE(printedTexts(rec).first(), QString()); // an empty title prints an empty line
+        } else {
+            QVERIFY(std::fabs(centre - 1000) < 1e-6);
+            QVERIFY(std::fabs((axis.x2 - axis.x1) - width100 / 1.25) < 1e-3);
+        }
+        QCOMPARE(pdfPageCount(dialogs().printToFile), 1);
+    }
+}
+
+void TestMirror::printCancelLeavesScreen() {
+    QTemporaryDir dir;
+    dialogs().inputAnswers.push_back({true, "x"});
+    dialogs().printerAnswers.push_back(false);
+    dialogs().printToFile = dir.filePath("none.pdf");
+    SurfaceRecorder screen;
+    w->Picture1->attachRecorder(&screen);
+    w->Command3_Click();
+    w->Picture1->attachRecorder(nullptr);
+    QVERIFY(screen.ops.empty());
+    QVERIFY(!QFile::exists(dialogs().printToFile));
+}
+
+void TestMirror::saveBitmap() {
+    QTemporaryDir dir;
+    drag(-800, -300);
+    w->Picture4_Click(); // raster on
+    w->Picture2_Click();
+    place(-300, 700);    // a marked point away from rays
+    const QString file = dir.filePath("bild.bmp");
+    dialogs().inputAnswers.push_back({true, file});
+    w->Command4->click();
+    QCOMPARE(dialogs().prompts.size(), 1);
+    QVERIFY(dialogs().prompts[0].startsWith("Bitte geben Sie den Namen der Bilddatei an; als Extension sollten Sie.bmp"));
+    QVERIFY(dialogs().messages.isEmpty());
+    QImage saved(file, "BMP");
+    QCOMPARE(saved.size(), w->Picture1->image().size());
+    const QPoint p = px(-1600, -750), m = px(-300, 700), r = px(-1000, -500);
+    QVERIFY(colourNear(saved, p.x(), p.y(), 1, Qt::black));
+    QVERIFY(!colourNear(saved, m.x(), m.y(), 2, Qt::black)); // no markers
+    QVERIFY(!colourNear(saved, r.x(), r.y(), 1, Qt::black)); // no raster
+    // The screen shows no markers until the next redraw.
+    QVERIFY(!blackNear(-300, 700, 2));
+    w->Redraw();
+    QVERIFY(blackNear(-300, 700, 2));
+}
+
+void TestMirror::saveCancelAndBadNames() {
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    QFile old("Spiegel.bmp");
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("keep me");
+    old.close();
+    // Cancel saves nothing, not even under the default name.
+    dialogs().inputAnswers.push_back({false, ""});
+    w->Command4_Click();
+    QFile check("Spiegel.bmp");
+    QVERIFY(check.open(QIODevice::ReadOnly));
+    QCOMPARE(check.readAll(), QByteArray("keep me"));
+    check.close();
+    QVERIFY(blackNear(0, 0, 2)); // the scene is back
+    // An empty answer confirmed with OK uses the default name, relative to the current folder.
+    dialogs().inputAnswers.push_back({true, ""});
+    w->Command4_Click();
+    QVERIFY(!QImage("Spiegel.bmp", "BMP").isNull());
+    // A missing folder: the message, and the window stays usable.
+    dialogs().inputAnswers.push_back({true, dir.filePath("fehlt/bild.bmp")});
+    w->Command4_Click();
+    QCOMPARE(dialogs().messages, QStringList{"Fehler beim Speichern! Disk full?"});
+    QCOMPARE(dialogs().messageIcons, QList<bool>{true});
+    QVERIFY(blackNear(0, 0, 2));
+    drag(-800, -375);
+    QCOMPARE(int(w->rayCount[1]), 1);
+    QDir::setCurrent(previous);
 }
 
 QTEST_MAIN(TestMirror)

@@ -1,6 +1,7 @@
 // The refraction ray-path window: index texts, rays, markers, the angle diagram, notes.
 #include "TestSupport.h"
 
+#include "canvas/Hardcopy.h"
 #include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
 #include "refraction/frmBre1.h"
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 
@@ -40,6 +42,9 @@ private slots:
     void diagram();
     void diagramRedrawnForNewIndex();
     void infoToggle();
+    void printIndexLines_data();
+    void printIndexLines();
+    void saveIncludesMarksAndDiagram();
 
 private:
     frmBre1 *w = nullptr;
@@ -372,6 +377,70 @@ void TestRefraction::infoToggle() {
     w->Command3->click();
     QVERIFY(Forms::isVisible(FormId::BreI1));
     QCOMPARE(w->Command3->text(), QStringLiteral("Info off"));
+}
+
+void TestRefraction::printIndexLines_data() {
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("upper");
+    QTest::addColumn<QString>("lower");
+    QTest::newRow("n < 1") << 50 << "n = 2" << "n = 1";
+    QTest::newRow("n >= 1") << 133 << "n =  1" << "n = 1.33";
+}
+
+void TestRefraction::printIndexLines() {
+    QFETCH(int, value);
+    QFETCH(QString, upper);
+    QFETCH(QString, lower);
+    w->HScroll1->setValue(value);
+    ray(50, 250);
+    w->Picture4_MouseDown(); // the diagram goes on paper too
+    QTemporaryDir dir;
+    dialogs().inputAnswers.push_back({true, "Brechung"});
+    dialogs().printerAnswers.push_back(true);
+    dialogs().printToFile = dir.filePath("brechung.pdf");
+    SurfaceRecorder rec;
+    AttachPrintRecorder(&rec);
+    w->Command2->click();
+    AttachPrintRecorder(nullptr);
+    QCOMPARE(printedTexts(rec), (QStringList{"Brechung", upper, lower}));
+    QCOMPARE(pdfPageCount(dialogs().printToFile), 1);
+    bool interface1200 = false, diagramAxis = false;
+    for (const SurfaceOp &op : rec.ops) {
+        interface1200 |= op.kind == SurfaceOp::Line && op.x1 == -1200 && op.x2 == 1200 && op.y1 == 0;
+        diagramAxis |= op.kind == SurfaceOp::Line && op.x1 == 400 && op.y1 == -200 && op.y2 == -900;
+    }
+    QVERIFY(interface1200);
+    QVERIFY(diagramAxis);
+    // The printed text positions are fractions of the page.
+    const SurfaceOp *title = nullptr;
+    for (const SurfaceOp &op : rec.ops)
+        if (op.kind == SurfaceOp::Text && !title)
+            title = &op;
+    QVERIFY(title && title->x1 < 0 && title->y1 < 0);
+}
+
+void TestRefraction::saveIncludesMarksAndDiagram() {
+    QTemporaryDir dir;
+    ray(50, 250);
+    w->Picture5_Click();
+    mark(-600, -500);
+    w->Picture4_MouseDown();
+    const QString file = dir.filePath("brechung.bmp");
+    dialogs().inputAnswers.push_back({true, file});
+    w->Command6->click();
+    QVERIFY(dialogs().prompts[0].startsWith("Bitte geben Sie den Namen der Datei ein. Benützen Sie die Extension .bmp!"));
+    const QImage saved(file, "BMP");
+    QCOMPARE(saved.size(), w->Picture1->image().size());
+    const auto at = [&](float x, float y) { return QPoint(int(w->Picture1->toDeviceX(x)), int(w->Picture1->toDeviceY(y))); };
+    QVERIFY(colourNear(saved, at(-600, -500).x(), at(-600, -500).y(), 1, Qt::black)); // the mark
+    // The diagram's axis corner, drawn in the scale -900..900 x -1100..1100.
+    const int cx = int((400 + 900) / 1800.0 * saved.width()), cy = int((-200 + 1100) / 2200.0 * saved.height());
+    QVERIFY(colourNear(saved, cx, cy, 2, Qt::black));
+    // A bad name: the message without an icon.
+    dialogs().inputAnswers.push_back({true, dir.filePath("fehlt/x.bmp")});
+    w->Command6_Click();
+    QCOMPARE(dialogs().messages, QStringList{"Fehler beim Speichern! Disk full?"});
+    QCOMPARE(dialogs().messageIcons, QList<bool>{false});
 }
 
 QTEST_MAIN(TestRefraction)

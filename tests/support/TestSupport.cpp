@@ -5,6 +5,9 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
 
 namespace varelo::test {
 
@@ -30,12 +33,34 @@ bool ScriptedDialogs::inputBox(const QString &prompt, const QString &, const QSt
     return a.ok;
 }
 
-bool ScriptedDialogs::printerDialog(QPrinter *) {
+bool ScriptedDialogs::printerDialog(QPrinter *printer) {
     if (printerAnswers.empty())
         return false;
     const bool ok = printerAnswers.front();
     printerAnswers.pop_front();
+    if (ok && !printToFile.isEmpty()) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(printToFile);
+    }
     return ok;
+}
+
+int pdfPageCount(const QString &fileName) {
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray data = f.readAll();
+    if (!data.startsWith("%PDF"))
+        return -1;
+    return static_cast<int>(QString::fromLatin1(data).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+QStringList printedTexts(const SurfaceRecorder &rec) {
+    QStringList out;
+    for (const SurfaceOp &op : rec.ops)
+        if (op.kind == SurfaceOp::Text)
+            out << QString::fromStdString(op.text);
+    return out;
 }
 
 void setUpProgram(int w, int h) {

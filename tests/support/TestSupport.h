@@ -20,6 +20,7 @@ public:
     };
     std::deque<Answer> inputAnswers; // consumed in order; empty answers OK with ""
     std::deque<bool> printerAnswers;
+    QString printToFile; // an accepted printer dialog chose "Print to file (PDF)" with this name
     QStringList messages;      // texts shown in message boxes
     QList<bool> messageIcons;  // critical icon per message
     QStringList prompts;       // prompts of input boxes
@@ -40,6 +41,11 @@ void tearDownWindows();
 void processDeletes();
 
 template <typename T> T *open(FormId id) { return qobject_cast<T *>(Forms::load(id)); }
+
+// Pages in a PDF file (-1 when it is no PDF).
+int pdfPageCount(const QString &fileName);
+// The texts printed on a recorded printer surface, in order.
+QStringList printedTexts(const SurfaceRecorder &rec);
 
 QColor pixelAt(const QImage &img, int x, int y);
 // True when some pixel within radius of (x, y) has this colour.

@@ -1,0 +1,41 @@
+#pragma once
+// Printing a titled hardcopy and saving the picture as a bitmap: the flows shared by the
+// module windows, which supply their own drawing and texts.
+#include <QImage>
+#include <QString>
+#include <functional>
+
+namespace varelo {
+
+class ImageSurface;
+class PrinterSurface;
+
+// Asks for the title and shows the printer dialog; unless the dialog is cancelled, runs
+// `afterDialog` (the screen repair), then `draw` on the chosen printer at 600 dpi and ends
+// the document. Returns false when the dialog was cancelled.
+class SurfaceRecorder;
+// Tests attach a recorder to the printer surface of the next hardcopies.
+void AttachPrintRecorder(SurfaceRecorder *recorder);
+
+bool PrintHardcopy(const std::function<void()> &afterDialog,
+                   const std::function<void(PrinterSurface &, const QString &title)> &draw);
+
+struct SaveSteps {
+    QString prompt;
+    QString defaultName;
+    QString errorText;
+    bool criticalIcon = true;
+    std::function<void()> beforeAsking; // draws what goes into the file before the input box
+    std::function<void()> beforeWriting;
+    std::function<void()> afterWriting;
+};
+
+// Asks for the file name and writes the picture as an uncompressed Windows BMP. The file is
+// written atomically: a failed save leaves any file of that name as it was. Returns false
+// when the user cancelled the input box (nothing is written).
+bool SavePictureFile(ImageSurface &picture, const SaveSteps &steps);
+
+// Writes an image as BMP atomically; false on any failure.
+bool WriteBitmapFile(const QImage &image, const QString &fileName);
+
+} // namespace varelo
