@@ -1,5 +1,7 @@
 #include "canvas/ImageSurface.h"
 
+#include <cmath>
+
 namespace varelo {
 
 PainterSurface::~PainterSurface() = default;
@@ -92,6 +94,68 @@ void ImageSurface::restoreImage(const QImage &img) {
     flush();
     if (img.size() == image_.size())
         image_ = img;
+    changed();
+}
+
+void ImageSurface::paintLine(double x1, double y1, double x2, double y2, Rgb c, int width, int style) {
+    if (width != 1 || image_.format() != QImage::Format_RGB32) {
+        PainterSurface::paintLine(x1, y1, x2, y2, c, width, style);
+        return;
+    }
+    // Clip to the image (Liang-Barsky), keeping where the visible part starts for the pattern.
+    const double maxX = image_.width() - 1e-6, maxY = image_.height() - 1e-6;
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1, maxX - x1, y1, maxY - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return;
+    }
+    // Rounding at the clip edges can land a hair outside: keep every pixel inside.
+    const int w = image_.width() - 1, h = image_.height() - 1;
+    auto px = [](double v, int hi) { return std::clamp(static_cast<int>(std::floor(v)), 0, hi); };
+    int ax = px(x1 + t0 * dx, w), ay = px(y1 + t0 * dy, h);
+    const int bx = px(x1 + t1 * dx, w), by = px(y1 + t1 * dy, h);
+    flush(); // the painter must not hold the buffer while it is written directly
+    auto *bits = reinterpret_cast<uint32_t *>(image_.bits());
+    const qsizetype stride = image_.bytesPerLine() / 4;
+    const uint32_t colour = 0xff000000u | (uint32_t(c.r) << 16) | (uint32_t(c.g) << 8) | c.b;
+    // Patterns as the painter's: dotted 1 on 2 off, dash-dot 4 on 2 off 1 on 2 off.
+    static const bool dotted[3] = {true, false, false};
+    static const bool dashDot[9] = {true, true, true, true, false, false, true, false, false};
+    const bool *pattern = style == kDotted ? dotted : style == kDashDot ? dashDot : nullptr;
+    const int period = style == kDotted ? 3 : 9;
+    int phase = static_cast<int>(t0 * std::max(std::fabs(dx), std::fabs(dy)));
+    const int sx = ax < bx ? 1 : -1, sy = ay < by ? 1 : -1;
+    const int ddx = std::abs(bx - ax), ddy = -std::abs(by - ay);
+    int err = ddx + ddy;
+    for (;;) {
+        if (!pattern || pattern[phase % period])
+            bits[ay * stride + ax] = colour;
+        if (ax == bx && ay == by)
+            break;
+        const int e2 = 2 * err;
+        if (e2 >= ddy) {
+            err += ddy;
+            ax += sx;
+        }
+        if (e2 <= ddx) {
+            err += ddx;
+            ay += sy;
+        }
+        ++phase;
+    }
     changed();
 }
 

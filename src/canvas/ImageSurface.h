@@ -49,6 +49,9 @@ public:
 protected:
     QPaintDevice *paintDevice() override { return &image_; }
     void paintClear() override;
+    // One-pixel lines are set straight into the image (the painter's thin-line path costs a
+    // call per pixel); wider lines go through the painter.
+    void paintLine(double x1, double y1, double x2, double y2, Rgb c, int width, int style) override;
 
 private:
     QImage image_;

@@ -26,6 +26,8 @@ private slots:
     void dotDiameterIsDrawWidth();
     void styleOnlyAtWidthOne();
     void arcGoesCounterClockwiseThroughZero();
+    void thinLinesStayInsideTheImage_data();
+    void thinLinesStayInsideTheImage();
     void degenerateCoordinatesAreSkipped();
     void farLinesAreClipped();
     void recorderListsOperations();
@@ -163,6 +165,39 @@ void TestCanvas::arcGoesCounterClockwiseThroughZero() {
     // Counter-clockwise as seen on the screen: angle 0.4 is above the axis.
     const int x = 100 + int(80 * std::cos(0.4)), y = 100 - int(80 * std::sin(0.4));
     QVERIFY(hasInk(x, y));
+}
+
+void TestCanvas::thinLinesStayInsideTheImage_data() {
+    QTest::addColumn<QLineF>("line");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("inkedPixels"); // -1: just stay inside
+    QTest::newRow("horizontal, exact") << QLineF(10, 5, 29, 5) << int(kSolid) << 20;
+    QTest::newRow("vertical through the picture") << QLineF(7, -500, 7, 500) << int(kSolid) << 40;
+    QTest::newRow("dotted: a third of the pixels") << QLineF(0, 5, 98, 5) << int(kDotted) << 33;
+    QTest::newRow("dash-dot: five of nine") << QLineF(0, 5, 89, 5) << int(kDashDot) << 50;
+    QTest::newRow("diagonal far out") << QLineF(-1e5, -1e5 + 0.3, 1e5, 1e5) << int(kSolid) << -1;
+    QTest::newRow("grazing the right edge") << QLineF(99.9999, -10, 99.99999, 60) << int(kSolid) << -1;
+    QTest::newRow("just left of the edge") << QLineF(-1e-9, 50, -1e-12, -10) << int(kSolid) << 0;
+    QTest::newRow("outside") << QLineF(-10, -10, -1, 50) << int(kSolid) << 0;
+}
+
+void TestCanvas::thinLinesStayInsideTheImage() {
+    QFETCH(QLineF, line);
+    QFETCH(int, style);
+    QFETCH(int, inkedPixels);
+    ImageSurface s(100, 40);
+    s.Scale(0, 0, 100, 40);
+    s.SetDrawStyle(style);
+    s.Line(line.x1(), line.y1(), line.x2(), line.y2(), kRed);
+    const QImage img = s.image();
+    int inked = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            inked += img.pixelColor(x, y) == QColor(255, 0, 0);
+    if (inkedPixels >= 0)
+        QCOMPARE(inked, inkedPixels);
+    else
+        QVERIFY(inked > 0);
 }
 
 void TestCanvas::degenerateCoordinatesAreSkipped() {

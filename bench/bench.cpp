@@ -1,0 +1,192 @@
+// Benchmark of the fullest scenes, offscreen at the picture size of a large screen.
+// Prints medians with min and max in milliseconds.
+#include "canvas/Dialogs.h"
+#include "canvas/PictureBox.h"
+#include "canvas/Screen.h"
+#include "mirror/frmSpieg.h"
+#include "refraction/frmBre1.h"
+#include "shell/FormFactory.h"
+#include "shell/Forms.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QPrinter>
+#include <QProcess>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+using namespace varelo;
+
+namespace {
+
+class BenchDialogs : public Dialogs {
+public:
+    QString answer, pdf;
+    void messageBox(const QString &, bool) override {}
+    bool inputBox(const QString &, const QString &, const QString &, QString *a) override {
+        *a = answer;
+        return true;
+    }
+    bool printerDialog(QPrinter *printer) override {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return true;
+    }
+};
+
+struct Stats {
+    double median, min, max;
+};
+
+Stats measure(int runs, const std::function<void()> &step) {
+    std::vector<double> ms;
+    QElapsedTimer t;
+    for (int i = 0; i < runs; ++i) {
+        t.start();
+        step();
+        ms.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms.front(), ms.back()};
+}
+
+void report(const char *name, const Stats &s, double target = 0) {
+    std::printf("%-46s median %8.3f ms   min %8.3f   max %8.3f", name, s.median, s.min, s.max);
+    if (target > 0)
+        std::printf("   target %6.1f ms  %s", target, s.median <= target ? "ok" : "MISSED");
+    std::printf("\n");
+}
+
+frmSpieg *fullMirrorScene() {
+    auto *w = qobject_cast<frmSpieg *>(Forms::show(FormId::Spieg));
+    w->HScroll2->setValue(14); // concave
+    for (int k = 1; k <= 10; ++k) {
+        if (k > 1)
+            w->Command5_Click();
+        w->Picture1_MouseDown(2, 0, -1900 + 60 * k, -600 + 110 * k);
+        w->Picture1_MouseUp(2, 0, -1900 + 60 * k, -600 + 110 * k);
+        for (int j = 0; j < 100; ++j) {
+            const float y = -560 + 11.2f * j;
+            w->Picture1_MouseDown(1, 0, -200, y);
+            w->Picture1_MouseUp(1, 0, -200, y);
+        }
+    }
+    for (QCheckBox *c : {w->Check3D2, w->Check3D5, w->Check3D8})
+        c->setChecked(true);
+    for (int i = 0; i < 25; ++i) {
+        w->Picture2_Click();
+        if (!w->markers->markPointMode)
+            w->Picture2_Click();
+        w->Picture1_MouseDown(1, 0, -1500 + 50 * i, 700);
+        w->Picture1_MouseUp(1, 0, -1500 + 50 * i, 700);
+    }
+    for (int i = 0; i < 10; ++i) {
+        w->Picture3_Click();
+        if (!w->markers->markEyeMode)
+            w->Picture3_Click();
+        w->Picture1_MouseDown(1, 0, -1800 + 150 * i, 850);
+        w->Picture1_MouseUp(1, 0, -1800 + 150 * i, 850);
+    }
+    w->Picture5_Click();
+    w->Picture1_MouseDown(1, 0, -300, 0);
+    w->Picture1_MouseUp(1, 0, -300, 0);
+    w->Picture4_Click();
+    return w;
+}
+
+frmBre1 *fullRayPathScene() {
+    auto *w = qobject_cast<frmBre1 *>(Forms::show(FormId::Bre1));
+    for (int i = 0; i < 100; ++i) {
+        const float x = -995 + 20 * i;
+        w->Picture1_MouseDown(1, 0, x / 2, 250);
+        w->Picture1_MouseUp(1, 0, x / 2, 250);
+    }
+    for (QCheckBox *c : {w->Check3D2, w->Check3D3, w->Check3D4, w->Check3D5})
+        c->setChecked(true);
+    w->Picture3_Click();
+    w->Picture1_MouseDown(1, 0, 200, 0);
+    w->Picture1_MouseUp(1, 0, 200, 0);
+    w->Picture4_MouseDown();
+    return w;
+}
+
+int startupChild(int argc, char **argv) {
+    QApplication app(argc, argv);
+    initApplication();
+    Forms::show(FormId::Varelo);
+    QApplication::processEvents();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (argc > 1 && !std::strcmp(argv[1], "--startup"))
+        return startupChild(argc, argv);
+    QApplication app(argc, argv);
+    // 1920 x 1440 gives the mirror window a picture of 1844 x 922 pixels.
+    Screen::setSizeOverride(1920, 1440);
+    initApplication();
+    BenchDialogs dialogs;
+    Dialogs::install(&dialogs);
+    QTemporaryDir dir;
+    const int runs = argc > 1 ? std::max(5, std::atoi(argv[1])) : 50;
+
+    frmSpieg *m = fullMirrorScene();
+    std::printf("mirror picture %d x %d, %d object points x %d rays, all options, all markers\n",
+                m->Picture1->width(), m->Picture1->height(), int(m->objectCount), int(m->rayCount[10]));
+    report("mirror: full Redraw", measure(runs, [m] { m->Redraw(); }), 16);
+    if (getenv("VARELO_BENCH_DETAIL")) {
+        for (QCheckBox *c : {m->Check3D2, m->Check3D5, m->Check3D8}) {
+            c->setChecked(false);
+            report(qPrintable("  without " + c->text()), measure(runs, [m] { m->Redraw(); }));
+            c->setChecked(true);
+        }
+    }
+    m->Redraw();
+    m->Picture1_MouseDown(1, 0, -200, -100);
+    m->Picture1_MouseMove(1, 0, -200, -90);
+    int tick = 0;
+    const Stats cached = measure(runs * 4, [m, &tick] { m->Picture1_MouseMove(1, 0, -200, -80 + (++tick % 200)); });
+    report("mirror: drag frame (cached layer)", cached, 2);
+    m->Picture1_MouseUp(1, 0, -200, -80);
+    m->dragCacheEnabled = false;
+    m->Picture1_MouseDown(1, 0, -200, -100);
+    const Stats naive = measure(runs, [m, &tick] { m->Picture1_MouseMove(1, 0, -200, -80 + (++tick % 200)); });
+    report("mirror: drag frame (re-draw everything)", naive);
+    m->Picture1_MouseUp(1, 0, -200, -80);
+    m->dragCacheEnabled = true;
+    std::printf("%-46s %8.1f x (target >= 10 x)\n", "mirror: naive / cached drag frame", naive.median / cached.median);
+
+    dialogs.answer = QStringLiteral("Bench");
+    dialogs.pdf = dir.filePath("bench.pdf");
+    report("mirror: hardcopy to PDF", measure(std::max(5, runs / 10), [m] { m->Command3_Click(); }), 500);
+    dialogs.answer = dir.filePath("bench.bmp");
+    report("mirror: save picture as BMP", measure(std::max(5, runs / 5), [m] { m->Command4_Click(); }), 100);
+    Forms::unload(FormId::Spieg);
+
+    frmBre1 *b = fullRayPathScene();
+    std::printf("ray-path picture %d x %d, %d rays, all options, protractor and diagram\n", b->Picture1->width(),
+                b->Picture1->height(), int(b->rayCount));
+    report("ray path: full redraw", measure(runs, [b] { b->Check3D_Click(); }), 16);
+    b->Picture1_MouseDown(1, 0, 100, 300);
+    report("ray path: drag frame", measure(runs * 4, [b, &tick] {
+               b->Picture1_MouseMove(1, 0, 100 + (++tick % 100), 300);
+           }), 16);
+    b->Picture1_MouseUp(1, 0, 100, 300);
+    Forms::unload(FormId::Bre1);
+
+    const Stats start = measure(std::max(5, runs / 5), [&] {
+        QProcess p;
+        p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--startup")});
+        p.waitForFinished(10000);
+    });
+    report("start-up to the main menu (whole process)", start, 300);
+    return 0;
+}
