@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Builds Varelo and runs every test.
+# Builds Varelo and runs every test; then the random-input soak once more under
+# AddressSanitizer and UndefinedBehaviorSanitizer, in a build folder of its own.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j2
-cd build && ctest --output-on-failure
+(cd build && ctest --output-on-failure)
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARELO_SANITIZE=ON >/dev/null
+cmake --build build-asan --target test_soak -j2
+(cd build-asan && ctest --output-on-failure -R test_soak)

@@ -1,0 +1,369 @@
+// Random user input for every window: mouse anywhere (far outside the picture too), scroll
+// bars to both ends, spin buttons past their limits, every option and button, markers,
+// help and notes, printing and saving through the scripted dialogs, switching windows.
+// After every action the window's invariants are checked.
+// VARELO_SOAK_ACTIONS sets the number of actions per window, VARELO_SOAK_RUN the sequence.
+#include "TestSupport.h"
+
+#include "canvas/PictureBox.h"
+#include "canvas/SpinButton.h"
+#include "core/NumRules.h"
+#include "mirror/frmSpieg.h"
+#include "refraction/frmBre1.h"
+#include "shell/frmVarelo.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+#include <deque>
+#include <random>
+
+using namespace varelo;
+using namespace varelo::test;
+
+class TestSoak : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup() { tearDownWindows(); }
+    void mirrorWindow();
+    void rayPathWindow();
+    void switchingWindows();
+
+private:
+    std::mt19937 rng;
+    long actions = 300;
+    QTemporaryDir dir;
+    std::deque<QString> trail; // the last actions, for the failure message
+
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+    bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng) < p; }
+    float coord(float range) {
+        // Mostly inside the view, sometimes far outside it.
+        if (chance(0.05))
+            return std::uniform_real_distribution<float>(-1e5f, 1e5f)(rng);
+        return std::uniform_real_distribution<float>(-range, range)(rng);
+    }
+    void note(const QString &what) {
+        trail.push_back(what);
+        if (trail.size() > 12)
+            trail.pop_front();
+    }
+    QString trailText() const {
+        QStringList l(trail.begin(), trail.end());
+        return l.join(QStringLiteral(" | "));
+    }
+    void setScroll(QScrollBar *s) {
+        const int r = pick(4);
+        s->setValue(r == 0 ? s->minimum() : r == 1 ? s->maximum()
+                                                    : std::uniform_int_distribution<int>(s->minimum(), s->maximum())(rng));
+    }
+    void scriptPrintAndSave() {
+        dialogs().inputAnswers.clear();
+        dialogs().printerAnswers.clear();
+        dialogs().inputAnswers.push_back({chance(0.8), QStringLiteral("Titel")});
+        dialogs().printerAnswers.push_back(chance(0.5));
+        dialogs().printToFile = dir.filePath(QStringLiteral("soak.pdf"));
+    }
+    void scriptSaveName() {
+        dialogs().inputAnswers.clear();
+        static const char *names[] = {"", "bild.bmp", "fehlt/bild.bmp", "  ", "ohne_endung", "/proc/nein.bmp"};
+        const int i = pick(6);
+        dialogs().inputAnswers.push_back({chance(0.9), i == 1 || i == 4 ? dir.filePath(names[i]) : QString(names[i])});
+    }
+    void mouse(PictureBox::MouseHandler down, PictureBox::MouseHandler move, PictureBox::MouseHandler up,
+               float range) {
+        const int button = pick(10) < 6 ? 1 : pick(10) < 9 ? 2 : 3;
+        float x = coord(range), y = coord(range);
+        down(button, 0, x, y);
+        const int moves = pick(6);
+        for (int i = 0; i < moves; ++i) {
+            x = chance(0.5) ? x + coord(range / 10) : coord(range);
+            y = chance(0.5) ? y + coord(range / 10) : coord(range);
+            move(button, 0, x, y);
+        }
+        up(button, 0, x, y);
+        note(QStringLiteral("mouse %1 %2 %3").arg(button).arg(x).arg(y));
+    }
+    void checkMirror(frmSpieg *w, long step);
+    void checkRayPath(frmBre1 *w, long step);
+};
+
+void TestSoak::initTestCase() {
+    setUpProgram();
+    actions = qEnvironmentVariableIntValue("VARELO_SOAK_ACTIONS");
+    if (actions <= 0)
+        actions = 300;
+    rng.seed(static_cast<unsigned>(qEnvironmentVariableIntValue("VARELO_SOAK_RUN") + 1));
+    QDir::setCurrent(dir.path()); // default file names land here
+}
+
+#define SOAK_VERIFY(cond) QVERIFY2(cond, qPrintable(QStringLiteral("step %1: %2 after %3").arg(step).arg(#cond, trailText())))
+
+void TestSoak::checkMirror(frmSpieg *w, long step) {
+    SOAK_VERIFY(w->objectCount >= 1 && w->objectCount <= frmSpieg::kMaxObjects);
+    for (int k = 1; k <= w->objectCount; ++k) {
+        SOAK_VERIFY(w->rayCount[k] >= 0 && w->rayCount[k] <= frmSpieg::kMaxRays);
+        SOAK_VERIFY(w->objX[k] < 0 && std::isfinite(w->objX[k]) && std::isfinite(w->objY[k]));
+        for (int j = 1; j <= w->rayCount[k]; ++j)
+            SOAK_VERIFY(std::isfinite(w->rayX[k][j]) && std::isfinite(w->rayY[k][j]));
+    }
+    const int k = w->objectCount;
+    SOAK_VERIFY(w->Text11->text() == QStringLiteral("   ") + QString::number(k));
+    const MarkerOverlay &m = *w->markers;
+    SOAK_VERIFY(m.pointCount >= 0 && m.pointCount <= MarkerOverlay::kPointEntries && m.pointCount % 2 == 0);
+    SOAK_VERIFY(m.eyeCount >= 0 && m.eyeCount <= MarkerOverlay::kEyes);
+    for (int i = 1; i <= m.eyeCount; ++i)
+        SOAK_VERIFY(std::isfinite(m.eyeDirX[i]) && std::isfinite(m.eyeDirY[i]));
+    SOAK_VERIFY(w->zoom->zoomLevel >= 1.0f / 256 && w->zoom->zoomLevel <= 512);
+    SOAK_VERIFY(w->Text10->text() ==
+                QString::fromStdString(NumText(Int(w->zoom->zoomFactor * 100 + 0.5f))) + QLatin1Char('%'));
+    SOAK_VERIFY(w->HScroll1->maximum() <= 32767 && w->HScroll1->minimum() >= -32768);
+    SOAK_VERIFY(w->mirror.halfAperture >= 10 && w->mirror.halfAperture <= 1000);
+    SOAK_VERIFY(w->mirror.halfAperture <= 0.99 * std::fabs(w->mirror.mirrorRadius) + 1e-3);
+    SOAK_VERIFY(w->Text6->text() ==
+                QString::fromStdString(NumText(Int(2 * w->mirror.halfAperture / 10 + 0.5f))));
+    SOAK_VERIFY(w->mirror.curvature == -w->HScroll2->value());
+    SOAK_VERIFY(w->Command8->isVisibleTo(w) == (w->helpShown == 1));
+}
+
+void TestSoak::mirrorWindow() {
+    auto open = [] {
+        Forms::show(FormId::Varelo);
+        Forms::as<frmVarelo>(FormId::Varelo)->Command1_Click();
+        return Forms::as<frmSpieg>(FormId::Spieg);
+    };
+    frmSpieg *w = open();
+    for (long step = 0; step < actions; ++step) {
+        switch (pick(20)) {
+        case 0: case 1: case 2: case 3: case 4: case 5: {
+            const float range = 3000 / w->zoom->zoomFactor;
+            mouse([w](int b, int s, float x, float y) { w->Picture1_MouseDown(b, s, x, y); },
+                  [w](int b, int s, float x, float y) { w->Picture1_MouseMove(b, s, x, y); },
+                  [w](int b, int s, float x, float y) { w->Picture1_MouseUp(b, s, x, y); }, range);
+            break;
+        }
+        case 6: {
+            QScrollBar *bars[] = {w->HScroll1, w->VScroll1, w->HScroll2, w->HScroll5};
+            const int i = pick(4);
+            setScroll(bars[i]);
+            note(QStringLiteral("scroll %1 = %2").arg(i).arg(bars[i]->value()));
+            break;
+        }
+        case 7: case 8: {
+            SpinButton *spins[] = {w->Spin1, w->Spin2, w->Spin3};
+            const int i = pick(3), n = 1 + pick(chance(0.1) ? 400 : 12);
+            const bool up = chance(0.5);
+            for (int j = 0; j < n; ++j)
+                up ? emit spins[i]->SpinUp() : emit spins[i]->SpinDown();
+            note(QStringLiteral("spin %1 %2 x%3").arg(i).arg(up ? "up" : "down").arg(n));
+            break;
+        }
+        case 9: {
+            QCheckBox *boxes[] = {w->Check3D2, w->Check3D5, w->Check3D8};
+            boxes[pick(3)]->click();
+            note(QStringLiteral("option"));
+            break;
+        }
+        case 10: case 11: case 12: {
+            QPushButton *buttons[] = {w->Command5, w->Command5, w->command1, w->Command6, w->Command2, w->Command7, w->Command8};
+            const int i = pick(7);
+            if (buttons[i]->isVisibleTo(w))
+                buttons[i]->click();
+            note(QStringLiteral("button %1").arg(buttons[i]->text()));
+            break;
+        }
+        case 13: case 14: {
+            const int i = pick(4);
+            i == 0 ? w->Picture2_Click() : i == 1 ? w->Picture3_Click() : i == 2 ? w->Picture4_Click() : w->Picture5_Click();
+            note(QStringLiteral("symbol %1").arg(i));
+            break;
+        }
+        case 15:
+            if (chance(0.05)) {
+                scriptPrintAndSave();
+                w->Command3_Click();
+                note(QStringLiteral("print"));
+            }
+            break;
+        case 16:
+            if (chance(0.1)) {
+                scriptSaveName();
+                w->Command4_Click();
+                note(QStringLiteral("save"));
+            }
+            break;
+        case 17:
+            if (chance(0.05)) {
+                chance(0.5) ? w->Command9_Click() : (void)w->close();
+                processDeletes();
+                w = open();
+                note(QStringLiteral("reopen"));
+            }
+            break;
+        default: {
+            w->Redraw();
+            break;
+        }
+        }
+        checkMirror(w, step);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+void TestSoak::checkRayPath(frmBre1 *w, long step) {
+    SOAK_VERIFY(w->rayCount >= 0 && w->rayCount <= frmBre1::kMaxRays);
+    SOAK_VERIFY(w->pointCount >= 0 && w->pointCount <= frmBre1::kMaxPoints);
+    SOAK_VERIFY(w->eyeCount >= 0 && w->eyeCount <= frmBre1::kMaxEyes);
+    for (int i = 1; i <= w->rayCount; ++i)
+        SOAK_VERIFY(std::fabs(w->rayHitX[i]) <= 2000);
+    for (int i = 1; i <= w->eyeCount; ++i)
+        SOAK_VERIFY(std::isfinite(w->eyeDirX[i]) && std::isfinite(w->eyeDirY[i]));
+    SOAK_VERIFY(w->relIndex == w->HScroll1->value() / 100.0f);
+    SOAK_VERIFY(w->indexRatio == IndexRatio(w->relIndex, w->objY));
+    SOAK_VERIFY((w->relIndex < 1) == (w->Text2->text() == QStringLiteral("1.00")) || w->Text2->text() == QStringLiteral("  1.33"));
+    SOAK_VERIFY(w->Picture6->isVisibleTo(w) == (w->diagramOn == 1));
+    SOAK_VERIFY((w->infoOn == 1) == (w->Command3->text() == QStringLiteral("Info off")));
+    SOAK_VERIFY(w->pointMode + w->eyeMode <= 1);
+}
+
+void TestSoak::rayPathWindow() {
+    auto open = [] {
+        Forms::show(FormId::Varelo);
+        Forms::as<frmVarelo>(FormId::Varelo)->Command2_Click();
+        return Forms::as<frmBre1>(FormId::Bre1);
+    };
+    frmBre1 *w = open();
+    for (long step = 0; step < actions; ++step) {
+        switch (pick(18)) {
+        case 0: case 1: case 2: case 3: case 4: case 5:
+            mouse([w](int b, int s, float x, float y) { w->Picture1_MouseDown(b, s, x, y); },
+                  [w](int b, int s, float x, float y) { w->Picture1_MouseMove(b, s, x, y); },
+                  [w](int b, int s, float x, float y) { w->Picture1_MouseUp(b, s, x, y); }, 1500);
+            break;
+        case 6:
+            setScroll(w->HScroll1);
+            note(QStringLiteral("index %1").arg(w->HScroll1->value()));
+            break;
+        case 7: {
+            QCheckBox *boxes[] = {w->Check3D1, w->Check3D2, w->Check3D3, w->Check3D4, w->Check3D5};
+            boxes[pick(5)]->click();
+            note(QStringLiteral("option"));
+            break;
+        }
+        case 8: case 9: {
+            const int i = pick(4);
+            i == 0 ? w->Picture5_Click() : i == 1 ? w->Picture2_Click() : i == 2 ? w->Picture3_Click() : w->Picture4_MouseDown();
+            note(QStringLiteral("symbol %1").arg(i));
+            break;
+        }
+        case 10:
+            if (w->Picture6->isVisibleTo(w)) {
+                w->Picture6_MouseDown(1 + pick(2), 0, coord(120), coord(120));
+                note(QStringLiteral("diagram click"));
+            }
+            break;
+        case 11: case 12: {
+            QPushButton *buttons[] = {w->Command1, w->Command4, w->Command3};
+            buttons[pick(3)]->click();
+            note(QStringLiteral("button"));
+            break;
+        }
+        case 13:
+            if (chance(0.05)) {
+                scriptPrintAndSave();
+                w->Command2_Click();
+                note(QStringLiteral("print"));
+            }
+            break;
+        case 14:
+            if (chance(0.1)) {
+                scriptSaveName();
+                w->Command6_Click();
+                note(QStringLiteral("save"));
+            }
+            break;
+        case 15:
+            if (Forms::isLoaded(FormId::BreI1) && chance(0.3)) {
+                Forms::get(FormId::BreI1)->close();
+                note(QStringLiteral("close notes"));
+            }
+            break;
+        case 16:
+            if (chance(0.05)) {
+                chance(0.5) ? w->Command7_Click() : (void)w->close();
+                processDeletes();
+                w = open();
+                note(QStringLiteral("reopen"));
+            }
+            break;
+        default:
+            w->Check3D_Click();
+            break;
+        }
+        checkRayPath(w, step);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+void TestSoak::switchingWindows() {
+    Forms::show(FormId::Varelo);
+    for (long step = 0; step < actions; ++step) {
+        auto *menu = Forms::as<frmVarelo>(FormId::Varelo);
+        switch (pick(9)) {
+        case 0:
+            if (menu && menu->isVisible())
+                menu->Command1_Click();
+            break;
+        case 1:
+            if (menu && menu->isVisible())
+                menu->Command2_Click();
+            break;
+        case 2:
+            if (menu && menu->isVisible())
+                menu->Command3_Click();
+            break;
+        case 3:
+            if (auto *b1 = Forms::as<frmBre1>(FormId::Bre1))
+                pick(2) ? b1->Command5_Click() : b1->Command3_Click();
+            break;
+        case 4:
+            if (auto *f = Forms::get(static_cast<FormId>(pick(9))))
+                f->close();
+            break;
+        case 5:
+            if (auto *s = Forms::as<frmSpieg>(FormId::Spieg))
+                pick(2) ? s->Command9_Click() : (s->Command7_Click(), s->Command8_Click());
+            break;
+        case 6:
+            if (menu && menu->isVisible() && chance(0.2))
+                menu->Command4_Click();
+            break;
+        default:
+            processDeletes();
+            break;
+        }
+        note(QStringLiteral("switch"));
+        // Something stays on the screen as long as a window is loaded; after the end the
+        // program would have quit, so the soak starts it again.
+        if (Forms::loadedCount() == 0)
+            Forms::show(FormId::Varelo);
+        bool anyVisible = false;
+        for (int id = 0; id < 9; ++id)
+            anyVisible |= Forms::isVisible(static_cast<FormId>(id));
+        SOAK_VERIFY(anyVisible);
+        SOAK_VERIFY(!Forms::isLoaded(FormId::SpiegIn) || Forms::isLoaded(FormId::Spieg));
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+QTEST_MAIN(TestSoak)
+#include "tst_soak.moc"
