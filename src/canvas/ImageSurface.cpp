@@ -102,26 +102,11 @@ void ImageSurface::paintLine(double x1, double y1, double x2, double y2, Rgb c, 
         PainterSurface::paintLine(x1, y1, x2, y2, c, width, style);
         return;
     }
-    // Clip to the image (Liang-Barsky), keeping where the visible part starts for the pattern.
-    const double maxX = image_.width() - 1e-6, maxY = image_.height() - 1e-6;
+    // Clip to the image, keeping where the visible part starts for the pattern.
     const double dx = x2 - x1, dy = y2 - y1;
     double t0 = 0, t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1, maxX - x1, y1, maxY - y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return;
-    }
+    if (!ClipSegment(x1, y1, dx, dy, 0, 0, image_.width() - 1e-6, image_.height() - 1e-6, t0, t1))
+        return;
     // Rounding at the clip edges can land a hair outside: keep every pixel inside.
     const int w = image_.width() - 1, h = image_.height() - 1;
     auto px = [](double v, int hi) { return std::clamp(static_cast<int>(std::floor(v)), 0, hi); };

@@ -10,12 +10,12 @@ constexpr double kPi = 3.14159265358979323846;
 
 bool finite(double v) { return std::isfinite(v); }
 
-// Liang-Barsky clipping against a generous box around the device, so that a ray
-// that runs far out never hands the rasteriser absurd coordinates.
-bool clipLine(double &x1, double &y1, double &x2, double &y2, double minX, double minY,
-              double maxX, double maxY) {
-    double t0 = 0, t1 = 1;
-    const double dx = x2 - x1, dy = y2 - y1;
+} // namespace
+
+bool ClipSegment(double x1, double y1, double dx, double dy, double minX, double minY, double maxX,
+                 double maxY, double &t0, double &t1) {
+    t0 = 0;
+    t1 = 1;
     const double p[4] = {-dx, dx, -dy, dy};
     const double q[4] = {x1 - minX, maxX - x1, y1 - minY, maxY - y1};
     for (int i = 0; i < 4; ++i) {
@@ -32,14 +32,8 @@ bool clipLine(double &x1, double &y1, double &x2, double &y2, double minX, doubl
                 return false;
         }
     }
-    const double nx1 = x1 + t0 * dx, ny1 = y1 + t0 * dy;
-    x2 = x1 + t1 * dx;
-    y2 = y1 + t1 * dy;
-    x1 = nx1;
-    y1 = ny1;
     return true;
 }
-} // namespace
 
 int SurfaceRecorder::count(SurfaceOp::Kind kind) const {
     return static_cast<int>(
@@ -89,13 +83,17 @@ void Surface::lineImpl(double x1, double y1, double x2, double y2, Rgb color) {
     op.width = drawWidth_;
     op.style = effectiveStyle();
     record(op);
-    double a = toDeviceX(x1), b = toDeviceY(y1), c = toDeviceX(x2), d = toDeviceY(y2);
+    const double a = toDeviceX(x1), b = toDeviceY(y1), c = toDeviceX(x2), d = toDeviceY(y2);
     if (!finite(a) || !finite(b) || !finite(c) || !finite(d))
         return;
+    // A generous box around the device, so that a ray running far out never hands the
+    // rasteriser absurd coordinates.
     const double mw = 4.0 * deviceWidth() + 100, mh = 4.0 * deviceHeight() + 100;
-    if (!clipLine(a, b, c, d, -mw, -mh, mw, mh))
+    double t0 = 0, t1 = 1;
+    const double dx = c - a, dy = d - b;
+    if (!ClipSegment(a, b, dx, dy, -mw, -mh, mw, mh, t0, t1))
         return;
-    paintLine(a, b, c, d, color, drawWidth_, effectiveStyle());
+    paintLine(a + t0 * dx, b + t0 * dy, a + t1 * dx, b + t1 * dy, color, drawWidth_, effectiveStyle());
 }
 
 void Surface::PSet(double x, double y) { PSet(x, y, foreColor_); }

@@ -32,6 +32,11 @@ struct SurfaceOp {
     std::string text;
 };
 
+// Clips the segment from (x1, y1) by (dx, dy) to the box (Liang-Barsky): the visible part
+// runs from parameter t0 to t1; false when nothing is visible.
+bool ClipSegment(double x1, double y1, double dx, double dy, double minX, double minY, double maxX,
+                 double maxY, double &t0, double &t1);
+
 class SurfaceRecorder {
 public:
     std::vector<SurfaceOp> ops;

@@ -3,7 +3,33 @@
 #include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
 
+#include <QFont>
+#include <QLineEdit>
+
 namespace varelo {
+
+QFont classicFont(double points) {
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(points);
+    f.setBold(true);
+    return f;
+}
+
+QLineEdit *displayBox(QWidget *parent, const QString &text) {
+    auto *t = new QLineEdit(text, parent);
+    t->setReadOnly(true);
+    t->setFocusPolicy(Qt::NoFocus);
+    QPalette p = t->palette();
+    p.setColor(QPalette::Base, QColor(192, 192, 192));
+    t->setPalette(p);
+    return t;
+}
+
+void placeInWorld(PictureBox *picture, QWidget *control, double x, double y, double width, double height) {
+    control->setGeometry(static_cast<int>(picture->toDeviceX(x)), static_cast<int>(picture->toDeviceY(y)),
+                         static_cast<int>(picture->toDeviceLength(width)),
+                         static_cast<int>(picture->toDeviceLength(height)));
+}
 
 void placeWidePicture(PictureBox *picture, double W, double H) {
     double picW = 0.98 * W, picH = 0.5 * picW;

@@ -1,8 +1,21 @@
 #pragma once
+#include <QString>
+
 // Sizing of a module window's picture from the window's client size (twips).
+class QFont;
+class QLineEdit;
+class QWidget;
+
 namespace varelo {
 
 class PictureBox;
+
+// The classic bold sans-serif of the windows (a Debian font stands in for it).
+QFont classicFont(double points);
+// A read-only text box for displayed values, on the grey of the control panel.
+QLineEdit *displayBox(QWidget *parent, const QString &text = QString());
+// Places a control inside the picture at world coordinates of the present scale.
+void placeInWorld(PictureBox *picture, QWidget *control, double x, double y, double width, double height);
 
 // Mirror and lens windows: 0.98 W wide, half as high, scale (-2000,-1000)-(2000,1000).
 // Where that would push the control panel (a quarter of the height) out of the window,

@@ -27,23 +27,6 @@ constexpr Rgb kExtensionGrey{180, 180, 180};
 
 QString qs(const std::string &s) { return QString::fromStdString(s); }
 
-QFont sansBold(double points) {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(points);
-    f.setBold(true);
-    return f;
-}
-
-QLineEdit *displayBox(QWidget *parent) {
-    auto *t = new QLineEdit(parent);
-    t->setReadOnly(true);
-    t->setFocusPolicy(Qt::NoFocus);
-    QPalette p = t->palette();
-    p.setColor(QPalette::Base, QColor(192, 192, 192));
-    t->setPalette(p);
-    return t;
-}
-
 // The operating notes: label name, text, kind (0 title, 1 heading, 2 note on white, 3 note).
 struct HelpText {
     const char *name;
@@ -126,7 +109,7 @@ frmSpieg::frmSpieg() : Form(FormId::Spieg) {
     setWindowTitle(QStringLiteral("Ebene und sphärische Spiegel  als Bündel-Wandler"));
     setAutoFillBackground(true);
     setPalette(QPalette(QColor(192, 192, 192)));
-    setFont(sansBold(8.25));
+    setFont(classicFont(8.25));
     createControls();
     createHelpLabels();
     zoom = std::make_unique<ZoomPan>(Picture1, HScroll1, VScroll1, Text10, [this] { Redraw(); });
@@ -256,7 +239,7 @@ void frmSpieg::createHelpLabels() {
             p.setColor(QPalette::Window, QColor(255, 255, 255));
         }
         l->setPalette(p);
-        l->setFont(sansBold(h.kind == 0 ? 11 : 8.25));
+        l->setFont(classicFont(h.kind == 0 ? 11 : 8.25));
         l->hide();
         helpLabels.insert(QString::fromLatin1(h.name), l);
     }
@@ -347,16 +330,10 @@ void frmSpieg::layoutControls() {
     }
 
     // Controls inside the picture are placed in world coordinates of the start view.
-    auto placeWorld = [this](QWidget *c, double wx, double wy, double ww, double wh) {
-        const int left = static_cast<int>(Picture1->toDeviceX(wx));
-        const int top = static_cast<int>(Picture1->toDeviceY(wy));
-        c->setGeometry(left, top, static_cast<int>(Picture1->toDeviceLength(ww)),
-                       static_cast<int>(Picture1->toDeviceLength(wh)));
-    };
-    placeWorld(Text1, 1500, -1000, 250, 100);
-    placeWorld(Text2, 1750, -1000, 250, 100);
-    placeWorld(Label6, -1950, -990, 1800, 100);
-    placeWorld(Label9, -1950, 850, 1800, 100);
+    placeInWorld(Picture1, Text1, 1500, -1000, 250, 100);
+    placeInWorld(Picture1, Text2, 1750, -1000, 250, 100);
+    placeInWorld(Picture1, Label6, -1950, -990, 1800, 100);
+    placeInWorld(Picture1, Label9, -1950, 850, 1800, 100);
     layoutHelpLabels();
     const int cw = Picture1->width() / 5;
     Command8->setGeometry(Picture1->x() + Picture1->width() - cw - 10,
@@ -613,6 +590,7 @@ void frmSpieg::Picture1_MouseUp(int button, int, float x, float y) {
 }
 
 void frmSpieg::moveObjectTo(float x, float y, bool press) {
+    dragLayerValid_ = false;
     const int k = objectCount;
     Picture1->Cls();
     Picture1->SetDrawWidth(kScreenMirrorWidths.objectDot);
@@ -695,6 +673,7 @@ void frmSpieg::showObjectTexts() {
 }
 
 void frmSpieg::redrawAfterObjectChange() {
+    dragLayerValid_ = false;
     showObjectTexts();
     DrawMirror(*Picture1, kScreenMirrorWidths);
     DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);

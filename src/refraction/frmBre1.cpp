@@ -27,13 +27,6 @@ constexpr double kDeg = 3.14159265358979323846 / 180;
 
 QString qs(const std::string &s) { return QString::fromStdString(s); }
 
-QFont sansBold(double points) {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(points);
-    f.setBold(true);
-    return f;
-}
-
 void drawPointSymbol(Surface &s) {
     s.Scale(-14, -14, 14, 14);
     s.SetDrawWidth(5);
@@ -63,7 +56,7 @@ frmBre1::frmBre1() : Form(FormId::Bre1) {
     setWindowTitle(QStringLiteral("Brechung von Bündeln an einer ebenen Grenzfläche - Strahlenverlauf"));
     setAutoFillBackground(true);
     setPalette(QPalette(QColor(192, 192, 192)));
-    setFont(sansBold(8.25));
+    setFont(classicFont(8.25));
     createControls();
 }
 
@@ -73,21 +66,12 @@ void frmBre1::createControls() {
     Picture1->onMouseMove = [this](int b, int s, float x, float y) { Picture1_MouseMove(b, s, x, y); };
     Picture1->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
 
-    auto box = [](QWidget *parent, const char *text) {
-        auto *t = new QLineEdit(QString::fromUtf8(text), parent);
-        t->setReadOnly(true);
-        t->setFocusPolicy(Qt::NoFocus);
-        return t;
-    };
-    Text1 = box(Picture1, " n = 1");
-    Text4 = box(Picture1, " n = 1.33");
-    Text3 = box(this, "  1.00");
-    Text2 = box(this, "  1.33");
-    for (QLineEdit *t : {Text3, Text2}) {
-        QPalette p = t->palette();
-        p.setColor(QPalette::Base, QColor(192, 192, 192));
-        t->setPalette(p);
-    }
+    Text1 = displayBox(Picture1, QStringLiteral(" n = 1"));
+    Text4 = displayBox(Picture1, QStringLiteral(" n = 1.33"));
+    Text3 = displayBox(this, QStringLiteral("  1.00"));
+    Text2 = displayBox(this, QStringLiteral("  1.33"));
+    for (QLineEdit *t : {Text1, Text4})
+        t->setPalette(QPalette()); // white, inside the picture
 
     auto label = [](QWidget *parent, const char *text) { return new QLabel(QString::fromUtf8(text), parent); };
     Label5 = label(Picture1, "Neuen Strahl starten: linke Maustaste drücken und den Strahl in die gewünschte Richtung ziehen!");
@@ -202,12 +186,8 @@ void frmBre1::layoutControls() {
         y += rowH + gap;
     }
 
-    auto placeWorld = [this](QWidget *c, double wx, double wy, double ww, double wh) {
-        c->setGeometry(int(Picture1->toDeviceX(wx)), int(Picture1->toDeviceY(wy)),
-                       int(Picture1->toDeviceLength(ww)), int(Picture1->toDeviceLength(wh)));
-    };
-    placeWorld(Text1, 800, -950, 200, 100);
-    placeWorld(Text4, 800, 50, 200, 100);
+    placeInWorld(Picture1, Text1, 800, -950, 200, 100);
+    placeInWorld(Picture1, Text4, 800, 50, 200, 100);
     Label5->move(int(Picture1->toDeviceX(-990)), int(Picture1->toDeviceY(-980)));
     Label4->move(int(Picture1->toDeviceX(-990)), int(Picture1->toDeviceY(800)));
     Label5->adjustSize();

@@ -1,6 +1,7 @@
 #include "shell/InfoWindow.h"
 
 #include "canvas/Screen.h"
+#include "canvas/WindowLayout.h"
 #include "shell/Forms.h"
 
 #include <QPlainTextEdit>
@@ -13,10 +14,7 @@ InfoWindow::InfoWindow(FormId id, const QString &caption, double clientWidth, do
       leadingEmptyLines_(leadingEmptyLines), lines_(std::move(lines)) {
     setWindowTitle(caption);
     Text1 = new QPlainTextEdit(this);
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(12);
-    f.setBold(true);
-    Text1->setFont(f);
+    Text1->setFont(classicFont(12));
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Screen::place(Text1, 0, 0, textWidth, textHeight);

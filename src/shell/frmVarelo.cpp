@@ -1,6 +1,7 @@
 #include "shell/frmVarelo.h"
 
 #include "canvas/Screen.h"
+#include "canvas/WindowLayout.h"
 #include "shell/Forms.h"
 
 #include <QLabel>
@@ -12,25 +13,19 @@ namespace varelo {
 namespace {
 constexpr double kClientWidth = 8700, kClientHeight = 2640;
 
-QFont menuFont(double points) {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(points);
-    f.setBold(true);
-    return f;
-}
 } // namespace
 
 frmVarelo::frmVarelo() : Form(FormId::Varelo) {
     setWindowTitle(QStringLiteral("Varelo"));
-    setFont(menuFont(8.25));
+    setFont(classicFont(8.25));
     Label1 = new QLabel(QStringLiteral("Wandlung von Lichtbündeln durch ..."), this);
-    Label1->setFont(menuFont(13.5));
+    Label1->setFont(classicFont(13.5));
     Command1 = new QPushButton(QStringLiteral("Reflexion"), this);
     Command2 = new QPushButton(QStringLiteral("Brechung"), this);
     Command3 = new QPushButton(QStringLiteral("Linsen"), this);
     Command4 = new QPushButton(QStringLiteral("Ende"), this);
     for (QPushButton *b : {Command1, Command2, Command3, Command4})
-        b->setFont(menuFont(12));
+        b->setFont(classicFont(12));
     Screen::place(Label1, 1440, 120, 5535, 495);
     // The stand-in font may be wider than the original: never cut the heading off.
     Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height());

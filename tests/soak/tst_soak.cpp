@@ -99,7 +99,7 @@ void TestSoak::initTestCase() {
     actions = qEnvironmentVariableIntValue("VARELO_SOAK_ACTIONS");
     if (actions <= 0)
         actions = 300;
-    rng.seed(static_cast<unsigned>(qEnvironmentVariableIntValue("VARELO_SOAK_RUN") + 1));
+    rng = std::mt19937(static_cast<unsigned>(qEnvironmentVariableIntValue("VARELO_SOAK_RUN") + 1));
     QDir::setCurrent(dir.path()); // default file names land here
 }
 
