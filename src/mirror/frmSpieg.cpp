@@ -397,6 +397,7 @@ void frmSpieg::Form_Load() {
 }
 
 void frmSpieg::Form_Unload() {
+    Screen::setMousePointer(0); // an armed marker tool must not leave its cross-hair behind
     Forms::unload(FormId::Spieg);
     Forms::unload(FormId::SpiegIn);
     Forms::show(FormId::Varelo);

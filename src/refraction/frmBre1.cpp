@@ -214,6 +214,7 @@ void frmBre1::Form_Load() {
 }
 
 void frmBre1::Form_Unload() {
+    Screen::setMousePointer(0); // an armed marker tool must not leave its cross-hair behind
     for (FormId id : {FormId::Bre1, FormId::Bre2, FormId::BreI1, FormId::BreI2})
         Forms::unload(id);
     Forms::show(FormId::Varelo);
