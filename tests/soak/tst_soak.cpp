@@ -54,6 +54,10 @@ private:
         if (trail.size() > 12)
             trail.pop_front();
     }
+    void progress(const char *window, long step) {
+        if (step > 0 && step % 100000 == 0)
+            qInfo("%s: %ld actions", window, step);
+    }
     QString trailText() const {
         QStringList l(trail.begin(), trail.end());
         return l.join(QStringLiteral(" | "));
@@ -212,6 +216,7 @@ void TestSoak::mirrorWindow() {
         }
         }
         checkMirror(w, step);
+        progress("mirror", step);
         if (QTest::currentTestFailed())
             return;
     }
@@ -308,6 +313,7 @@ void TestSoak::rayPathWindow() {
             break;
         }
         checkRayPath(w, step);
+        progress("ray path", step);
         if (QTest::currentTestFailed())
             return;
     }
