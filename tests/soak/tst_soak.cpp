@@ -368,6 +368,7 @@ void TestSoak::switchingWindows() {
         SOAK_VERIFY(!Forms::isLoaded(FormId::SpiegIn) || Forms::isLoaded(FormId::Spieg));
         if (QTest::currentTestFailed())
             return;
+        progress("switching", step);
     }
 }
 
