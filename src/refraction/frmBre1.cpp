@@ -130,8 +130,8 @@ void frmBre1::createControls() {
     Picture5->onClick = [this] { Picture5_Click(); };
     Picture2->onClick = [this] { Picture2_Click(); };
     Picture3->onClick = [this] { Picture3_Click(); };
-    auto *diagramSymbol = Picture4;
-    diagramSymbol->onMouseDown = [this](int, int, float, float) { Picture4_MouseDown(); };
+    // The diagram symbol toggles on the press, not on the click.
+    Picture4->onMouseDown = [this](int, int, float, float) { Picture4_MouseDown(); };
 }
 
 void frmBre1::layoutControls() {

@@ -61,7 +61,7 @@ public:
     void DrawAllRays();
     void DrawAllRaysOn(Surface &s, const RayPathWidths &w, float interfaceHalfLength);
     void DrawMarkersOn(Surface &s, const RayPathWidths &w);
-    void DrawMarkers() ;
+    void DrawMarkers();
     bool DrawPreviewRay(float mouseX, float mouseY);
     void DrawEye(Surface &s, int i);
     static void DrawProtractor(Surface &s, float xc);
