@@ -140,7 +140,7 @@ int main(int argc, char **argv) {
 
     frmSpieg *m = fullMirrorScene();
     std::printf("mirror picture %d x %d, %d object points x %d rays, all options, all markers\n",
-                m->Picture1->width(), m->Picture1->height(), int(m->objectCount), int(m->rayCount[10]));
+                m->Picture1->width(), m->Picture1->height(), int(m->scene.objectCount), int(m->scene.rayCount[10]));
     report("mirror: full Redraw", measure(runs, [m] { m->Redraw(); }), 16);
     if (getenv("VARELO_BENCH_DETAIL")) {
         for (QCheckBox *c : {m->Check3D2, m->Check3D5, m->Check3D8}) {
@@ -156,12 +156,12 @@ int main(int argc, char **argv) {
     const Stats cached = measure(runs * 4, [m, &tick] { m->Picture1_MouseMove(1, 0, -200, -80 + (++tick % 200)); });
     report("mirror: drag frame (cached layer)", cached, 2);
     m->Picture1_MouseUp(1, 0, -200, -80);
-    m->dragCacheEnabled = false;
+    m->drag.enabled = false;
     m->Picture1_MouseDown(1, 0, -200, -100);
     const Stats naive = measure(runs, [m, &tick] { m->Picture1_MouseMove(1, 0, -200, -80 + (++tick % 200)); });
     report("mirror: drag frame (re-draw everything)", naive);
     m->Picture1_MouseUp(1, 0, -200, -80);
-    m->dragCacheEnabled = true;
+    m->drag.enabled = true;
     std::printf("%-46s %8.1f x (target >= 10 x)\n", "mirror: naive / cached drag frame", naive.median / cached.median);
 
     dialogs.answer = QStringLiteral("Bench");
@@ -173,12 +173,12 @@ int main(int argc, char **argv) {
 
     frmBre1 *b = fullRayPathScene();
     std::printf("ray-path picture %d x %d, %d rays, all options, protractor and diagram\n", b->Picture1->width(),
-                b->Picture1->height(), int(b->rayCount));
+                b->Picture1->height(), int(b->scene.rayCount));
     report("ray path: full redraw", measure(runs, [b] { b->Check3D_Click(); }), 16);
     b->Picture1_MouseDown(1, 0, 100, 300);
     report("ray path: drag frame", measure(runs * 4, [b, &tick] {
                b->Picture1_MouseMove(1, 0, 100 + (++tick % 100), 300);
-           }), 16);
+           }), 2);
     b->Picture1_MouseUp(1, 0, 100, 300);
     Forms::unload(FormId::Bre1);
 

@@ -3,6 +3,7 @@
 // module windows, which supply their own drawing and texts.
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace varelo {
@@ -19,6 +20,17 @@ void AttachPrintRecorder(SurfaceRecorder *recorder);
 
 bool PrintHardcopy(const std::function<void()> &afterDialog,
                    const std::function<void(PrinterSurface &, const QString &title)> &draw);
+
+// The printer scale of the mirror and lens windows: the page's twips divided by 7, centred
+// on the screen view's pan and magnified by its zoom.
+void SetPrintScaleFromView(PrinterSurface &s, float zoomFactor, double panX, double panY);
+// Prints the lines one under the other from (fx, fy), fractions of the scale from its
+// top-left corner.
+void PrintLines(PrinterSurface &s, double fx, double fy, const QStringList &lines);
+// The scale bar under the picture: 2000 world units with a tick every 100, labelled 0 to
+// 200 in display units. With heavyTicks the ticks every 500 and 1000 are drawn heavier
+// and the labels sit a little further right.
+void DrawScaleBar(PrinterSurface &s, bool heavyTicks);
 
 struct SaveSteps {
     QString prompt;

@@ -12,18 +12,21 @@ void PainterSurface::flush() {
     penValid_ = false;
 }
 
-QPainter &PainterSurface::painter() {
+QPainter *PainterSurface::painter() {
     if (!painter_.isActive()) {
-        painter_.begin(paintDevice());
-        // Erasing by over-drawing in white needs exact, aliased pixels.
+        if (beginFailed_ || !painter_.begin(paintDevice())) {
+            beginFailed_ = true;
+            return nullptr;
+        }
+        // Exact, aliased pixels, as the classic picture boxes drew them.
         painter_.setRenderHint(QPainter::Antialiasing, false);
         penValid_ = false;
     }
-    return painter_;
+    return &painter_;
 }
 
 void PainterSurface::usePen(Rgb c, int width, int style) {
-    QPainter &p = painter();
+    QPainter &p = painter_;
     if (penValid_ && c == penColor_ && width == penWidth_ && style == penStyle_)
         return;
     QPen pen(QColor(c.r, c.g, c.b));
@@ -40,13 +43,19 @@ void PainterSurface::usePen(Rgb c, int width, int style) {
 }
 
 void PainterSurface::paintLine(double x1, double y1, double x2, double y2, Rgb c, int width, int style) {
+    QPainter *p = painter();
+    if (!p)
+        return;
     usePen(c, width, style);
-    painter().drawLine(QLineF(x1, y1, x2, y2));
+    p->drawLine(QLineF(x1, y1, x2, y2));
     changed();
 }
 
 void PainterSurface::paintDot(double x, double y, Rgb c, int diameter) {
-    QPainter &p = painter();
+    QPainter *pp = painter();
+    if (!pp)
+        return;
+    QPainter &p = *pp;
     if (diameter <= 1) {
         usePen(c, 1, kSolid);
         p.drawPoint(QPointF(x, y));
@@ -62,12 +71,15 @@ void PainterSurface::paintDot(double x, double y, Rgb c, int diameter) {
 
 void PainterSurface::paintEllipse(double cx, double cy, double rx, double ry, Rgb c, int width,
                                   int style, double startDeg, double spanDeg) {
+    QPainter *p = painter();
+    if (!p)
+        return;
     usePen(c, width, style);
     const QRectF box(cx - rx, cy - ry, 2 * rx, 2 * ry);
     if (spanDeg >= 360)
-        painter().drawEllipse(box);
+        p->drawEllipse(box);
     else
-        painter().drawArc(box, qRound(startDeg * 16), qRound(spanDeg * 16));
+        p->drawArc(box, qRound(startDeg * 16), qRound(spanDeg * 16));
     changed();
 }
 
@@ -80,7 +92,7 @@ ImageSurface::ImageSurface(int width, int height)
 ImageSurface::~ImageSurface() { flush(); }
 
 void ImageSurface::resizeImage(int width, int height) {
-    flush();
+    deviceChanged();
     image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
     paintClear();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Surfaces that rasterise with QPainter: onto any paint device, or onto a retained image.
-#include "canvas/Surface.h"
+#include "core/Surface.h"
 
 #include <QImage>
 #include <QPainter>
@@ -15,17 +15,27 @@ public:
 
 protected:
     virtual QPaintDevice *paintDevice() = 0;
-    QPainter &painter();
+    // The open painter, or null when the device cannot be painted on (that is kept, not
+    // retried on every operation).
+    QPainter *painter();
     void paintLine(double x1, double y1, double x2, double y2, Rgb c, int width, int style) override;
     void paintDot(double x, double y, Rgb c, int diameter) override;
     void paintEllipse(double cx, double cy, double rx, double ry, Rgb c, int width, int style,
                       double startDeg, double spanDeg) override;
+    // The painter's pen was changed behind usePen's back (text output).
+    void invalidatePen() { penValid_ = false; }
+    // A new device: painting may work again.
+    void deviceChanged() {
+        flush();
+        beginFailed_ = false;
+    }
     // Called after every rasterised operation (the screen picture schedules a repaint).
     virtual void changed() {}
 
 private:
     void usePen(Rgb c, int width, int style);
     QPainter painter_;
+    bool beginFailed_ = false;
     bool penValid_ = false;
     Rgb penColor_;
     int penWidth_ = -1, penStyle_ = -1;

@@ -85,6 +85,10 @@ SymbolButton::SymbolButton(std::function<void(Surface &)> drawSymbol, Rgb back, 
 
 void SymbolButton::resizeEvent(QResizeEvent *e) {
     PictureBox::resizeEvent(e);
+    redrawSymbol();
+}
+
+void SymbolButton::redrawSymbol() {
     Cls();
     Scale(-100, -100, 100, 100);
     const int width = DrawWidth();

@@ -45,6 +45,8 @@ class SymbolButton : public PictureBox {
 public:
     SymbolButton(std::function<void(Surface &)> drawSymbol, Rgb back, QWidget *parent = nullptr);
     void flipBorder() { setBorderStyle(1 - borderStyle()); }
+    // Paints the face anew (it may follow the window's state).
+    void redrawSymbol();
 
 protected:
     void resizeEvent(QResizeEvent *) override;

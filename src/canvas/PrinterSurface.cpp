@@ -32,13 +32,14 @@ void PrinterSurface::PrintText(const QString &text) {
     record(op);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(fontSize_);
-    QPainter &p = painter();
-    p.setFont(font);
+    QPainter *p = painter();
     const QFontMetricsF metrics(font, device_);
     const double x = toDeviceX(CurrentX()), y = toDeviceY(CurrentY());
-    if (!ended_ && std::isfinite(x) && std::isfinite(y)) {
-        p.setPen(QColor(ForeColor().r, ForeColor().g, ForeColor().b));
-        p.drawText(QPointF(x, y + metrics.ascent()), text);
+    if (p && !ended_ && std::isfinite(x) && std::isfinite(y)) {
+        p->setFont(font);
+        p->setPen(QColor(ForeColor().r, ForeColor().g, ForeColor().b));
+        p->drawText(QPointF(x, y + metrics.ascent()), text);
+        invalidatePen();
     }
     // Next line: back to the left edge, one line height lower.
     SetCurrentX(ScaleLeft());

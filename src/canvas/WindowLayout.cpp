@@ -8,6 +8,8 @@
 
 namespace varelo {
 
+QString qs(const std::string &s) { return QString::fromStdString(s); }
+
 QFont classicFont(double points) {
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPointSizeF(points);

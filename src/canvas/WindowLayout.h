@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <string>
 
 // Sizing of a module window's picture from the window's client size (twips).
 class QFont;
@@ -10,6 +11,8 @@ namespace varelo {
 
 class PictureBox;
 
+// A text of the core (UTF-8) as a QString.
+QString qs(const std::string &s);
 // The classic bold sans-serif of the windows (a Debian font stands in for it).
 QFont classicFont(double points);
 // A read-only text box for displayed values, on the grey of the control panel.

@@ -1,6 +1,6 @@
 #include "canvas/ZoomPan.h"
 
-#include "canvas/Surface.h"
+#include "core/Surface.h"
 #include "core/NumRules.h"
 
 #include <QLineEdit>
@@ -84,6 +84,9 @@ void ZoomPan::VScroll1_Change() {
         park();
     redraw_();
 }
+
+int ZoomPan::panX() const { return h_->value(); }
+int ZoomPan::panY() const { return v_->value(); }
 
 void ZoomPan::park() {
     parked = true;

@@ -21,6 +21,10 @@ public:
     void HScroll1_Change();
     void VScroll1_Change();
 
+    // The pan: the world point at the centre of the view.
+    int panX() const;
+    int panY() const;
+
     float zoomFactor = 1.0f;
     float zoomLevel = 1.0f;
     // While the help panel is shown the view stays scrolled far away.

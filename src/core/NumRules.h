@@ -4,6 +4,8 @@
 
 namespace varelo {
 
+constexpr double kPi = 3.14159265358979323846;
+
 // Rounds towards minus infinity (BASIC Int).
 float Int(float v);
 double Int(double v);

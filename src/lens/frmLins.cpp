@@ -30,11 +30,7 @@ void frmLins::Form_Load() {
 
 void frmLins::Command8_Click() { Forms::show(FormId::LinsInf); }
 
-void frmLins::Command9_Click() {
-    Forms::unload(FormId::Lins);
-    Forms::unload(FormId::LinsInf);
-    Forms::show(FormId::Varelo);
-}
+void frmLins::Command9_Click() { Forms::closeModule(FormId::Lins); }
 
 void frmLins::Form_Unload() { Forms::show(FormId::Varelo); }
 

@@ -2,8 +2,9 @@
 
 #include "canvas/Dialogs.h"
 #include "canvas/Hardcopy.h"
-#include "canvas/PrinterSurface.h"
+#include "canvas/HelpPanel.h"
 #include "canvas/PictureBox.h"
+#include "canvas/PrinterSurface.h"
 #include "canvas/Screen.h"
 #include "canvas/SpinButton.h"
 #include "canvas/WindowLayout.h"
@@ -19,22 +20,9 @@
 
 namespace varelo {
 
-const MirrorWidths kScreenMirrorWidths{5, 1, 2};
-const MirrorWidths kPrinterMirrorWidths{20, 2, 4};
-
 namespace {
-constexpr Rgb kExtensionGrey{180, 180, 180};
-
-QString qs(const std::string &s) { return QString::fromStdString(s); }
-
-// The operating notes: label name, text, kind (0 title, 1 heading, 2 note on white, 3 note).
-struct HelpText {
-    const char *name;
-    const char *text;
-    int kind;
-};
-
-const HelpText kHelpTexts[] = {
+// The operating notes over the picture.
+const HelpNote kHelpNotes[] = {
     {"Label22", "                                                      Bedienungshinweise", 0},
     {"Label19", "Einstellen der Spiegelparameter", 1},
     {"Label23",
@@ -111,10 +99,15 @@ frmSpieg::frmSpieg() : Form(FormId::Spieg) {
     setPalette(QPalette(QColor(192, 192, 192)));
     setFont(classicFont(8.25));
     createControls();
-    createHelpLabels();
-    zoom = std::make_unique<ZoomPan>(Picture1, HScroll1, VScroll1, Text10, [this] { Redraw(); });
-    markers = std::make_unique<MarkerOverlay>(Picture1, Picture2, Picture3, Picture4, Picture5,
-                                              static_cast<MarkerHost *>(this));
+    zoom = std::make_unique<ZoomPan>(Picture1, HScroll1, VScroll1, Text10, [this] {
+        scene.zoomFactor = zoom->zoomFactor;
+        Redraw();
+    });
+    markers = std::make_unique<MarkerOverlay>(scene.markers, Picture1, Picture2, Picture3, Picture4, Picture5,
+                                              [this](Layers layers) { redraw(layers); });
+    help = std::make_unique<HelpPanel>(Picture1, zoom.get(), Command7, Command8, kHelpNotes,
+                                       int(std::size(kHelpNotes)),
+                                       std::vector<QWidget *>{Label6, Label9, Text1, Text2}, [this] { Redraw(); });
 }
 
 frmSpieg::~frmSpieg() = default;
@@ -170,13 +163,13 @@ void frmSpieg::createControls() {
     Spin2 = new SpinButton(this);
     Spin3 = new SpinButton(this);
 
-    Picture2 = new SymbolButton(MarkerOverlay::drawPointSymbol, Rgb{224, 224, 224}, this);
-    Picture3 = new SymbolButton(MarkerOverlay::drawEyeSymbol, Rgb{224, 224, 224}, this);
+    Picture2 = new SymbolButton([](Surface &s) { DrawPointSymbol(s, 10); }, Rgb{224, 224, 224}, this);
+    Picture3 = new SymbolButton([](Surface &s) { DrawEyeSymbol(s, 45, 2); }, Rgb{224, 224, 224}, this);
     const QColor window = palette().color(QPalette::Base);
     const Rgb windowRgb{static_cast<uint8_t>(window.red()), static_cast<uint8_t>(window.green()),
                         static_cast<uint8_t>(window.blue())};
-    Picture4 = new SymbolButton(MarkerOverlay::drawRasterSymbol, windowRgb, this);
-    Picture5 = new SymbolButton(MarkerOverlay::drawLineSymbol, windowRgb, this);
+    Picture4 = new SymbolButton(DrawRasterSymbol, windowRgb, this);
+    Picture5 = new SymbolButton(DrawLineSymbol, windowRgb, this);
 
     auto button = [this](const char *text) { return new QPushButton(QString::fromUtf8(text), this); };
     Command2 = button("Markierungen löschen");
@@ -200,9 +193,10 @@ void frmSpieg::createControls() {
     connect(HScroll5, &QScrollBar::valueChanged, this, [this] { HScroll5_Change(); });
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { zoom->HScroll1_Change(); });
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { zoom->VScroll1_Change(); });
-    connect(Check3D2, &QCheckBox::clicked, this, [this] { Check3D2_Click(); });
-    connect(Check3D5, &QCheckBox::clicked, this, [this] { Check3D5_Click(); });
-    connect(Check3D8, &QCheckBox::clicked, this, [this] { Check3D8_Click(); });
+    // An option reacts to every change of its value: mouse, keyboard or screen reader.
+    connect(Check3D2, &QCheckBox::toggled, this, [this] { Check3D2_Click(); });
+    connect(Check3D5, &QCheckBox::toggled, this, [this] { Check3D5_Click(); });
+    connect(Check3D8, &QCheckBox::toggled, this, [this] { Check3D8_Click(); });
     connect(Spin1, &SpinButton::SpinDown, this, [this] { Spin1_SpinDown(); });
     connect(Spin1, &SpinButton::SpinUp, this, [this] { Spin1_SpinUp(); });
     connect(Spin2, &SpinButton::SpinDown, this, [this] { Spin2_SpinDown(); });
@@ -222,27 +216,6 @@ void frmSpieg::createControls() {
     Picture3->onClick = [this] { Picture3_Click(); };
     Picture4->onClick = [this] { Picture4_Click(); };
     Picture5->onClick = [this] { Picture5_Click(); };
-}
-
-void frmSpieg::createHelpLabels() {
-    for (const HelpText &h : kHelpTexts) {
-        auto *l = new QLabel(QString::fromUtf8(h.text), Picture1);
-        l->setWordWrap(h.kind != 0);
-        l->setAutoFillBackground(true);
-        QPalette p = l->palette();
-        if (h.kind == 0) {
-            p.setColor(QPalette::Window, QColor(128, 255, 255));
-        } else if (h.kind == 1) {
-            p.setColor(QPalette::WindowText, QColor(255, 0, 0));
-            p.setColor(QPalette::Window, QColor(255, 255, 255));
-        } else {
-            p.setColor(QPalette::Window, QColor(255, 255, 255));
-        }
-        l->setPalette(p);
-        l->setFont(classicFont(h.kind == 0 ? 11 : 8.25));
-        l->hide();
-        helpLabels.insert(QString::fromLatin1(h.name), l);
-    }
 }
 
 void frmSpieg::layoutControls() {
@@ -334,50 +307,22 @@ void frmSpieg::layoutControls() {
     placeInWorld(Picture1, Text2, 1750, -1000, 250, 100);
     placeInWorld(Picture1, Label6, -1950, -990, 1800, 100);
     placeInWorld(Picture1, Label9, -1950, 850, 1800, 100);
-    layoutHelpLabels();
+    help->layout({"Label19", "Label23", "Label20", "Label27", "Label38", "Label29", "Label24", "Label4", "Label21"},
+                 {"Label33", "Label34", "Label3", "Label30", "Label28", "Label31", "Label32", "Label26", "Label39"});
     const int cw = Picture1->width() / 5;
     Command8->setGeometry(Picture1->x() + Picture1->width() - cw - 10,
                           Picture1->y() + Picture1->height() - Screen::px(0.06 * H), cw,
                           Screen::px(0.05 * H));
 }
 
-void frmSpieg::layoutHelpLabels() {
-    // Two columns of headings and notes under the title, inside the picture.
-    const int margin = 8, gap = 4;
-    const int colW = (Picture1->width() - 3 * margin) / 2;
-    QLabel *title = helpLabels.value(QStringLiteral("Label22"));
-    title->setGeometry(margin, margin, Picture1->width() - 2 * margin, title->sizeHint().height() + 6);
-    const int top = title->geometry().bottom() + 2 * gap;
-    const char *left[] = {"Label19", "Label23", "Label20", "Label27", "Label38", "Label29", "Label24",
-                          "Label4", "Label21"};
-    const char *right[] = {"Label33", "Label34", "Label3", "Label30", "Label28", "Label31", "Label32",
-                           "Label26", "Label39"};
-    auto stack = [&](const char *const *names, int count, int x) {
-        int y = top;
-        for (int i = 0; i < count; ++i) {
-            QLabel *l = helpLabels.value(QString::fromLatin1(names[i]));
-            const int h = l->heightForWidth(colW) > 0 ? l->heightForWidth(colW) : l->sizeHint().height();
-            l->setGeometry(x, y, colW, h);
-            y += h + gap;
-        }
-    };
-    stack(left, 9, margin);
-    stack(right, 9, 2 * margin + colW);
-}
-
 void frmSpieg::Form_Load() {
-    pi = static_cast<float>(4 * std::atan(1.0));
     layoutControls();
     zoom->Load();
-    objectCount = 1;
-    objX[1] = -1600;
-    objY[1] = -750;
-    rayCount[1] = 0;
+    scene = MirrorScene();
     Text8->setText(QStringLiteral("x=-160"));
     Text9->setText(QStringLiteral("y=75"));
     Text11->setText(QStringLiteral("   1"));
     markers->Load();
-    mirror = MirrorParams{};
     {
         const QSignalBlocker b2(HScroll2), b5(HScroll5);
         HScroll2->setValue(0);
@@ -385,163 +330,62 @@ void frmSpieg::Form_Load() {
     }
     Text3->setText(QStringLiteral("plan"));
     Text6->setText(QStringLiteral("120"));
-    rayLength = static_cast<float>(Picture1->ScaleWidth());
-    helpShown = 0;
-    setHelpVisible(false);
-    Command7->setText(QStringLiteral("Info "));
+    help->Load();
     // The first picture: the mirror and the first object point.
-    DrawMirror(*Picture1, kScreenMirrorWidths);
-    Picture1->SetDrawWidth(kScreenMirrorWidths.objectDot);
-    Picture1->PSet(objX[1], objY[1]);
-    Picture1->SetDrawWidth(1);
+    redraw(Layer::Element | Layer::Bundles);
 }
 
 void frmSpieg::Form_Unload() {
     Screen::setMousePointer(0); // an armed marker tool must not leave its cross-hair behind
-    Forms::unload(FormId::Spieg);
-    Forms::unload(FormId::SpiegIn);
-    Forms::show(FormId::Varelo);
+    Forms::closeModule(FormId::Spieg);
 }
 
-void frmSpieg::Command9_Click() {
-    Forms::unload(FormId::Spieg);
-    Forms::show(FormId::Varelo);
-}
+void frmSpieg::Command9_Click() { Forms::closeModule(FormId::Spieg); }
 
 // ---- Mirror parameters ----
 
 void frmSpieg::HScroll2_Change() {
-    mirror.curvature = static_cast<int16_t>(-HScroll2->value());
-    if (mirror.curvature != 0) {
-        mirror.mirrorRadius = 12000.0f / mirror.curvature;
-        Text3->setText(qs(NumText(Int(mirror.mirrorRadius / 10 + 0.5f))));
+    MirrorParams &m = scene.mirror;
+    m.curvature = static_cast<int16_t>(-HScroll2->value());
+    if (m.curvature != 0) {
+        m.mirrorRadius = 12000.0f / m.curvature;
+        Text3->setText(qs(NumText(Int(m.mirrorRadius / 10 + 0.5f))));
     } else {
         Text3->setText(QStringLiteral(" plan"));
     }
-    const float limit = static_cast<float>(0.99 * std::fabs(mirror.mirrorRadius));
-    if (limit < mirror.halfAperture) {
-        mirror.halfAperture = limit;
-        HScroll5->setValue(static_cast<int>(Int(mirror.halfAperture)));
+    const float limit = static_cast<float>(0.99 * std::fabs(m.mirrorRadius));
+    if (limit < m.halfAperture) {
+        m.halfAperture = limit;
+        HScroll5->setValue(static_cast<int>(Int(m.halfAperture)));
     }
     Redraw();
 }
 
 void frmSpieg::HScroll5_Change() {
+    MirrorParams &m = scene.mirror;
     const int v = HScroll5->value();
-    const double limit = 0.99 * std::fabs(mirror.mirrorRadius);
+    const double limit = 0.99 * std::fabs(m.mirrorRadius);
     if (limit <= v) {
-        mirror.halfAperture = static_cast<float>(limit);
-        HScroll5->setValue(CInt(mirror.halfAperture));
+        m.halfAperture = static_cast<float>(limit);
+        HScroll5->setValue(CInt(m.halfAperture));
     } else {
-        mirror.halfAperture = static_cast<float>(v);
+        m.halfAperture = static_cast<float>(v);
     }
-    Text6->setText(qs(NumText(Int(2 * mirror.halfAperture / 10 + 0.5f))));
+    Text6->setText(qs(NumText(Int(2 * m.halfAperture / 10 + 0.5f))));
     Redraw();
 }
 
 // ---- Drawing ----
 
-void frmSpieg::Redraw() {
-    dragLayerValid_ = false;
-    Picture1->Cls();
-    DrawMirror(*Picture1, kScreenMirrorWidths);
-    DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
-    markers->DrawMarkers(*Picture1, kScreenMarkerWidths);
-    markers->DrawRaster(*Picture1);
-}
+void frmSpieg::Redraw() { redraw(kFullRedraw); }
 
-void frmSpieg::DrawMirror(Surface &s, const MirrorWidths &w) {
-    arcHalfAngle = ComputeApertureAngle(mirror.mirrorRadius, mirror.halfAperture, pi);
-    const float r = mirror.mirrorRadius, h = mirror.halfAperture, a = arcHalfAngle;
-    s.Circle(0, 0, 5);
-    s.SetDrawStyle(kDashDot);
-    s.Line(s.ScaleLeft(), 0, s.ScaleLeft() + s.ScaleWidth(), 0);
-    s.SetDrawStyle(kSolid);
-    s.SetDrawWidth(w.mirror);
-    if (mirror.curvature == 0)
-        s.Line(0, h, 0, -h);
-    else if (r > 0)
-        s.Arc(r, 0, std::fabs(r), s.ForeColor(), pi - a, pi + a);
-    else
-        s.Arc(r, 0, std::fabs(r), s.ForeColor(), 2 * pi - a, a);
-    if (mirror.curvature != 0)
-        s.Line(r, 20, r, -20);
-    s.SetDrawWidth(1);
-}
-
-void frmSpieg::drawObjectPoints(Surface &s, int width) {
-    s.SetDrawWidth(width);
-    for (int k = 1; k <= objectCount; ++k)
-        s.PSet(objX[k], objY[k], s.ForeColor());
-}
-
-void frmSpieg::DrawBundles(Surface &s, const MirrorWidths &w, const MarkerWidths *mw) {
-    const float length = static_cast<float>(s.ScaleWidth());
-    if (&s == Picture1)
-        rayLength = length;
-    drawObjectPoints(s, w.objectDot);
-    s.SetDrawWidth(w.ray);
-    const bool dotted = Check3D2->isChecked();
-    const bool extend = Check3D5->isChecked();
-    const bool normals = Check3D8->isChecked();
-    for (int k = 1; k <= objectCount; ++k) {
-        const float px = objX[k], py = objY[k];
-        for (int j = 1; j <= rayCount[k]; ++j) {
-            const RayTrace t = TraceRay(mirror, px, py, rayX[k][j], rayY[k][j], length);
-            if (t.outcome == TraceOutcome::NoHit)
-                continue;
-            if (t.outcome == TraceOutcome::OutsideOpening) {
-                s.Line(px, py, rayX[k][j], rayY[k][j], kWhite);
-                continue;
-            }
-            s.Line(px, py, t.hitX, t.hitY);
-            if (dotted) {
-                s.SetDrawWidth(1);
-                s.SetDrawStyle(kDotted);
-                s.Line(t.hitX, t.hitY, t.endX, t.endY);
-                s.SetDrawStyle(kSolid);
-                s.SetDrawWidth(w.ray);
-            } else {
-                s.Line(t.hitX, t.hitY, t.endX, t.endY);
-            }
-            if (extend)
-                s.Line(t.hitX, t.hitY, t.backX, t.backY, kExtensionGrey);
-            if (normals) {
-                const Segment n = MirrorNormal(mirror, t.hitX, t.hitY);
-                s.Line(n.x1, n.y1, n.x2, n.y2, kRed);
-            }
-        }
+void frmSpieg::redraw(Layers layers) {
+    if (layers & Layer::Live) {
+        // The live ray or mark goes over the rest of the scene, kept from the last frame.
+        drag.restore(*Picture1, scene.key(), [this] { scene.draw(*Picture1, kScreenMirrorStyles, kFullRedraw); });
+        layers = Layer::Live | Layer::Raster;
     }
-    if (mw)
-        markers->DrawMarkers(s, *mw);
-}
-
-void frmSpieg::DrawTrialRay() {
-    const int k = objectCount;
-    const RayTrace t = TraceRay(mirror, objX[k], objY[k], markers->markX, markers->markY, rayLength);
-    trialHasHit_ = t.outcome != TraceOutcome::NoHit;
-    if (t.outcome == TraceOutcome::NoHit)
-        return;
-    hitX = t.hitX;
-    hitY = t.hitY;
-    if (t.outcome == TraceOutcome::OutsideOpening)
-        return;
-    Surface &s = *Picture1;
-    s.Line(objX[k], objY[k], hitX, hitY);
-    if (Check3D2->isChecked()) {
-        s.SetDrawStyle(kDotted);
-        s.Line(hitX, hitY, t.endX, t.endY);
-        s.SetDrawStyle(kSolid);
-    } else {
-        s.Line(hitX, hitY, t.endX, t.endY);
-    }
-    trialEndX = t.endX;
-    trialEndY = t.endY;
-    if (Check3D5->isChecked()) {
-        trialBackX = t.backX;
-        trialBackY = t.backY;
-        s.Line(hitX, hitY, trialBackX, trialBackY, kExtensionGrey);
-    }
+    scene.draw(*Picture1, kScreenMirrorStyles, layers);
 }
 
 // ---- Mouse ----
@@ -549,227 +393,139 @@ void frmSpieg::DrawTrialRay() {
 void frmSpieg::Picture1_MouseDown(int button, int, float x, float y) {
     markers->computeRasterSteps();
     if (button == 1 && !markers->anyMode()) {
-        trialActive_ = true;
-        trialHasHit_ = false;
-        dragLayerValid_ = false;
-        markers->markX = x;
-        markers->markY = y;
-        DrawTrialRay();
-        markers->DrawRaster(*Picture1);
+        scene.aimTrial(x, y);
+        redraw(Layer::Live);
     } else if (button == 1) {
         markers->MouseDown(x, y);
     } else if (button == 2 && x < 0) {
-        moveObjectTo(x, y, true);
+        moveObjectTo(x, y);
     }
 }
 
 void frmSpieg::Picture1_MouseMove(int button, int, float x, float y) {
     Text1->setText(QStringLiteral("x = ") + qs(NumText(Int(x / 10 + 0.5f))));
     Text2->setText(QStringLiteral("y = ") + qs(NumText(-Int(y / 10 + 0.5f))));
-    const int k = objectCount;
-    const bool nearP = std::fabs(objX[k] - x) < 100 && std::fabs(objY[k] - y) < 100;
+    const bool nearP = std::fabs(scene.currentX() - x) < 100 && std::fabs(scene.currentY() - y) < 100;
     Picture1->setMousePointer(button == 2 && nearP ? 2 : 0);
     if (button == 1 && !markers->anyMode()) {
-        if (trialActive_)
-            followTrialRay(x, y);
+        if (scene.trialActive) {
+            scene.aimTrial(x, y);
+            redraw(Layer::Live);
+        }
     } else if (button == 1) {
         markers->MouseMove(x, y);
     } else if (button == 2 && x < 0) {
-        moveObjectTo(x, y, false);
+        moveObjectTo(x, y);
     }
-    Picture1->SetDrawWidth(1);
 }
 
-void frmSpieg::Picture1_MouseUp(int button, int, float x, float y) {
+void frmSpieg::Picture1_MouseUp(int button, int, float x, float) {
     Screen::setMousePointer(0);
     if (button == 1 && !markers->anyMode()) {
-        if (trialActive_)
-            storeTrialRay(x, y);
+        if (scene.trialActive)
+            storeTrialRay();
     } else if (button == 1) {
-        markers->MouseUp(x, y);
+        markers->MouseUp(x, scene.currentX(), scene.currentY());
     }
 }
 
-void frmSpieg::moveObjectTo(float x, float y, bool press) {
-    dragLayerValid_ = false;
-    const int k = objectCount;
-    Picture1->Cls();
-    Picture1->SetDrawWidth(kScreenMirrorWidths.objectDot);
-    if (markers->rasterOn == 0) {
-        objX[k] = x;
-        objY[k] = y;
-        if (press) {
-            markers->markX = x;
-            markers->markY = y;
-        }
-    } else {
-        markers->snapToRaster(x, y, objX[k], objY[k]);
-        // A snapped point on the mirror plane would leave the object side.
-        if (objX[k] >= 0)
-            objX[k] = -static_cast<float>(markers->rasterStepX);
-    }
-    Picture1->PSet(objX[k], objY[k]);
-    Picture1->SetDrawWidth(1);
-    showObjectTexts();
-    DrawMirror(*Picture1, kScreenMirrorWidths);
-    DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
-    markers->DrawMarkers(*Picture1, kScreenMarkerWidths);
-    markers->DrawRaster(*Picture1);
-}
-
-void frmSpieg::eraseTrialRay(float mouseX, float mouseY) {
-    const int k = objectCount;
-    Surface &s = *Picture1;
-    s.Line(objX[k], objY[k], hitX, hitY, kWhite);
-    s.Line(hitX, hitY, trialEndX, trialEndY, kWhite);
-    s.Line(hitX, hitY, trialBackX, trialBackY, kWhite);
-    s.Line(objX[k], objY[k], mouseX, mouseY, kWhite);
-}
-
-void frmSpieg::followTrialRay(float x, float y) {
-    if (dragCacheEnabled && dragLayerValid_) {
-        Picture1->restoreImage(dragLayer_);
-    } else {
-        eraseTrialRay(x, y);
-        DrawMirror(*Picture1, kScreenMirrorWidths);
-        DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
-        if (dragCacheEnabled) {
-            dragLayer_ = Picture1->image();
-            dragLayerValid_ = true;
-        }
-    }
-    markers->markX = x;
-    markers->markY = y;
-    DrawTrialRay();
-    markers->DrawRaster(*Picture1);
-}
-
-void frmSpieg::storeTrialRay(float x, float y) {
-    trialActive_ = false;
-    const int k = objectCount;
-    if (dragCacheEnabled && dragLayerValid_)
-        Picture1->restoreImage(dragLayer_);
-    else
-        eraseTrialRay(x, y);
-    dragLayerValid_ = false;
-    const bool full = rayCount[k] >= kMaxRays;
-    if (trialHasHit_ && !full) {
-        ++rayCount[k];
-        rayX[k][rayCount[k]] = hitX;
-        rayY[k][rayCount[k]] = hitY;
-    }
-    DrawMirror(*Picture1, kScreenMirrorWidths);
-    DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
-    markers->DrawRaster(*Picture1);
-    if (trialHasHit_ && full)
+void frmSpieg::storeTrialRay() {
+    scene.endTrial();
+    const bool stored = scene.trialHasHit && scene.storeRay(scene.hitX, scene.hitY);
+    Redraw();
+    if (scene.trialHasHit && !stored)
         Dialogs::instance().messageBox(QStringLiteral("Nur 100 Strahlen je Objekt möglich"), true);
+}
+
+void frmSpieg::moveObjectTo(float x, float y) {
+    if (scene.markers.rasterOn == 0) {
+        scene.setCurrent(x, y);
+    } else {
+        float sx = 0, sy = 0;
+        scene.markers.snapToRaster(x, y, sx, sy);
+        // A snapped point on the mirror plane would leave the object side.
+        if (sx >= 0)
+            sx = -static_cast<float>(scene.markers.rasterStepX);
+        scene.setCurrent(sx, sy);
+    }
+    redrawAfterObjectChange();
 }
 
 // ---- Object points ----
 
-void frmSpieg::showObjectTexts() {
-    const int k = objectCount;
-    Text8->setText(QStringLiteral("x=") + qs(NumText(Int(objX[k] / 10 + 0.5f))));
-    Text9->setText(QStringLiteral("y=") + qs(NumText(-Int(objY[k] / 10 + 0.5f))));
-}
-
 void frmSpieg::redrawAfterObjectChange() {
-    dragLayerValid_ = false;
-    showObjectTexts();
-    DrawMirror(*Picture1, kScreenMirrorWidths);
-    DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
-    markers->DrawRaster(*Picture1);
+    Text8->setText(QStringLiteral("x=") + qs(NumText(Int(scene.currentX() / 10 + 0.5f))));
+    Text9->setText(QStringLiteral("y=") + qs(NumText(-Int(scene.currentY() / 10 + 0.5f))));
+    Redraw();
 }
 
+// The mirror plane is never reached: 0.9 x stays negative.
 void frmSpieg::Spin2_SpinDown() {
-    const int k = objectCount;
-    Picture1->Cls();
-    objX[k] = 0.9f * objX[k];
-    redrawAfterObjectChange();
+    if (scene.moveTowardsElement(0))
+        redrawAfterObjectChange();
 }
 
 void frmSpieg::Spin2_SpinUp() {
-    const int k = objectCount;
-    if (!(std::fabs(objX[k] / 0.9f) < 30000))
-        return;
-    Picture1->Cls();
-    objX[k] = objX[k] / 0.9f;
-    redrawAfterObjectChange();
+    if (scene.moveAwayFromElement())
+        redrawAfterObjectChange();
 }
 
 void frmSpieg::Spin3_SpinDown() {
-    const int k = objectCount;
-    const float step = Int(std::fabs(objX[k]) / 20);
-    if (!(std::fabs(objY[k] + step) < 30000))
-        return;
-    Picture1->Cls();
-    objY[k] = objY[k] + step;
-    redrawAfterObjectChange();
+    if (scene.moveDown())
+        redrawAfterObjectChange();
 }
 
 void frmSpieg::Spin3_SpinUp() {
-    const int k = objectCount;
-    const float step = Int(std::fabs(objX[k]) / 20);
-    if (!(std::fabs(objY[k] - step) < 30000))
-        return;
-    Picture1->Cls();
-    objY[k] = objY[k] - step;
-    redrawAfterObjectChange();
+    if (scene.moveUp())
+        redrawAfterObjectChange();
 }
 
 void frmSpieg::Command5_Click() {
-    if (objectCount >= kMaxObjects) {
+    const float zf = zoom->zoomFactor;
+    if (!scene.addObject(-1600 / zf, -750 / zf)) {
         Dialogs::instance().messageBox(QStringLiteral("Nur 10 Objekte möglich"), true);
         return;
     }
     Label6->setText(QStringLiteral(
         "Neues Objekt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden!"));
-    ++objectCount;
-    Text11->setText(QStringLiteral("   ") + QString::number(objectCount));
-    const float zf = zoom->zoomFactor;
-    objX[objectCount] = -1600 / zf;
-    objY[objectCount] = -750 / zf;
-    rayCount[objectCount] = 0;
-    Picture1->SetDrawWidth(kScreenMirrorWidths.objectDot);
-    Picture1->PSet(objX[objectCount], objY[objectCount]);
+    Text11->setText(QStringLiteral("   ") + QString::number(scene.objectCount));
+    scene.drawObjectPoint(*Picture1, kScreenMirrorStyles, scene.objectCount);
     Picture1->SetDrawWidth(1);
 }
 
 void frmSpieg::command1_Click() {
-    dragLayerValid_ = false;
-    Picture1->Cls();
-    DrawMirror(*Picture1, kScreenMirrorWidths);
-    drawObjectPoints(*Picture1, kScreenMirrorWidths.objectDot);
-    rayCount[objectCount] = 0;
-    Picture1->SetDrawWidth(1);
-    DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
-    Text11->setText(QStringLiteral("   ") + QString::number(objectCount));
-    markers->DrawMarkers(*Picture1, kScreenMarkerWidths);
-    markers->DrawRaster(*Picture1);
+    scene.clearCurrent();
+    Text11->setText(QStringLiteral("   ") + QString::number(scene.objectCount));
+    Redraw();
 }
 
 void frmSpieg::Command6_Click() {
-    dragLayerValid_ = false;
-    Picture1->Cls();
-    DrawMirror(*Picture1, kScreenMirrorWidths);
-    for (int k = 1; k <= kMaxObjects; ++k)
-        rayCount[k] = 0;
-    objectCount = 1;
+    scene.restart(-1600 / zoom->zoomFactor, -750 / zoom->zoomFactor);
+    scene.markers.clearPointsAndEyes();
     Text11->setText(QStringLiteral("   1"));
-    markers->pointCount = 0;
-    markers->eyeCount = 0;
-    Picture1->SetDrawWidth(kScreenMirrorWidths.objectDot);
-    objX[1] = -1600 / zoom->zoomFactor;
-    objY[1] = -750 / zoom->zoomFactor;
-    Picture1->PSet(objX[1], objY[1]);
-    Picture1->SetDrawWidth(1);
+    redraw(Layer::Clear | Layer::Element | Layer::Bundles);
 }
 
 // ---- Options, zoom, markers ----
 
-void frmSpieg::Check3D2_Click() { Redraw(); }
-void frmSpieg::Check3D5_Click() { Redraw(); }
-void frmSpieg::Check3D8_Click() { Redraw(); }
+void frmSpieg::readOptions() {
+    scene.dottedReflected = Check3D2->isChecked();
+    scene.extendReflected = Check3D5->isChecked();
+    scene.drawNormals = Check3D8->isChecked();
+}
+
+void frmSpieg::Check3D2_Click() {
+    readOptions();
+    Redraw();
+}
+void frmSpieg::Check3D5_Click() {
+    readOptions();
+    Redraw();
+}
+void frmSpieg::Check3D8_Click() {
+    readOptions();
+    Redraw();
+}
 void frmSpieg::Spin1_SpinDown() { zoom->ZoomOut(); }
 void frmSpieg::Spin1_SpinUp() { zoom->ZoomIn(); }
 void frmSpieg::Picture2_Click() { markers->PointSymbol_Click(); }
@@ -778,92 +534,34 @@ void frmSpieg::Picture4_Click() { markers->RasterSymbol_Click(); }
 void frmSpieg::Picture5_Click() { markers->LineSymbol_Click(); }
 void frmSpieg::Command2_Click() { markers->ClearMarkers(); }
 
-void frmSpieg::currentObjectPoint(float &x, float &y) const {
-    x = objX[objectCount];
-    y = objY[objectCount];
-}
-
-float frmSpieg::currentZoomFactor() const { return zoom->zoomFactor; }
-
-void frmSpieg::redrawWithoutRaster() {
-    dragLayerValid_ = false;
-    Picture1->Cls();
-    DrawMirror(*Picture1, kScreenMirrorWidths);
-    DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
-}
-
-void frmSpieg::repairScene() {
-    DrawMirror(*Picture1, kScreenMirrorWidths);
-    DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
-    markers->DrawMarkers(*Picture1, kScreenMarkerWidths);
-    markers->DrawRaster(*Picture1);
-}
-
-void frmSpieg::redrawAfterClear() {
-    dragLayerValid_ = false;
-    Picture1->Cls();
-    DrawMirror(*Picture1, kScreenMirrorWidths);
-    DrawBundles(*Picture1, kScreenMirrorWidths, &kScreenMarkerWidths);
-    markers->DrawRaster(*Picture1);
-}
-
-void frmSpieg::refuse(const char *message) {
-    Dialogs::instance().messageBox(QString::fromUtf8(message), true);
-}
-
 // ---- Printing and saving ----
 
 void frmSpieg::Command3_Click() {
-    PrintHardcopy(
-        [this] {
-            DrawMirror(*Picture1, kScreenMirrorWidths);
-            DrawBundles(*Picture1, kScreenMirrorWidths, nullptr);
-        },
-        [this](PrinterSurface &s, const QString &title) {
-            const double pw = s.pageWidthTwips() / 7, ph = s.pageHeightTwips() / 7;
-            const double zf = zoom->zoomFactor, h = HScroll1->value(), v = VScroll1->value();
-            s.Scale(-pw / zf + h, -ph / zf + v, pw / zf + h, ph / zf + v);
-            DrawMirror(s, kPrinterMirrorWidths);
-            DrawBundles(s, kPrinterMirrorWidths, &kPrinterMarkerWidths);
-            const float r = mirror.mirrorRadius;
-            const QString radius = mirror.curvature != 0 ? qs(NumText(Int(r / 10 + 0.5f))) : QStringLiteral("plan");
-            const double L = s.ScaleLeft(), T = s.ScaleTop(), W = s.ScaleWidth(), H = s.ScaleHeight();
-            s.SetFontSize(20);
-            s.SetCurrentX(L + 0.1 * W);
-            s.SetCurrentY(T + 0.05 * H);
-            s.PrintText(title);
-            s.SetFontSize(12);
-            s.SetCurrentX(L + 0.1 * W);
-            s.SetCurrentY(T + 0.9 * H);
-            s.PrintText(QStringLiteral("Spiegelparameter: r = ") + radius);
-            s.SetCurrentX(L + 0.1 * W);
-            s.PrintText(QStringLiteral("Durchmesser der Öffnung = ") +
-                        qs(NumText(Int(2 * mirror.halfAperture / 10 + 0.5f))));
-            if (mirror.curvature != 0) {
-                s.SetCurrentX(L + 0.1 * W);
-                s.PrintText(QStringLiteral("Brennweite nach Formel f = ") + qs(NumText(Int(r / 2 / 10 + 0.5f))));
-            }
-            // Scale bar: 2000 world units, labelled 0 to 200 in display units.
-            const double x0 = L + 0.53 * W, y0 = T + 0.9 * H;
-            s.SetDrawWidth(2);
-            s.Line(x0, y0, x0 + 2000, y0, kBlack);
-            for (int i = 0; i <= 20; ++i)
-                s.Line(x0 + 100 * i, y0 - 20, x0 + 100 * i, y0 + 20, kBlack);
-            for (int i = 0; i <= 200; i += 50) {
-                s.SetCurrentX(x0 + 10 * i - 50);
-                s.SetCurrentY(T + 0.91 * H);
-                s.PrintText(qs(NumText(i)));
-            }
-        });
+    PrintHardcopy([this] { redraw(Layer::Element | Layer::Bundles); },
+                  [this](PrinterSurface &s, const QString &title) {
+                      SetPrintScaleFromView(s, zoom->zoomFactor, zoom->panX(), zoom->panY());
+                      scene.draw(s, kPrinterMirrorStyles, Layer::Element | Layer::Bundles | Layer::Markers);
+                      const MirrorParams &m = scene.mirror;
+                      const float r = m.mirrorRadius;
+                      const bool curved = m.curvature != 0;
+                      s.SetFontSize(20);
+                      PrintLines(s, 0.1, 0.05, {title});
+                      s.SetFontSize(12);
+                      QStringList lines{
+                          QStringLiteral("Spiegelparameter: r = ") +
+                              (curved ? qs(NumText(Int(r / 10 + 0.5f))) : QStringLiteral("plan")),
+                          QStringLiteral("Durchmesser der Öffnung = ") +
+                              qs(NumText(Int(2 * m.halfAperture / 10 + 0.5f)))};
+                      if (curved)
+                          lines << QStringLiteral("Brennweite nach Formel f = ") + qs(NumText(Int(r / 2 / 10 + 0.5f)));
+                      PrintLines(s, 0.1, 0.9, lines);
+                      DrawScaleBar(s, false);
+                  });
 }
 
 void frmSpieg::Command4_Click() {
     // The file holds the mirror and the rays, without markers and raster.
-    auto drawScene = [this] {
-        Picture1->Cls();
-        DrawMirror(*Picture1, kScreenMirrorWidths);
-        DrawBundles(*Picture1, kScreenMirrorWidths, nullptr);
-    };
+    auto drawScene = [this] { redraw(Layer::Clear | Layer::Element | Layer::Bundles); };
     SaveSteps steps;
     steps.prompt = QStringLiteral(
         "Bitte geben Sie den Namen der Bilddatei an; als Extension sollten Sie.bmp verwenden! Falls Sie "
@@ -873,49 +571,17 @@ void frmSpieg::Command4_Click() {
     steps.criticalIcon = true;
     steps.beforeAsking = drawScene;
     steps.afterWriting = drawScene;
-    dragLayerValid_ = false;
     if (!SavePictureFile(*Picture1, steps))
         Redraw(); // cancelled: the whole scene comes back
 }
 
 // ---- Help panel ----
 
-void frmSpieg::setHelpVisible(bool shown) {
-    for (QLabel *l : std::as_const(helpLabels))
-        l->setVisible(shown);
-    Label6->setVisible(!shown);
-    Label9->setVisible(!shown);
-    Text1->setVisible(!shown);
-    Text2->setVisible(!shown);
-    Command8->setVisible(shown);
-}
-
-void frmSpieg::Command7_Click() {
-    helpShown = static_cast<int16_t>(1 - helpShown);
-    if (helpShown == 1) {
-        setHelpVisible(true);
-        Command7->setText(QStringLiteral("Info off"));
-        zoom->park();
-        Picture1->Cls();
-        // Long rays could still reach the parked view: nothing is drawn under the notes.
-        Picture1->SetSuspended(true);
-    } else {
-        Command7->setText(QStringLiteral("Info"));
-        Picture1->SetSuspended(false);
-        zoom->unpark();
-        setHelpVisible(false);
-        Redraw();
-    }
-}
+void frmSpieg::Command7_Click() { help->toggle(); }
 
 void frmSpieg::Command8_Click() {
     Forms::show(FormId::SpiegIn);
-    helpShown = 0;
-    Command7->setText(QStringLiteral("Info einblenden"));
-    Picture1->SetSuspended(false);
-    zoom->unpark();
-    setHelpVisible(false);
-    Redraw();
+    help->leaveForDidacticNotes();
 }
 
 } // namespace varelo

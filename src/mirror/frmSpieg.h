@@ -1,14 +1,12 @@
 #pragma once
-// The mirror window: a plane, concave or convex mirror, up to ten object points with
-// their bundles, the marker overlay, zoom and pan, and the help panel.
+// The mirror window: the controls of the mirror scene. Its handlers read their control,
+// change the scene and ask for the layers to redraw.
+#include "canvas/DragLayer.h"
 #include "canvas/MarkerOverlay.h"
 #include "canvas/ZoomPan.h"
-#include "mirror/MirrorOptics.h"
+#include "mirror/MirrorScene.h"
 #include "shell/Form.h"
 
-#include <QImage>
-#include <QMap>
-#include <cstdint>
 #include <memory>
 
 class QCheckBox;
@@ -19,25 +17,14 @@ class QScrollBar;
 
 namespace varelo {
 
+class HelpPanel;
 class PictureBox;
 class SpinButton;
 class SymbolButton;
 
-// Line widths of the mirror scene: one table for the screen, one for the printer.
-struct MirrorWidths {
-    int objectDot;
-    int ray;
-    int mirror;
-};
-extern const MirrorWidths kScreenMirrorWidths;
-extern const MirrorWidths kPrinterMirrorWidths;
-
-class frmSpieg : public Form, private MarkerHost {
+class frmSpieg : public Form {
     Q_OBJECT
 public:
-    static constexpr int kMaxObjects = 10;
-    static constexpr int kMaxRays = 100;
-
     frmSpieg();
     ~frmSpieg() override;
     void Form_Load() override;
@@ -72,29 +59,17 @@ public:
     void Picture4_Click();
     void Picture5_Click();
 
-    // Drawing, one routine per element for screen and printer.
+    // The whole picture anew.
     void Redraw();
-    void DrawMirror(Surface &s, const MirrorWidths &w);
-    // Draws the object points and rays, then the markers unless mw is null.
-    void DrawBundles(Surface &s, const MirrorWidths &w, const MarkerWidths *mw);
-    void DrawTrialRay();
+    // The chosen layers of the scene on the picture; with Layer::Live, the live ray and
+    // mark over the kept picture of the rest.
+    void redraw(Layers layers);
 
-    // State.
-    float pi = 0;
-    MirrorParams mirror;
-    float arcHalfAngle = 0;
-    int16_t objectCount = 1;
-    float objX[kMaxObjects + 1] = {}, objY[kMaxObjects + 1] = {};
-    int16_t rayCount[kMaxObjects + 1] = {};
-    float rayX[kMaxObjects + 1][kMaxRays + 1] = {}, rayY[kMaxObjects + 1][kMaxRays + 1] = {};
-    float rayLength = 4000;
-    float hitX = 0, hitY = 0, trialEndX = 0, trialEndY = 0, trialBackX = 0, trialBackY = 0;
-    int16_t helpShown = 0;
+    MirrorScene scene;
     std::unique_ptr<ZoomPan> zoom;
     std::unique_ptr<MarkerOverlay> markers;
-    // The live ray is drawn over a cached layer of the rest of the scene; off, every
-    // drag frame re-traces and re-draws all stored rays (kept for comparison).
-    bool dragCacheEnabled = true;
+    std::unique_ptr<HelpPanel> help;
+    DragLayer drag;
 
     // Controls.
     PictureBox *Picture1;
@@ -107,34 +82,14 @@ public:
     QPushButton *Command2, *command1, *Command5, *Command6, *Command3, *Command4, *Command7,
         *Command8, *Command9;
     QLabel *Label6, *Label9;
-    QMap<QString, QLabel *> helpLabels; // "Label22", "Label19", ...
 
 private:
-    // MarkerHost
-    void currentObjectPoint(float &x, float &y) const override;
-    float currentZoomFactor() const override;
-    void redrawWithoutRaster() override;
-    void repairScene() override;
-    void redrawAfterClear() override;
-    void refuse(const char *message) override;
-
     void createControls();
-    void createHelpLabels();
     void layoutControls();
-    void layoutHelpLabels();
-    void setHelpVisible(bool shown);
-    void showObjectTexts();
-    void moveObjectTo(float x, float y, bool press);
-    void followTrialRay(float x, float y);
-    void storeTrialRay(float x, float y);
-    void eraseTrialRay(float mouseX, float mouseY);
+    void readOptions();
+    void moveObjectTo(float x, float y);
+    void storeTrialRay();
     void redrawAfterObjectChange();
-    void drawObjectPoints(Surface &s, int width);
-
-    bool trialActive_ = false;  // a left press without a marker tool is being dragged
-    bool trialHasHit_ = false;  // the live ray met the mirror's line or circle
-    QImage dragLayer_;
-    bool dragLayerValid_ = false;
 };
 
 } // namespace varelo

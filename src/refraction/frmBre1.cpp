@@ -2,10 +2,11 @@
 
 #include "canvas/Dialogs.h"
 #include "canvas/Hardcopy.h"
-#include "canvas/PrinterSurface.h"
 #include "canvas/PictureBox.h"
+#include "canvas/PrinterSurface.h"
 #include "canvas/Screen.h"
 #include "canvas/WindowLayout.h"
+#include "core/MarkerSet.h"
 #include "core/NumRules.h"
 #include "shell/Forms.h"
 
@@ -18,38 +19,26 @@
 
 namespace varelo {
 
-const RayPathWidths kScreenRayPathWidths{5, 2, 5};
-const RayPathWidths kPrinterRayPathWidths{20, 4, 20};
-
 namespace {
-constexpr Rgb kAuxGrey{192, 192, 192};
-constexpr double kDeg = 3.14159265358979323846 / 180;
-
-QString qs(const std::string &s) { return QString::fromStdString(s); }
-
-void drawPointSymbol(Surface &s) {
-    s.Scale(-14, -14, 14, 14);
-    s.SetDrawWidth(5);
-    s.PSet(0, 0);
-}
-
-void drawEyeSymbol(Surface &s) {
-    s.SetDrawWidth(3);
-    s.Circle(0, 0, 50);
-    s.SetDrawWidth(10);
-    s.PSet(-30, 0);
-}
+constexpr double kDeg = kPi / 180;
+// The graph in its own picture.
+const AngleGraphWidths kGraphWidths{3, 3, 1, 3, 5, 1};
 
 void drawProtractorSymbol(Surface &s) {
     s.Scale(-600, -600, 600, 600);
     s.SetDrawWidth(1);
-    s.Circle(0, 0, 500);
+    s.Circle(0, 0, 500, kBlack);
     for (int a = 0; a < 360; a += 30)
-        s.PSet(499 * std::cos(a * kDeg), -499 * std::sin(a * kDeg));
+        s.PSet(499 * std::cos(a * kDeg), -499 * std::sin(a * kDeg), kBlack);
     s.SetDrawWidth(2);
-    s.Line(-500, 0, 500, 0);
-    s.Line(0, -500, 0, 500);
+    s.Line(-500, 0, 500, 0, kBlack);
+    s.Line(0, -500, 0, 500, kBlack);
 }
+
+QString caption(float n) { return QStringLiteral("Einfalls- und Brechungswinkel für n = ") + qs(NumText(n)); }
+
+// The indices of the two media as texts: the upper one for n < 1 is Int(100 / n + 0.5) / 100.
+QString upperIndexText(float n) { return qs(NumText(Int(100 / n + 0.5f) / 100)); }
 } // namespace
 
 frmBre1::frmBre1() : Form(FormId::Bre1) {
@@ -98,10 +87,15 @@ void frmBre1::createControls() {
     Check3D4 = check("verlängern");
     Check3D5 = check("Einfallslote");
 
-    Picture5 = new SymbolButton(drawPointSymbol, Rgb{224, 224, 224}, this);
-    Picture2 = new SymbolButton(drawEyeSymbol, Rgb{224, 224, 224}, this);
+    Picture5 = new SymbolButton(
+        [](Surface &s) {
+            s.Scale(-14, -14, 14, 14);
+            DrawPointSymbol(s, 5);
+        },
+        Rgb{224, 224, 224}, this);
+    Picture2 = new SymbolButton([](Surface &s) { DrawEyeSymbol(s, 50, 3); }, Rgb{224, 224, 224}, this);
     Picture3 = new SymbolButton(drawProtractorSymbol, kWhite, this);
-    Picture4 = new SymbolButton([this](Surface &) { DrawDiagramIcon(); }, kWhite, this);
+    Picture4 = new SymbolButton([this](Surface &s) { DrawAngleGraphFace(s, scene.relIndex); }, kWhite, this);
 
     Picture6 = new PictureBox(Picture1);
     Picture6->hide();
@@ -118,8 +112,9 @@ void frmBre1::createControls() {
     Command7 = button("Menue");
 
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+    // An option reacts to every change of its value: mouse, keyboard or screen reader.
     for (QCheckBox *c : {Check3D1, Check3D2, Check3D3, Check3D4, Check3D5})
-        connect(c, &QCheckBox::clicked, this, [this] { Check3D_Click(); });
+        connect(c, &QCheckBox::toggled, this, [this] { Check3D_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
@@ -165,11 +160,11 @@ void frmBre1::layoutControls() {
     place(Text2, x + 0.125 * W, y, 0.05 * W, 0.04 * H);
     place(Label8, x + 0.18 * W, y, 0.05 * W, 0.04 * H);
     y += 0.04 * H + 0.025 * H;
-    place(Label3, x, y, 0.22 * W, 0.04 * H);
+    place(Label3, x, y, 0.26 * W, 0.04 * H);
     y += 0.04 * H;
     const double side = 0.052 * W;
     double sx = x;
-    for (SymbolButton *s : {Picture5, Picture2, Picture3, Picture4}) {
+    for (SymbolButton *s : {Picture2, Picture5, Picture3, Picture4}) {
         place(s, sx, y, side, side);
         sx += side + 0.004 * W;
     }
@@ -198,19 +193,9 @@ void frmBre1::layoutControls() {
 }
 
 void frmBre1::Form_Load() {
-    piVal = static_cast<float>(4 * std::atan(1.0));
     layoutControls();
-    objX = 0;
-    objY = 500;
-    relIndex = 1.33f;
-    indexRatio = 1.33f;
-    reflGrey = 200;
-    rayCount = 0;
-    Picture1->SetDrawWidth(2);
-    Picture1->Line(-1000, 0, 1000, 0);
-    Picture1->SetDrawWidth(5);
-    Picture1->PSet(objX, objY);
-    Picture1->SetDrawWidth(1);
+    scene = RayPathScene();
+    redraw(Layer::Element | Layer::Bundles);
 }
 
 void frmBre1::Form_Unload() {
@@ -225,11 +210,7 @@ void frmBre1::Command5_Click() {
     Forms::show(FormId::Bre2);
 }
 
-void frmBre1::Command7_Click() {
-    for (FormId id : {FormId::Bre1, FormId::BreI1, FormId::BreI2, FormId::Bre2})
-        Forms::unload(id);
-    Forms::show(FormId::Varelo);
-}
+void frmBre1::Command7_Click() { Forms::closeModule(FormId::Bre1); }
 
 void frmBre1::Command3_Click() {
     infoOn = static_cast<int16_t>(1 - infoOn);
@@ -249,132 +230,104 @@ void frmBre1::Command3_Click() {
     }
 }
 
-// ---- Tracing and drawing ----
+// ---- Drawing ----
 
-void frmBre1::UpdateIndexRatio() { indexRatio = IndexRatio(relIndex, objY); }
+void frmBre1::DrawAllRays() { redraw(Layer::Element | Layer::Bundles | Layer::Markers); }
 
-void frmBre1::traceAndDraw(Surface &s, const RefractionTrace &t, int grey) {
-    if (Check3D5->isChecked())
-        s.Line(t.hitX, 100, t.hitX, -100, kRed);
-    if (t.refracted) {
-        if (Check3D1->isChecked())
-            s.Line(t.hitX, 0, t.refrEndX, t.refrEndY, s.ForeColor());
-        if (Check3D2->isChecked())
-            s.Line(t.hitX, 0, t.refrBackX, t.refrBackY, kAuxGrey);
+void frmBre1::redraw(Layers layers) {
+    if (layers & Layer::Live) {
+        // The live ray or mark goes over the rest of the scene, kept from the last frame.
+        drag.restore(*Picture1, scene.key(),
+                     [this] { scene.draw(*Picture1, kScreenRayPathStyles, Layer::Clear | kRayPathPicture); });
+        layers = Layer::Live;
     }
-    const int g = t.refracted ? grey : 0;
-    reflGrey = static_cast<int16_t>(g);
-    s.Line(objX, objY, t.hitX, 0, s.ForeColor());
-    const uint8_t level = static_cast<uint8_t>(g);
-    if (Check3D3->isChecked())
-        s.Line(t.hitX, 0, t.reflEndX, t.reflEndY, Rgb{level, level, level});
-    if (Check3D4->isChecked())
-        s.Line(t.hitX, 0, t.reflBackX, t.reflBackY, kAuxGrey);
+    scene.draw(*Picture1, kScreenRayPathStyles, layers);
 }
 
-void frmBre1::DrawAllRaysOn(Surface &s, const RayPathWidths &w, float interfaceHalfLength) {
-    s.SetDrawWidth(w.objectDot);
-    s.PSet(objX, objY);
-    s.SetDrawWidth(w.interface);
-    s.Line(-interfaceHalfLength, 0, interfaceHalfLength, 0);
-    s.SetDrawWidth(1);
-    for (int i = 1; i <= rayCount; ++i) {
-        hitX = rayHitX[i];
-        last = TraceRefraction(objX, objY, hitX, indexRatio);
-        traceAndDraw(s, last, 192);
+// ---- Mouse ----
+
+void frmBre1::Picture1_MouseDown(int button, int, float x, float y) {
+    const bool armed = pointMode || eyeMode || protractorMode;
+    if (button == 1 && !armed) {
+        rayDrag_ = true;
+        scene.aimPreview(x, y);
+        redraw(Layer::Live);
+    } else if (button == 1) {
+        if (pointMode) {
+            if (scene.pointCount >= RayPathScene::kMaxPoints) {
+                releaseSymbol(Picture5, pointMode);
+                refuse(QStringLiteral("Nur 20 Punkte möglich"));
+                return;
+            }
+            scene.pending = RayPathScene::Pending::Point;
+        } else if (eyeMode) {
+            if (scene.eyeCount >= RayPathScene::kMaxEyes) {
+                releaseSymbol(Picture2, eyeMode);
+                refuse(QStringLiteral("Nur 20 Augen möglich"));
+                return;
+            }
+            scene.pending = RayPathScene::Pending::Eye;
+        }
+        markPress_ = true;
+        scene.pendingX = x;
+        scene.pendingY = y;
+        if (scene.pending == RayPathScene::Pending::None) {
+            // The protractor is set down at the press.
+            scene.placeProtractor(x);
+            releaseSymbol(Picture3, protractorMode);
+        }
+        redraw(Layer::Live);
+    } else if (button == 2) {
+        scene.moveObject(x, y);
+        redraw(Layer::Clear | kRayPathPicture);
     }
-    DrawMarkersOn(s, w);
 }
 
-void frmBre1::DrawAllRays() { DrawAllRaysOn(*Picture1, kScreenRayPathWidths, 2000); }
-
-bool frmBre1::DrawPreviewRay(float mx, float my) {
-    float h = 0;
-    if (!PreviewHitPoint(objX, objY, mx, my, h))
-        return false;
-    hitX = h;
-    last = TraceRefraction(objX, objY, hitX, indexRatio);
-    traceAndDraw(*Picture1, last, 200);
-    return true;
+void frmBre1::Picture1_MouseMove(int button, int, float x, float y) {
+    const bool nearP = std::fabs(scene.objX - x) < 100 && std::fabs(scene.objY - y) < 100;
+    Picture1->setMousePointer(!(button & 1) && nearP ? 2 : 0);
+    if (button == 1 && rayDrag_) {
+        scene.aimPreview(x, y);
+        redraw(Layer::Live);
+    } else if (button == 1 && markPress_ && scene.pending != RayPathScene::Pending::None) {
+        scene.pendingX = x;
+        scene.pendingY = y;
+        redraw(Layer::Live);
+    } else if (button == 2) {
+        scene.moveObject(x, y);
+        redraw(Layer::Clear | kRayPathPicture);
+    }
 }
 
-void frmBre1::eraseLastPreview() {
-    Surface &s = *Picture1;
-    s.SetDrawWidth(2);
-    s.Line(hitX, 100, hitX, -100, kWhite);
-    s.Line(objX, objY, hitX, 0, kWhite);
-    if (last.refracted) {
-        s.Line(hitX, 0, last.refrEndX, last.refrEndY, kWhite);
-        s.Line(hitX, 0, last.refrBackX, last.refrBackY, kWhite);
+void frmBre1::Picture1_MouseUp(int button, int, float x, float y) {
+    bool refused = false;
+    if (button == 1 && rayDrag_) {
+        rayDrag_ = false;
+        // A refused preview stores nothing (not a copy of the ray traced before it).
+        if (scene.previewValid && !scene.storePreview())
+            refused = true;
+        scene.previewActive = scene.previewValid = false;
+    } else if (button == 1 && markPress_) {
+        markPress_ = false;
+        const RayPathScene::Pending placed = scene.pending;
+        scene.pending = RayPathScene::Pending::None;
+        if (placed == RayPathScene::Pending::Eye)
+            scene.addEye(x, y);
+        else if (placed == RayPathScene::Pending::Point)
+            scene.addPoint(x, y);
+        if (placed != RayPathScene::Pending::None) {
+            releaseSymbol(Picture5, pointMode);
+            releaseSymbol(Picture2, eyeMode);
+        }
     }
-    s.Line(hitX, 0, last.reflEndX, last.reflEndY, kWhite);
-    s.Line(hitX, 0, last.reflBackX, last.reflBackY, kWhite);
+    // Whatever was previewed, the picture is the stored scene again.
+    redraw(Layer::Clear | kRayPathPicture);
+    Screen::setMousePointer(0);
+    if (refused)
+        refuse(QStringLiteral("Nur 100 Strahlen möglich"));
 }
 
 // ---- Markers ----
-
-void frmBre1::DrawEye(Surface &s, int i) {
-    s.SetDrawWidth(3);
-    s.Circle(eyeX[i], eyeY[i], 50);
-    s.SetDrawWidth(15);
-    s.PSet(eyeX[i] - 30 * eyeDirX[i], eyeY[i] - 30 * eyeDirY[i]);
-    s.SetDrawWidth(1);
-}
-
-void frmBre1::DrawProtractor(Surface &s, float xc) {
-    auto at = [xc](double r, int deg, double &x, double &y) {
-        x = xc + r * std::cos(deg * kDeg);
-        y = -r * std::sin(deg * kDeg);
-    };
-    double x = 0, y = 0, x2 = 0, y2 = 0;
-    s.SetDrawWidth(2);
-    for (int a = 0; a <= 360; a += 5) {
-        at(498, a, x, y);
-        s.PSet(x, y, s.ForeColor());
-    }
-    s.SetDrawWidth(4);
-    for (int a = 0; a <= 360; a += 10) {
-        at(499, a, x, y);
-        s.PSet(x, y, s.ForeColor());
-    }
-    s.SetDrawWidth(5);
-    for (int a = 0; a <= 360; a += 30) {
-        at(499, a, x, y);
-        s.PSet(x, y, kWhite);
-    }
-    s.SetDrawWidth(3);
-    for (int a = 0; a <= 360; a += 30) {
-        at(500, a, x, y);
-        at(480, a, x2, y2);
-        s.Line(x, y, x2, y2, s.ForeColor());
-    }
-    s.SetDrawWidth(2);
-    s.Line(xc + 500, 0, xc - 500, 0, s.ForeColor());
-    s.Line(xc, 500, xc, -500, kRed);
-    s.SetDrawWidth(1);
-}
-
-void frmBre1::DrawMarkersOn(Surface &s, const RayPathWidths &w) {
-    s.SetDrawWidth(w.markDot);
-    for (int i = 1; i <= pointCount; ++i)
-        s.PSet(pointX[i], pointY[i], s.ForeColor());
-    for (int i = 1; i <= eyeCount; ++i)
-        DrawEye(s, i);
-    s.SetDrawWidth(1);
-    if (protractorOn)
-        DrawProtractor(s, protractorX);
-    // On paper the diagram is part of the page; on the screen it has its own picture.
-    if (&s != Picture1 && diagramOn)
-        DrawDiagramIntoPicture(s);
-}
-
-void frmBre1::DrawMarkers() { DrawMarkersOn(*Picture1, kScreenRayPathWidths); }
-
-void frmBre1::eraseEye(float x, float y) {
-    Picture1->SetDrawWidth(20);
-    for (int r = 0; r <= 48; r += 8)
-        Picture1->Circle(x, y, r, kWhite);
-}
 
 void frmBre1::releaseSymbol(SymbolButton *symbol, int16_t &mode) {
     symbol->setBorderStyle(0);
@@ -408,231 +361,74 @@ void frmBre1::Picture3_Click() {
         Screen::setMousePointer(2);
 }
 
-// ---- Mouse ----
-
-void frmBre1::Picture1_MouseDown(int button, int, float x, float y) {
-    const bool armed = pointMode || eyeMode || protractorMode;
-    if (button == 1 && !armed) {
-        rayDrag_ = true;
-        mouseX = x;
-        mouseY = y;
-        Picture1->SetDrawWidth(1);
-        previewValid_ = DrawPreviewRay(x, y);
-    } else if (button == 1) {
-        Picture1->SetDrawWidth(5);
-        mouseX = x;
-        mouseY = y;
-        if (pointMode) {
-            if (pointCount >= kMaxPoints) {
-                releaseSymbol(Picture5, pointMode);
-                refuse(QStringLiteral("Nur 20 Punkte möglich"));
-                return;
-            }
-            markPress_ = true;
-            Picture1->PSet(x, y);
-        } else if (eyeMode) {
-            if (eyeCount >= kMaxEyes) {
-                releaseSymbol(Picture2, eyeMode);
-                refuse(QStringLiteral("Nur 20 Augen möglich"));
-                return;
-            }
-            markPress_ = true;
-            ++eyeCount;
-            eyeX[eyeCount] = x;
-            eyeY[eyeCount] = y;
-            Picture1->SetDrawWidth(3);
-            Picture1->Circle(x, y, 50);
-            Picture1->SetDrawWidth(1);
-        } else {
-            markPress_ = true;
-            protractorX = x;
-            DrawProtractor(*Picture1, x);
-            releaseSymbol(Picture3, protractorMode);
-            protractorOn = 1;
-        }
-    } else if (button == 2) {
-        Picture1->SetDrawWidth(5);
-        Picture1->PSet(x, y, kBlack);
-        objX = x;
-        objY = y;
-        UpdateIndexRatio();
-        Picture1->Cls();
-        DrawAllRays();
-    }
-}
-
-void frmBre1::Picture1_MouseMove(int button, int, float x, float y) {
-    const bool nearP = std::fabs(objX - x) < 100 && std::fabs(objY - y) < 100;
-    Picture1->setMousePointer(!(button & 1) && nearP ? 2 : 0);
-    if (button == 1 && rayDrag_) {
-        eraseLastPreview();
-        Picture1->Line(-2000, 0, 2000, 0);
-        Picture1->SetDrawWidth(1);
-        Picture1->Line(-2000, 0, 2000, 0, kBlack);
-        DrawAllRays();
-        mouseX = x;
-        mouseY = y;
-        Picture1->SetDrawWidth(1);
-        previewValid_ = DrawPreviewRay(x, y);
-    } else if (button == 1 && markPress_ && eyeMode && !pointMode) {
-        eraseEye(eyeX[eyeCount], eyeY[eyeCount]);
-        eyeX[eyeCount] = x;
-        eyeY[eyeCount] = y;
-        Picture1->SetDrawWidth(3);
-        Picture1->Circle(x, y, 50);
-        Picture1->SetDrawWidth(1);
-    } else if (button == 1 && markPress_ && pointMode) {
-        Picture1->SetDrawWidth(5);
-        Picture1->PSet(mouseX, mouseY, kWhite);
-        mouseX = x;
-        mouseY = y;
-        Picture1->PSet(x, y);
-    } else if (button == 2) {
-        Picture1->Cls();
-        Picture1->Line(-2000, 0, 2000, 0);
-        Picture1->SetDrawWidth(5);
-        Picture1->PSet(x, y);
-        objX = x;
-        objY = y;
-        UpdateIndexRatio();
-        Picture1->SetDrawWidth(1);
-        DrawAllRays();
-    }
-}
-
-void frmBre1::Picture1_MouseUp(int button, int, float x, float y) {
-    if (button == 1 && rayDrag_) {
-        rayDrag_ = false;
-        // A refused preview stores nothing (not a copy of the ray traced before it).
-        if (previewValid_) {
-            if (rayCount >= kMaxRays) {
-                refuse(QStringLiteral("Nur 100 Strahlen möglich"));
-            } else {
-                ++rayCount;
-                rayHitX[rayCount] = hitX;
-            }
-        }
-        previewValid_ = false;
-        DrawAllRays();
-        Picture1->SetDrawWidth(1);
-    } else if (button == 1 && markPress_) {
-        markPress_ = false;
-        if (eyeMode && !pointMode) {
-            eyeX[eyeCount] = x;
-            eyeY[eyeCount] = y;
-            const float dx = x - pointX[pointCount], dy = y - pointY[pointCount];
-            const float d = std::sqrt(dx * dx + dy * dy);
-            // On the point it would look at, the eye looks left.
-            eyeDirX[eyeCount] = d > 0 ? dx / d : 1;
-            eyeDirY[eyeCount] = d > 0 ? dy / d : 0;
-            DrawEye(*Picture1, eyeCount);
-        } else if (pointMode) {
-            Picture1->SetDrawWidth(5);
-            Picture1->PSet(x, y);
-            ++pointCount;
-            pointX[pointCount] = x;
-            pointY[pointCount] = y;
-        }
-        if (eyeMode || pointMode) {
-            Picture1->SetDrawWidth(1);
-            releaseSymbol(Picture5, pointMode);
-            releaseSymbol(Picture2, eyeMode);
-        }
-    }
-    Picture1->SetDrawWidth(1);
-    DrawAllRays();
-    Screen::setMousePointer(0);
-}
-
 // ---- Controls ----
 
 void frmBre1::Check3D_Click() {
-    Picture1->Cls();
-    DrawAllRays();
+    scene.showRefracted = Check3D1->isChecked();
+    scene.extendRefracted = Check3D2->isChecked();
+    scene.showReflected = Check3D3->isChecked();
+    scene.extendReflected = Check3D4->isChecked();
+    scene.showNormals = Check3D5->isChecked();
+    redraw(Layer::Clear | kRayPathPicture);
 }
 
 void frmBre1::showIndexTexts() {
-    if (relIndex < 1) {
-        const QString u = qs(NumText(Int(100 / relIndex + 0.5f) / 100));
+    const float n = scene.relIndex;
+    if (n < 1) {
+        const QString u = upperIndexText(n);
         Text3->setText(u);
         Text2->setText(QStringLiteral("1.00"));
         Text1->setText(QStringLiteral("n = ") + u);
         Text4->setText(QStringLiteral("n = 1 "));
     } else {
         Text3->setText(QStringLiteral("1.00"));
-        Text2->setText(qs(NumText(relIndex)));
+        Text2->setText(qs(NumText(n)));
         Text1->setText(QStringLiteral("n = 1 "));
-        Text4->setText(QStringLiteral("n = ") + qs(NumText(relIndex)));
+        Text4->setText(QStringLiteral("n = ") + qs(NumText(n)));
     }
 }
 
 void frmBre1::HScroll1_Change() {
-    relIndex = HScroll1->value() / 100.0f;
-    if (diagramOn) {
-        Label2->setText(QStringLiteral("Einfalls- und Brechungswinkel für n = ") + qs(NumText(relIndex)));
+    scene.relIndex = HScroll1->value() / 100.0f;
+    if (scene.diagramOn) {
+        Label2->setText(caption(scene.relIndex));
         DrawAngleDiagram(); // drawn anew: earlier reading marks vanish
     }
-    DrawDiagramIcon();
+    Picture4->redrawSymbol();
     showIndexTexts();
-    UpdateIndexRatio();
-    Picture1->Cls();
-    DrawAllRays();
+    scene.UpdateIndexRatio();
+    redraw(Layer::Clear | kRayPathPicture);
 }
 
 void frmBre1::Command1_Click() {
-    Picture1->Cls();
-    rayCount = 0;
-    Picture1->SetDrawWidth(5);
-    Picture1->PSet(objX, objY);
-    Picture1->SetDrawWidth(1);
-    Picture1->Line(-2000, 0, 2000, 0, kBlack);
-    DrawMarkers();
+    scene.rayCount = 0;
+    redraw(Layer::Clear | kRayPathPicture);
 }
 
 void frmBre1::Command4_Click() {
-    Picture1->Cls();
     move(Screen::px(1), Screen::px(1));
-    pointCount = 0;
-    eyeCount = 0;
-    protractorOn = 0;
-    showDiagram(false);
-    Picture1->SetDrawWidth(1);
-    DrawAllRays();
+    scene.clearMarkers();
+    Picture6->hide();
+    redraw(Layer::Clear | kRayPathPicture);
 }
 
 // ---- Printing and saving ----
 
 void frmBre1::Command2_Click() {
-    PrintHardcopy(
-        [this] {
-            Picture1->Cls();
-            DrawAllRays();
-        },
-        [this](PrinterSurface &s, const QString &title) {
-            const double pw = s.pageWidthTwips(), ph = s.pageHeightTwips();
-            s.Scale(-pw / 10, -ph / 10, pw / 10, ph / 10);
-            DrawAllRaysOn(s, kPrinterRayPathWidths, 1200);
-            const double L = s.ScaleLeft(), T = s.ScaleTop(), W = s.ScaleWidth(), H = s.ScaleHeight();
-            s.SetFontSize(20);
-            s.SetCurrentX(L + 0.05 * W);
-            s.SetCurrentY(T + 0.05 * H);
-            s.PrintText(title);
-            s.SetFontSize(12);
-            QString upper, lower;
-            if (relIndex < 1) {
-                upper = QStringLiteral("n = ") + qs(NumText(Int(100 / relIndex + 0.5f) / 100));
-                lower = QStringLiteral("n = 1");
-            } else {
-                upper = QStringLiteral("n =  1");
-                lower = QStringLiteral("n = ") + qs(NumText(relIndex));
-            }
-            s.SetCurrentX(L + 0.8 * W);
-            s.SetCurrentY(T + 0.2 * H);
-            s.PrintText(upper);
-            s.SetCurrentX(L + 0.8 * W);
-            s.SetCurrentY(T + 0.6 * H);
-            s.PrintText(lower);
-        });
+    PrintHardcopy([this] { redraw(Layer::Clear | kRayPathPicture); },
+                  [this](PrinterSurface &s, const QString &title) {
+                      const double pw = s.pageWidthTwips(), ph = s.pageHeightTwips();
+                      s.Scale(-pw / 10, -ph / 10, pw / 10, ph / 10);
+                      scene.draw(s, kPrinterRayPathStyles, kRayPathPicture | Layer::Extra);
+                      s.SetFontSize(20);
+                      PrintLines(s, 0.05, 0.05, {title});
+                      s.SetFontSize(12);
+                      const float n = scene.relIndex;
+                      const QString upper = n < 1 ? QStringLiteral("n = ") + upperIndexText(n) : QStringLiteral("n =  1");
+                      const QString lower = n < 1 ? QStringLiteral("n = 1") : QStringLiteral("n = ") + qs(NumText(n));
+                      PrintLines(s, 0.8, 0.2, {upper});
+                      PrintLines(s, 0.8, 0.6, {lower});
+                  });
 }
 
 void frmBre1::Command6_Click() {
@@ -644,130 +440,37 @@ void frmBre1::Command6_Click() {
     steps.defaultName = QStringLiteral("Titel.bmp");
     steps.errorText = QStringLiteral("Fehler beim Speichern! Disk full?");
     steps.criticalIcon = false;
-    steps.beforeAsking = [this] {
-        if (diagramOn)
-            DrawDiagramIntoPicture(*Picture1);
-    };
-    steps.beforeWriting = [this] {
-        DrawAllRays();
-        DrawMarkers();
-    };
+    steps.beforeAsking = [this] { redraw(Layer::Extra); };
+    steps.beforeWriting = [this] { DrawAllRays(); };
     SavePictureFile(*Picture1, steps);
 }
 
 // ---- Angle diagram ----
 
-void frmBre1::showDiagram(bool shown) {
-    diagramOn = shown ? 1 : 0;
-    if (shown) {
+void frmBre1::Picture4_MouseDown() {
+    Picture4->flipBorder();
+    if (Picture4->borderStyle()) {
+        Label2->setText(caption(scene.relIndex));
+        scene.diagramOn = 1;
         Picture6->move(int(0.6375 * Picture1->width()), 0);
         Picture6->show();
         DrawAngleDiagram();
     } else {
+        scene.diagramOn = 0;
         Picture6->hide();
-    }
-}
-
-void frmBre1::Picture4_MouseDown() {
-    Picture4->flipBorder();
-    if (Picture4->borderStyle()) {
-        Label2->setText(QStringLiteral("Einfalls- und Brechungswinkel für n = ") + qs(NumText(relIndex)));
-        showDiagram(true);
-    } else {
-        showDiagram(false);
     }
     DrawAllRays();
 }
 
 void frmBre1::Picture6_MouseDown(int button, int, float x, float y) {
-    if (button == 1 && Picture4->borderStyle() == 0)
-        DiagramClick(x, y);
+    if (button == 1 && Picture4->borderStyle() == 0) {
+        Picture6->SetDrawWidth(1);
+        DrawAngleReading(*Picture6, scene.relIndex, x, y);
+    }
     Picture4->setBorderStyle(0);
-    diagramOn = 1;
+    scene.diagramOn = 1;
 }
 
-void frmBre1::DrawAngleDiagram() {
-    Surface &s = *Picture6;
-    s.Cls();
-    s.Scale(-10, 100, 100, -10);
-    s.SetDrawWidth(3);
-    s.Line(0, 0, 92, 0, kBlack);
-    s.Line(0, 0, 0, 92, kBlack);
-    float beta = 0;
-    for (int i = 0; i <= 180; ++i)
-        if (RefractionAngleDeg(i * 0.5f, relIndex, beta))
-            s.PSet(i * 0.5f, beta, kBlack);
-    for (int t = 0; t <= 90; t += 5) {
-        s.SetDrawWidth(t % 30 == 0 ? 5 : t % 10 == 0 ? 3 : 1);
-        s.PSet(t, -2, kBlack);
-        s.PSet(-2, t, kBlack);
-    }
-    s.SetDrawWidth(1);
-    for (int a = 0; a <= 90; ++a)
-        s.PSet(a, a / relIndex, kBlack);
-}
-
-void frmBre1::DiagramClick(float x, float y) {
-    Surface &s = *Picture6;
-    s.SetDrawWidth(1);
-    float angle = 0;
-    if (x <= 90 && x > y && RefractionAngleDeg(x, relIndex, angle)) {
-        s.Line(x, 0, x, angle, kBlack);
-        s.LineTo(0, angle, kBlack);
-        y = angle;
-    }
-    if (y < 90 && y >= x && IncidenceAngleDeg(y, relIndex, angle)) {
-        s.Line(angle, 0, angle, y, kBlack);
-        s.LineTo(0, y, kBlack);
-    }
-}
-
-void frmBre1::DrawDiagramIcon() {
-    Surface &s = *Picture4;
-    s.Cls();
-    s.Scale(-10, 100, 100, -10);
-    s.SetDrawWidth(2);
-    s.Line(0, 0, 92, 0, kBlack);
-    s.Line(0, 0, 0, 92, kBlack);
-    s.SetDrawWidth(1);
-    float beta = 0;
-    for (int i = 0; i <= 180; ++i)
-        if (RefractionAngleDeg(i * 0.5f, relIndex, beta))
-            s.PSet(i * 0.5f, beta, kBlack);
-    for (int a = 0; a <= 90; ++a)
-        s.PSet(a, a / relIndex, kBlack);
-}
-
-void frmBre1::DrawDiagramIntoPicture(Surface &s) {
-    const double left = s.ScaleLeft(), top = s.ScaleTop(), width = s.ScaleWidth(), height = s.ScaleHeight();
-    s.Scale(-900, -1100, 900, 1100);
-    s.SetDrawWidth(1);
-    s.Line(400, -200, 400, -900, kBlack);
-    s.Line(400, -200, 900, -200, kBlack);
-    for (int t = 0; t <= 90; t += 5) {
-        s.SetDrawWidth(t % 30 == 0 ? 5 : t % 10 == 0 ? 3 : 1);
-        s.PSet(400 + 5 * t, -190, kBlack);
-        s.PSet(390, -200 - 7 * t, kBlack);
-    }
-    s.SetDrawWidth(2);
-    float beta = 0;
-    for (int i = 0; i <= 450; ++i)
-        if (RefractionAngleDeg(i * 0.2f, relIndex, beta))
-            s.PSet(400 + 5 * (i * 0.2f), -200 - 7 * beta, kBlack);
-    for (int i = 0; i <= 180; ++i)
-        s.PSet(400 + 5 * (i * 0.5f), -200 - 7 * (i * 0.5f / relIndex), kBlack);
-    s.SetDrawWidth(1);
-    s.SetDrawStyle(kDotted);
-    for (int t = 0; t <= 90; t += 10) {
-        s.Line(400 + 5 * t, -200, 400 + 5 * t, -900, kBlack);
-        s.Line(400, -200 - 7 * t, 900, -200 - 7 * t, kBlack);
-    }
-    s.SetDrawStyle(kSolid);
-    // The exact scale comes back (not rounded), so that nothing shifts afterwards.
-    s.SetScaleLeft(left);
-    s.SetScaleTop(top);
-    s.SetScaleWidth(width);
-    s.SetScaleHeight(height);
-}
+void frmBre1::DrawAngleDiagram() { DrawAngleGraph(*Picture6, scene.relIndex, kGraphWidths); }
 
 } // namespace varelo

@@ -1,8 +1,8 @@
 #pragma once
-// The refraction ray-path window: one object point P on either side of a plane
-// interface, rays traced by Snell's law with partial and total reflection, points,
-// eyes, a protractor and the angle diagram.
-#include "refraction/RefractionOptics.h"
+// The refraction ray-path window: the controls of the ray-path scene, its own markers and
+// the angle diagram in a picture of its own.
+#include "canvas/DragLayer.h"
+#include "refraction/RayPathScene.h"
 #include "shell/Form.h"
 
 #include <cstdint>
@@ -16,25 +16,11 @@ class QScrollBar;
 namespace varelo {
 
 class PictureBox;
-class Surface;
 class SymbolButton;
-
-// Line widths of the ray-path scene for one surface (screen or printer).
-struct RayPathWidths {
-    int objectDot;
-    int interface;
-    int markDot;
-};
-extern const RayPathWidths kScreenRayPathWidths;
-extern const RayPathWidths kPrinterRayPathWidths;
 
 class frmBre1 : public Form {
     Q_OBJECT
 public:
-    static constexpr int kMaxRays = 100;
-    static constexpr int kMaxPoints = 20;
-    static constexpr int kMaxEyes = 20;
-
     frmBre1();
     void Form_Load() override;
     void Form_Unload() override;
@@ -57,38 +43,17 @@ public:
     void Picture3_Click(); // protractor symbol
     void Picture4_MouseDown(); // diagram symbol
 
-    // Drawing, one routine per element for screen and printer.
+    // P, the interface, the rays and the markers over the present picture.
     void DrawAllRays();
-    void DrawAllRaysOn(Surface &s, const RayPathWidths &w, float interfaceHalfLength);
-    void DrawMarkersOn(Surface &s, const RayPathWidths &w);
-    void DrawMarkers();
-    bool DrawPreviewRay(float mouseX, float mouseY);
-    void DrawEye(Surface &s, int i);
-    static void DrawProtractor(Surface &s, float xc);
-    void UpdateIndexRatio();
+    // The chosen layers of the scene on the picture; with Layer::Live, the live ray or
+    // mark over the kept picture of the rest.
+    void redraw(Layers layers);
     void DrawAngleDiagram();
-    void DiagramClick(float x, float y);
-    void DrawDiagramIcon();
-    void DrawDiagramIntoPicture(Surface &s);
 
-    // State.
-    float piVal = 0;
-    float objX = 0, objY = 500;
-    float relIndex = 1.33f, indexRatio = 1.33f;
-    int16_t rayCount = 0;
-    float rayHitX[kMaxRays + 1] = {};
-    float hitX = 0;
-    int16_t reflGrey = 200;
-    RefractionTrace last; // the ray traced last, for erasing the preview
-    float mouseX = 0, mouseY = 0;
-    int16_t pointCount = 0;
-    float pointX[kMaxPoints + 1] = {}, pointY[kMaxPoints + 1] = {};
-    int16_t eyeCount = 0;
-    float eyeX[kMaxEyes + 1] = {}, eyeY[kMaxEyes + 1] = {};
-    float eyeDirX[kMaxEyes + 1] = {}, eyeDirY[kMaxEyes + 1] = {};
-    int16_t pointMode = 0, eyeMode = 0, protractorMode = 0, protractorOn = 0;
-    float protractorX = 0;
-    int16_t diagramOn = 0, infoOn = 0;
+    RayPathScene scene;
+    DragLayer drag;
+    int16_t pointMode = 0, eyeMode = 0, protractorMode = 0;
+    int16_t infoOn = 0;
 
     // Controls.
     PictureBox *Picture1, *Picture6;
@@ -102,17 +67,12 @@ public:
 private:
     void createControls();
     void layoutControls();
-    void traceAndDraw(Surface &s, const RefractionTrace &t, int grey);
-    void eraseLastPreview();
-    void eraseEye(float x, float y);
     void showIndexTexts();
     void releaseSymbol(SymbolButton *symbol, int16_t &mode);
-    void showDiagram(bool shown);
     void refuse(const QString &message);
 
-    bool rayDrag_ = false;      // a left press without a marker tool started a ray
-    bool previewValid_ = false; // the last preview found a hit point
-    bool markPress_ = false;    // a left press placed or is placing a mark
+    bool rayDrag_ = false;   // a left press without a marker tool started a ray
+    bool markPress_ = false; // a left press placed or is placing a mark
 };
 
 } // namespace varelo

@@ -49,11 +49,7 @@ void frmBre2::Command5_Click() {
     }
 }
 
-void frmBre2::Command6_Click() {
-    for (FormId id : {FormId::Bre1, FormId::Bre2, FormId::BreI1, FormId::BreI2})
-        Forms::unload(id);
-    Forms::show(FormId::Varelo);
-}
+void frmBre2::Command6_Click() { Forms::closeModule(FormId::Bre2); }
 
 void frmBre2::Form_Unload() {
     Forms::unload(FormId::Bre2);

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <map>
 #include <set>
+#include <vector>
 
 namespace varelo {
 
@@ -19,6 +20,20 @@ void Forms::setOnAllUnloaded(std::function<void()> callback) { g_onAllUnloaded =
 Form *Forms::get(FormId id) {
     auto it = g_loaded.find(id);
     return it == g_loaded.end() ? nullptr : it->second;
+}
+
+void Forms::closeModule(FormId module) {
+    static const std::map<FormId, std::vector<FormId>> kFamilies{
+        {FormId::Spieg, {FormId::Spieg, FormId::SpiegIn}},
+        {FormId::Bre1, {FormId::Bre1, FormId::BreI1, FormId::BreI2, FormId::Bre2}},
+        {FormId::Bre2, {FormId::Bre1, FormId::Bre2, FormId::BreI1, FormId::BreI2}},
+        {FormId::Lins, {FormId::Lins, FormId::LinsInf}},
+    };
+    auto it = kFamilies.find(module);
+    if (it != kFamilies.end())
+        for (FormId id : it->second)
+            unload(id);
+    show(FormId::Varelo);
 }
 
 bool Forms::isLoaded(FormId id) { return get(id) != nullptr; }

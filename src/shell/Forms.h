@@ -17,6 +17,9 @@ public:
     // Runs Form_Unload once and discards the window; a no-op when it is not loaded.
     // A window that unloads itself from its own handler is deleted after the handler.
     static void unload(FormId id);
+    // Closes a module by its menu button: unloads it with the windows that belong to it
+    // (its information window; the refraction windows go together), then shows the menu.
+    static void closeModule(FormId module);
     static bool isLoaded(FormId id);
     static bool isVisible(FormId id);
     // The loaded instance, or nullptr.

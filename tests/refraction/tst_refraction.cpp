@@ -80,8 +80,8 @@ void TestRefraction::initialState() {
     QVERIFY(w->Check3D1->isChecked());
     QVERIFY(!w->Check3D3->isChecked());
     QCOMPARE(w->HScroll1->value(), 133);
-    QCOMPARE(w->objY, 500.f);
-    QCOMPARE(w->indexRatio, 1.33f);
+    QCOMPARE(w->scene.objY, 500.f);
+    QCOMPARE(w->scene.indexRatio, 1.33f);
     QCOMPARE(w->Command3->text(), QStringLiteral("Info"));
     // The interface and P.
     const QImage img = w->Picture1->image();
@@ -116,40 +116,40 @@ void TestRefraction::indexTexts() {
     QCOMPARE(w->Text2->text(), unten);
     QCOMPARE(w->Text1->text(), upper);
     QCOMPARE(w->Text4->text(), lower);
-    QCOMPARE(w->relIndex, value / 100.0f);
+    QCOMPARE(w->scene.relIndex, value / 100.0f);
 }
 
 void TestRefraction::storeRayOnRelease() {
     w->Picture1_MouseDown(1, 0, 50, 250);
-    QCOMPARE(w->hitX, 100.f);
+    QCOMPARE(w->scene.hitX, 100.f);
     w->Picture1_MouseMove(1, 0, 100, 300); // hit at 250
     w->Picture1_MouseUp(1, 0, 100, 300);
-    QCOMPARE(int(w->rayCount), 1);
-    QVERIFY(std::fabs(w->rayHitX[1] - 250) < 1e-3);
+    QCOMPARE(int(w->scene.rayCount), 1);
+    QVERIFY(std::fabs(w->scene.rayHitX[1] - 250) < 1e-3);
 }
 
 void TestRefraction::refusedPreviewStoresNothing() {
     ray(50, 250);
-    QCOMPARE(int(w->rayCount), 1);
+    QCOMPARE(int(w->scene.rayCount), 1);
     // Level with P: refused; straight above P: refused; hit point beyond 2000: refused.
     for (QPointF m : {QPointF(300, 500), QPointF(0, 100), QPointF(1000, 499)}) {
         w->Picture1_MouseDown(1, 0, 50, 250);
         w->Picture1_MouseMove(1, 0, m.x(), m.y());
         w->Picture1_MouseUp(1, 0, m.x(), m.y());
     }
-    QCOMPARE(int(w->rayCount), 1);
+    QCOMPARE(int(w->scene.rayCount), 1);
     // A press that is refused straight away stores nothing either.
     ray(0, 200);
-    QCOMPARE(int(w->rayCount), 1);
+    QCOMPARE(int(w->scene.rayCount), 1);
 }
 
 void TestRefraction::rayCapacity() {
-    for (int i = 0; i < frmBre1::kMaxRays; ++i)
+    for (int i = 0; i < RayPathScene::kMaxRays; ++i)
         ray(-495 + 10 * i, 250);
-    QCOMPARE(int(w->rayCount), 100);
+    QCOMPARE(int(w->scene.rayCount), 100);
     QVERIFY(dialogs().messages.isEmpty());
     ray(50, 250);
-    QCOMPARE(int(w->rayCount), 100);
+    QCOMPARE(int(w->scene.rayCount), 100);
     QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Nur 100 Strahlen möglich")});
 }
 
@@ -170,7 +170,7 @@ void TestRefraction::totalReflectionIsBlack() {
     w->Picture1->attachRecorder(&rec);
     w->Check3D_Click();
     w->Picture1->attachRecorder(nullptr);
-    const QList<SurfaceOp> lines = linesFrom(rec, w->rayHitX[1]);
+    const QList<SurfaceOp> lines = linesFrom(rec, w->scene.rayHitX[1]);
     // Refracted (upwards) exists only below the critical angle, and then lies close to
     // the interface; the reflected ray (downwards) is grey, or black under total reflection.
     int up = 0;
@@ -192,7 +192,7 @@ void TestRefraction::equalIndexGoesStraightThrough() {
     w->HScroll1->setValue(100);
     w->Check3D2->click(); // extension of the refracted ray
     ray(50, 250);
-    const RefractionTrace t = TraceRefraction(w->objX, w->objY, w->rayHitX[1], w->indexRatio);
+    const RefractionTrace t = TraceRefraction(w->scene.objX, w->scene.objY, w->scene.rayHitX[1], w->scene.indexRatio);
     // The refracted ray continues the incident ray; its extension runs back through P.
     const double inX = 100 - 0, inY = 0 - 500;
     const double cross = inX * (t.refrEndY - 0) - inY * (t.refrEndX - 100);
@@ -205,18 +205,18 @@ void TestRefraction::draggingPAcrossInterface() {
     w->Check3D3->click();
     const float hit = float(500 * std::tan(60 * M_PI / 180)); // beyond the critical angle
     ray(hit / 2, 250);
-    QCOMPARE(w->indexRatio, 1.33f);
+    QCOMPARE(w->scene.indexRatio, 1.33f);
     w->Picture1_MouseDown(2, 0, 0, 400);
     w->Picture1_MouseMove(2, 0, 0, -500);
-    QCOMPARE(w->objY, -500.f);
-    QCOMPARE(w->indexRatio, 1 / 1.33f);
-    const RefractionTrace t = TraceRefraction(w->objX, w->objY, w->rayHitX[1], w->indexRatio);
+    QCOMPARE(w->scene.objY, -500.f);
+    QCOMPARE(w->scene.indexRatio, 1 / 1.33f);
+    const RefractionTrace t = TraceRefraction(w->scene.objX, w->scene.objY, w->scene.rayHitX[1], w->scene.indexRatio);
     QVERIFY(t.refracted);     // no total reflection from the thinner medium
     QVERIFY(t.refrEndY > 0);  // refracted into the lower medium
     QVERIFY(t.reflEndY < 0);  // reflected back up
     w->Picture1_MouseUp(2, 0, 0, -500);
     w->Picture1_MouseDown(2, 0, 0, 500);
-    QCOMPARE(w->indexRatio, 1.33f);
+    QCOMPARE(w->scene.indexRatio, 1.33f);
 }
 
 void TestRefraction::clearingButtonsKeepTheOtherKind() {
@@ -225,17 +225,17 @@ void TestRefraction::clearingButtonsKeepTheOtherKind() {
     mark(-300, -300);
     w->Picture3_Click();
     mark(200, 0);
-    QCOMPARE(int(w->pointCount), 1);
-    QCOMPARE(int(w->protractorOn), 1);
+    QCOMPARE(int(w->scene.pointCount), 1);
+    QCOMPARE(int(w->scene.protractorOn), 1);
     w->Command4_Click();
-    QCOMPARE(int(w->pointCount), 0);
-    QCOMPARE(int(w->protractorOn), 0);
-    QCOMPARE(int(w->rayCount), 1);
+    QCOMPARE(int(w->scene.pointCount), 0);
+    QCOMPARE(int(w->scene.protractorOn), 0);
+    QCOMPARE(int(w->scene.rayCount), 1);
     w->Picture5_Click();
     mark(-300, -300);
     w->Command1_Click();
-    QCOMPARE(int(w->rayCount), 0);
-    QCOMPARE(int(w->pointCount), 1);
+    QCOMPARE(int(w->scene.rayCount), 0);
+    QCOMPARE(int(w->scene.pointCount), 1);
 }
 
 void TestRefraction::eyes() {
@@ -244,8 +244,8 @@ void TestRefraction::eyes() {
     QCOMPARE(int(w->eyeMode), 1);
     QCOMPARE(Screen::mousePointer(), 2);
     mark(-300, -400);
-    QCOMPARE(int(w->eyeCount), 1);
-    QVERIFY(std::fabs(w->eyeDirX[1] + 0.6f) < 1e-6 && std::fabs(w->eyeDirY[1] + 0.8f) < 1e-6);
+    QCOMPARE(int(w->scene.eyeCount), 1);
+    QVERIFY(std::fabs(w->scene.eyeDirX[1] + 0.6f) < 1e-6 && std::fabs(w->scene.eyeDirY[1] + 0.8f) < 1e-6);
     QCOMPARE(int(w->eyeMode), 0);
     QCOMPARE(Screen::mousePointer(), 0);
     // Arming the point releases the eye and the other way round.
@@ -259,32 +259,32 @@ void TestRefraction::eyes() {
     w->Picture1_MouseDown(1, 0, 500, -500);
     w->Picture1_MouseMove(1, 0, 300, -300);
     w->Picture1_MouseUp(1, 0, 100, -100);
-    QCOMPARE(QPointF(w->eyeX[2], w->eyeY[2]), QPointF(100, -100));
-    QCOMPARE(w->eyeDirX[2], 1.f);
-    QCOMPARE(w->eyeDirY[2], 0.f);
+    QCOMPARE(QPointF(w->scene.eyeX[2], w->scene.eyeY[2]), QPointF(100, -100));
+    QCOMPARE(w->scene.eyeDirX[2], 1.f);
+    QCOMPARE(w->scene.eyeDirY[2], 0.f);
 }
 
 void TestRefraction::markCapacities() {
-    for (int i = 0; i < frmBre1::kMaxPoints; ++i) {
+    for (int i = 0; i < RayPathScene::kMaxPoints; ++i) {
         w->Picture5_Click();
         mark(-900 + 20 * i, -200);
     }
-    QCOMPARE(int(w->pointCount), 20);
+    QCOMPARE(int(w->scene.pointCount), 20);
     w->Picture5_Click();
     mark(0, -900);
-    QCOMPARE(int(w->pointCount), 20);
+    QCOMPARE(int(w->scene.pointCount), 20);
     QCOMPARE(int(w->pointMode), 0);
     QCOMPARE(dialogs().messages.last(), QStringLiteral("Nur 20 Punkte möglich"));
-    for (int i = 0; i < frmBre1::kMaxEyes; ++i) {
+    for (int i = 0; i < RayPathScene::kMaxEyes; ++i) {
         w->Picture2_Click();
         mark(-900 + 40 * i, -600);
     }
-    QCOMPARE(int(w->eyeCount), 20);
+    QCOMPARE(int(w->scene.eyeCount), 20);
     w->Picture2_Click();
     mark(0, -900);
-    QCOMPARE(int(w->eyeCount), 20);
+    QCOMPARE(int(w->scene.eyeCount), 20);
     QCOMPARE(dialogs().messages.last(), QStringLiteral("Nur 20 Augen möglich"));
-    QCOMPARE(w->eyeX[20], -900.f + 40 * 19);
+    QCOMPARE(w->scene.eyeX[20], -900.f + 40 * 19);
 }
 
 void TestRefraction::protractorPressStartsNoRay() {
@@ -292,9 +292,9 @@ void TestRefraction::protractorPressStartsNoRay() {
     w->Picture1_MouseDown(1, 0, 200, 300);
     w->Picture1_MouseMove(1, 0, 250, 250);
     w->Picture1_MouseUp(1, 0, 250, 250);
-    QCOMPARE(int(w->rayCount), 0);
-    QCOMPARE(int(w->protractorOn), 1);
-    QCOMPARE(w->protractorX, 200.f);
+    QCOMPARE(int(w->scene.rayCount), 0);
+    QCOMPARE(int(w->scene.protractorOn), 1);
+    QCOMPARE(w->scene.protractorX, 200.f);
     QCOMPARE(w->Picture3->borderStyle(), 0);
     // The protractor's vertical diameter lies on the normal and is red.
     const QImage img = w->Picture1->image();
@@ -303,12 +303,12 @@ void TestRefraction::protractorPressStartsNoRay() {
     // A second protractor replaces the first.
     w->Picture3_Click();
     mark(-400, 0);
-    QCOMPARE(w->protractorX, -400.f);
+    QCOMPARE(w->scene.protractorX, -400.f);
 }
 
 void TestRefraction::diagram() {
     w->Picture4_MouseDown();
-    QCOMPARE(int(w->diagramOn), 1);
+    QCOMPARE(int(w->scene.diagramOn), 1);
     QVERIFY(w->Picture6->isVisible());
     QCOMPARE(w->Label2->text(), QStringLiteral("Einfalls- und Brechungswinkel für n = 1.33"));
     QVERIFY(std::abs(w->Picture6->x() - 0.6375 * w->Picture1->width()) <= 1);
@@ -318,7 +318,7 @@ void TestRefraction::diagram() {
     w->Picture6_MouseDown(1, 0, 50, 10);
     QCOMPARE(rec.count(SurfaceOp::Line), 0);
     QCOMPARE(w->Picture4->borderStyle(), 0);
-    QCOMPARE(int(w->diagramOn), 1);
+    QCOMPARE(int(w->scene.diagramOn), 1);
     // Below the diagonal: an angle of incidence, read on the curve.
     w->Picture6_MouseDown(1, 0, 50, 10);
     QCOMPARE(rec.count(SurfaceOp::Line), 2);
@@ -338,7 +338,7 @@ void TestRefraction::diagram() {
     QVERIFY(w->Picture6->isVisible());
     w->Picture4_MouseDown();
     QVERIFY(!w->Picture6->isVisible());
-    QCOMPARE(int(w->diagramOn), 0);
+    QCOMPARE(int(w->scene.diagramOn), 0);
 }
 
 void TestRefraction::diagramRedrawnForNewIndex() {

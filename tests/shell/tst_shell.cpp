@@ -134,8 +134,8 @@ void TestShell::reopenedMirrorStartsFromDefaults() {
     QCOMPARE(w->Text3->text(), QStringLiteral("plan"));
     QCOMPARE(w->Text10->text(), QStringLiteral("100%"));
     QCOMPARE(w->Text11->text(), QStringLiteral("   1"));
-    QCOMPARE(int(w->objectCount), 1);
-    QCOMPARE(w->objX[1], -1600.f);
+    QCOMPARE(int(w->scene.objectCount), 1);
+    QCOMPARE(w->scene.objX[1], -1600.f);
 }
 
 void TestShell::returnTable_data() {

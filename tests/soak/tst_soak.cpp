@@ -8,6 +8,7 @@
 #include "canvas/PictureBox.h"
 #include "canvas/SpinButton.h"
 #include "core/NumRules.h"
+#include "canvas/HelpPanel.h"
 #include "mirror/frmSpieg.h"
 #include "refraction/frmBre1.h"
 #include "shell/frmVarelo.h"
@@ -110,30 +111,30 @@ void TestSoak::initTestCase() {
 #define SOAK_VERIFY(cond) QVERIFY2(cond, qPrintable(QStringLiteral("step %1: %2 after %3").arg(step).arg(#cond, trailText())))
 
 void TestSoak::checkMirror(frmSpieg *w, long step) {
-    SOAK_VERIFY(w->objectCount >= 1 && w->objectCount <= frmSpieg::kMaxObjects);
-    for (int k = 1; k <= w->objectCount; ++k) {
-        SOAK_VERIFY(w->rayCount[k] >= 0 && w->rayCount[k] <= frmSpieg::kMaxRays);
-        SOAK_VERIFY(w->objX[k] < 0 && std::isfinite(w->objX[k]) && std::isfinite(w->objY[k]));
-        for (int j = 1; j <= w->rayCount[k]; ++j)
-            SOAK_VERIFY(std::isfinite(w->rayX[k][j]) && std::isfinite(w->rayY[k][j]));
+    SOAK_VERIFY(w->scene.objectCount >= 1 && w->scene.objectCount <= ObjectBundles::kMaxObjects);
+    for (int k = 1; k <= w->scene.objectCount; ++k) {
+        SOAK_VERIFY(w->scene.rayCount[k] >= 0 && w->scene.rayCount[k] <= ObjectBundles::kMaxRays);
+        SOAK_VERIFY(w->scene.objX[k] < 0 && std::isfinite(w->scene.objX[k]) && std::isfinite(w->scene.objY[k]));
+        for (int j = 1; j <= w->scene.rayCount[k]; ++j)
+            SOAK_VERIFY(std::isfinite(w->scene.rayX[k][j]) && std::isfinite(w->scene.rayY[k][j]));
     }
-    const int k = w->objectCount;
+    const int k = w->scene.objectCount;
     SOAK_VERIFY(w->Text11->text() == QStringLiteral("   ") + QString::number(k));
-    const MarkerOverlay &m = *w->markers;
-    SOAK_VERIFY(m.pointCount >= 0 && m.pointCount <= MarkerOverlay::kPointEntries && m.pointCount % 2 == 0);
-    SOAK_VERIFY(m.eyeCount >= 0 && m.eyeCount <= MarkerOverlay::kEyes);
+    const MarkerSet &m = w->scene.markers;
+    SOAK_VERIFY(m.pointCount >= 0 && m.pointCount <= MarkerSet::kPointEntries && m.pointCount % 2 == 0);
+    SOAK_VERIFY(m.eyeCount >= 0 && m.eyeCount <= MarkerSet::kEyes);
     for (int i = 1; i <= m.eyeCount; ++i)
         SOAK_VERIFY(std::isfinite(m.eyeDirX[i]) && std::isfinite(m.eyeDirY[i]));
     SOAK_VERIFY(w->zoom->zoomLevel >= 1.0f / 256 && w->zoom->zoomLevel <= 512);
     SOAK_VERIFY(w->Text10->text() ==
                 QString::fromStdString(NumText(Int(w->zoom->zoomFactor * 100 + 0.5f))) + QLatin1Char('%'));
     SOAK_VERIFY(w->HScroll1->maximum() <= 32767 && w->HScroll1->minimum() >= -32768);
-    SOAK_VERIFY(w->mirror.halfAperture >= 10 && w->mirror.halfAperture <= 1000);
-    SOAK_VERIFY(w->mirror.halfAperture <= 0.99 * std::fabs(w->mirror.mirrorRadius) + 1e-3);
+    SOAK_VERIFY(w->scene.mirror.halfAperture >= 10 && w->scene.mirror.halfAperture <= 1000);
+    SOAK_VERIFY(w->scene.mirror.halfAperture <= 0.99 * std::fabs(w->scene.mirror.mirrorRadius) + 1e-3);
     SOAK_VERIFY(w->Text6->text() ==
-                QString::fromStdString(NumText(Int(2 * w->mirror.halfAperture / 10 + 0.5f))));
-    SOAK_VERIFY(w->mirror.curvature == -w->HScroll2->value());
-    SOAK_VERIFY(w->Command8->isVisibleTo(w) == (w->helpShown == 1));
+                QString::fromStdString(NumText(Int(2 * w->scene.mirror.halfAperture / 10 + 0.5f))));
+    SOAK_VERIFY(w->scene.mirror.curvature == -w->HScroll2->value());
+    SOAK_VERIFY(w->Command8->isVisibleTo(w) == (w->help->helpShown == 1));
 }
 
 void TestSoak::mirrorWindow() {
@@ -223,17 +224,17 @@ void TestSoak::mirrorWindow() {
 }
 
 void TestSoak::checkRayPath(frmBre1 *w, long step) {
-    SOAK_VERIFY(w->rayCount >= 0 && w->rayCount <= frmBre1::kMaxRays);
-    SOAK_VERIFY(w->pointCount >= 0 && w->pointCount <= frmBre1::kMaxPoints);
-    SOAK_VERIFY(w->eyeCount >= 0 && w->eyeCount <= frmBre1::kMaxEyes);
-    for (int i = 1; i <= w->rayCount; ++i)
-        SOAK_VERIFY(std::fabs(w->rayHitX[i]) <= 2000);
-    for (int i = 1; i <= w->eyeCount; ++i)
-        SOAK_VERIFY(std::isfinite(w->eyeDirX[i]) && std::isfinite(w->eyeDirY[i]));
-    SOAK_VERIFY(w->relIndex == w->HScroll1->value() / 100.0f);
-    SOAK_VERIFY(w->indexRatio == IndexRatio(w->relIndex, w->objY));
-    SOAK_VERIFY((w->relIndex < 1) == (w->Text2->text() == QStringLiteral("1.00")) || w->Text2->text() == QStringLiteral("  1.33"));
-    SOAK_VERIFY(w->Picture6->isVisibleTo(w) == (w->diagramOn == 1));
+    SOAK_VERIFY(w->scene.rayCount >= 0 && w->scene.rayCount <= RayPathScene::kMaxRays);
+    SOAK_VERIFY(w->scene.pointCount >= 0 && w->scene.pointCount <= RayPathScene::kMaxPoints);
+    SOAK_VERIFY(w->scene.eyeCount >= 0 && w->scene.eyeCount <= RayPathScene::kMaxEyes);
+    for (int i = 1; i <= w->scene.rayCount; ++i)
+        SOAK_VERIFY(std::fabs(w->scene.rayHitX[i]) <= 2000);
+    for (int i = 1; i <= w->scene.eyeCount; ++i)
+        SOAK_VERIFY(std::isfinite(w->scene.eyeDirX[i]) && std::isfinite(w->scene.eyeDirY[i]));
+    SOAK_VERIFY(w->scene.relIndex == w->HScroll1->value() / 100.0f);
+    SOAK_VERIFY(w->scene.indexRatio == IndexRatio(w->scene.relIndex, w->scene.objY));
+    SOAK_VERIFY((w->scene.relIndex < 1) == (w->Text2->text() == QStringLiteral("1.00")) || w->Text2->text() == QStringLiteral("  1.33"));
+    SOAK_VERIFY(w->Picture6->isVisibleTo(w) == (w->scene.diagramOn == 1));
     SOAK_VERIFY((w->infoOn == 1) == (w->Command3->text() == QStringLiteral("Info off")));
     SOAK_VERIFY(w->pointMode + w->eyeMode <= 1);
 }

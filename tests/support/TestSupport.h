@@ -2,7 +2,7 @@
 // Shared test helpers: scripted dialogs, loading windows through the registry at a
 // fixed screen size, and reading pixels of a picture.
 #include "canvas/Dialogs.h"
-#include "canvas/Surface.h"
+#include "core/Surface.h"
 #include "shell/Forms.h"
 
 #include <QColor>

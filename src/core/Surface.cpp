@@ -1,4 +1,4 @@
-#include "canvas/Surface.h"
+#include "core/Surface.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,0 +1,31 @@
+#pragma once
+// The graph of the angle of refraction against the angle of incidence for light from the
+// upper into the lower medium (index n), in degrees: its small face on a symbol button,
+// the graph in its own picture, the reading lines of a click, and the larger copy drawn
+// into a module's picture for saving and printing.
+#include "core/Surface.h"
+
+namespace varelo {
+
+struct AngleGraphWidths {
+    int axis = 3;
+    int curve = 3;
+    int tick5 = 1, tick10 = 3, tick30 = 5;
+    int smallAngle = 1;
+};
+
+// Sets the graph's scale: x -10 .. 100 (incidence), y 100 .. -10 (refraction, upwards).
+void SetAngleGraphScale(Surface &s);
+// The symbol face: axes, exact curve every 0.5 degrees and the small-angle line.
+void DrawAngleGraphFace(Surface &s, float n);
+// The graph: clears, axes, exact curve every 0.5 degrees, axis ticks every 5, 10 and 30
+// degrees, the small-angle line every degree.
+void DrawAngleGraph(Surface &s, float n, const AngleGraphWidths &w);
+// Reading lines for a click at (x, y) degrees: below the diagonal from the angle of
+// incidence up to the curve and across; on or above it from the angle of refraction.
+void DrawAngleReading(Surface &s, float n, float x, float y);
+// The graph in the scale (-900, -1100)-(900, 1100) with a dotted grid, drawn into another
+// picture; that picture's scale is restored afterwards.
+void DrawAngleGraphInPicture(Surface &s, float n, const AngleGraphWidths &w);
+
+} // namespace varelo

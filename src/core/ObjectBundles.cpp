@@ -1,0 +1,92 @@
+#include "core/ObjectBundles.h"
+
+#include "core/NumRules.h"
+#include "core/Scene.h"
+
+#include <cmath>
+
+namespace varelo {
+
+namespace {
+constexpr float kFar = 30000;
+} // namespace
+
+void ObjectBundles::restart(float x, float y) {
+    for (int k = 1; k <= kMaxObjects; ++k)
+        rayCount[k] = 0;
+    objectCount = 1;
+    objX[1] = x;
+    objY[1] = y;
+}
+
+bool ObjectBundles::addObject(float x, float y) {
+    if (objectCount >= kMaxObjects)
+        return false;
+    ++objectCount;
+    objX[objectCount] = x;
+    objY[objectCount] = y;
+    rayCount[objectCount] = 0;
+    return true;
+}
+
+void ObjectBundles::clearCurrent() { rayCount[objectCount] = 0; }
+
+bool ObjectBundles::storeRay(float x, float y) {
+    const int k = objectCount;
+    if (rayCount[k] >= kMaxRays)
+        return false;
+    ++rayCount[k];
+    rayX[k][rayCount[k]] = x;
+    rayY[k][rayCount[k]] = y;
+    return true;
+}
+
+void ObjectBundles::setCurrent(float x, float y) {
+    objX[objectCount] = x;
+    objY[objectCount] = y;
+}
+
+bool ObjectBundles::moveTowardsElement(float xLimit) {
+    const float x = 0.9f * currentX();
+    if (!(x < xLimit))
+        return false;
+    objX[objectCount] = x;
+    return true;
+}
+
+bool ObjectBundles::moveAwayFromElement() {
+    const float x = currentX() / 0.9f;
+    if (!(std::fabs(x) < kFar))
+        return false;
+    objX[objectCount] = x;
+    return true;
+}
+
+bool ObjectBundles::moveDown() {
+    const float y = currentY() + Int(std::fabs(currentX()) / 20);
+    if (!(std::fabs(y) < kFar))
+        return false;
+    objY[objectCount] = y;
+    return true;
+}
+
+bool ObjectBundles::moveUp() {
+    const float y = currentY() - Int(std::fabs(currentX()) / 20);
+    if (!(std::fabs(y) < kFar))
+        return false;
+    objY[objectCount] = y;
+    return true;
+}
+
+void ObjectBundles::addToKey(SceneKey &key) const {
+    key.add(int(objectCount));
+    for (int k = 1; k <= objectCount; ++k) {
+        key.add(double(objX[k]));
+        key.add(double(objY[k]));
+        key.add(int(rayCount[k]));
+        key.add(&rayX[k][1], sizeof(float) * rayCount[k]);
+        key.add(&rayY[k][1], sizeof(float) * rayCount[k]);
+    }
+}
+
+} // namespace varelo

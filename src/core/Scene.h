@@ -1,0 +1,64 @@
+#pragma once
+// What every module's scene shares: the style tables its drawing takes (one for the
+// screen, one for the printer), the layers a redraw can ask for, and a key of the
+// scene's state that tells a cached picture whether it is still current.
+#include "core/Surface.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+namespace varelo {
+
+// How one kind of drawn thing looks on one surface.
+struct Style {
+    Rgb color = kBlack;
+    int width = 1;
+    int style = kSolid;
+    // For kinds drawn across the picture: how far they reach (0: as the routine decides).
+    double extent = 0;
+};
+
+// A module's table of styles, indexed by its enum of drawn kinds.
+class Styles {
+public:
+    Styles(std::initializer_list<Style> entries) : entries_(entries) {}
+    const Style &operator[](int kind) const;
+    // Sets the surface's width and line style for this kind and returns its colour.
+    Rgb use(Surface &s, int kind) const;
+
+private:
+    std::vector<Style> entries_;
+};
+
+// The parts of a scene a redraw draws, in this order: clear, the optical element, the
+// object points and their rays, the markers, the live parts (the ray being dragged, the
+// mark being placed), the raster; Extra is a module's own addition (drawn last).
+namespace Layer {
+enum : unsigned {
+    Clear = 1u << 0,
+    Element = 1u << 1,
+    Bundles = 1u << 2,
+    Markers = 1u << 3,
+    Live = 1u << 4,
+    Raster = 1u << 5,
+    Extra = 1u << 6,
+};
+} // namespace Layer
+using Layers = unsigned;
+constexpr Layers kFullRedraw = Layer::Clear | Layer::Element | Layer::Bundles | Layer::Markers | Layer::Raster;
+
+// A hash (FNV-1a) of the state a scene draws from.
+class SceneKey {
+public:
+    void add(const void *data, size_t bytes);
+    void add(double v) { add(&v, sizeof v); }
+    void add(int v) { add(&v, sizeof v); }
+    uint64_t value() const { return h_; }
+
+private:
+    uint64_t h_ = 1469598103934665603ull;
+};
+
+} // namespace varelo

@@ -1,0 +1,144 @@
+#include "mirror/MirrorScene.h"
+
+#include "core/NumRules.h"
+
+#include <cmath>
+
+namespace varelo {
+
+namespace {
+constexpr Rgb kExtensionGrey{180, 180, 180};
+} // namespace
+
+// Marker kinds first, then the mirror's own.
+const Styles kScreenMirrorStyles{
+    {kBlack, 5}, {kBlack, 2}, {kBlack, 12}, {kBlack, 2}, {kBlack, 1},
+    {kBlack, 5}, {kBlack, 1}, {kBlack, 1, kDotted}, {kExtensionGrey, 1}, {kRed, 1}, {kBlack, 2},
+    {kBlack, 1, kDashDot}, {kBlack, 1},
+};
+const Styles kPrinterMirrorStyles{
+    {kBlack, 20}, {kBlack, 5}, {kBlack, 30}, {kBlack, 2}, {kBlack, 1},
+    {kBlack, 20}, {kBlack, 2}, {kBlack, 1, kDotted}, {kExtensionGrey, 2}, {kRed, 2}, {kBlack, 4},
+    {kBlack, 1, kDashDot}, {kBlack, 1},
+};
+
+MirrorScene::MirrorScene() {
+    restart(-1600, -750);
+    markers.resetScreenLine(2000);
+}
+
+void MirrorScene::aimTrial(float x, float y) {
+    trialActive = true;
+    aimX = x;
+    aimY = y;
+    const RayTrace t = TraceRay(mirror, currentX(), currentY(), x, y, 1);
+    trialHasHit = t.outcome != TraceOutcome::NoHit;
+    if (trialHasHit) {
+        hitX = t.hitX;
+        hitY = t.hitY;
+    }
+}
+
+float MirrorScene::arcHalfAngle() const {
+    return ComputeApertureAngle(mirror.mirrorRadius, mirror.halfAperture, static_cast<float>(kPi));
+}
+
+void MirrorScene::draw(Surface &s, const Styles &st, Layers layers) const {
+    if (layers & Layer::Clear)
+        s.Cls();
+    if (layers & Layer::Element)
+        DrawMirror(s, st);
+    if (layers & Layer::Bundles)
+        DrawBundles(s, st);
+    if (layers & Layer::Markers)
+        markers.drawMarks(s, st, zoomFactor);
+    if (layers & Layer::Live) {
+        if (trialActive) {
+            const RayTrace t = TraceRay(mirror, currentX(), currentY(), aimX, aimY,
+                                        static_cast<float>(s.ScaleWidth()));
+            if (t.outcome == TraceOutcome::Reflected) {
+                st.use(s, kMirrorRay);
+                drawRay(s, st, currentX(), currentY(), t, false);
+            }
+        }
+        markers.drawPending(s, st, zoomFactor);
+    }
+    if (layers & Layer::Raster)
+        markers.drawRaster(s, st);
+    s.SetDrawWidth(1);
+}
+
+void MirrorScene::DrawMirror(Surface &s, const Styles &st) const {
+    const float pi = static_cast<float>(kPi);
+    const float r = mirror.mirrorRadius, h = mirror.halfAperture, a = arcHalfAngle();
+    s.Circle(0, 0, 5, st.use(s, kMirrorCentre));
+    const Rgb axis = st.use(s, kMirrorAxis);
+    s.Line(s.ScaleLeft(), 0, s.ScaleLeft() + s.ScaleWidth(), 0, axis);
+    const Rgb c = st.use(s, kMirrorOutline);
+    if (mirror.curvature == 0)
+        s.Line(0, h, 0, -h, c);
+    else if (r > 0)
+        s.Arc(r, 0, std::fabs(r), c, pi - a, pi + a);
+    else
+        s.Arc(r, 0, std::fabs(r), c, 2 * pi - a, a);
+    if (mirror.curvature != 0)
+        s.Line(r, 20, r, -20, c);
+    s.SetDrawWidth(1);
+}
+
+void MirrorScene::drawObjectPoint(Surface &s, const Styles &st, int k) const {
+    s.PSet(objX[k], objY[k], st.use(s, kMirrorObjectDot));
+}
+
+void MirrorScene::drawRay(Surface &s, const Styles &st, float px, float py, const RayTrace &t,
+                          bool normal) const {
+    s.Line(px, py, t.hitX, t.hitY, st[kMirrorRay].color);
+    if (dottedReflected) {
+        s.Line(t.hitX, t.hitY, t.endX, t.endY, st.use(s, kMirrorDotted));
+        st.use(s, kMirrorRay);
+    } else {
+        s.Line(t.hitX, t.hitY, t.endX, t.endY, st[kMirrorRay].color);
+    }
+    if (extendReflected)
+        s.Line(t.hitX, t.hitY, t.backX, t.backY, st[kMirrorExtension].color);
+    if (normal && drawNormals) {
+        const Segment n = MirrorNormal(mirror, t.hitX, t.hitY);
+        s.Line(n.x1, n.y1, n.x2, n.y2, st[kMirrorNormal].color);
+    }
+}
+
+void MirrorScene::DrawBundles(Surface &s, const Styles &st) const {
+    const float length = static_cast<float>(s.ScaleWidth());
+    for (int k = 1; k <= objectCount; ++k)
+        drawObjectPoint(s, st, k);
+    st.use(s, kMirrorRay);
+    for (int k = 1; k <= objectCount; ++k) {
+        const float px = objX[k], py = objY[k];
+        for (int j = 1; j <= rayCount[k]; ++j) {
+            const RayTrace t = TraceRay(mirror, px, py, rayX[k][j], rayY[k][j], length);
+            if (t.outcome == TraceOutcome::NoHit)
+                continue;
+            if (t.outcome == TraceOutcome::OutsideOpening) {
+                // Stored, but it passes the mirror: kept invisible.
+                s.Line(px, py, rayX[k][j], rayY[k][j], kWhite);
+                continue;
+            }
+            drawRay(s, st, px, py, t, true);
+        }
+    }
+    s.SetDrawWidth(1);
+}
+
+uint64_t MirrorScene::key() const {
+    SceneKey k;
+    addToKey(k);
+    markers.addToKey(k);
+    k.add(int(mirror.curvature));
+    k.add(double(mirror.mirrorRadius));
+    k.add(double(mirror.halfAperture));
+    k.add(int(dottedReflected) | int(extendReflected) << 1 | int(drawNormals) << 2);
+    k.add(double(zoomFactor));
+    return k.value();
+}
+
+} // namespace varelo

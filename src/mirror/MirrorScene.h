@@ -1,0 +1,60 @@
+#pragma once
+// The mirror window's scene: the mirror, the object points with their bundles, the ray
+// options, the markers and the ray being dragged, drawn onto any surface.
+#include "core/MarkerSet.h"
+#include "core/ObjectBundles.h"
+#include "core/Scene.h"
+#include "mirror/MirrorOptics.h"
+
+namespace varelo {
+
+enum MirrorKind {
+    kMirrorObjectDot = kMarkerKindCount,
+    kMirrorRay,
+    kMirrorDotted,    // the reflected ray while "gespiegelte gestrichelt" is on
+    kMirrorExtension, // backward extension of the reflected ray
+    kMirrorNormal,
+    kMirrorOutline,
+    kMirrorAxis,
+    kMirrorCentre,
+};
+extern const Styles kScreenMirrorStyles;
+extern const Styles kPrinterMirrorStyles;
+
+class MirrorScene : public ObjectBundles {
+public:
+    MirrorScene();
+
+    // Starts or moves the ray being dragged: it leaves the current object point through
+    // the aim point; its hit point is what a release stores.
+    void aimTrial(float x, float y);
+    void endTrial() { trialActive = false; }
+
+    void draw(Surface &s, const Styles &st, Layers layers) const;
+    // The optical axis, the mirror's centre and the mirror itself.
+    void DrawMirror(Surface &s, const Styles &st) const;
+    // The object points and every stored ray, traced from the points' present places.
+    void DrawBundles(Surface &s, const Styles &st) const;
+    void drawObjectPoint(Surface &s, const Styles &st, int k) const;
+    float arcHalfAngle() const;
+    // The state the drawing depends on, without the live parts.
+    uint64_t key() const;
+
+    MirrorParams mirror;
+    bool dottedReflected = false;
+    bool extendReflected = false;
+    bool drawNormals = false;
+    float zoomFactor = 1;
+    MarkerSet markers;
+
+    bool trialActive = false; // a ray is being dragged
+    bool trialHasHit = false; // it meets the mirror's line or circle
+    float aimX = 0, aimY = 0, hitX = 0, hitY = 0;
+
+private:
+    // One ray from P reflected at its hit point: the one routine for stored, live and
+    // printed rays (the normal is drawn for stored rays only).
+    void drawRay(Surface &s, const Styles &st, float px, float py, const RayTrace &t, bool normal) const;
+};
+
+} // namespace varelo

@@ -1,0 +1,219 @@
+#include "refraction/RayPathScene.h"
+
+#include "core/MarkerSet.h"
+#include "core/NumRules.h"
+
+#include <cmath>
+
+namespace varelo {
+
+namespace {
+constexpr Rgb kAuxGrey{192, 192, 192};
+constexpr double kDeg = kPi / 180;
+} // namespace
+
+const Styles kScreenRayPathStyles{
+    {kBlack, 5}, {kBlack, 2, kSolid, 2000}, {kBlack, 1}, {kAuxGrey, 1}, {kBlack, 1}, {kRed, 1},
+    {kBlack, 5}, {kBlack, 3}, {kBlack, 15},
+    {kBlack, 2}, {kBlack, 4}, {kWhite, 5}, {kBlack, 3}, {kBlack, 2}, {kRed, 2},
+    {kBlack, 1}, {kBlack, 2}, {kBlack, 1}, {kBlack, 3}, {kBlack, 5}, {kBlack, 2},
+};
+// Heavier on paper: the points as given for the printer, every other line six times its
+// screen width, so that the thinnest is about 0.25 mm at 600 dpi.
+const Styles kPrinterRayPathStyles{
+    {kBlack, 20}, {kBlack, 12, kSolid, 1200}, {kBlack, 6}, {kAuxGrey, 6}, {kBlack, 6}, {kRed, 6},
+    {kBlack, 20}, {kBlack, 18}, {kBlack, 90},
+    {kBlack, 12}, {kBlack, 24}, {kWhite, 30}, {kBlack, 18}, {kBlack, 12}, {kRed, 12},
+    {kBlack, 6}, {kBlack, 12}, {kBlack, 6}, {kBlack, 18}, {kBlack, 30}, {kBlack, 12},
+};
+
+void RayPathScene::UpdateIndexRatio() { indexRatio = IndexRatio(relIndex, objY); }
+
+void RayPathScene::moveObject(float x, float y) {
+    objX = x;
+    objY = y;
+    UpdateIndexRatio();
+}
+
+bool RayPathScene::aimPreview(float x, float y) {
+    previewActive = true;
+    mouseX = x;
+    mouseY = y;
+    float h = 0;
+    previewValid = PreviewHitPoint(objX, objY, x, y, h);
+    if (previewValid)
+        hitX = h;
+    return previewValid;
+}
+
+bool RayPathScene::storePreview() {
+    if (rayCount >= kMaxRays)
+        return false;
+    ++rayCount;
+    rayHitX[rayCount] = hitX;
+    return true;
+}
+
+bool RayPathScene::addPoint(float x, float y) {
+    if (pointCount >= kMaxPoints)
+        return false;
+    ++pointCount;
+    pointX[pointCount] = x;
+    pointY[pointCount] = y;
+    return true;
+}
+
+bool RayPathScene::addEye(float x, float y) {
+    if (eyeCount >= kMaxEyes)
+        return false;
+    ++eyeCount;
+    eyeX[eyeCount] = x;
+    eyeY[eyeCount] = y;
+    // Stored pointing away from the point: the pupil sits at -30 along it.
+    float dx = 0, dy = 0;
+    LookDirection(x, y, pointX[pointCount], pointY[pointCount], dx, dy);
+    eyeDirX[eyeCount] = -dx;
+    eyeDirY[eyeCount] = -dy;
+    return true;
+}
+
+void RayPathScene::placeProtractor(float x) {
+    protractorX = x;
+    protractorOn = 1;
+}
+
+void RayPathScene::clearMarkers() {
+    pointCount = 0;
+    eyeCount = 0;
+    protractorOn = 0;
+    diagramOn = 0;
+}
+
+void RayPathScene::drawRay(Surface &s, const Styles &st, float hit, int grey) const {
+    const RefractionTrace t = TraceRefraction(objX, objY, hit, indexRatio);
+    st.use(s, kPathRay);
+    if (showNormals)
+        s.Line(t.hitX, 100, t.hitX, -100, st[kPathNormal].color);
+    if (t.refracted) {
+        if (showRefracted)
+            s.Line(t.hitX, 0, t.refrEndX, t.refrEndY, st[kPathRay].color);
+        if (extendRefracted)
+            s.Line(t.hitX, 0, t.refrBackX, t.refrBackY, st[kPathExtension].color);
+    }
+    s.Line(objX, objY, t.hitX, 0, st[kPathRay].color);
+    if (showReflected) {
+        const uint8_t level = static_cast<uint8_t>(t.refracted ? grey : 0);
+        s.Line(t.hitX, 0, t.reflEndX, t.reflEndY, Rgb{level, level, level});
+    }
+    if (extendReflected)
+        s.Line(t.hitX, 0, t.reflBackX, t.reflBackY, st[kPathExtension].color);
+}
+
+void RayPathScene::DrawEye(Surface &s, const Styles &st, int i) const {
+    s.Circle(eyeX[i], eyeY[i], 50, st.use(s, kPathEyeCircle));
+    s.PSet(eyeX[i] - 30 * eyeDirX[i], eyeY[i] - 30 * eyeDirY[i], st.use(s, kPathPupil));
+    s.SetDrawWidth(1);
+}
+
+void RayPathScene::DrawProtractor(Surface &s, const Styles &st, float xc) {
+    auto at = [xc](double r, int deg, double &x, double &y) {
+        x = xc + r * std::cos(deg * kDeg);
+        y = -r * std::sin(deg * kDeg);
+    };
+    double x = 0, y = 0, x2 = 0, y2 = 0;
+    Rgb c = st.use(s, kPathScaleDots);
+    for (int a = 0; a <= 360; a += 5) {
+        at(498, a, x, y);
+        s.PSet(x, y, c);
+    }
+    c = st.use(s, kPathScaleDots10);
+    for (int a = 0; a <= 360; a += 10) {
+        at(499, a, x, y);
+        s.PSet(x, y, c);
+    }
+    c = st.use(s, kPathScaleGaps);
+    for (int a = 0; a <= 360; a += 30) {
+        at(499, a, x, y);
+        s.PSet(x, y, c);
+    }
+    c = st.use(s, kPathScaleTicks);
+    for (int a = 0; a <= 360; a += 30) {
+        at(500, a, x, y);
+        at(480, a, x2, y2);
+        s.Line(x, y, x2, y2, c);
+    }
+    s.Line(xc + 500, 0, xc - 500, 0, st.use(s, kPathDiameter));
+    s.Line(xc, 500, xc, -500, st.use(s, kPathDiameterNormal));
+    s.SetDrawWidth(1);
+}
+
+AngleGraphWidths RayPathScene::graphWidths(const Styles &st) {
+    AngleGraphWidths w;
+    w.axis = st[kPathGraphAxis].width;
+    w.curve = st[kPathGraphCurve].width;
+    w.tick5 = st[kPathGraphTick5].width;
+    w.tick10 = st[kPathGraphTick10].width;
+    w.tick30 = st[kPathGraphTick30].width;
+    w.smallAngle = st[kPathGraphSmallAngle].width;
+    return w;
+}
+
+void RayPathScene::draw(Surface &s, const Styles &st, Layers layers) const {
+    if (layers & Layer::Clear)
+        s.Cls();
+    if (layers & Layer::Element) {
+        const double half = st[kPathInterface].extent;
+        s.Line(-half, 0, half, 0, st.use(s, kPathInterface));
+    }
+    if (layers & Layer::Bundles) {
+        s.PSet(objX, objY, st.use(s, kPathObjectDot));
+        for (int i = 1; i <= rayCount; ++i)
+            drawRay(s, st, rayHitX[i], 192);
+    }
+    if (layers & Layer::Markers) {
+        const Rgb dot = st.use(s, kPathMarkDot);
+        for (int i = 1; i <= pointCount; ++i)
+            s.PSet(pointX[i], pointY[i], dot);
+        for (int i = 1; i <= eyeCount; ++i)
+            DrawEye(s, st, i);
+        if (protractorOn)
+            DrawProtractor(s, st, protractorX);
+    }
+    if (layers & Layer::Live) {
+        if (previewActive && previewValid)
+            drawRay(s, st, hitX, 200);
+        if (pending == Pending::Point) {
+            s.PSet(pendingX, pendingY, st.use(s, kPathMarkDot));
+        } else if (pending == Pending::Eye) {
+            s.Circle(pendingX, pendingY, 50, st.use(s, kPathEyeCircle));
+        }
+    }
+    if ((layers & Layer::Extra) && diagramOn)
+        DrawAngleGraphInPicture(s, relIndex, graphWidths(st));
+    s.SetDrawWidth(1);
+}
+
+uint64_t RayPathScene::key() const {
+    SceneKey k;
+    k.add(double(objX));
+    k.add(double(objY));
+    k.add(double(relIndex));
+    k.add(double(indexRatio));
+    k.add(int(rayCount));
+    k.add(rayHitX, sizeof rayHitX);
+    k.add(int(showRefracted) | int(extendRefracted) << 1 | int(showReflected) << 2 | int(extendReflected) << 3 |
+          int(showNormals) << 4);
+    k.add(int(pointCount));
+    k.add(pointX, sizeof pointX);
+    k.add(pointY, sizeof pointY);
+    k.add(int(eyeCount));
+    k.add(eyeX, sizeof eyeX);
+    k.add(eyeY, sizeof eyeY);
+    k.add(eyeDirX, sizeof eyeDirX);
+    k.add(eyeDirY, sizeof eyeDirY);
+    k.add(int(protractorOn));
+    k.add(double(protractorX));
+    return k.value();
+}
+
+} // namespace varelo

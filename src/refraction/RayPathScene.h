@@ -1,0 +1,96 @@
+#pragma once
+// The ray-path window's scene: one object point P on either side of the interface y = 0,
+// the stored rays by their hit points, the five ray options, the points, eyes and the
+// protractor, the ray being dragged, and the angle graph drawn into the picture.
+#include "core/AngleGraph.h"
+#include "core/Scene.h"
+#include "refraction/RefractionOptics.h"
+
+#include <cstdint>
+
+namespace varelo {
+
+enum RayPathKind {
+    kPathObjectDot,
+    kPathInterface, // extent: half its length
+    kPathRay,       // incident and refracted rays
+    kPathExtension, // backward extensions
+    kPathReflected, // (the colour is the ray's grey level, black under total reflection)
+    kPathNormal,
+    kPathMarkDot,
+    kPathEyeCircle,
+    kPathPupil,
+    kPathScaleDots,    // protractor: every 5 degrees
+    kPathScaleDots10,  // every 10 degrees
+    kPathScaleGaps,    // the white gaps every 30 degrees
+    kPathScaleTicks,   // radial ticks every 30 degrees
+    kPathDiameter,     // the diameter along the interface
+    kPathDiameterNormal, // the diameter on the normal
+    kPathGraphAxis,
+    kPathGraphCurve,
+    kPathGraphTick5,
+    kPathGraphTick10,
+    kPathGraphTick30,
+    kPathGraphSmallAngle,
+};
+// What the window's redraw draws: the interface, P with its rays, and the markers.
+constexpr Layers kRayPathPicture = Layer::Element | Layer::Bundles | Layer::Markers;
+extern const Styles kScreenRayPathStyles;
+extern const Styles kPrinterRayPathStyles;
+
+class RayPathScene {
+public:
+    static constexpr int kMaxRays = 100;
+    static constexpr int kMaxPoints = 20;
+    static constexpr int kMaxEyes = 20;
+    enum class Pending { None, Point, Eye };
+
+    // k = n when P lies in the lower medium, 1 / n in the upper one.
+    void UpdateIndexRatio();
+    void moveObject(float x, float y);
+    // Starts or moves the ray being dragged through the mouse position; false when it
+    // finds no hit point (that frame shows no ray and a release stores nothing).
+    bool aimPreview(float x, float y);
+    // A release: the previewed ray joins the stored ones; false when 100 are stored.
+    bool storePreview();
+    bool addPoint(float x, float y);
+    // The eye looks at the last marked point.
+    bool addEye(float x, float y);
+    void placeProtractor(float x);
+    void clearMarkers();
+
+    // Layer::Element is the interface, Bundles P and the rays, Markers the points, eyes and
+    // protractor, Live the ray and mark being placed, Extra the angle graph while it is on.
+    void draw(Surface &s, const Styles &st, Layers layers) const;
+    void DrawEye(Surface &s, const Styles &st, int i) const;
+    static void DrawProtractor(Surface &s, const Styles &st, float xc);
+    static AngleGraphWidths graphWidths(const Styles &st);
+    uint64_t key() const;
+
+    float objX = 0, objY = 500;
+    float relIndex = 1.33f, indexRatio = 1.33f;
+    int16_t rayCount = 0;
+    float rayHitX[kMaxRays + 1] = {};
+    bool showRefracted = true, extendRefracted = false, showReflected = false, extendReflected = false,
+         showNormals = false;
+    int16_t pointCount = 0;
+    float pointX[kMaxPoints + 1] = {}, pointY[kMaxPoints + 1] = {};
+    int16_t eyeCount = 0;
+    float eyeX[kMaxEyes + 1] = {}, eyeY[kMaxEyes + 1] = {};
+    float eyeDirX[kMaxEyes + 1] = {}, eyeDirY[kMaxEyes + 1] = {};
+    int16_t protractorOn = 0;
+    float protractorX = 0;
+    int16_t diagramOn = 0;
+
+    bool previewActive = false, previewValid = false;
+    float mouseX = 0, mouseY = 0, hitX = 0;
+    Pending pending = Pending::None;
+    float pendingX = 0, pendingY = 0;
+
+private:
+    // One ray from P through its hit point with the chosen options: the one routine for
+    // stored, live and printed rays; grey is the level of a partially reflected ray.
+    void drawRay(Surface &s, const Styles &st, float hit, int grey) const;
+};
+
+} // namespace varelo
