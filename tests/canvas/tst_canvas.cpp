@@ -1,4 +1,5 @@
-// The drawing surface (mapping, operations, guards), and zoom and pan.
+// The drawing surface (mapping, operations, guards), zoom and pan, the printer surface and
+// writing bitmaps.
 #include "canvas/Hardcopy.h"
 #include "canvas/ImageSurface.h"
 #include "canvas/PrinterSurface.h"
@@ -405,5 +406,12 @@ void TestCanvas::printerTextMovesToNextLine() {
     QVERIFY(QFileInfo(dir.filePath("t.pdf")).size() > 0);
 }
 
-QTEST_MAIN(TestCanvas)
+int runMarkerTests(int argc, char **argv);
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    TestCanvas canvas;
+    const int failed = QTest::qExec(&canvas, argc, argv);
+    return failed | runMarkerTests(argc, argv);
+}
 #include "tst_canvas.moc"

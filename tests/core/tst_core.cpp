@@ -1,4 +1,5 @@
-// Number rules and the reflection optics, with the worked examples of the mirror.
+// Number rules, the reflection and refraction optics with their worked examples, and the
+// angles of the angle graph.
 #include "core/NumRules.h"
 #include "mirror/MirrorOptics.h"
 #include "refraction/RefractionOptics.h"
@@ -313,5 +314,11 @@ void TestCore::diagramAngles() {
     QVERIFY(!IncidenceAngleDeg(60, 1.33f, a));
 }
 
-QTEST_APPLESS_MAIN(TestCore)
+int runSceneTests(int argc, char **argv);
+
+int main(int argc, char **argv) {
+    TestCore core;
+    const int failed = QTest::qExec(&core, argc, argv);
+    return failed | runSceneTests(argc, argv);
+}
 #include "tst_core.moc"

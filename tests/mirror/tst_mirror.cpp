@@ -48,10 +48,10 @@ private slots:
     void deleteBundleAndStartAgain();
     void liveRayFollowsMouse_data();
     void liveRayFollowsMouse();
-    void symbolPairRule();
+    void sceneChangeDuringDrag_data();
+    void sceneChangeDuringDrag();
+    void refusedRayLeavesNoTrace();
     void pointMarkingAddsTwoEntries();
-    void eyesLookAtLastPoint();
-    void markerCapacities();
     void screenLineAndClear();
     void pupilGrowsWithZoom();
     void helpPanel();
@@ -458,21 +458,53 @@ void TestMirror::liveRayFollowsMouse() {
     QVERIFY(blackNear(along(live, 300).x(), along(live, 300).y(), 1));
 }
 
-void TestMirror::symbolPairRule() {
-    auto *o = w->markers.get();
-    QCOMPARE(w->Picture2->borderStyle() + w->Picture3->borderStyle(), 0);
-    w->Picture2_Click();
-    QCOMPARE(w->Picture2->borderStyle(), 1);
-    QCOMPARE(w->Picture3->borderStyle(), 1);
-    QCOMPARE(int(o->markPointMode), 1);
-    QCOMPARE(int(o->markEyeMode), 0);
-    QCOMPARE(Screen::mousePointer(), 2);
-    w->Picture2_Click();
-    QCOMPARE(w->Picture2->borderStyle() + w->Picture3->borderStyle(), 0);
-    QCOMPARE(int(o->markPointMode), 0);
-    QCOMPARE(int(o->markEyeMode), 1);
-    w->Picture1_MouseUp(1, 0, 10, 10);
-    QCOMPARE(Screen::mousePointer(), 0);
+void TestMirror::sceneChangeDuringDrag_data() {
+    QTest::addColumn<int>("change");
+    QTest::newRow("Neues Objekt pressed with Space") << 0;
+    QTest::newRow("Info pressed with Space") << 1;
+}
+
+void TestMirror::sceneChangeDuringDrag() {
+    QFETCH(int, change);
+    w->Picture1_MouseDown(2, 0, -1000, 200);
+    drag(-800, -375);
+    w->Picture1_MouseDown(1, 0, -800, -300);
+    w->Picture1_MouseMove(1, 0, -800, -250); // the rest of the scene is now kept
+    if (change == 0) {
+        w->Command5_Click();
+        w->Picture1_MouseMove(1, 0, -800, -200);
+        // The frame shows the scene as it is now, with the live ray from the new point.
+        ImageSurface expected(img().width(), img().height());
+        expected.Scale(-2000, -1000, 2000, 1000);
+        w->scene.draw(expected, kScreenMirrorStyles, kFullRedraw);
+        w->scene.draw(expected, kScreenMirrorStyles, Layer::Live | Layer::Raster);
+        QCOMPARE(int(w->scene.objectCount), 2);
+        QCOMPARE(img(), expected.image());
+    } else {
+        w->Command7_Click();
+        w->Picture1_MouseMove(1, 0, -800, -200);
+        // Nothing shows through under the notes.
+        QImage white(img().size(), img().format());
+        white.fill(Qt::white);
+        QCOMPARE(img(), white);
+        w->Command7_Click();
+    }
+    w->Picture1_MouseUp(1, 0, -800, -200);
+    const QImage after = img();
+    w->Redraw();
+    QCOMPARE(after, img());
+}
+
+void TestMirror::refusedRayLeavesNoTrace() {
+    for (int j = 0; j < ObjectBundles::kMaxRays; ++j)
+        drag(-800, -600 + 4 * j);
+    w->Picture1_MouseDown(1, 0, -800, 500);
+    w->Picture1_MouseMove(1, 0, -800, 600);
+    w->Picture1_MouseUp(1, 0, -800, 600);
+    QCOMPARE(int(w->scene.rayCount[1]), 100);
+    const QImage afterRefusal = img();
+    w->Redraw();
+    QCOMPARE(afterRefusal, img());
 }
 
 void TestMirror::pointMarkingAddsTwoEntries() {
@@ -491,57 +523,6 @@ void TestMirror::pointMarkingAddsTwoEntries() {
     // Moving P afterwards leaves the marked dot where it was.
     w->Picture1_MouseDown(2, 0, -1000, 0);
     QVERIFY(blackNear(-1600, -750, 1));
-}
-
-void TestMirror::eyesLookAtLastPoint() {
-    auto *m = &w->scene.markers;
-    auto *o = w->markers.get();
-    // Before any point: towards the world origin.
-    w->Picture3_Click();
-    place(-1000, 0);
-    QCOMPARE(m->eyeDirX[1], 1.f);
-    QCOMPARE(m->eyeDirY[1], 0.f);
-    QCOMPARE(int(o->markEyeMode), 0);
-    // A marked point does not turn the existing eye, a new eye looks at it.
-    armPoint();
-    place(-1000, -600);
-    QCOMPARE(int(m->pointCount), 2);
-    armEye();
-    place(-1000, 400);
-    QCOMPARE(m->eyeDirX[1], 1.f);
-    QVERIFY(std::fabs(m->eyeDirY[2] + 1) < 1e-6);
-    QCOMPARE(m->eyeDist[2], 1000.f);
-    // Placed on its target it keeps looking left.
-    armEye();
-    place(-1000, -600);
-    QCOMPARE(m->eyeDirX[3], -1.f);
-    QCOMPARE(m->eyeDirY[3], 0.f);
-    QVERIFY(std::isfinite(m->eyeDirX[3]));
-}
-
-void TestMirror::markerCapacities() {
-    auto *m = &w->scene.markers;
-    auto *o = w->markers.get();
-    for (int i = 0; i < 25; ++i) {
-        armPoint();
-        place(-1000 + 10 * i, 0);
-    }
-    QCOMPARE(int(m->pointCount), 50);
-    armPoint();
-    place(-500, 500);
-    QCOMPARE(int(m->pointCount), 50);
-    QCOMPARE(int(o->markPointMode), 0);
-    QCOMPARE(dialogs().messages.last(), QStringLiteral("Nur 25 Punktmarkierungen möglich"));
-    for (int i = 0; i < 10; ++i) {
-        armEye();
-        place(-1800 + 150 * i, 800);
-    }
-    QCOMPARE(int(m->eyeCount), 10);
-    armEye();
-    place(0, 0);
-    QCOMPARE(int(m->eyeCount), 10);
-    QCOMPARE(dialogs().messages.last(), QStringLiteral("Nur 10 Augen möglich"));
-    QCOMPARE(m->pointX[50], int16_t(-760)); // untouched: the 25th marking
 }
 
 void TestMirror::screenLineAndClear() {
@@ -644,6 +625,9 @@ void TestMirror::layoutFractions() {
     QVERIFY(std::abs(w->Command3->x() - 0.85 * W) <= 1);
     QVERIFY(std::abs(w->Picture2->width() - 0.047 * W) <= 1);
     QVERIFY(std::abs(w->Picture3->x() - 0.625 * W) <= 1);
+    // Eye, point, screen line, raster, from left to right.
+    QVERIFY(w->Picture3->x() < w->Picture2->x() && w->Picture2->x() < w->Picture5->x() &&
+            w->Picture5->x() < w->Picture4->x());
     // Picture twice as wide as high, and every control inside the window.
     QCOMPARE(w->Picture1->width(), 2 * w->Picture1->height());
     for (QWidget *c : {static_cast<QWidget *>(w->Command9), static_cast<QWidget *>(w->command1),

@@ -31,6 +31,8 @@ private slots:
     void storeRayOnRelease();
     void refusedPreviewStoresNothing();
     void rayCapacity();
+    void refusedRayLeavesNoTrace();
+    void controlColumn();
     void totalReflectionIsBlack_data();
     void totalReflectionIsBlack();
     void equalIndexGoesStraightThrough();
@@ -151,6 +153,28 @@ void TestRefraction::rayCapacity() {
     ray(50, 250);
     QCOMPARE(int(w->scene.rayCount), 100);
     QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Nur 100 Strahlen möglich")});
+}
+
+void TestRefraction::refusedRayLeavesNoTrace() {
+    w->Check3D3->setChecked(true);
+    for (int i = 0; i < RayPathScene::kMaxRays; ++i)
+        ray(-495 + 10 * i, 250);
+    w->Picture1_MouseDown(1, 0, 300, 100);
+    w->Picture1_MouseMove(1, 0, 320, 100);
+    w->Picture1_MouseUp(1, 0, 320, 100);
+    QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Nur 100 Strahlen möglich")});
+    const QImage afterRefusal = w->Picture1->image();
+    w->Check3D_Click(); // a fresh redraw of the stored rays
+    QCOMPARE(afterRefusal, w->Picture1->image());
+}
+
+void TestRefraction::controlColumn() {
+    const double W = w->width();
+    QVERIFY(std::abs(w->Label3->width() - 0.26 * W) <= 1);
+    // Eye, point, protractor, diagram, from left to right, square.
+    QVERIFY(w->Picture2->x() < w->Picture5->x() && w->Picture5->x() < w->Picture3->x() &&
+            w->Picture3->x() < w->Picture4->x());
+    QCOMPARE(w->Picture5->width(), w->Picture5->height());
 }
 
 void TestRefraction::totalReflectionIsBlack_data() {
