@@ -5,8 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j2
+cmake --build build -j"$(nproc)"
 (cd build && ctest --output-on-failure)
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARELO_SANITIZE=ON >/dev/null
-cmake --build build-asan --target test_soak -j2
+cmake --build build-asan --target test_soak -j"$(nproc)"
 (cd build-asan && ctest --output-on-failure -R test_soak)

@@ -1,4 +1,5 @@
-// The mirror window: parameters, rays and bundles, object points, markers, help panel.
+// The mirror window: parameters, rays and bundles, object points, the live ray over the kept
+// picture, markers in the window, help panel, layout, printing and saving.
 #include "TestSupport.h"
 
 #include "canvas/Hardcopy.h"

@@ -1,4 +1,5 @@
-// The refraction ray-path window: index texts, rays, markers, the angle diagram, notes.
+// The refraction ray-path window: index texts, rays and their limit, markers, the angle
+// diagram, notes, the control column, printing and saving.
 #include "TestSupport.h"
 
 #include "canvas/Hardcopy.h"
