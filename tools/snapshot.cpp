@@ -2,9 +2,10 @@
 // Usage: varelo_snapshot STATE OUT.png [SCREEN_WIDTH SCREEN_HEIGHT [pdf]]
 // With "pdf" the window's hardcopy is printed into OUT instead.
 // States: menu, mirror, mirror-caustic, mirror-markers, mirror-help, mirror-info, ray-path,
-// ray-path-fan, ray-path-all, lens
+// ray-path-fan, ray-path-all, lens, lens-bundle, lens-all, lens-sphere
 #include "canvas/Dialogs.h"
 #include "canvas/Screen.h"
+#include "lens/frmLins.h"
 #include "mirror/frmSpieg.h"
 #include "refraction/frmBre1.h"
 #include "shell/FormFactory.h"
@@ -122,8 +123,23 @@ int main(int argc, char *argv[]) {
             w->Picture6_MouseDown(1, 0, 50, 10);
             w->Picture6_MouseDown(1, 0, 50, 10);
         }
-    } else if (!std::strcmp(state, "lens")) {
-        shot = Forms::show(FormId::Lins);
+    } else if (!std::strncmp(state, "lens", 4)) {
+        auto *w = qobject_cast<frmLins *>(Forms::show(FormId::Lins));
+        shot = w;
+        if (!std::strcmp(state, "lens-sphere"))
+            w->Preset_MouseDown(10, 1);
+        if (std::strcmp(state, "lens")) {
+            w->Picture1_MouseDown(2, 0, -1700, -250);
+            w->Picture1_MouseUp(2, 0, -1700, -250);
+            for (int j = 0; j <= 30; ++j) {
+                const float y = -480 + 32 * j;
+                w->Picture1_MouseDown(1, 0, -350, y);
+                w->Picture1_MouseUp(1, 0, -350, y);
+            }
+        }
+        if (!std::strcmp(state, "lens-all"))
+            for (QCheckBox *c : {w->Check3D4, w->Check3D2, w->Check3D5, w->Check3D3, w->Check3D6, w->Check3D8})
+                c->click();
     }
     if (argc > 5 && !std::strcmp(argv[5], "pdf")) {
         // Print the window's scene instead of grabbing it: OUT names the PDF.

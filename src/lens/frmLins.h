@@ -1,25 +1,99 @@
 #pragma once
-// The lens window. For now: its caption, size and the buttons to its information
-// window and back to the menu (the lens arrives with the lens module).
+// The lens window: the controls of the lens scene, the preset palette, the object points
+// and the marker tools. Its handlers read their control, change the scene and ask for the
+// layers to redraw.
+#include "canvas/DragLayer.h"
+#include "canvas/MarkerOverlay.h"
+#include "canvas/ZoomPan.h"
+#include "lens/LensScene.h"
 #include "shell/Form.h"
 
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
+class QScrollBar;
 
 namespace varelo {
 
 class PictureBox;
+class SpinButton;
+class SymbolButton;
 
 class frmLins : public Form {
     Q_OBJECT
 public:
     frmLins();
+    ~frmLins() override;
     void Form_Load() override;
     void Form_Unload() override;
+
+    void Picture1_MouseDown(int button, int shift, float x, float y);
+    void Picture1_MouseMove(int button, int shift, float x, float y);
+    void Picture1_MouseUp(int button, int shift, float x, float y);
+    void HScroll3_Change(); // R1 (right)
+    void HScroll2_Change(); // R2 (left)
+    void HScroll4_Change(); // thickness
+    void HScroll5_Change(); // diameter
+    void HScroll6_Change(); // index
+    void Check3D_Click();   // any of the seven ray options
+    // Preset field i (1 .. 10): the left button loads it, the right one stores the lens.
+    void Preset_MouseDown(int i, int button);
+    void Spin1_SpinDown();
+    void Spin1_SpinUp();
+    void Spin2_SpinDown();
+    void Spin2_SpinUp();
+    void Spin3_SpinDown();
+    void Spin3_SpinUp();
+    void Command5_Click(); // "Neues Objekt"
+    void Command7_Click(); // "Aktuelles Bündel löschen"
+    void Command6_Click(); // "Neu beginnen"
+    void Command2_Click(); // "Markierungen löschen"
     void Command8_Click(); // "Didaktische Bemerkungen"
     void Command9_Click(); // "Menue"
+    void Picture2_Click();
+    void Picture3_Click();
+    void Picture4_Click();
+    void Picture5_Click();
 
+    // The whole picture anew.
+    void redrawScene();
+    // The chosen layers of the scene on the picture; with Layer::Live, the live ray and
+    // mark over the kept picture of the rest.
+    void redraw(Layers layers);
+
+    LensScene scene;
+    std::unique_ptr<ZoomPan> zoom;
+    std::unique_ptr<MarkerOverlay> markers;
+    DragLayer drag;
+    int presetShown = 0; // the highlighted preset field, 0 none
+
+    // Controls.
     PictureBox *Picture1;
-    QPushButton *Command8, *Command9;
+    QScrollBar *HScroll1, *VScroll1, *HScroll2, *HScroll3, *HScroll4, *HScroll5, *HScroll6;
+    QLabel *Label10, *Label2, *label1, *Label3, *Label5, *Label8, *Label25, *Label11, *Label12, *Label7,
+        *Label35, *Label6, *Label9;
+    QLabel *presetLabels[LensScene::kPresets + 1] = {}; // Label13 .. Label18, Label45 .. Label48
+    QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9, *Text10, *Text11;
+    QCheckBox *Check3D1, *Check3D2, *Check3D3, *Check3D4, *Check3D5, *Check3D6, *Check3D8;
+    SpinButton *Spin1, *Spin2, *Spin3;
+    SymbolButton *Picture2, *Picture3, *Picture4, *Picture5, *Picture6, *Picture7;
+    SymbolButton *presetFields[LensScene::kPresets + 1] = {}; // Picture9 .. Picture18
+    QPushButton *Command2, *Command3, *Command4, *Command5, *Command6, *Command7, *Command8, *Command9,
+        *command1;
+
+private:
+    void createControls();
+    void layoutControls();
+    void showLensTexts(bool planFromPreset);
+    void showDiameter();
+    void showObjectTexts();
+    void afterLensChange();
+    void moveObjectTo(float x, float y);
+    void storeTrialRay();
+    void setPresetHighlight(int i);
 };
 
 } // namespace varelo

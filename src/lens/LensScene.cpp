@@ -1,0 +1,250 @@
+#include "lens/LensScene.h"
+
+#include "core/NumRules.h"
+
+#include <cmath>
+
+namespace varelo {
+
+namespace {
+constexpr Rgb kGrey{180, 180, 180};
+constexpr Rgb kGreen{0, 255, 0}, kPaleGreen{180, 255, 180};
+constexpr Rgb kBlue{0, 0, 255}, kPaleBlue{180, 180, 255};
+
+const LensRayKind kKinds[] = {LensRayKind::Transmitted, LensRayKind::FrontReflected, LensRayKind::BackReflected};
+
+// The presets as the window starts with them: k1, k2, semi-diameter, thickness, n.
+const float kInitialPresets[LensScene::kPresets][5] = {
+    {-12, 12, 500, 300, 1.6f},          {-12000.f / 920, 0, 500, 250, 1.6f}, {0, 12000.f / 920, 500, 250, 1.6f},
+    {10, -10, 500, 70, 1.6f},           {10, 0, 500, 70, 1.6f},             {0, -10, 500, 70, 1.6f},
+    {10, 20, 500, 200, 1.6f},           {20, 10, 500, 70, 1.6f},            {0, 0, 500, 500, 1.6f},
+    {-24, 24, 500, 1000, 1.6f},
+};
+} // namespace
+
+// Marker kinds first, then the lens's own.
+const Styles kScreenLensStyles{
+    {kBlack, 5}, {kBlack, 2}, {kBlack, 12}, {kBlack, 2}, {kBlack, 1},
+    {kBlack, 5}, {kBlack, 1}, {kBlack, 1, kDashDot}, {kBlack, 1},
+    {kBlack, 1}, {kGreen, 1}, {kBlue, 1}, {kGrey, 1}, {kPaleGreen, 1}, {kPaleBlue, 1}, {kRed, 1},
+};
+// On paper every ray is black: its kind shows by the path it takes.
+const Styles kPrinterLensStyles{
+    {kBlack, 20}, {kBlack, 5}, {kBlack, 30}, {kBlack, 2}, {kBlack, 1},
+    {kBlack, 20}, {kBlack, 3}, {kBlack, 1, kDashDot}, {kBlack, 3},
+    {kBlack, 3}, {kBlack, 3}, {kBlack, 3}, {kBlack, 1}, {kBlack, 1}, {kBlack, 1}, {kRed, 2},
+};
+
+LensScene::LensScene() {
+    restart(-1600, -650);
+    markers.resetScreenLine(2000);
+    for (int i = 1; i <= kPresets; ++i)
+        for (int f = 0; f < 5; ++f)
+            presets[i][f] = kInitialPresets[i - 1][f];
+}
+
+void LensScene::setRightCurvature(int k1) {
+    lens.k1 = static_cast<int16_t>(k1);
+    if (k1 != 0)
+        lens.r1 = 12000.0f / k1;
+    EnforceDiameterLimit(lens);
+    protractorCount = 0;
+}
+
+void LensScene::setLeftCurvature(int k2) {
+    lens.k2 = static_cast<int16_t>(k2);
+    if (k2 != 0)
+        lens.r2 = 12000.0f / k2;
+    EnforceDiameterLimit(lens);
+    protractorCount = 0;
+}
+
+bool LensScene::keepObjectInFront() {
+    const float limit = -1.2f * lens.thickness;
+    if (!(currentX() > limit))
+        return false;
+    objX[objectCount] = limit;
+    return true;
+}
+
+bool LensScene::setThickness(float thickness) {
+    lens.thickness = thickness;
+    protractorCount = 0;
+    EnforceDiameterLimit(lens);
+    return keepObjectInFront();
+}
+
+void LensScene::setSemiDiameter(float semiDiameter) {
+    lens.semiDiameter = semiDiameter;
+    protractorCount = 0;
+    EnforceDiameterLimit(lens);
+}
+
+void LensScene::setRefrIndex(float n) { lens.refrIndex = n; }
+
+bool LensScene::loadPreset(int i) {
+    if (i < 1 || i > kPresets)
+        return false;
+    const float *rec = presets[i];
+    const float oldThickness = lens.thickness;
+    lens.k1 = static_cast<int16_t>(CInt(rec[kPresetK1]));
+    if (lens.k1 != 0)
+        lens.r1 = 12000.0f / lens.k1;
+    lens.k2 = static_cast<int16_t>(CInt(rec[kPresetK2]));
+    if (lens.k2 != 0)
+        lens.r2 = 12000.0f / lens.k2;
+    // As the scroll bars hold them.
+    lens.thickness = static_cast<float>(CInt(rec[kPresetThickness]));
+    lens.semiDiameter = static_cast<float>(CInt(rec[kPresetSemiDiameter]));
+    lens.refrIndex = CInt(100 * rec[kPresetIndex]) / 100.0f;
+    protractorCount = 0;
+    EnforceDiameterLimit(lens);
+    return lens.thickness != oldThickness && keepObjectInFront();
+}
+
+void LensScene::storePreset(int i) {
+    if (i < 1 || i > kPresets)
+        return;
+    presets[i][kPresetK1] = lens.k1;
+    presets[i][kPresetK2] = lens.k2;
+    presets[i][kPresetSemiDiameter] = lens.semiDiameter;
+    presets[i][kPresetThickness] = lens.thickness;
+    presets[i][kPresetIndex] = lens.refrIndex;
+}
+
+bool LensScene::inObjectRegion(float x) const { return x < xRim2() && x < -1.1f * lens.thickness; }
+
+void LensScene::aimTrial(float x, float y) {
+    trialActive = true;
+    aimX = x;
+    aimY = y;
+    trialHasEntry = LensEntryPoint(lens, currentX(), currentY(), x, y, entryX, entryY);
+}
+
+void LensScene::draw(Surface &s, const Styles &st, Layers layers) const {
+    if (layers & Layer::Clear)
+        s.Cls();
+    if (layers & Layer::Element)
+        drawLens(s, st);
+    if (layers & Layer::Bundles)
+        replayBundles(s, st);
+    if (layers & Layer::Markers)
+        markers.drawMarks(s, st, zoomFactor);
+    if (layers & Layer::Live) {
+        if (trialActive && currentX() != aimX) {
+            const bool on[] = {showTransmitted, showFront, showBack};
+            for (int i = 0; i < 3; ++i)
+                if (on[i])
+                    drawRay(s, st, kKinds[i],
+                            TraceLensRay(lens, kKinds[i], currentX(), currentY(), aimX, aimY,
+                                         static_cast<float>(s.ScaleWidth())),
+                            false);
+        }
+        markers.drawPending(s, st, zoomFactor);
+    }
+    if (layers & Layer::Raster)
+        markers.drawRaster(s, st);
+    s.SetDrawWidth(1);
+}
+
+void DrawLensOutline(Surface &s, const LensParams &p, Rgb c) {
+    const float pi = static_cast<float>(kPi);
+    float a1 = 0, a2 = 0;
+    ComputeArcAngles(p, a1, a2);
+    if (p.k1 != 0) {
+        if (p.k1 < 0)
+            s.Arc(p.r1, 0, std::fabs(p.r1), c, -a1, a1);
+        else
+            s.Arc(p.r1, 0, std::fabs(p.r1), c, pi - a1, pi + a1);
+        s.Line(p.r1, 20, p.r1, -20, c);
+    } else {
+        s.Line(0, p.semiDiameter, 0, -p.semiDiameter, c);
+    }
+    const float c2 = p.r2 - p.thickness;
+    if (p.k2 != 0) {
+        if (p.k2 > 0)
+            s.Arc(c2, 0, std::fabs(p.r2), c, pi - a2, pi + a2);
+        else
+            s.Arc(c2, 0, std::fabs(p.r2), c, -a2, a2);
+        s.Line(c2, 20, c2, -20, c);
+    } else {
+        s.Line(-p.thickness, p.semiDiameter, -p.thickness, -p.semiDiameter, c);
+    }
+    // A rim off its sphere (an inconsistent intermediate state) gives no edge.
+    const float x1 = RimX1(p), x2 = RimX2(p);
+    s.Line(x1, p.semiDiameter, x2, p.semiDiameter, c);
+    s.Line(x1, -p.semiDiameter, x2, -p.semiDiameter, c);
+}
+
+void LensScene::drawLens(Surface &s, const Styles &st) const {
+    const LensParams &p = lens;
+    s.Circle(-p.thickness / 2, 0, 5, st.use(s, kLensCentre));
+    const Rgb axis = st.use(s, kLensAxis);
+    s.Line(s.ScaleLeft(), 0, s.ScaleLeft() + s.ScaleWidth(), 0, axis);
+    DrawLensOutline(s, p, st.use(s, kLensOutline));
+    s.SetDrawWidth(1);
+}
+
+void LensScene::drawObjectPoint(Surface &s, const Styles &st, int k) const {
+    s.PSet(objX[k], objY[k], st.use(s, kLensObjectDot));
+}
+
+void LensScene::drawRay(Surface &s, const Styles &st, LensRayKind kind, const LensRay &ray, bool normals) const {
+    if (!ray.drawn)
+        return;
+    const int k = static_cast<int>(kind);
+    const Rgb black = st.use(s, kLensRay);
+    for (int i = 1; i < ray.blackPoints; ++i)
+        s.Line(ray.x[i - 1], ray.y[i - 1], ray.x[i], ray.y[i], black);
+    const Rgb colour = st.use(s, kLensRay + k);
+    for (int i = ray.blackPoints; i < ray.pointCount; ++i)
+        s.Line(ray.x[i - 1], ray.y[i - 1], ray.x[i], ray.y[i], colour);
+    const bool extend[] = {extendTransmitted, extendFront, extendBack};
+    if (extend[k]) {
+        const Rgb e = st.use(s, kLensExtension + k);
+        s.Line(ray.extension.x1, ray.extension.y1, ray.extension.x2, ray.extension.y2, e);
+    }
+    if (normals && showNormals) {
+        const Rgb red = st.use(s, kLensNormal);
+        for (int i = 0; i < ray.normalCount; ++i)
+            s.Line(ray.normals[i].x1, ray.normals[i].y1, ray.normals[i].x2, ray.normals[i].y2, red);
+    }
+    st.use(s, kLensRay);
+}
+
+void LensScene::replayBundles(Surface &s, const Styles &st) const {
+    const float length = static_cast<float>(s.ScaleWidth());
+    for (int k = 1; k <= objectCount; ++k)
+        drawObjectPoint(s, st, k);
+    s.SetDrawWidth(1);
+    const bool on[] = {showTransmitted, showFront, showBack};
+    for (int i = 0; i < 3; ++i) {
+        if (!on[i])
+            continue;
+        for (int k = 1; k <= objectCount; ++k)
+            for (int j = 1; j <= rayCount[k]; ++j)
+                if (rayX[k][j] != objX[k])
+                    drawRay(s, st, kKinds[i],
+                            TraceLensRay(lens, kKinds[i], objX[k], objY[k], rayX[k][j], rayY[k][j], length), true);
+    }
+    s.SetDrawWidth(1);
+}
+
+uint64_t LensScene::key() const {
+    SceneKey k;
+    addToKey(k);
+    markers.addToKey(k);
+    k.add(int(lens.k1));
+    k.add(int(lens.k2));
+    for (float v : {lens.r1, lens.r2, lens.thickness, lens.semiDiameter, lens.refrIndex, zoomFactor})
+        k.add(double(v));
+    k.add(int(showTransmitted) | int(extendTransmitted) << 1 | int(showFront) << 2 | int(extendFront) << 3 |
+          int(showBack) << 4 | int(extendBack) << 5 | int(showNormals) << 6);
+    k.add(int(protractorCount));
+    k.add(protractorX, sizeof protractorX);
+    k.add(protractorY, sizeof protractorY);
+    k.add(protractorAngle, sizeof protractorAngle);
+    return k.value();
+}
+
+} // namespace varelo

@@ -1,0 +1,90 @@
+#pragma once
+// The lens window's scene: the lens and its ten presets, the object points with their
+// bundles (each ray stored by its entry point on the left surface), the seven ray
+// options, the markers, and the ray being dragged, drawn onto any surface.
+#include "core/MarkerSet.h"
+#include "core/ObjectBundles.h"
+#include "core/Scene.h"
+#include "lens/LensOptics.h"
+
+namespace varelo {
+
+enum LensKind {
+    kLensObjectDot = kMarkerKindCount,
+    kLensOutline,
+    kLensAxis,
+    kLensCentre,
+    kLensRay,       // the black part of every ray
+    kLensFront,     // reflected at the front surface
+    kLensBack,      // reflected inside at the back surface
+    kLensExtension, // backward extensions of the three kinds
+    kLensFrontExtension,
+    kLensBackExtension,
+    kLensNormal,
+};
+extern const Styles kScreenLensStyles;
+extern const Styles kPrinterLensStyles;
+
+// The two surfaces and the edge of a lens, without axis and centre (also the preset faces).
+void DrawLensOutline(Surface &s, const LensParams &p, Rgb color);
+
+class LensScene : public ObjectBundles {
+public:
+    static constexpr int kPresets = 10;
+    static constexpr int kMaxProtractors = 10;
+    enum PresetField { kPresetK1, kPresetK2, kPresetSemiDiameter, kPresetThickness, kPresetIndex };
+
+    LensScene();
+
+    // The five parameters, each keeping the lens consistent. A thicker lens pushes the
+    // current object point left to -1.2 thickness; true when it moved.
+    void setRightCurvature(int k1);
+    void setLeftCurvature(int k2);
+    bool setThickness(float thickness);
+    void setSemiDiameter(float semiDiameter);
+    void setRefrIndex(float n);
+    // Left click on preset i (1 .. 10): the stored lens; right click: the present lens
+    // goes into it. Loading returns whether the object point had to move.
+    bool loadPreset(int i);
+    void storePreset(int i);
+    float xRim1() const { return RimX1(lens); }
+    float xRim2() const { return RimX2(lens); }
+    // Where the right button may put the object point: left of the left rim and of -1.1
+    // thickness.
+    bool inObjectRegion(float x) const;
+    // The object point's x as shown: relative to the lens centre.
+    float shownX(float x) const { return lens.thickness / 2 + x; }
+
+    void aimTrial(float x, float y);
+    void endTrial() { trialActive = false; }
+
+    void draw(Surface &s, const Styles &st, Layers layers) const;
+    void drawLens(Surface &s, const Styles &st) const;
+    void replayBundles(Surface &s, const Styles &st) const;
+    void drawObjectPoint(Surface &s, const Styles &st, int k) const;
+    uint64_t key() const;
+
+    LensParams lens;
+    float presets[kPresets + 1][5] = {};
+    bool showTransmitted = true, extendTransmitted = false;
+    bool showFront = false, extendFront = false;
+    bool showBack = false, extendBack = false;
+    bool showNormals = false;
+    float zoomFactor = 1;
+    MarkerSet markers;
+    int16_t protractorCount = 0;
+    float protractorX[kMaxProtractors + 1] = {}, protractorY[kMaxProtractors + 1] = {};
+    float protractorAngle[kMaxProtractors + 1] = {};
+    int16_t graphOn = 0;
+
+    bool trialActive = false;
+    bool trialHasEntry = false; // the live line meets the left surface: a release stores it
+    float aimX = 0, aimY = 0, entryX = 0, entryY = 0;
+
+private:
+    bool keepObjectInFront();
+    // One traced ray: the one routine for stored, live and printed rays.
+    void drawRay(Surface &s, const Styles &st, LensRayKind kind, const LensRay &ray, bool normals) const;
+};
+
+} // namespace varelo
