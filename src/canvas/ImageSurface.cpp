@@ -128,17 +128,40 @@ void ImageSurface::paintLine(double x1, double y1, double x2, double y2, Rgb c, 
     auto *bits = reinterpret_cast<uint32_t *>(image_.bits());
     const qsizetype stride = image_.bytesPerLine() / 4;
     const uint32_t colour = 0xff000000u | (uint32_t(c.r) << 16) | (uint32_t(c.g) << 8) | c.b;
+    if (style != kDotted && style != kDashDot) {
+        // Solid: step along the major axis with a pointer into the image.
+        const int adx = std::abs(bx - ax), ady = std::abs(by - ay);
+        const qsizetype stepX = ax < bx ? 1 : -1, stepY = ay < by ? stride : -stride;
+        uint32_t *p = bits + ay * stride + ax;
+        const bool xMajor = adx >= ady;
+        const int major = xMajor ? adx : ady, minor = xMajor ? ady : adx;
+        const qsizetype stepMajor = xMajor ? stepX : stepY, stepMinor = xMajor ? stepY : stepX;
+        int err = major / 2;
+        for (int i = 0;; ++i) {
+            *p = colour;
+            if (i == major)
+                break;
+            p += stepMajor;
+            err -= minor;
+            if (err < 0) {
+                p += stepMinor;
+                err += major;
+            }
+        }
+        changed();
+        return;
+    }
     // Patterns as the painter's: dotted 1 on 2 off, dash-dot 4 on 2 off 1 on 2 off.
     static const bool dotted[3] = {true, false, false};
     static const bool dashDot[9] = {true, true, true, true, false, false, true, false, false};
-    const bool *pattern = style == kDotted ? dotted : style == kDashDot ? dashDot : nullptr;
+    const bool *pattern = style == kDotted ? dotted : dashDot;
     const int period = style == kDotted ? 3 : 9;
     int phase = static_cast<int>(t0 * std::max(std::fabs(dx), std::fabs(dy)));
     const int sx = ax < bx ? 1 : -1, sy = ay < by ? 1 : -1;
     const int ddx = std::abs(bx - ax), ddy = -std::abs(by - ay);
     int err = ddx + ddy;
     for (;;) {
-        if (!pattern || pattern[phase % period])
+        if (pattern[phase % period])
             bits[ay * stride + ax] = colour;
         if (ax == bx && ay == by)
             break;

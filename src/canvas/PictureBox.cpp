@@ -34,9 +34,16 @@ void PictureBox::setMousePointer(int pointer) {
         unsetCursor();
 }
 
-void PictureBox::changed() { update(); }
+// One repaint request per batch of drawing: asking for every line costs more than the line.
+void PictureBox::changed() {
+    if (!repaintAsked_) {
+        repaintAsked_ = true;
+        update();
+    }
+}
 
 void PictureBox::paintEvent(QPaintEvent *) {
+    repaintAsked_ = false;
     QPainter p(this);
     p.drawImage(0, 0, image());
     if (borderStyle_) {

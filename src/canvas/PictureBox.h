@@ -36,6 +36,7 @@ private:
     int borderStyle_ = 0;
     int mousePointer_ = 0;
     bool pressed_ = false;
+    bool repaintAsked_ = false;
 };
 
 // A small picture that shows a marker symbol in its own scale (-100,-100)-(100,100);

@@ -2,6 +2,7 @@
 
 #include "core/NumRules.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace varelo {
@@ -111,6 +112,8 @@ void LensScene::storePreset(int i) {
     presets[i][kPresetThickness] = lens.thickness;
     presets[i][kPresetIndex] = lens.refrIndex;
 }
+
+float LensScene::newObjectX(float zoomFactor) const { return std::min(-1600 / zoomFactor, -1.2f * lens.thickness); }
 
 bool LensScene::inObjectRegion(float x) const { return x < xRim2() && x < -1.1f * lens.thickness; }
 

@@ -52,6 +52,10 @@ public:
     // Where the right button may put the object point: left of the left rim and of -1.1
     // thickness.
     bool inObjectRegion(float x) const;
+    // Where a new object point goes: (-1600, -650) of the start view, kept in front of the
+    // lens also when zoomed in on a thick one.
+    float newObjectX(float zoomFactor) const;
+    float newObjectY(float zoomFactor) const { return -650 / zoomFactor; }
     // The object point's x as shown: relative to the lens centre.
     float shownX(float x) const { return lens.thickness / 2 + x; }
 

@@ -570,7 +570,7 @@ void frmLins::Spin1_SpinUp() { zoom->ZoomIn(); }
 
 void frmLins::Command5_Click() {
     const float zf = zoom->zoomFactor;
-    if (!scene.addObject(-1600 / zf, -650 / zf)) {
+    if (!scene.addObject(scene.newObjectX(zf), scene.newObjectY(zf))) {
         Dialogs::instance().messageBox(QStringLiteral("Nur 10 Objekte möglich"), true);
         return;
     }
@@ -588,7 +588,7 @@ void frmLins::Command7_Click() {
 }
 
 void frmLins::Command6_Click() {
-    scene.restart(-1600 / zoom->zoomFactor, -650 / zoom->zoomFactor);
+    scene.restart(scene.newObjectX(zoom->zoomFactor), scene.newObjectY(zoom->zoomFactor));
     scene.markers.clearPointsAndEyes();
     scene.protractorCount = 0;
     scene.graphOn = 0;

@@ -9,6 +9,7 @@
 #include "canvas/SpinButton.h"
 #include "core/NumRules.h"
 #include "canvas/HelpPanel.h"
+#include "lens/frmLins.h"
 #include "mirror/frmSpieg.h"
 #include "refraction/frmBre1.h"
 #include "shell/frmVarelo.h"
@@ -34,6 +35,7 @@ private slots:
     void cleanup() { tearDownWindows(); }
     void mirrorWindow();
     void rayPathWindow();
+    void lensWindow();
     void switchingWindows();
 
 private:
@@ -97,6 +99,7 @@ private:
     }
     void checkMirror(frmSpieg *w, long step);
     void checkRayPath(frmBre1 *w, long step);
+    void checkLens(frmLins *w, long step);
 };
 
 void TestSoak::initTestCase() {
@@ -218,6 +221,104 @@ void TestSoak::mirrorWindow() {
         }
         checkMirror(w, step);
         progress("mirror", step);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+void TestSoak::checkLens(frmLins *w, long step) {
+    const LensScene &sc = w->scene;
+    SOAK_VERIFY(sc.objectCount >= 1 && sc.objectCount <= ObjectBundles::kMaxObjects);
+    for (int k = 1; k <= sc.objectCount; ++k) {
+        SOAK_VERIFY(sc.rayCount[k] >= 0 && sc.rayCount[k] <= ObjectBundles::kMaxRays);
+        SOAK_VERIFY(std::isfinite(sc.objX[k]) && std::isfinite(sc.objY[k]));
+        for (int j = 1; j <= sc.rayCount[k]; ++j)
+            SOAK_VERIFY(std::isfinite(sc.rayX[k][j]) && std::isfinite(sc.rayY[k][j]));
+    }
+    // The current point stays in front of the lens (a thicker lens pushes it).
+    SOAK_VERIFY(sc.currentX() <= -1.1f * sc.lens.thickness + 1e-3f);
+    const LensParams &p = sc.lens;
+    SOAK_VERIFY(p.semiDiameter >= 10 && p.semiDiameter <= 1000 && w->HScroll5->value() == CInt(p.semiDiameter));
+    SOAK_VERIFY(p.k1 == 0 || double(p.r1) * p.r1 >= double(p.semiDiameter) * p.semiDiameter);
+    SOAK_VERIFY(p.k2 == 0 || double(p.r2) * p.r2 >= double(p.semiDiameter) * p.semiDiameter);
+    SOAK_VERIFY(int(p.k1) == w->HScroll3->value() && int(p.k2) == -w->HScroll2->value());
+    SOAK_VERIFY(p.thickness == w->HScroll4->value() && p.refrIndex == w->HScroll6->value() / 100.0f);
+    SOAK_VERIFY(w->Text6->text() == QString::fromStdString(NumText(Int(2 * p.semiDiameter / 10 + 0.5f))));
+    SOAK_VERIFY(sc.markers.pointCount <= MarkerSet::kPointEntries && sc.markers.eyeCount <= MarkerSet::kEyes);
+    SOAK_VERIFY(w->Text11->text().trimmed() == QString::number(sc.objectCount));
+}
+
+void TestSoak::lensWindow() {
+    auto open = [] {
+        Forms::show(FormId::Varelo);
+        Forms::as<frmVarelo>(FormId::Varelo)->Command3_Click();
+        return Forms::as<frmLins>(FormId::Lins);
+    };
+    frmLins *w = open();
+    for (long step = 0; step < actions; ++step) {
+        switch (pick(16)) {
+        case 0: case 1: case 2: case 3: case 4: {
+            const float range = 3000 / w->zoom->zoomFactor;
+            mouse([w](int b, int s, float x, float y) { w->Picture1_MouseDown(b, s, x, y); },
+                  [w](int b, int s, float x, float y) { w->Picture1_MouseMove(b, s, x, y); },
+                  [w](int b, int s, float x, float y) { w->Picture1_MouseUp(b, s, x, y); }, range);
+            break;
+        }
+        case 5: case 6: {
+            QScrollBar *bars[] = {w->HScroll1, w->VScroll1, w->HScroll2, w->HScroll3, w->HScroll4, w->HScroll5, w->HScroll6};
+            const int i = pick(7);
+            setScroll(bars[i]);
+            note(QStringLiteral("scroll %1 = %2").arg(i).arg(bars[i]->value()));
+            break;
+        }
+        case 7: {
+            const int i = 1 + pick(LensScene::kPresets), button = 1 + pick(3);
+            w->Preset_MouseDown(i, button);
+            note(QStringLiteral("preset %1 button %2").arg(i).arg(button));
+            break;
+        }
+        case 8: {
+            SpinButton *spins[] = {w->Spin1, w->Spin2, w->Spin3};
+            const int i = pick(3), n = 1 + pick(chance(0.1) ? 400 : 12);
+            const bool up = chance(0.5);
+            for (int j = 0; j < n; ++j)
+                up ? emit spins[i]->SpinUp() : emit spins[i]->SpinDown();
+            note(QStringLiteral("spin %1 %2 x%3").arg(i).arg(up ? "up" : "down").arg(n));
+            break;
+        }
+        case 9: {
+            QCheckBox *boxes[] = {w->Check3D1, w->Check3D2, w->Check3D3, w->Check3D4, w->Check3D5, w->Check3D6, w->Check3D8};
+            boxes[pick(7)]->click();
+            note(QStringLiteral("option"));
+            break;
+        }
+        case 10: case 11: {
+            QPushButton *buttons[] = {w->Command5, w->Command5, w->Command7, w->Command6, w->Command2};
+            const int i = pick(5);
+            buttons[i]->click();
+            note(QStringLiteral("button %1").arg(buttons[i]->text()));
+            break;
+        }
+        case 12: {
+            const int i = pick(4);
+            i == 0 ? w->Picture2_Click() : i == 1 ? w->Picture3_Click() : i == 2 ? w->Picture4_Click() : w->Picture5_Click();
+            note(QStringLiteral("symbol %1").arg(i));
+            break;
+        }
+        case 13:
+            if (chance(0.05)) {
+                chance(0.5) ? w->Command9_Click() : (void)w->close();
+                processDeletes();
+                w = open();
+                note(QStringLiteral("reopen"));
+            }
+            break;
+        default:
+            w->redrawScene();
+            break;
+        }
+        checkLens(w, step);
+        progress("lens", step);
         if (QTest::currentTestFailed())
             return;
     }

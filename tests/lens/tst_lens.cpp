@@ -1,0 +1,348 @@
+// The lens window: the state at load, the parameter bars with their limits, the presets,
+// rays dragged through the lens and stored by their entry point, object points, and the
+// layout on small and large screens.
+#include "TestSupport.h"
+
+#include "canvas/PictureBox.h"
+#include "canvas/Screen.h"
+#include "lens/frmLins.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+#include <cmath>
+
+using namespace varelo;
+using namespace varelo::test;
+
+class TestLens : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { setUpProgram(); }
+    void init();
+    void cleanup() { tearDownWindows(); }
+
+    void initialState();
+    void radiusBars_data();
+    void radiusBars();
+    void thinnerLensShrinksDiameter();
+    void thickerLensPushesObjectPoint();
+    void storeAndLoadPreset();
+    void presetFourLabelTurnsRed();
+    void rayStoredByEntryPoint();
+    void aimBeyondRimStoredNeverDrawn();
+    void verticalAimStoresNothing();
+    void fanTurnsWithObjectPoint();
+    void objectRegionAndSpins();
+    void objectsAndBundles();
+    void newObjectStaysInFrontWhenZoomedIn();
+    void refusedRayLeavesNoTrace();
+    void optionsShowEveryStoredRay();
+    void layoutInsideWindow_data();
+    void layoutInsideWindow();
+
+private:
+    frmLins *w = nullptr;
+    void drag(float x, float y) {
+        w->Picture1_MouseDown(1, 0, x, y);
+        w->Picture1_MouseMove(1, 0, x, y);
+        w->Picture1_MouseUp(1, 0, x, y);
+    }
+    // Lines the replay draws from the point (x, y).
+    int linesFrom(float x, float y) {
+        SurfaceRecorder rec;
+        w->Picture1->attachRecorder(&rec);
+        w->redrawScene();
+        w->Picture1->attachRecorder(nullptr);
+        int n = 0;
+        for (const SurfaceOp &op : rec.ops)
+            n += op.kind == SurfaceOp::Line && std::fabs(op.x1 - x) < 1e-3 && std::fabs(op.y1 - y) < 1e-3;
+        return n;
+    }
+};
+
+void TestLens::init() {
+    Forms::show(FormId::Varelo);
+    w = qobject_cast<frmLins *>(Forms::show(FormId::Lins));
+    QVERIFY(w);
+    dialogs().messages.clear();
+}
+
+void TestLens::initialState() {
+    QCOMPARE(w->windowTitle(), QStringLiteral("Sphärische Linsen  als Bündel-Wandler"));
+    const QStringList texts{w->Text4->text(), w->Text3->text(), w->Text5->text(), w->Text6->text(),
+                            w->Text7->text(), w->Text8->text(), w->Text9->text(), w->Text11->text(),
+                            w->Text10->text()};
+    QCOMPARE(texts, (QStringList{"-100", "100", "30", "100", "1.6", "x=-145", "y=65", "   1", "100%"}));
+    QCOMPARE(w->HScroll3->value(), -12);
+    QCOMPARE(w->HScroll2->value(), -12);
+    QVERIFY(w->Check3D1->isChecked());
+    for (QCheckBox *c : {w->Check3D2, w->Check3D3, w->Check3D4, w->Check3D5, w->Check3D6, w->Check3D8})
+        QVERIFY(!c->isChecked());
+    QCOMPARE(w->Check3D5->text(), QStringLiteral("      \""));
+    QCOMPARE(w->command1->text(), QStringLiteral("Info "));
+    QCOMPARE(w->presetShown, 0);
+    // The lens is drawn: R1 (centre (-1000, 0), radius 1000) passes x = -1000 + sqrt(1000^2 - 300^2)
+    // at y = -300.
+    const QImage img = w->Picture1->image();
+    QVERIFY(colourNear(img, int(w->Picture1->toDeviceX(-46.06)), int(w->Picture1->toDeviceY(-300)), 1, Qt::black));
+    QVERIFY(!colourNear(img, int(w->Picture1->toDeviceX(-100)), int(w->Picture1->toDeviceY(-300)), 1, Qt::black));
+}
+
+void TestLens::radiusBars_data() {
+    QTest::addColumn<int>("thickness");
+    QTest::addColumn<int>("bar");
+    QTest::addColumn<QString>("radius");
+    QTest::addColumn<int>("diameterBar");
+    QTest::addColumn<QString>("diameter");
+    // 12000 / 36 = 333.3 < 500: the aperture comes down to the rounded-down radius.
+    QTest::newRow("k1 = 36") << 300 << 36 << "33" << 333 << "67";
+    QTest::newRow("k1 = -36, thick lens") << 1000 << -36 << "-33" << 334 << "67";
+    // The rims then cross and the aperture shrinks further, to 319.
+    QTest::newRow("k1 = -36") << 300 << -36 << "-33" << 319 << "64";
+    QTest::newRow("plane") << 300 << 0 << " plan" << 500 << "100";
+}
+
+void TestLens::radiusBars() {
+    QFETCH(int, thickness);
+    QFETCH(int, bar);
+    QFETCH(QString, radius);
+    QFETCH(int, diameterBar);
+    QFETCH(QString, diameter);
+    w->HScroll4->setValue(thickness);
+    w->HScroll3->setValue(bar);
+    QCOMPARE(w->Text4->text(), radius);
+    QCOMPARE(w->HScroll5->value(), diameterBar);
+    QCOMPARE(w->Text6->text(), diameter);
+    QCOMPARE(int(w->scene.lens.k1), bar);
+}
+
+void TestLens::thinnerLensShrinksDiameter() {
+    // r = 1000 on both sides, 100 thick: at most a sagitta of 50, sd <= 312.2 -> 310.
+    w->HScroll4->setValue(100);
+    QCOMPARE(w->Text5->text(), QStringLiteral("10"));
+    QCOMPARE(w->HScroll5->value(), 310);
+    QCOMPARE(w->Text6->text(), QStringLiteral("62"));
+    QVERIFY(w->scene.xRim1() >= w->scene.xRim2());
+}
+
+void TestLens::thickerLensPushesObjectPoint() {
+    w->Picture1_MouseDown(2, 0, -500, 100);
+    QCOMPARE(w->scene.currentX(), -500.f);
+    w->HScroll4->setValue(600);
+    QCOMPARE(w->scene.currentX(), -720.f);
+    QCOMPARE(w->scene.currentY(), 100.f);
+    // Relative to the lens centre: (300 - 720) / 10 = -42.
+    QCOMPARE(w->Text8->text(), QStringLiteral("x=-42"));
+}
+
+void TestLens::storeAndLoadPreset() {
+    w->HScroll3->setValue(0);
+    w->HScroll6->setValue(120);
+    w->HScroll4->setValue(450);
+    const LensParams stored = w->scene.lens;
+    w->Preset_MouseDown(5, 2);
+    QCOMPARE(w->presetShown, 0); // storing neither loads nor highlights
+    w->Preset_MouseDown(1, 1);
+    QCOMPARE(w->scene.lens.thickness, 300.f);
+    QCOMPARE(w->presetShown, 1);
+    w->Preset_MouseDown(5, 1);
+    const LensParams &p = w->scene.lens;
+    QCOMPARE(int(p.k1), int(stored.k1));
+    QCOMPARE(int(p.k2), int(stored.k2));
+    QCOMPARE(p.r2, stored.r2);
+    QCOMPARE(p.thickness, 450.f);
+    QCOMPARE(p.semiDiameter, stored.semiDiameter);
+    QCOMPARE(p.refrIndex, 1.2f);
+    QCOMPARE(w->Text4->text(), QStringLiteral("plan")); // from a preset: no blank
+    QCOMPARE(w->HScroll3->value(), 0);
+    QCOMPARE(w->HScroll4->value(), 450);
+    QCOMPARE(w->presetShown, 5);
+    QCOMPARE(w->presetFields[5]->borderStyle(), 1);
+    QCOMPARE(w->presetFields[1]->borderStyle(), 0);
+    // Preset 2 holds -12000 / 920 and loads as k1 = -13.
+    w->Preset_MouseDown(2, 1);
+    QCOMPARE(int(w->scene.lens.k1), -13);
+    QCOMPARE(w->Text3->text(), QStringLiteral("plan"));
+    // A bar moved by hand clears the highlight.
+    w->HScroll6->setValue(150);
+    QCOMPARE(w->presetShown, 0);
+}
+
+void TestLens::presetFourLabelTurnsRed() {
+    QVERIFY(w->presetLabels[4]->palette().color(QPalette::Window) != QColor(255, 0, 0));
+    w->Preset_MouseDown(4, 1);
+    w->Preset_MouseDown(1, 1);
+    QCOMPARE(w->presetLabels[4]->palette().color(QPalette::Window), QColor(255, 0, 0));
+}
+
+void TestLens::rayStoredByEntryPoint() {
+    // From P = (-1600, -650) towards (-300, -200): the left surface (centre (700, 0),
+    // radius 1000) is met on its left half.
+    drag(-300, -200);
+    QCOMPARE(int(w->scene.rayCount[1]), 1);
+    const double m = (-650.0 + 200) / (-1600.0 + 300), b = -650 - m * -1600;
+    const double x = w->scene.rayX[1][1], y = w->scene.rayY[1][1];
+    QVERIFY(std::fabs(y - (m * x + b)) < 1e-2);
+    QVERIFY(std::fabs(std::hypot(x - 700, y) - 1000) < 1e-2);
+    QVERIFY(x < 700 - 900 && std::fabs(y) <= 500); // the left half, inside the mount
+}
+
+void TestLens::aimBeyondRimStoredNeverDrawn() {
+    drag(-300, -800);
+    QCOMPARE(int(w->scene.rayCount[1]), 1);
+    QVERIFY(std::fabs(w->scene.rayY[1][1]) > 500);
+    for (QCheckBox *c : {w->Check3D2, w->Check3D3})
+        c->setChecked(true);
+    QCOMPARE(linesFrom(-1600, -650), 0);
+}
+
+void TestLens::verticalAimStoresNothing() {
+    drag(-1600, 100);
+    QCOMPARE(int(w->scene.rayCount[1]), 0);
+    // Aimed at nothing: a line that misses the left sphere altogether.
+    w->Picture1_MouseDown(2, 0, -1600, 0);
+    drag(-1500, -2000);
+    QCOMPARE(int(w->scene.rayCount[1]), 0);
+    QVERIFY(dialogs().messages.isEmpty());
+}
+
+void TestLens::fanTurnsWithObjectPoint() {
+    drag(-300, -200);
+    const float sx = w->scene.rayX[1][1], sy = w->scene.rayY[1][1];
+    w->Picture1_MouseDown(2, 0, -1200, 300);
+    w->Picture1_MouseMove(2, 0, -1100, 250);
+    QCOMPARE(QPointF(w->scene.currentX(), w->scene.currentY()), QPointF(-1100, 250));
+    QCOMPARE(w->scene.rayX[1][1], sx);
+    QCOMPARE(w->scene.rayY[1][1], sy);
+    SurfaceRecorder rec;
+    w->Picture1->attachRecorder(&rec);
+    w->redrawScene();
+    w->Picture1->attachRecorder(nullptr);
+    bool throughEntry = false;
+    for (const SurfaceOp &op : rec.ops)
+        throughEntry |= op.kind == SurfaceOp::Line && op.x1 == -1100 && op.y1 == 250 &&
+                        std::fabs(op.x2 - sx) < 1e-3 && std::fabs(op.y2 - sy) < 1e-3;
+    QVERIFY(throughEntry);
+}
+
+void TestLens::objectRegionAndSpins() {
+    // Right of -1.1 thickness (-330) or of the left rim the point stays.
+    w->Picture1_MouseDown(2, 0, -320, 0);
+    QCOMPARE(w->scene.currentX(), -1600.f);
+    w->Picture1_MouseDown(2, 0, -340, 0);
+    QCOMPARE(w->scene.currentX(), -340.f);
+    // 0.9 x = -306 would pass -1.2 thickness = -360: refused, the text is still written,
+    // relative to the lens centre: Int((150 - 340) / 10 + 0.5) = -19.
+    w->Text8->clear();
+    w->Spin2_SpinDown();
+    QCOMPARE(w->scene.currentX(), -340.f);
+    QCOMPARE(w->Text8->text(), QStringLiteral("x=-19"));
+    w->Spin2_SpinUp();
+    QVERIFY(std::fabs(w->scene.currentX() + 377.78f) < 0.01f);
+    w->Spin3_SpinUp(); // up by Int(377.78 / 20) = 18
+    QCOMPARE(w->scene.currentY(), -18.f);
+    QCOMPARE(w->Text9->text(), QStringLiteral("y=2"));
+}
+
+void TestLens::objectsAndBundles() {
+    drag(-300, -200);
+    for (int k = 2; k <= 10; ++k)
+        w->Command5_Click();
+    QCOMPARE(w->Text11->text(), QStringLiteral(" 10"));
+    QCOMPARE(w->Label6->text(), QStringLiteral("Neues Objekt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden!"));
+    w->Command5_Click();
+    QCOMPARE(int(w->scene.objectCount), 10);
+    QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Nur 10 Objekte möglich")});
+    drag(-300, -100);
+    w->Command7_Click();
+    QCOMPARE(int(w->scene.rayCount[10]), 0);
+    QCOMPARE(int(w->scene.rayCount[1]), 1); // older bundles stay
+    QCOMPARE(w->Text11->text(), QStringLiteral("   10"));
+    w->Command6_Click();
+    QCOMPARE(int(w->scene.objectCount), 1);
+    QCOMPARE(int(w->scene.rayCount[1]), 0);
+    QCOMPARE(w->Text11->text(), QStringLiteral("   1"));
+}
+
+void TestLens::newObjectStaysInFrontWhenZoomedIn() {
+    w->HScroll4->setValue(1000);
+    for (int i = 0; i < 5; ++i)
+        w->Spin1_SpinUp(); // zoom 1.25^5: -1600 / 3.05 = -524 would lie inside the lens
+    w->Command5_Click();
+    QCOMPARE(w->scene.currentX(), -1200.f);
+    QVERIFY(std::fabs(w->scene.currentY() + 650 / std::pow(1.25f, 5)) < 0.01f);
+    w->Command6_Click();
+    QCOMPARE(w->scene.currentX(), -1200.f);
+}
+
+void TestLens::refusedRayLeavesNoTrace() {
+    for (int j = 0; j < ObjectBundles::kMaxRays; ++j)
+        drag(-300, -450 + 8 * j);
+    w->Picture1_MouseDown(1, 0, -300, 300);
+    w->Picture1_MouseMove(1, 0, -300, 320);
+    w->Picture1_MouseUp(1, 0, -300, 320);
+    QCOMPARE(int(w->scene.rayCount[1]), 100);
+    QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Nur 100 Strahlen je Objekt möglich")});
+    const QImage afterRefusal = w->Picture1->image();
+    w->redrawScene();
+    QCOMPARE(afterRefusal, w->Picture1->image());
+}
+
+void TestLens::optionsShowEveryStoredRay() {
+    drag(-300, -200);
+    drag(-300, 0);
+    const QImage plain = w->Picture1->image();
+    // "verlängern" alone, without its ray, adds nothing.
+    w->Check3D1->setChecked(false);
+    const QImage none = w->Picture1->image();
+    w->Check3D4->setChecked(true);
+    QCOMPARE(w->Picture1->image(), none);
+    // The front reflection in green for both stored rays.
+    w->Check3D2->setChecked(true);
+    int green = 0;
+    const QImage img = w->Picture1->image();
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            green += img.pixelColor(x, y) == QColor(0, 255, 0);
+    QVERIFY(green > 100);
+    QVERIFY(plain != img);
+}
+
+void TestLens::layoutInsideWindow_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::newRow("800x600") << QSize(800, 600);
+    QTest::newRow("1280x1024") << QSize(1280, 1024);
+    QTest::newRow("1920x1080") << QSize(1920, 1080);
+    QTest::newRow("2560x1440") << QSize(2560, 1440);
+}
+
+void TestLens::layoutInsideWindow() {
+    QFETCH(QSize, screen);
+    tearDownWindows();
+    Screen::setSizeOverride(screen.width(), screen.height());
+    init();
+    QCOMPARE(w->Picture1->width(), 2 * w->Picture1->height());
+    for (QWidget *c : w->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (c->isHidden() || !c->isWidgetType() || c->parentWidget() != w)
+            continue;
+        QVERIFY2(w->rect().contains(c->geometry()), qPrintable(c->accessibleName() + " " + c->metaObject()->className()));
+    }
+    // The preset fields and the symbols are square.
+    QCOMPARE(w->presetFields[7]->width(), w->presetFields[7]->height());
+    Screen::setSizeOverride(1280, 1024);
+}
+
+int runLensOpticsTests(int argc, char **argv);
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    TestLens lens;
+    const int failed = QTest::qExec(&lens, argc, argv);
+    return failed | runLensOpticsTests(argc, argv);
+}
+
+#include "tst_lens.moc"
