@@ -2,7 +2,8 @@
 // Usage: varelo_snapshot STATE OUT.png [SCREEN_WIDTH SCREEN_HEIGHT [pdf]]
 // With "pdf" the window's hardcopy is printed into OUT instead.
 // States: menu, mirror, mirror-caustic, mirror-markers, mirror-help, mirror-info, ray-path,
-// ray-path-fan, ray-path-all, lens, lens-bundle, lens-all, lens-sphere
+// ray-path-fan, ray-path-all, lens, lens-bundle, lens-all, lens-sphere, lens-protractors,
+// lens-help, lens-info
 #include "canvas/Dialogs.h"
 #include "canvas/Screen.h"
 #include "lens/frmLins.h"
@@ -140,6 +141,22 @@ int main(int argc, char *argv[]) {
         if (!std::strcmp(state, "lens-all"))
             for (QCheckBox *c : {w->Check3D4, w->Check3D2, w->Check3D5, w->Check3D3, w->Check3D6, w->Check3D8})
                 c->click();
+        if (!std::strcmp(state, "lens-protractors")) {
+            w->Check3D8->click();
+            for (QPointF p : {QPointF(-250, -300), QPointF(-40, 200)}) {
+                w->Picture6_Click();
+                w->Picture1_MouseDown(1, 0, float(p.x()), float(p.y()));
+                w->Picture1_MouseUp(1, 0, float(p.x()), float(p.y()));
+            }
+            w->Picture7_Click();
+            w->Picture8_MouseDown(1, 0, 50, 10);
+        }
+        if (!std::strcmp(state, "lens-help"))
+            w->command1_Click();
+        if (!std::strcmp(state, "lens-info")) {
+            w->Command8_Click();
+            shot = Forms::get(FormId::LinsInf);
+        }
     }
     if (argc > 5 && !std::strcmp(argv[5], "pdf")) {
         // Print the window's scene instead of grabbing it: OUT names the PDF.
@@ -150,6 +167,8 @@ int main(int argc, char *argv[]) {
             m->Command3_Click();
         else if (auto *b = qobject_cast<frmBre1 *>(shot))
             b->Command2_Click();
+        else if (auto *l = qobject_cast<frmLins *>(shot))
+            l->Command3_Click();
         return 0;
     }
     if (!shot) {

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace varelo {
 
@@ -57,9 +58,17 @@ void HelpPanel::layout(const std::vector<const char *> &left, const std::vector<
             l->setGeometry(x, y, colW, h);
             y += h + gap;
         }
+        return y;
     };
-    stack(left, margin);
-    stack(right, 2 * margin + colW);
+    // Long notes on a small screen: a smaller font until both columns fit the picture.
+    for (double points = 8.25;; points -= 0.75) {
+        for (QLabel *l : std::as_const(labels))
+            if (l != title)
+                l->setFont(classicFont(points));
+        const int bottom = std::max(stack(left, margin), stack(right, 2 * margin + colW));
+        if (bottom <= pic_->height() || points <= 5.5)
+            break;
+    }
 }
 
 void HelpPanel::setShown(bool shown) {

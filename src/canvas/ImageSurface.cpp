@@ -179,6 +179,13 @@ void ImageSurface::paintLine(double x1, double y1, double x2, double y2, Rgb c, 
     changed();
 }
 
+void ImageSurface::paintImage(int x, int y, const QImage &img) {
+    if (QPainter *p = painter()) {
+        p->drawImage(x, y, img);
+        changed();
+    }
+}
+
 void ImageSurface::setBackColor(Rgb c) {
     backColor_ = c;
     paintClear();

@@ -51,6 +51,8 @@ public:
     const QImage &image();
     // Replaces the retained image (same size), e.g. from a cached layer.
     void restoreImage(const QImage &img);
+    // Copies a picture into the image with its top-left corner at the device pixel (x, y).
+    void paintImage(int x, int y, const QImage &img);
     void setBackColor(Rgb c);
     Rgb backColor() const { return backColor_; }
     int deviceWidth() const override { return image_.width(); }

@@ -13,6 +13,21 @@ void drawTicks(Surface &s, const AngleGraphWidths &w, double x0, double dx, doub
         s.PSet(x0 + bx, y0 + dy * t + by, kBlack);
     }
 }
+
+void drawGraphLines(Surface &s, float n, const AngleGraphWidths &w) {
+    s.SetDrawWidth(w.axis);
+    s.Line(0, 0, 92, 0, kBlack);
+    s.Line(0, 0, 0, 92, kBlack);
+    s.SetDrawWidth(w.curve);
+    float beta = 0;
+    for (int i = 0; i <= 180; ++i)
+        if (RefractionAngleDeg(i * 0.5f, n, beta))
+            s.PSet(i * 0.5f, beta, kBlack);
+    drawTicks(s, w, 0, 1, 0, 1, 0, -2, -2, 0);
+    s.SetDrawWidth(w.smallAngle);
+    for (int a = 0; a <= 90; ++a)
+        s.PSet(a, a / n, kBlack);
+}
 } // namespace
 
 void SetAngleGraphScale(Surface &s) { s.Scale(-10, 100, 100, -10); }
@@ -34,18 +49,25 @@ void DrawAngleGraphFace(Surface &s, float n) {
 void DrawAngleGraph(Surface &s, float n, const AngleGraphWidths &w) {
     s.Cls();
     SetAngleGraphScale(s);
-    s.SetDrawWidth(w.axis);
-    s.Line(0, 0, 92, 0, kBlack);
-    s.Line(0, 0, 0, 92, kBlack);
-    s.SetDrawWidth(w.curve);
-    float beta = 0;
-    for (int i = 0; i <= 180; ++i)
-        if (RefractionAngleDeg(i * 0.5f, n, beta))
-            s.PSet(i * 0.5f, beta, kBlack);
-    drawTicks(s, w, 0, 1, 0, 1, 0, -2, -2, 0);
-    s.SetDrawWidth(w.smallAngle);
-    for (int a = 0; a <= 90; ++a)
-        s.PSet(a, a / n, kBlack);
+    drawGraphLines(s, n, w);
+}
+
+void DrawAngleGraphInBox(Surface &s, float n, const AngleGraphWidths &w, double left, double top, double width,
+                         double height) {
+    if (!(width > 0 && height > 0))
+        return;
+    const double L = s.ScaleLeft(), T = s.ScaleTop(), W = s.ScaleWidth(), H = s.ScaleHeight();
+    // Graph x = -10 + (x - left) 110 / width; graph y = 100 - (y - top) 110 / height.
+    const double ax = 110 / width, ay = -110 / height;
+    s.SetScaleLeft(ax * L - 10 - left * ax);
+    s.SetScaleWidth(ax * W);
+    s.SetScaleTop(ay * T + 100 - top * ay);
+    s.SetScaleHeight(ay * H);
+    drawGraphLines(s, n, w);
+    s.SetScaleLeft(L);
+    s.SetScaleTop(T);
+    s.SetScaleWidth(W);
+    s.SetScaleHeight(H);
 }
 
 void DrawAngleReading(Surface &s, float n, float x, float y) {

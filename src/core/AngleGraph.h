@@ -21,6 +21,10 @@ void DrawAngleGraphFace(Surface &s, float n);
 // The graph: clears, axes, exact curve every 0.5 degrees, axis ticks every 5, 10 and 30
 // degrees, the small-angle line every degree.
 void DrawAngleGraph(Surface &s, float n, const AngleGraphWidths &w);
+// The same graph, without clearing, into the box (left, top)-(left + width, top + height)
+// of the surface's present scale, which is restored afterwards.
+void DrawAngleGraphInBox(Surface &s, float n, const AngleGraphWidths &w, double left, double top, double width,
+                         double height);
 // Reading lines for a click at (x, y) degrees: below the diagonal from the angle of
 // incidence up to the curve and across; on or above it from the angle of refraction.
 void DrawAngleReading(Surface &s, float n, float x, float y);

@@ -28,12 +28,16 @@ const Styles kScreenLensStyles{
     {kBlack, 5}, {kBlack, 2}, {kBlack, 12}, {kBlack, 2}, {kBlack, 1},
     {kBlack, 5}, {kBlack, 1}, {kBlack, 1, kDashDot}, {kBlack, 1},
     {kBlack, 1}, {kGreen, 1}, {kBlue, 1}, {kGrey, 1}, {kPaleGreen, 1}, {kPaleBlue, 1}, {kRed, 1},
+    {kBlack, 1}, {kBlack, 2}, {kBlack, 5}, {kRed, 2}, {kBlack, 2},
+    {kBlack, 1}, {kBlack, 2}, {kBlack, 1}, {kBlack, 3}, {kBlack, 5}, {kBlack, 1},
 };
 // On paper every ray is black: its kind shows by the path it takes.
 const Styles kPrinterLensStyles{
     {kBlack, 20}, {kBlack, 5}, {kBlack, 30}, {kBlack, 2}, {kBlack, 1},
     {kBlack, 20}, {kBlack, 3}, {kBlack, 1, kDashDot}, {kBlack, 3},
     {kBlack, 3}, {kBlack, 3}, {kBlack, 3}, {kBlack, 1}, {kBlack, 1}, {kBlack, 1}, {kRed, 2},
+    {kBlack, 0}, {kBlack, 4}, {kBlack, 10}, {kRed, 4}, {kBlack, 4},
+    {kBlack, 12}, {kBlack, 12}, {kBlack, 6}, {kBlack, 18}, {kBlack, 30}, {kBlack, 6},
 };
 
 LensScene::LensScene() {
@@ -117,6 +121,61 @@ float LensScene::newObjectX(float zoomFactor) const { return std::min(-1600 / zo
 
 bool LensScene::inObjectRegion(float x) const { return x < xRim2() && x < -1.1f * lens.thickness; }
 
+bool LensScene::placeProtractor(float x, float y) {
+    if (protractorCount >= kMaxProtractors)
+        return false;
+    ++protractorCount;
+    protX[protractorCount] = x;
+    protY[protractorCount] = y;
+    const LensParams &p = lens;
+    const double c2 = p.r2 - p.thickness;
+    const double d2 = p.k2 != 0 ? std::fabs(std::hypot(x - c2, double(y)) - std::fabs(p.r2)) : std::fabs(x + p.thickness);
+    const double d1 = p.k1 != 0 ? std::fabs(std::hypot(x - double(p.r1), double(y)) - std::fabs(p.r1)) : std::fabs(x);
+    double slope = 0;
+    if (d1 >= d2)
+        slope = p.k2 != 0 ? -y / (x - c2) : 0;
+    else
+        slope = p.k1 != 0 ? -y / (x - double(p.r1)) : 0;
+    protSlope[protractorCount] = static_cast<float>(slope);
+    return true;
+}
+
+void LensScene::drawProtractor(Surface &s, const Styles &st, int i) const {
+    const double px = protX[i], py = protY[i], phi0 = std::atan(protSlope[i]);
+    auto at = [&](double r, double a, double &x, double &y) {
+        x = px + r * std::cos(a);
+        y = py - r * std::sin(a);
+    };
+    double x = 0, y = 0;
+    if (st[kLensProtractorCircle].width > 0)
+        s.Circle(px, py, 100, st.use(s, kLensProtractorCircle));
+    Rgb c = st.use(s, kLensProtractorDots);
+    for (int k = 1; k <= 36; ++k) {
+        at(99, phi0 + k * 10 * kPi / 180, x, y);
+        s.PSet(x, y, c);
+    }
+    c = st.use(s, kLensProtractorDots30);
+    for (int k = 0; k <= 36; k += 3) {
+        at(99, phi0 + k * 10 * kPi / 180, x, y);
+        s.PSet(x, y, c);
+    }
+    const double cx = 100 * std::cos(phi0), sy = 100 * std::sin(phi0);
+    s.Line(px + cx, py - sy, px - cx, py + sy, st.use(s, kLensProtractorNormal));
+    s.Line(px + sy, py + cx, px - sy, py - cx, st.use(s, kLensProtractorCross));
+    s.SetDrawWidth(1);
+}
+
+AngleGraphWidths LensScene::graphWidths(const Styles &st) {
+    AngleGraphWidths w;
+    w.axis = st[kLensGraphAxis].width;
+    w.curve = st[kLensGraphCurve].width;
+    w.tick5 = st[kLensGraphTick5].width;
+    w.tick10 = st[kLensGraphTick10].width;
+    w.tick30 = st[kLensGraphTick30].width;
+    w.smallAngle = st[kLensGraphSmallAngle].width;
+    return w;
+}
+
 void LensScene::aimTrial(float x, float y) {
     trialActive = true;
     aimX = x;
@@ -131,8 +190,11 @@ void LensScene::draw(Surface &s, const Styles &st, Layers layers) const {
         drawLens(s, st);
     if (layers & Layer::Bundles)
         replayBundles(s, st);
-    if (layers & Layer::Markers)
+    if (layers & Layer::Markers) {
         markers.drawMarks(s, st, zoomFactor);
+        for (int i = 1; i <= protractorCount; ++i)
+            drawProtractor(s, st, i);
+    }
     if (layers & Layer::Live) {
         if (trialActive && currentX() != aimX) {
             const bool on[] = {showTransmitted, showFront, showBack};
@@ -244,9 +306,9 @@ uint64_t LensScene::key() const {
     k.add(int(showTransmitted) | int(extendTransmitted) << 1 | int(showFront) << 2 | int(extendFront) << 3 |
           int(showBack) << 4 | int(extendBack) << 5 | int(showNormals) << 6);
     k.add(int(protractorCount));
-    k.add(protractorX, sizeof protractorX);
-    k.add(protractorY, sizeof protractorY);
-    k.add(protractorAngle, sizeof protractorAngle);
+    k.add(protX, sizeof protX);
+    k.add(protY, sizeof protY);
+    k.add(protSlope, sizeof protSlope);
     return k.value();
 }
 

@@ -2,6 +2,7 @@
 // The lens window's scene: the lens and its ten presets, the object points with their
 // bundles (each ray stored by its entry point on the left surface), the seven ray
 // options, the markers, and the ray being dragged, drawn onto any surface.
+#include "core/AngleGraph.h"
 #include "core/MarkerSet.h"
 #include "core/ObjectBundles.h"
 #include "core/Scene.h"
@@ -21,6 +22,17 @@ enum LensKind {
     kLensFrontExtension,
     kLensBackExtension,
     kLensNormal,
+    kLensProtractorCircle, // a width of 0: not drawn
+    kLensProtractorDots,   // every 10 degrees
+    kLensProtractorDots30, // every 30 degrees
+    kLensProtractorNormal, // the diameter on the surface normal
+    kLensProtractorCross,  // the diameter across it
+    kLensGraphAxis,        // the angle graph drawn into a picture or page
+    kLensGraphCurve,
+    kLensGraphTick5,
+    kLensGraphTick10,
+    kLensGraphTick30,
+    kLensGraphSmallAngle,
 };
 extern const Styles kScreenLensStyles;
 extern const Styles kPrinterLensStyles;
@@ -59,6 +71,13 @@ public:
     // The object point's x as shown: relative to the lens centre.
     float shownX(float x) const { return lens.thickness / 2 + x; }
 
+    // A protractor at the click point, its normal diameter on the normal of the nearer
+    // surface (ties go to the left one; a plane gives a horizontal normal). False when
+    // there are ten already.
+    bool placeProtractor(float x, float y);
+    void drawProtractor(Surface &s, const Styles &st, int i) const;
+    static AngleGraphWidths graphWidths(const Styles &st);
+
     void aimTrial(float x, float y);
     void endTrial() { trialActive = false; }
 
@@ -77,8 +96,8 @@ public:
     float zoomFactor = 1;
     MarkerSet markers;
     int16_t protractorCount = 0;
-    float protractorX[kMaxProtractors + 1] = {}, protractorY[kMaxProtractors + 1] = {};
-    float protractorAngle[kMaxProtractors + 1] = {};
+    float protX[kMaxProtractors + 1] = {}, protY[kMaxProtractors + 1] = {};
+    float protSlope[kMaxProtractors + 1] = {}; // of the normal diameter, y upwards
     int16_t graphOn = 0;
 
     bool trialActive = false;

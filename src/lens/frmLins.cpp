@@ -1,7 +1,10 @@
 #include "lens/frmLins.h"
 
 #include "canvas/Dialogs.h"
+#include "canvas/Hardcopy.h"
+#include "canvas/HelpPanel.h"
 #include "canvas/PictureBox.h"
+#include "canvas/PrinterSurface.h"
 #include "canvas/Screen.h"
 #include "canvas/SpinButton.h"
 #include "canvas/WindowLayout.h"
@@ -62,6 +65,94 @@ void named(QWidget *w, const QString &name) {
     w->setAccessibleName(name);
     w->setToolTip(name);
 }
+
+QString graphCaption(float n) { return QStringLiteral("Einfalls- und Brechungswinkel für n = ") + qs(NumText(n)); }
+
+// The graph in its own picture.
+const AngleGraphWidths kGraphWidths{2, 2, 1, 3, 5, 1};
+
+// The operating notes over the picture.
+const HelpNote kHelpNotes[] = {
+    {"Label22", "                                                      Bedienungshinweise", 0},
+    {"Label19", "Einstellen der Linsenparameter", 1},
+    {"Label23",
+     "Einstellbar sind die Krümmungsradien der Oberflächen, der Linsendurchmesser und die Dicke der Linse in "
+     "der Mitte. Zu beachten ist dabei, daß diese Parameter nicht unabhängig voneinander sind. Z.B. kann eine "
+     "Verkleinerung der Radien  oder der Dicke eine Verkleinerung des  Durchmssers nach sich ziehen. Alle "
+     "Linsenformen - einschließlich der Grenzfälle der planparallelen Platte und der Kugel  - lassen sich "
+     "einstellen.",
+     2},
+    {"Label36", "Fertige Linsen", 1},
+    {"Label37",
+     "Durch anklicken der Felder 1-6 mit der linken Maustaste lassen sich die wichtigsten Linsentypen sofort "
+     "auf den Bildschirm holen. Mit Klick auf die rechte Taste speichert man jede eingestellte Linse. Beim "
+     "Umschalten von einer Linse auf die andere bleibt ein vorhandenes, vom Objektpunkt ausgehendes "
+     "Strahlenbündel erhalten, so dass man die Wirkung verschiedener Linsen auf dieses Büschel sofort "
+     "beurteilen kann.",
+     2},
+    {"Label29", "Bewegen des Objektpunktes", 1},
+    {"Label24",
+     "Der Objektpunkt P kann durch Drücken der rechten Maustaste erfaßt und durch Ziehen bei gedrückter Taste "
+     "an beliebige Position des Bildschirmes vor die Linse gezogen werden. Außerhalb des Bildschirmes kann P "
+     "mit Hilfe der Spintasten rechts unten bewegt werden.      ",
+     2},
+    {"Label20", "Starten von Lichtstrahlen", 1},
+    {"Label27",
+     "Setzt man den Mauszeiger bei gedrückter linker Taste auf eine Stelle vor der Linse, so wird ein vom "
+     "Objektpunk ausgehender, die Linse durchsetzender Strahl  sichtbar, allerdings nur dann, wenn diesem "
+     "nicht der Weg durch die Linsenfassung oder wegen Totalreflexion versperrt wird.  ",
+     2},
+    {"Label38",
+     "Beim Loslassen der Maustaste bleibt der Strahl auf dem Bildschirm. Je nach eingestellter Option werden "
+     "auch gespiegelte Strahlen, Verlängerungen und Einfallslote sichtbar. Mehrere dicht nebeneinander die "
+     "Linse treffende Strahlen markieren ein Lichtbündel, eine Einschnürung desselben einen Bildpunkt.",
+     2},
+    {"Label4", "Weitere Objektpunkte", 1},
+    {"Label21",
+     "Durch Drücken der Taste Neues Objekt kann ein zweiter bzw. dritter, usw. Objektpunkt erzeugt werden, "
+     "von dem aus sich wieder ein Strahlenbüschel starten lässt. Durch Vergleich der relativen Lage von "
+     "Objekt- und Bildpunkten kann man Abbildungseigenschaften der Linsen studieren.",
+     2},
+    {"Label33", "Parallelbündel", 1},
+    {"Label34",
+     "Entfernt man P sehr weit von der Linse, so werden die von ihm ausgehenden, die Linse treffenden "
+     "Strahlen annähernd parallel. Die dazu notwendige große Entfernung läßt sich bei kleinem Zoomfaktor mit "
+     "der Maus, sonst mit den Spintasten rechts unten erreichen.  ",
+     2},
+    {"Label41",
+     "Eine andere Möglichkeit zur Erzeugung von parallelen Strahlen besteht darin, eine Anzahl von neuen "
+     "Objektpunkten zu generieren und von diesen aus parallele Strahlen zu starten.",
+     2},
+    {"Label42", "Winkelmesser und  n-Graph", 1},
+    {"Label43",
+     "Um zu zeigen, dass die durch die Linse gehenden Strahlen das Brechungsgesetz erfüllen, kann man "
+     "Winkelmesser auf die Vorder- und Rückseite der Linse setzen. Diese richten sich immer so aus, dass eine "
+     "der beiden zueinander senkrechten Achsen das Einfallslot wird, so dass man Einfalls- und "
+     "Brechungswinkel ablesen kann. ",
+     2},
+    {"Label44",
+     "Man kann auch einen Graphen im Bildfeld platzieren, der den Zusammenhang zwischen beiden Winkeln "
+     "entsprechend dem Brechungsgesetz wiedergibt.",
+     2},
+    {"Label30", "Markieren ", 1},
+    {"Label28",
+     "Im Bildfeld können mehrere Punkte, Augen sowie ein Raster (zum Ausrichten von Punkten) und eine Linie "
+     "(als Bildschirm) markiert werden. Auf das entsprechende Symbol (Punkt, Auge oder Linie) links klicken "
+     "und dann wieder links auf die gewünschte Stelle des Bildes. Das Auge blickt immer zu dem an letzter "
+     "Stelle gesetzten Punkt.",
+     2},
+    {"Label31", "Drucken", 1},
+    {"Label32",
+     "Es kann ein Ausdruck der aktuellen am Monitor sichtbaren  Darstellung  in hoher Auflösung erzeugt "
+     "werden. Der angeschlossene Drucker sollte auf Querformat eingestellt werden. ",
+     2},
+    {"Label26", "Bild speichern", 1},
+    {"Label39",
+     "Das Bild lässt sich zur weiteren Verarbeitung im bmp-Format in einer Datei speichern; der Dateiname "
+     "sollte die Endung bmp tragen. Verzichtet man auf die Angabe eines Pfades, so wird die Datei im Desktop "
+     "abgelegt.",
+     2},
+};
 } // namespace
 
 frmLins::frmLins() : Form(FormId::Lins) {
@@ -76,6 +167,9 @@ frmLins::frmLins() : Form(FormId::Lins) {
     });
     markers = std::make_unique<MarkerOverlay>(scene.markers, Picture1, Picture2, Picture3, Picture4, Picture5,
                                               [this](Layers layers) { redraw(layers); });
+    help = std::make_unique<HelpPanel>(Picture1, zoom.get(), command1, Command8, kHelpNotes,
+                                       int(std::size(kHelpNotes)),
+                                       std::vector<QWidget *>{Label6, Label9, Text1, Text2}, [this] { redrawScene(); });
 }
 
 frmLins::~frmLins() = default;
@@ -191,6 +285,15 @@ void frmLins::createControls() {
     Command8 = button("Didaktische Bemerkungen");
     Command9 = button("Menue");
 
+    Picture8 = new PictureBox(Picture1);
+    Picture8->hide();
+    named(Picture8, QStringLiteral("Winkeldiagramm: klicken zum Ablesen"));
+    Picture8->onMouseDown = [this](int b, int s, float x, float y) { Picture8_MouseDown(b, s, x, y); };
+    Label40 = new QLabel(Picture8);
+    Label40->setWordWrap(true);
+    Label40->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label40->setFont(classicFont(6.5));
+
     Label6 = new QLabel(
         QStringLiteral("Objektpunkt durch Drücken der rechten Maustaste  und  durch Ziehen in gew.Position bringen!"),
         Picture1);
@@ -220,11 +323,16 @@ void frmLins::createControls() {
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
+    connect(command1, &QPushButton::clicked, this, [this] { command1_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
     Picture2->onClick = [this] { Picture2_Click(); };
     Picture3->onClick = [this] { Picture3_Click(); };
     Picture4->onClick = [this] { Picture4_Click(); };
     Picture5->onClick = [this] { Picture5_Click(); };
+    Picture6->onClick = [this] { Picture6_Click(); };
+    Picture7->onClick = [this] { Picture7_Click(); };
 }
 
 void frmLins::layoutControls() {
@@ -329,6 +437,18 @@ void frmLins::layoutControls() {
     placeInWorld(Picture1, Text2, 1750, -1000, 250, 100);
     placeInWorld(Picture1, Label6, -1950, -990, 1800, 100);
     placeInWorld(Picture1, Label9, -1950, 850, 1800, 100);
+    // The graph's top-left corner at (700, -1000) of the start view.
+    place(Picture8, 0.675 * picW, 0, 2535, 1455);
+    Picture8->resizeImage(Picture8->width(), Picture8->height());
+    // The caption in the graph's empty upper part, right of its vertical axis.
+    Label40->setGeometry(int(0.12 * Picture8->width()), 2, int(0.86 * Picture8->width()), int(0.3 * Picture8->height()));
+    help->layout({"Label19", "Label23", "Label36", "Label37", "Label29", "Label24", "Label20", "Label27", "Label38",
+                  "Label4", "Label21"},
+                 {"Label33", "Label34", "Label41", "Label42", "Label43", "Label44", "Label30", "Label28", "Label31",
+                  "Label32", "Label26", "Label39"});
+    const int cw = Picture1->width() / 5;
+    Command8->setGeometry(Picture1->x() + Picture1->width() - cw - 10,
+                          Picture1->y() + Picture1->height() - Screen::px(0.06 * H), cw, Screen::px(0.05 * H));
 }
 
 void frmLins::Form_Load() {
@@ -347,6 +467,8 @@ void frmLins::Form_Load() {
     showObjectTexts();
     Text11->setText(QStringLiteral("   1"));
     markers->Load();
+    help->Load();
+    showGraph(false);
     redraw(Layer::Element | Layer::Bundles);
 }
 
@@ -412,6 +534,10 @@ void frmLins::HScroll6_Change() {
     scene.setRefrIndex(HScroll6->value() / 100.0f);
     Text7->setText(qs(NumText(scene.lens.refrIndex)));
     Picture7->redrawSymbol();
+    if (scene.graphOn) {
+        Label40->setText(graphCaption(scene.lens.refrIndex));
+        paintGraph(); // drawn anew: earlier reading lines vanish
+    }
     redrawScene();
     setPresetHighlight(0);
 }
@@ -442,6 +568,10 @@ void frmLins::Preset_MouseDown(int i, int button) {
     if (moved)
         showObjectTexts();
     Picture7->redrawSymbol();
+    if (scene.graphOn) {
+        Label40->setText(graphCaption(scene.lens.refrIndex));
+        paintGraph();
+    }
     redrawScene();
     setPresetHighlight(i);
     if (i == 4) {
@@ -480,11 +610,13 @@ void frmLins::Check3D_Click() {
 
 void frmLins::Picture1_MouseDown(int button, int, float x, float y) {
     markers->computeRasterSteps();
-    if (button == 1 && !markers->anyMode()) {
+    if (button == 1 && markers->anyMode()) {
+        markers->MouseDown(x, y);
+    } else if (button == 1 && protractorMode) {
+        placeProtractor(x, y);
+    } else if (button == 1) {
         scene.aimTrial(x, y);
         redraw(Layer::Live);
-    } else if (button == 1) {
-        markers->MouseDown(x, y);
     } else if (button == 2) {
         moveObjectTo(x, y);
     }
@@ -495,13 +627,13 @@ void frmLins::Picture1_MouseMove(int button, int, float x, float y) {
     Text2->setText(QStringLiteral("y = ") + qs(NumText(-Int(y / 10 + 0.5f))));
     const bool nearP = std::fabs(scene.currentX() - x) < 100 && std::fabs(scene.currentY() - y) < 100;
     Picture1->setMousePointer(button == 2 && nearP ? 2 : 0);
-    if (button == 1 && !markers->anyMode()) {
+    if (button == 1 && markers->anyMode()) {
+        markers->MouseMove(x, y);
+    } else if (button == 1) {
         if (scene.trialActive) {
             scene.aimTrial(x, y);
             redraw(Layer::Live);
         }
-    } else if (button == 1) {
-        markers->MouseMove(x, y);
     } else if (button == 2) {
         moveObjectTo(x, y);
     }
@@ -509,12 +641,14 @@ void frmLins::Picture1_MouseMove(int button, int, float x, float y) {
 
 void frmLins::Picture1_MouseUp(int button, int, float x, float) {
     Screen::setMousePointer(0);
-    if (button == 1 && !markers->anyMode()) {
-        if (scene.trialActive)
-            storeTrialRay();
-    } else if (button == 1) {
+    if (button == 1 && markers->anyMode()) {
         markers->MouseUp(x, scene.currentX(), scene.currentY());
+    } else if (button == 1 && scene.trialActive) {
+        storeTrialRay();
     }
+    // One click places one protractor.
+    protractorMode = 0;
+    Picture6->setBorderStyle(0);
 }
 
 void frmLins::storeTrialRay() {
@@ -591,7 +725,7 @@ void frmLins::Command6_Click() {
     scene.restart(scene.newObjectX(zoom->zoomFactor), scene.newObjectY(zoom->zoomFactor));
     scene.markers.clearPointsAndEyes();
     scene.protractorCount = 0;
-    scene.graphOn = 0;
+    showGraph(false);
     Text11->setText(QStringLiteral("   1"));
     redraw(Layer::Clear | Layer::Element | Layer::Bundles);
 }
@@ -602,6 +736,120 @@ void frmLins::Picture2_Click() { markers->PointSymbol_Click(); }
 void frmLins::Picture3_Click() { markers->EyeSymbol_Click(); }
 void frmLins::Picture4_Click() { markers->RasterSymbol_Click(); }
 void frmLins::Picture5_Click() { markers->LineSymbol_Click(); }
-void frmLins::Command2_Click() { markers->ClearMarkers(); }
+void frmLins::Command2_Click() {
+    scene.protractorCount = 0;
+    showGraph(false);
+    markers->ClearMarkers();
+}
+
+void frmLins::Picture6_Click() {
+    Picture6->flipBorder();
+    protractorMode = static_cast<int16_t>(Picture6->borderStyle());
+    if (protractorMode)
+        Screen::setMousePointer(2);
+}
+
+void frmLins::placeProtractor(float x, float y) {
+    Picture6->setBorderStyle(0);
+    Screen::setMousePointer(0);
+    // An eleventh is not placed; the click only ends the mode.
+    if (scene.placeProtractor(x, y))
+        scene.drawProtractor(*Picture1, kScreenLensStyles, scene.protractorCount);
+}
+
+// ---- Angle graph ----
+
+void frmLins::paintGraph() { DrawAngleGraph(*Picture8, scene.lens.refrIndex, kGraphWidths); }
+
+void frmLins::showGraph(bool shown) {
+    scene.graphOn = shown ? 1 : 0;
+    Picture7->setBorderStyle(shown ? 1 : 0);
+    if (shown) {
+        Label40->setText(graphCaption(scene.lens.refrIndex));
+        paintGraph();
+    }
+    Picture8->setVisible(shown && help->helpShown == 0);
+}
+
+void frmLins::Picture7_Click() {
+    showGraph(Picture7->borderStyle() == 0);
+    // The bundles are replayed over the present picture.
+    redraw(Layer::Bundles | Layer::Markers);
+}
+
+void frmLins::Picture8_MouseDown(int button, int, float x, float y) {
+    if (button == 1)
+        DrawAngleReading(*Picture8, scene.lens.refrIndex, x, y);
+}
+
+// ---- Operating notes ----
+
+void frmLins::command1_Click() {
+    help->toggle();
+    Picture8->setVisible(scene.graphOn && help->helpShown == 0);
+}
+
+// ---- Printing and saving ----
+
+void frmLins::Command3_Click() {
+    PrintHardcopy([this] { redraw(Layer::Element | Layer::Bundles); },
+                  [this](PrinterSurface &s, const QString &title) {
+                      SetPrintScaleFromView(s, zoom->zoomFactor, zoom->panX(), zoom->panY());
+                      scene.draw(s, kPrinterLensStyles, Layer::Element | Layer::Bundles | Layer::Markers);
+                      const double L = s.ScaleLeft(), T = s.ScaleTop(), W = s.ScaleWidth(), H = s.ScaleHeight();
+                      if (scene.graphOn) {
+                          // Where it stands in the picture: from 67.5 % of the width at the top.
+                          const double left = L + 0.675 * W, top = T + 0.08 * H, w = 0.22 * W, h = 0.22 * H;
+                          DrawAngleGraphInBox(s, scene.lens.refrIndex, LensScene::graphWidths(kPrinterLensStyles),
+                                              left, top, w, h);
+                          s.SetFontSize(10);
+                          PrintLines(s, 0.675, 0.04, {graphCaption(scene.lens.refrIndex)});
+                          s.SetCurrentX(left - 0.02 * W);
+                          s.SetCurrentY(top + h);
+                          s.PrintText(QStringLiteral("0°"));
+                          s.SetCurrentX(left + w * 92 / 110);
+                          s.SetCurrentY(top + h);
+                          s.PrintText(QStringLiteral("90°"));
+                          s.SetCurrentX(left - 0.03 * W);
+                          s.SetCurrentY(top + h * 8 / 110 - 0.01 * H);
+                          s.PrintText(QStringLiteral("90°"));
+                      }
+                      const LensParams &p = scene.lens;
+                      auto radius = [](int k, float r) { return k != 0 ? shown(r) : QStringLiteral("plan"); };
+                      s.SetFontSize(20);
+                      PrintLines(s, 0.1, 0.05, {title});
+                      s.SetFontSize(12);
+                      QStringList lines{QStringLiteral("Linsenparameter: r1 (rechts) = ") + radius(p.k1, p.r1) +
+                                            QStringLiteral("    r2 (links) = ") + radius(p.k2, p.r2) +
+                                            QStringLiteral("    n = ") + qs(NumText(p.refrIndex)),
+                                        QStringLiteral("Durchmesser = ") + shown(2 * p.semiDiameter) +
+                                            QStringLiteral("   Dicke i.d.Mitte = ") + shown(p.thickness)};
+                      float f = 0;
+                      if (ThinLensFocalLength(p, f))
+                          lines << QStringLiteral("Brennweite nach Linsenmacherformel f = ") + shown(f);
+                      PrintLines(s, 0.1, 0.9, lines);
+                      DrawScaleBar(s, true);
+                  });
+}
+
+void frmLins::Command4_Click() {
+    // The file holds the lens, the rays and the graph while it is shown.
+    SaveSteps steps;
+    steps.prompt = QStringLiteral(
+        "Bitte geben Sie den Namen der Bilddatei an; als Extension sollten Sie.bmp verwenden! Falls Sie auf "
+        "Angabe eines Pfades verzichten, wird die Datei in jenem Ordner abgelegt, aus dem heraus Sie das Programm "
+        "gestartet haben.");
+    steps.defaultName = QStringLiteral("Linsen.bmp");
+    steps.errorText = QStringLiteral("Fehler beim Speichern!  Disk full?");
+    steps.criticalIcon = false;
+    steps.beforeAsking = [this] {
+        redraw(Layer::Clear | Layer::Element | Layer::Bundles);
+        if (scene.graphOn)
+            Picture1->paintImage(Picture8->x(), Picture8->y(), Picture8->grab().toImage());
+    };
+    steps.afterWriting = [this] { redraw(Layer::Clear | Layer::Element | Layer::Bundles); };
+    if (!SavePictureFile(*Picture1, steps))
+        redrawScene(); // cancelled: the whole scene comes back
+}
 
 } // namespace varelo

@@ -18,6 +18,7 @@ class QScrollBar;
 
 namespace varelo {
 
+class HelpPanel;
 class PictureBox;
 class SpinButton;
 class SymbolButton;
@@ -57,6 +58,13 @@ public:
     void Picture3_Click();
     void Picture4_Click();
     void Picture5_Click();
+    void Picture6_Click(); // protractor symbol
+    void Picture7_Click(); // angle graph symbol
+    void Picture8_MouseDown(int button, int shift, float x, float y); // reading the graph
+    void command1_Click(); // "Info": the operating notes
+    void Command3_Click(); // "Bild drucken"
+    void Command4_Click(); // "Bild speichern"
+    void paintGraph();
 
     // The whole picture anew.
     void redrawScene();
@@ -67,11 +75,14 @@ public:
     LensScene scene;
     std::unique_ptr<ZoomPan> zoom;
     std::unique_ptr<MarkerOverlay> markers;
+    std::unique_ptr<HelpPanel> help;
     DragLayer drag;
+    int16_t protractorMode = 0;
     int presetShown = 0; // the highlighted preset field, 0 none
 
     // Controls.
-    PictureBox *Picture1;
+    PictureBox *Picture1, *Picture8;
+    QLabel *Label40;
     QScrollBar *HScroll1, *VScroll1, *HScroll2, *HScroll3, *HScroll4, *HScroll5, *HScroll6;
     QLabel *Label10, *Label2, *label1, *Label3, *Label5, *Label8, *Label25, *Label11, *Label12, *Label7,
         *Label35, *Label6, *Label9;
@@ -94,6 +105,8 @@ private:
     void moveObjectTo(float x, float y);
     void storeTrialRay();
     void setPresetHighlight(int i);
+    void showGraph(bool shown);
+    void placeProtractor(float x, float y);
 };
 
 } // namespace varelo
