@@ -7,7 +7,13 @@
 #include "canvas/Screen.h"
 #include "lens/frmLins.h"
 
+#include "canvas/Hardcopy.h"
+#include "canvas/HelpPanel.h"
+#include "shell/InfoWindow.h"
+
 #include <QCheckBox>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,6 +47,15 @@ private slots:
     void newObjectStaysInFrontWhenZoomedIn();
     void refusedRayLeavesNoTrace();
     void optionsShowEveryStoredRay();
+    void protractorOnNearerSurface_data();
+    void protractorOnNearerSurface();
+    void protractorLimitAndRemoval();
+    void graphPlacedAndCaptioned();
+    void operatingNotes();
+    void infoWindowSections();
+    void printedPage_data();
+    void printedPage();
+    void saveWithGraphAndErrors();
     void layoutInsideWindow_data();
     void layoutInsideWindow();
 
@@ -310,6 +325,215 @@ void TestLens::optionsShowEveryStoredRay() {
             green += img.pixelColor(x, y) == QColor(0, 255, 0);
     QVERIFY(green > 100);
     QVERIFY(plain != img);
+}
+
+void TestLens::protractorOnNearerSurface_data() {
+    QTest::addColumn<int>("preset");
+    QTest::addColumn<QPointF>("click");
+    QTest::addColumn<float>("slope");
+    // Biconvex, centres (-1000, 0) for R1 and (700, 0) for R2: on x = -150 both
+    // distances are |sqrt(850^2 + 200^2) - 1000|; the tie goes to R2, slope 200 / (-850).
+    QTest::newRow("between the surfaces: R2") << 1 << QPointF(-150, -200) << -0.235294f;
+    QTest::newRow("near R1") << 1 << QPointF(-20, -200) << 200.f / 980;
+    QTest::newRow("near R2") << 1 << QPointF(-290, 100) << -100.f / -990;
+    QTest::newRow("plane face: horizontal") << 9 << QPointF(-480, 300) << 0.f;
+}
+
+void TestLens::protractorOnNearerSurface() {
+    QFETCH(int, preset);
+    QFETCH(QPointF, click);
+    QFETCH(float, slope);
+    w->Preset_MouseDown(preset, 1);
+    w->Picture6_Click();
+    QCOMPARE(w->protractorMode, int16_t(1));
+    QCOMPARE(Screen::mousePointer(), 2);
+    SurfaceRecorder rec;
+    w->Picture1->attachRecorder(&rec);
+    w->Picture1_MouseDown(1, 0, float(click.x()), float(click.y()));
+    w->Picture1_MouseUp(1, 0, float(click.x()), float(click.y()));
+    w->Picture1->attachRecorder(nullptr);
+    QCOMPARE(w->protractorMode, int16_t(0));
+    QCOMPARE(w->Picture6->borderStyle(), 0);
+    QCOMPARE(int(w->scene.protractorCount), 1);
+    QCOMPARE(QPointF(w->scene.protX[1], w->scene.protY[1]), click); // at the click, not on the surface
+    QVERIFY(std::fabs(w->scene.protSlope[1] - slope) < 1e-5);
+    QCOMPARE(int(w->scene.rayCount[1]), 0); // the click started no ray
+    // The red diameter along the normal (y upwards on the screen), the black one across.
+    const double phi = std::atan(slope), cx = 100 * std::cos(phi), sy = 100 * std::sin(phi);
+    bool red = false, black = false;
+    for (const SurfaceOp &op : rec.ops) {
+        red |= op.kind == SurfaceOp::Line && op.color == kRed && std::fabs(op.x1 - (click.x() + cx)) < 1e-3 &&
+               std::fabs(op.y1 - (click.y() - sy)) < 1e-3;
+        black |= op.kind == SurfaceOp::Line && op.color == kBlack && std::fabs(op.x1 - (click.x() + sy)) < 1e-3 &&
+                 std::fabs(op.y1 - (click.y() + cx)) < 1e-3;
+    }
+    QVERIFY(red && black);
+}
+
+void TestLens::protractorLimitAndRemoval() {
+    for (int i = 0; i < 11; ++i) {
+        w->Picture6_Click();
+        w->Picture1_MouseDown(1, 0, -150, -400 + 70 * i);
+        w->Picture1_MouseUp(1, 0, -150, -400 + 70 * i);
+    }
+    QCOMPARE(int(w->scene.protractorCount), 10);
+    QCOMPARE(w->protractorMode, int16_t(0)); // the eleventh click only disarms
+    QCOMPARE(w->scene.protY[10], -400.f + 70 * 9);
+    w->HScroll6->setValue(150); // the index keeps them
+    QCOMPARE(int(w->scene.protractorCount), 10);
+    w->HScroll5->setValue(400); // the diameter removes them
+    QCOMPARE(int(w->scene.protractorCount), 0);
+    for (void (frmLins::*clear)() : {&frmLins::Command2_Click, &frmLins::Command6_Click}) {
+        w->Picture6_Click();
+        w->Picture1_MouseDown(1, 0, -150, 0);
+        w->Picture1_MouseUp(1, 0, -150, 0);
+        QCOMPARE(int(w->scene.protractorCount), 1);
+        (w->*clear)();
+        QCOMPARE(int(w->scene.protractorCount), 0);
+    }
+}
+
+void TestLens::graphPlacedAndCaptioned() {
+    w->Spin1_SpinUp();
+    w->HScroll1->setValue(700);
+    w->Picture7_Click();
+    QCOMPARE(w->scene.graphOn, int16_t(1));
+    QCOMPARE(w->Picture7->borderStyle(), 1);
+    QVERIFY(w->Picture8->isVisibleTo(w));
+    // At (700, -1000) of the start view: 67.5 % across, at the top, whatever the zoom and pan.
+    QVERIFY(std::abs(w->Picture8->x() - 0.675 * w->Picture1->width()) <= 1);
+    QCOMPARE(w->Picture8->y(), 0);
+    QCOMPARE(w->Label40->text(), QStringLiteral("Einfalls- und Brechungswinkel für n = 1.6"));
+    w->HScroll6->setValue(50);
+    QCOMPARE(w->Label40->text(), QStringLiteral("Einfalls- und Brechungswinkel für n = 0.5"));
+    // n = 0.5: the curve ends at 30 degrees, a click beyond draws no reading lines.
+    SurfaceRecorder rec;
+    w->Picture8->attachRecorder(&rec);
+    w->Picture8_MouseDown(1, 0, 50, 10);
+    QCOMPARE(rec.count(SurfaceOp::Line), 0);
+    w->Picture8_MouseDown(1, 0, 10, 60); // above the diagonal: from the angle of refraction
+    QCOMPARE(rec.count(SurfaceOp::Line), 2);
+    w->Picture8->attachRecorder(nullptr);
+    // The reading goes down from the curve at alpha = asin(0.5 sin 60) = 25.66 degrees.
+    QVERIFY(std::fabs(rec.ops[0].x1 - 25.66) < 0.01);
+    // "Markierungen löschen" hides the graph.
+    w->Command2_Click();
+    QCOMPARE(w->scene.graphOn, int16_t(0));
+    QCOMPARE(w->Picture7->borderStyle(), 0);
+    QVERIFY(!w->Picture8->isVisibleTo(w));
+}
+
+void TestLens::operatingNotes() {
+    w->Picture7_Click();
+    w->command1_Click();
+    QCOMPARE(w->command1->text(), QStringLiteral("Info off"));
+    QVERIFY(w->help->labels.value("Label43")->isVisibleTo(w));
+    QCOMPARE(w->help->labels.value("Label42")->text(), QStringLiteral("Winkelmesser und  n-Graph"));
+    QVERIFY(!w->Picture8->isVisibleTo(w) && !w->Label6->isVisibleTo(w));
+    // Every note stays inside the picture.
+    for (QLabel *l : std::as_const(w->help->labels))
+        QVERIFY2(l->geometry().bottom() < w->Picture1->height(), qPrintable(l->text().left(30)));
+    // "Didaktische Bemerkungen" opens the notes window and leaves the panel as it is.
+    w->Command8_Click();
+    QVERIFY(Forms::isVisible(FormId::LinsInf));
+    QCOMPARE(w->help->helpShown, int16_t(1));
+    QCOMPARE(w->command1->text(), QStringLiteral("Info off"));
+    w->command1_Click();
+    QCOMPARE(w->command1->text(), QStringLiteral("Info"));
+    QVERIFY(w->Picture8->isVisibleTo(w)); // the graph is back
+    QVERIFY(!w->help->labels.value("Label43")->isVisibleTo(w));
+}
+
+void TestLens::infoWindowSections() {
+    auto *info = qobject_cast<InfoWindow *>(Forms::show(FormId::LinsInf));
+    QStringList headings;
+    for (const QString &line : info->composedText().split(QStringLiteral("\r\n")))
+        if (!line.isEmpty() && !line.startsWith(QLatin1Char(' ')))
+            headings << line;
+    QCOMPARE(headings, (QStringList{"Allgemeines", "Einstellen der Linsenparameter", "Vorbelegung",
+                                    "Starten von Lichtstrahlen", "Bewegen eines Objektpunktes", "Parallelbündel",
+                                    "Markieren", "Drucken"}));
+    QVERIFY(info->composedText().contains(QStringLiteral("Allgemeines\r\n   Das Programm macht die Abbildung durch sphärische \r\n")));
+    // It closes with its module.
+    w->Command9_Click();
+    processDeletes();
+    QVERIFY(!Forms::isLoaded(FormId::LinsInf));
+}
+
+void TestLens::printedPage_data() {
+    QTest::addColumn<int>("preset");
+    QTest::addColumn<QStringList>("lines");
+    // 1/f = 0.6 (1/1000 + 1/1000): f = 833.3, shown as 83.
+    QTest::newRow("initial lens") << 0
+                                  << QStringList{"Tafel", "Linsenparameter: r1 (rechts) = -100    r2 (links) = 100    n = 1.6",
+                                                 "Durchmesser = 100   Dicke i.d.Mitte = 30",
+                                                 "Brennweite nach Linsenmacherformel f = 83",
+                                                 "0", "50", "100", "150", "200"};
+    QTest::newRow("plate") << 9
+                           << QStringList{"Tafel", "Linsenparameter: r1 (rechts) = plan    r2 (links) = plan    n = 1.6",
+                                          "Durchmesser = 100   Dicke i.d.Mitte = 50", "0", "50", "100", "150", "200"};
+}
+
+void TestLens::printedPage() {
+    QFETCH(int, preset);
+    QFETCH(QStringList, lines);
+    if (preset)
+        w->Preset_MouseDown(preset, 1);
+    drag(-300, -100);
+    w->Check3D4->setChecked(true);
+    w->Check3D8->setChecked(true);
+    QTemporaryDir dir;
+    dialogs().inputAnswers.push_back({true, "Tafel"});
+    dialogs().printerAnswers.push_back(true);
+    dialogs().printToFile = dir.filePath("linse.pdf");
+    SurfaceRecorder rec;
+    AttachPrintRecorder(&rec);
+    w->Command3->click();
+    AttachPrintRecorder(nullptr);
+    QCOMPARE(printedTexts(rec), lines);
+    QCOMPARE(pdfPageCount(dir.filePath("linse.pdf")), 1);
+    // Object dot 20, the ray black and 3 wide, its extension black and 1 wide, normals red
+    // and 2 wide; the scale bar's heavy ticks 10 wide.
+    bool dot = false, ray = false, extension = false, normal = false, heavyTick = false;
+    for (const SurfaceOp &op : rec.ops) {
+        dot |= op.kind == SurfaceOp::PSet && op.width == 20 && op.x1 == -1600;
+        ray |= op.kind == SurfaceOp::Line && op.x1 == -1600 && op.width == 3 && op.color == kBlack;
+        extension |= op.kind == SurfaceOp::Line && op.width == 1 && op.color == kBlack && op.style == 0 &&
+                     std::hypot(op.x2 - op.x1, op.y2 - op.y1) > 1000;
+        normal |= op.kind == SurfaceOp::Line && op.width == 2 && op.color == kRed;
+        heavyTick |= op.kind == SurfaceOp::Line && op.width == 10;
+        QVERIFY(op.kind != SurfaceOp::Line || op.color == kBlack || op.color == kRed || op.color == kWhite);
+    }
+    QVERIFY(dot);
+    QVERIFY(ray);
+    QVERIFY(extension);
+    QVERIFY(normal);
+    QVERIFY(heavyTick);
+}
+
+void TestLens::saveWithGraphAndErrors() {
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    drag(-300, -100);
+    w->Picture7_Click();
+    dialogs().inputAnswers.push_back({true, ""});
+    w->Command4_Click();
+    QCOMPARE(dialogs().prompts.last(),
+             QStringLiteral("Bitte geben Sie den Namen der Bilddatei an; als Extension sollten Sie.bmp verwenden! Falls "
+                            "Sie auf Angabe eines Pfades verzichten, wird die Datei in jenem Ordner abgelegt, aus dem "
+                            "heraus Sie das Programm gestartet haben."));
+    const QImage saved("Linsen.bmp", "BMP");
+    QCOMPARE(saved.size(), w->Picture1->image().size());
+    // The graph is in the file: black pixels inside its box at the top.
+    const QRect box = w->Picture8->geometry();
+    QVERIFY(colourNear(saved, box.x() + box.width() / 2, box.bottom() - 4, 4, Qt::black));
+    // A missing folder: the message with its two blanks and no icon; the window goes on.
+    dialogs().inputAnswers.push_back({true, dir.filePath("fehlt/linse.bmp")});
+    w->Command4_Click();
+    QCOMPARE(dialogs().messages, QStringList{"Fehler beim Speichern!  Disk full?"});
+    QCOMPARE(dialogs().messageIcons, QList<bool>{false});
+    QDir::setCurrent(previous);
 }
 
 void TestLens::layoutInsideWindow_data() {

@@ -246,6 +246,9 @@ void TestSoak::checkLens(frmLins *w, long step) {
     SOAK_VERIFY(w->Text6->text() == QString::fromStdString(NumText(Int(2 * p.semiDiameter / 10 + 0.5f))));
     SOAK_VERIFY(sc.markers.pointCount <= MarkerSet::kPointEntries && sc.markers.eyeCount <= MarkerSet::kEyes);
     SOAK_VERIFY(w->Text11->text().trimmed() == QString::number(sc.objectCount));
+    SOAK_VERIFY(sc.protractorCount >= 0 && sc.protractorCount <= LensScene::kMaxProtractors);
+    SOAK_VERIFY(w->Picture8->isVisibleTo(w) == (sc.graphOn == 1 && w->help->helpShown == 0));
+    SOAK_VERIFY(w->Command8->isVisibleTo(w) == (w->help->helpShown == 1));
 }
 
 void TestSoak::lensWindow() {
@@ -256,7 +259,7 @@ void TestSoak::lensWindow() {
     };
     frmLins *w = open();
     for (long step = 0; step < actions; ++step) {
-        switch (pick(16)) {
+        switch (pick(17)) {
         case 0: case 1: case 2: case 3: case 4: {
             const float range = 3000 / w->zoom->zoomFactor;
             mouse([w](int b, int s, float x, float y) { w->Picture1_MouseDown(b, s, x, y); },
@@ -300,11 +303,36 @@ void TestSoak::lensWindow() {
             break;
         }
         case 12: {
-            const int i = pick(4);
-            i == 0 ? w->Picture2_Click() : i == 1 ? w->Picture3_Click() : i == 2 ? w->Picture4_Click() : w->Picture5_Click();
+            const int i = pick(7);
+            switch (i) {
+            case 0: w->Picture2_Click(); break;
+            case 1: w->Picture3_Click(); break;
+            case 2: w->Picture4_Click(); break;
+            case 3: w->Picture5_Click(); break;
+            case 4: w->Picture6_Click(); break;
+            case 5: w->Picture7_Click(); break;
+            default: w->Picture8_MouseDown(1 + pick(2), 0, coord(110), coord(110)); break;
+            }
             note(QStringLiteral("symbol %1").arg(i));
             break;
         }
+        case 14:
+            if (chance(0.3)) {
+                const int i = pick(4);
+                if (i == 0) {
+                    w->command1_Click();
+                } else if (i == 1 && w->Command8->isVisibleTo(w)) {
+                    w->Command8_Click();
+                } else if (i == 2 && chance(0.2)) {
+                    scriptPrintAndSave();
+                    w->Command3_Click();
+                } else if (i == 3 && chance(0.3)) {
+                    scriptSaveName();
+                    w->Command4_Click();
+                }
+                note(QStringLiteral("notes, print or save %1").arg(i));
+            }
+            break;
         case 13:
             if (chance(0.05)) {
                 chance(0.5) ? w->Command9_Click() : (void)w->close();
