@@ -45,6 +45,8 @@ void setMousePointer(int pointer) {
     g_pointer = pointer;
     if (pointer == 2)
         QGuiApplication::setOverrideCursor(Qt::CrossCursor);
+    else if (pointer == 12)
+        QGuiApplication::setOverrideCursor(Qt::ForbiddenCursor);
     else if (pointer != 0)
         QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
 }

@@ -13,7 +13,7 @@ int px(double twips); // twips to device pixels
 // Pretend a screen of this pixel size at 96 dpi (tests and snapshots); 0 clears it.
 void setSizeOverride(int widthPx, int heightPx);
 
-// Application-wide pointer: 0 default, 2 cross-hair.
+// Application-wide pointer: 0 default, 2 cross-hair, 12 no-drop.
 void setMousePointer(int pointer);
 int mousePointer();
 

@@ -91,6 +91,7 @@ bool LensScene::loadPreset(int i) {
     if (i < 1 || i > kPresets)
         return false;
     const float *rec = presets[i];
+    const LensParams before = lens;
     const float oldThickness = lens.thickness;
     lens.k1 = static_cast<int16_t>(CInt(rec[kPresetK1]));
     if (lens.k1 != 0)
@@ -102,8 +103,11 @@ bool LensScene::loadPreset(int i) {
     lens.thickness = static_cast<float>(CInt(rec[kPresetThickness]));
     lens.semiDiameter = static_cast<float>(CInt(rec[kPresetSemiDiameter]));
     lens.refrIndex = CInt(100 * rec[kPresetIndex]) / 100.0f;
-    protractorCount = 0;
     EnforceDiameterLimit(lens);
+    // As the bars would: a new shape takes the protractors away, a new index keeps them.
+    if (lens.k1 != before.k1 || lens.k2 != before.k2 || lens.thickness != before.thickness ||
+        lens.semiDiameter != before.semiDiameter)
+        protractorCount = 0;
     return lens.thickness != oldThickness && keepObjectInFront();
 }
 

@@ -641,6 +641,7 @@ void frmLins::Picture1_MouseMove(int button, int, float x, float y) {
 
 void frmLins::Picture1_MouseUp(int button, int, float x, float) {
     Screen::setMousePointer(0);
+    Picture1->setMousePointer(0);
     if (button == 1 && markers->anyMode()) {
         markers->MouseUp(x, scene.currentX(), scene.currentY());
     } else if (button == 1 && scene.trialActive) {
@@ -664,39 +665,46 @@ void frmLins::moveObjectTo(float x, float y) {
     if (!scene.inObjectRegion(x))
         return;
     scene.setCurrent(x, y);
+    scene.aimX = x;
+    scene.aimY = y;
     redrawScene();
     showObjectTexts();
 }
 
 // ---- Object points ----
 
+void frmLins::showObjectX() { Text8->setText(QStringLiteral("x=") + shown(scene.shownX(scene.currentX()))); }
+
+void frmLins::showObjectY() { Text9->setText(QStringLiteral("y=") + qs(NumText(-Int(scene.currentY() / 10 + 0.5f)))); }
+
 void frmLins::showObjectTexts() {
-    Text8->setText(QStringLiteral("x=") + shown(scene.shownX(scene.currentX())));
-    Text9->setText(QStringLiteral("y=") + qs(NumText(-Int(scene.currentY() / 10 + 0.5f))));
+    showObjectX();
+    showObjectY();
 }
 
+// Each spin button rewrites its own coordinate, also when the move is refused.
 void frmLins::Spin2_SpinDown() {
     if (scene.moveTowardsElement(-1.2f * scene.lens.thickness))
         redrawScene();
-    showObjectTexts();
+    showObjectX();
 }
 
 void frmLins::Spin2_SpinUp() {
     if (scene.moveAwayFromElement())
         redrawScene();
-    showObjectTexts();
+    showObjectX();
 }
 
 void frmLins::Spin3_SpinDown() {
     if (scene.moveDown())
         redrawScene();
-    showObjectTexts();
+    showObjectY();
 }
 
 void frmLins::Spin3_SpinUp() {
     if (scene.moveUp())
         redrawScene();
-    showObjectTexts();
+    showObjectY();
 }
 
 void frmLins::Spin1_SpinDown() { zoom->ZoomOut(); }

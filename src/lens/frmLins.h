@@ -101,6 +101,8 @@ private:
     void showLensTexts(bool planFromPreset);
     void showDiameter();
     void showObjectTexts();
+    void showObjectX();
+    void showObjectY();
     void afterLensChange();
     void moveObjectTo(float x, float y);
     void storeTrialRay();

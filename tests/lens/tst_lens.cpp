@@ -258,9 +258,11 @@ void TestLens::objectRegionAndSpins() {
     QCOMPARE(w->Text8->text(), QStringLiteral("x=-19"));
     w->Spin2_SpinUp();
     QVERIFY(std::fabs(w->scene.currentX() + 377.78f) < 0.01f);
-    w->Spin3_SpinUp(); // up by Int(377.78 / 20) = 18
+    w->Text8->clear();
+    w->Spin3_SpinUp(); // up by Int(377.78 / 20) = 18; only y is rewritten
     QCOMPARE(w->scene.currentY(), -18.f);
     QCOMPARE(w->Text9->text(), QStringLiteral("y=2"));
+    QCOMPARE(w->Text8->text(), QString());
 }
 
 void TestLens::objectsAndBundles() {
@@ -380,6 +382,9 @@ void TestLens::protractorLimitAndRemoval() {
     QCOMPARE(w->protractorMode, int16_t(0)); // the eleventh click only disarms
     QCOMPARE(w->scene.protY[10], -400.f + 70 * 9);
     w->HScroll6->setValue(150); // the index keeps them
+    QCOMPARE(int(w->scene.protractorCount), 10);
+    w->Preset_MouseDown(1, 2);
+    w->Preset_MouseDown(1, 1); // the same shape again: they stay
     QCOMPARE(int(w->scene.protractorCount), 10);
     w->HScroll5->setValue(400); // the diameter removes them
     QCOMPARE(int(w->scene.protractorCount), 0);

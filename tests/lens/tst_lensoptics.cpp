@@ -32,6 +32,7 @@ private slots:
     void diameterLimit();
     void sphereAndPlate();
     void focalLength();
+    void thickLensBackFocus();
     void equalIndexGoesStraight();
     void plateShiftsParallel();
     void steepRayBelowIndexOneIsRefused();
@@ -111,6 +112,17 @@ void TestLensOptics::focalLength() {
     QVERIFY(!ThinLensFocalLength(lensOf(0, 0, 500, 500), f));
     QVERIFY(!ThinLensFocalLength(lensOf(-12, 12, 500, 300, 1.0f), f));
     QVERIFY(!ThinLensFocalLength(lensOf(10, 10, 500, 300), f));
+}
+
+void TestLensOptics::thickLensBackFocus() {
+    // Biconvex r = 1000, 300 thick, n = 1.6: 1/f = 0.6 (2/1000 - 0.6 * 300 / (1.6 * 1000^2)),
+    // f = 883.0; the back focal distance f (1 - 0.6 * 300 / (1.6 * 1000)) = 783.7 from R1.
+    const LensParams p = lensOf(-12, 12, 500, 300);
+    const LensRay t = TraceLensRay(p, LensRayKind::Transmitted, -20000, 10, -10000, 10, 4000);
+    QVERIFY(t.drawn);
+    const double slope = (t.y[3] - t.y[2]) / double(t.x[3] - t.x[2]);
+    const double crossing = t.x[2] - t.y[2] / slope;
+    QVERIFY2(std::fabs(crossing - 783.7) < 1, qPrintable(QString::number(crossing)));
 }
 
 void TestLensOptics::equalIndexGoesStraight() {
