@@ -3,17 +3,19 @@
 // With "pdf" the window's hardcopy is printed into OUT instead.
 // States: menu, mirror, mirror-caustic, mirror-markers, mirror-help, mirror-info, ray-path,
 // ray-path-fan, ray-path-all, lens, lens-bundle, lens-all, lens-sphere, lens-protractors,
-// lens-help, lens-info
+// lens-help, lens-info, imaging, imaging-row, imaging-raster
 #include "canvas/Dialogs.h"
 #include "canvas/Screen.h"
 #include "lens/frmLins.h"
 #include "mirror/frmSpieg.h"
 #include "refraction/frmBre1.h"
+#include "refraction/frmBre2.h"
 #include "shell/FormFactory.h"
 #include "shell/Forms.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QRadioButton>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -124,6 +126,18 @@ int main(int argc, char *argv[]) {
             w->Picture6_MouseDown(1, 0, 50, 10);
             w->Picture6_MouseDown(1, 0, 50, 10);
         }
+    } else if (!std::strncmp(state, "imaging", 7)) {
+        auto *w = qobject_cast<frmBre2 *>(Forms::show(FormId::Bre2));
+        shot = w;
+        if (!std::strcmp(state, "imaging-row") || !std::strcmp(state, "imaging-raster")) {
+            if (!std::strcmp(state, "imaging-raster"))
+                w->Raster->click();
+            w->Option3D2->click();
+            for (int i = 0; i < 15; ++i) {
+                w->Picture1_MouseDown(2, 0, -700 + 100 * i, 300);
+                w->Picture1_MouseUp(2, 0, -700 + 100 * i, 300);
+            }
+        }
     } else if (!std::strncmp(state, "lens", 4)) {
         auto *w = qobject_cast<frmLins *>(Forms::show(FormId::Lins));
         shot = w;
@@ -169,6 +183,8 @@ int main(int argc, char *argv[]) {
             b->Command2_Click();
         else if (auto *l = qobject_cast<frmLins *>(shot))
             l->Command3_Click();
+        else if (auto *i = qobject_cast<frmBre2 *>(shot))
+            i->Command3_Click();
         return 0;
     }
     if (!shot) {

@@ -1,36 +1,165 @@
 #include "refraction/frmBre2.h"
 
+#include "canvas/Dialogs.h"
+#include "canvas/Hardcopy.h"
 #include "canvas/PictureBox.h"
+#include "canvas/PrinterSurface.h"
 #include "canvas/Screen.h"
 #include "canvas/WindowLayout.h"
+#include "core/NumRules.h"
 #include "shell/Forms.h"
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 
 namespace varelo {
+
+namespace {
+void named(QWidget *w, const QString &name) {
+    w->setAccessibleName(name);
+    w->setToolTip(name);
+}
+} // namespace
 
 frmBre2::frmBre2() : Form(FormId::Bre2) {
     setWindowTitle(QStringLiteral(
         "Brechung von schlanken Bündeln an einer ebenen Grenzfläche - Abbildung von Punkten"));
     setAutoFillBackground(true);
     setPalette(QPalette(QColor(192, 192, 192)));
+    setFont(classicFont(8.25));
+    createControls();
+}
+
+void frmBre2::createControls() {
     Picture1 = new PictureBox(this);
-    Command2 = new QPushButton(QStringLiteral("zum Strahlenverlauf"), this);
-    Command5 = new QPushButton(QStringLiteral("Info"), this);
-    Command6 = new QPushButton(QStringLiteral("Menue"), this);
+    named(Picture1, QStringLiteral("Bildfeld"));
+    Picture1->onMouseDown = [this](int b, int s, float x, float y) { Picture1_MouseDown(b, s, x, y); };
+    Picture1->onMouseMove = [this](int b, int s, float x, float y) { Picture1_MouseMove(b, s, x, y); };
+    Picture1->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
+
+    Text2 = displayBox(Picture1, QStringLiteral(" n = 1 "));
+    Text3 = displayBox(Picture1, QStringLiteral(" n = 1.33"));
+    for (QLineEdit *t : {Text2, Text3})
+        t->setPalette(QPalette()); // white, inside the picture
+    named(Text2, QStringLiteral("Brechzahl oben"));
+    named(Text3, QStringLiteral("Brechzahl unten"));
+    Text1 = displayBox(this, QStringLiteral("   1.00"));
+    Text4 = displayBox(this, QStringLiteral("   1.33"));
+    named(Text1, QStringLiteral("Brechzahl des oberen Mediums"));
+    named(Text4, QStringLiteral("Brechzahl des unteren Mediums"));
+
+    auto label = [](QWidget *parent, const char *text) { return new QLabel(QString::fromUtf8(text), parent); };
+    Label3 = label(Picture1, "Augenposition: linke Maustate drücken!");
+    Label4 = label(Picture1, "Objektposition: rechte Maustaste drücken");
+    Label2 = label(this, "Brechzahl n  ");
+    Label5 = label(this, "  oben");
+    Label6 = label(this, "  unten");
+    Label1 = label(this, "Abbildung von ...");
+    Label7 = label(this, "Bild ...");
+
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1->setRange(50, 200);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(10);
+    HScroll1->setValue(133);
+    named(HScroll1, QStringLiteral("Brechzahl n"));
+
+    Option3D1 = new QRadioButton(QStringLiteral("einzelnen Punkten"), this);
+    Option3D2 = new QRadioButton(QStringLiteral("Punktreihen"), this);
+    Option3D1->setChecked(true);
+    Raster = new QCheckBox(QStringLiteral("Raster on/off"), this);
+
+    auto button = [this](const char *text) { return new QPushButton(QString::fromUtf8(text), this); };
+    Command1 = button("Löschen");
+    Command3 = button("drucken");
+    Command4 = button("speichern");
+    Command2 = button("zum Strahlenverlauf");
+    Command5 = button("Info");
+    Command6 = button("Menue");
+    named(Command1, QStringLiteral("Löschen der Punktreihe"));
+
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+    // Options react to every change of their value: mouse, keyboard or screen reader.
+    connect(Raster, &QCheckBox::toggled, this, [this] { Raster_Click(); });
+    connect(Option3D1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Option3D_Click();
+    });
+    connect(Option3D2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Option3D_Click();
+    });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
 }
 
-void frmBre2::Form_Load() {
-    const double W = 0.98 * Screen::widthTwips(), H = 0.95 * Screen::heightTwips() - kWindowFrameTwips;
+void frmBre2::layoutControls() {
+    using Screen::place;
+    const double W = 0.98 * Screen::widthTwips();
+    const double H = 0.95 * Screen::heightTwips() - kWindowFrameTwips;
     setClientTwips(1, 1, W, H);
     placeColumnPicture(Picture1, W, H);
-    const double left = 0.75 * W + 0.01 * W;
-    Screen::place(Command2, left, 0.70 * H, 0.22 * W, 0.05 * H);
-    Screen::place(Command5, left, 0.76 * H, 0.22 * W, 0.05 * H);
-    Screen::place(Command6, left, 0.82 * H, 0.22 * W, 0.05 * H);
+    const double tpp = Screen::twipsPerPixel();
+    const double x = (Picture1->x() + Picture1->width()) * tpp + 0.01 * W;
+    const double rowH = 0.05 * H, gap = 0.01 * H;
+    double y = 0.01 * H;
+    place(Label2, x, y, 0.2 * W, 0.04 * H);
+    y += 0.04 * H;
+    place(HScroll1, x, y, 0.12 * W, 0.04 * H);
+    place(Text1, x + 0.125 * W, y, 0.05 * W, 0.04 * H);
+    place(Label5, x + 0.175 * W, y, 0.055 * W, 0.04 * H);
+    y += 0.04 * H;
+    place(Text4, x + 0.125 * W, y, 0.05 * W, 0.04 * H);
+    place(Label6, x + 0.175 * W, y, 0.055 * W, 0.04 * H);
+    y += 0.04 * H + 0.025 * H;
+    place(Label1, x, y, 0.22 * W, 0.04 * H);
+    y += 0.04 * H;
+    for (QWidget *w : {static_cast<QWidget *>(Option3D1), static_cast<QWidget *>(Option3D2),
+                       static_cast<QWidget *>(Raster)}) {
+        place(w, x, y, 0.22 * W, rowH);
+        y += rowH;
+    }
+    y += gap;
+    place(Command1, x, y, 0.22 * W, rowH);
+    y += rowH + 0.025 * H;
+    place(Label7, x, y, 0.22 * W, 0.04 * H);
+    y += 0.04 * H;
+    place(Command3, x, y, 0.11 * W, rowH);
+    place(Command4, x + 0.111 * W, y, 0.11 * W, rowH);
+    y += rowH + gap;
+    for (QPushButton *b : {Command2, Command5, Command6}) {
+        place(b, x, y, 0.22 * W, rowH);
+        y += rowH + gap;
+    }
+
+    placeInWorld(Picture1, Text2, 800, -950, 200, 100);
+    placeInWorld(Picture1, Text3, 800, 50, 200, 100);
+    Label3->move(int(Picture1->toDeviceX(-980)), int(Picture1->toDeviceY(-980)));
+    Label4->move(int(Picture1->toDeviceX(-980)), int(Picture1->toDeviceY(800)));
+    Label3->adjustSize();
+    Label4->adjustSize();
+}
+
+void frmBre2::Form_Load() {
+    layoutControls();
+    scene = ImagingScene();
+    // The retained picture shows the first scene at once.
+    redrawScene();
+}
+
+void frmBre2::Form_Unload() {
+    Screen::setMousePointer(0);
+    Forms::unload(FormId::Bre2);
+    Forms::unload(FormId::Bre1);
+    Forms::show(FormId::Varelo);
 }
 
 void frmBre2::Command2_Click() {
@@ -39,22 +168,185 @@ void frmBre2::Command2_Click() {
     Forms::show(FormId::Bre1);
 }
 
+void frmBre2::Command6_Click() { Forms::closeModule(FormId::Bre2); }
+
 void frmBre2::Command5_Click() {
-    if (Forms::isVisible(FormId::BreI2)) {
+    infoOn = static_cast<int16_t>(1 - infoOn);
+    if (infoOn == 1) {
+        const bool wasLoaded = Forms::isLoaded(FormId::BreI2);
+        Form *info = Forms::show(FormId::BreI2);
+        // Closing the notes with their close box sets the toggle back.
+        if (!wasLoaded)
+            connect(info, &Form::unloaded, this, [this] {
+                infoOn = 0;
+                Command5->setText(QStringLiteral("Info"));
+            });
+        Command5->setText(QStringLiteral("Info off"));
+    } else {
         Forms::hide(FormId::BreI2);
         Command5->setText(QStringLiteral("Info"));
-    } else {
-        Forms::show(FormId::BreI2);
-        Command5->setText(QStringLiteral("Info off"));
     }
 }
 
-void frmBre2::Command6_Click() { Forms::closeModule(FormId::Bre2); }
+// ---- Drawing ----
 
-void frmBre2::Form_Unload() {
-    Forms::unload(FormId::Bre2);
-    Forms::unload(FormId::Bre1);
-    Forms::show(FormId::Varelo);
+void frmBre2::redrawScene() { redraw(kFullRedraw); }
+
+void frmBre2::redraw(Layers layers) {
+    if (layers & Layer::Live) {
+        // The eye or point being dragged goes over the rest of the scene, kept from the last frame.
+        drag.restore(*Picture1, scene.key(), [this] { scene.draw(*Picture1, kScreenImagingStyles, kFullRedraw); });
+        layers = Layer::Live;
+    }
+    scene.draw(*Picture1, kScreenImagingStyles, layers);
+}
+
+// ---- Controls ----
+
+void frmBre2::showIndexTexts() {
+    const float n = scene.relIndex;
+    if (n < 1) {
+        const QString u = qs(NumText(Int(100 / n + 0.5f) / 100));
+        Text1->setText(QStringLiteral("  ") + u);
+        Text4->setText(QStringLiteral("  1.00"));
+        Text2->setText(QStringLiteral(" n = ") + u);
+        Text3->setText(QStringLiteral(" n = 1 "));
+    } else {
+        Text1->setText(QStringLiteral("  1.00 "));
+        Text4->setText(QStringLiteral("  ") + qs(NumText(n)));
+        Text2->setText(QStringLiteral(" n = 1 "));
+        Text3->setText(QStringLiteral(" n = ") + qs(NumText(n)));
+    }
+}
+
+void frmBre2::HScroll1_Change() {
+    scene.relIndex = HScroll1->value() / 100.0f;
+    showIndexTexts();
+    // In the point-row mode the row shows alone until the next placement.
+    scene.bundleInRowMode = false;
+    redrawScene();
+}
+
+void frmBre2::Raster_Click() {
+    scene.rasterOn = Raster->isChecked();
+    // Off, the dots are erased in white and nothing else is redrawn.
+    scene.DrawRaster(*Picture1, kScreenImagingStyles, !scene.rasterOn);
+}
+
+void frmBre2::Option3D_Click() { scene.rowMode = Option3D2->isChecked(); }
+
+void frmBre2::Command1_Click() {
+    scene.rowCount = 0;
+    redraw(Layer::Clear | Layer::Element | Layer::Markers | Layer::Raster);
+    scene.drawObjectDot(*Picture1, kScreenImagingStyles, scene.objX, scene.objY);
+}
+
+// ---- Mouse ----
+
+void frmBre2::placeObject(float x, float y, float lowest) {
+    if (scene.rasterOn) {
+        x = SnapToRaster(x);
+        y = SnapToRaster(y);
+    }
+    if (y < lowest)
+        y = 50;
+    scene.drag = ImagingScene::Drag::Object;
+    scene.dragX = x;
+    scene.dragY = y;
+    redraw(Layer::Live);
+}
+
+void frmBre2::Picture1_MouseDown(int button, int, float x, float y) {
+    if (button == 1) {
+        if (y <= -50) {
+            Screen::setMousePointer(2);
+            scene.drag = ImagingScene::Drag::Eye;
+            scene.dragX = x;
+            scene.dragY = y;
+            redraw(Layer::Live);
+        } else {
+            Screen::setMousePointer(12);
+        }
+    } else if (button == 2) {
+        if (!scene.rowMode && y < 10) {
+            Picture1->setMousePointer(12);
+            return;
+        }
+        Screen::setMousePointer(2);
+        // A single object point near the interface goes to 50; a row point may lie anywhere.
+        placeObject(x, y, scene.rowMode ? -1e30f : 100);
+    }
+}
+
+void frmBre2::Picture1_MouseMove(int button, int, float x, float y) {
+    if (button == 1) {
+        if (y <= -50) {
+            Screen::setMousePointer(2);
+            scene.drag = ImagingScene::Drag::Eye;
+            scene.dragX = x;
+            scene.dragY = y;
+            redraw(Layer::Live);
+        } else {
+            Screen::setMousePointer(12);
+        }
+    } else if (button == 2) {
+        if (y >= 10) {
+            Screen::setMousePointer(2);
+            placeObject(x, y, 50);
+        } else if (y < -10) {
+            Screen::setMousePointer(12);
+        }
+    }
+}
+
+void frmBre2::Picture1_MouseUp(int button, int, float, float) {
+    Screen::setMousePointer(0);
+    bool refused = false;
+    if (button == 1 && scene.drag == ImagingScene::Drag::Eye) {
+        scene.eyeX = scene.dragX;
+        scene.eyeY = scene.dragY;
+    } else if (button == 2 && scene.drag == ImagingScene::Drag::Object) {
+        scene.objX = scene.dragX;
+        scene.objY = scene.dragY;
+        if (scene.rowMode)
+            refused = !scene.addRowPoint(scene.objX, scene.objY);
+    }
+    scene.drag = ImagingScene::Drag::None;
+    if (button == 1 || button == 2)
+        scene.bundleInRowMode = true;
+    redrawScene();
+    Picture1->setMousePointer(0);
+    if (refused)
+        Dialogs::instance().messageBox(QStringLiteral("Nur 100 Punkte möglich"), true);
+}
+
+// ---- Printing and saving ----
+
+void frmBre2::Command3_Click() {
+    PrintHardcopy([this] { redrawScene(); },
+                  [this](PrinterSurface &s, const QString &title) {
+                      const double pw = s.pageWidthTwips(), ph = s.pageHeightTwips();
+                      s.Scale(-pw / 10, -ph / 10, pw / 10, ph / 10);
+                      scene.draw(s, kPrinterImagingStyles, kFullRedraw & ~Layer::Clear);
+                      s.SetFontSize(20);
+                      PrintLines(s, 0.05, 0.15, {title});
+                      s.SetFontSize(12);
+                      PrintLines(s, 0.8, 0.2, {QStringLiteral("n =  1")});
+                      PrintLines(s, 0.8, 0.55, {QStringLiteral("n = ") + qs(NumText(scene.relIndex))});
+                  });
+}
+
+void frmBre2::Command4_Click() {
+    SaveSteps steps;
+    steps.prompt = QStringLiteral(
+        "Bitte geben Sie den Namen der Datei ein. Benützen Sie die Extension .bmp! Falls Sie auf die Angabe "
+        "eines Pfades vor dem Namen verzichten, wird die Datei auf dem Desktop abgelegt.");
+    steps.defaultName = QStringLiteral("titel.bmp");
+    steps.errorText = QStringLiteral("Fehler beim Speichern! Disk full?");
+    steps.criticalIcon = false;
+    steps.beforeWriting = [this] { redraw(Layer::Bundles); };
+    steps.afterWriting = [this] { redraw(Layer::Bundles | Layer::Element | Layer::Markers); };
+    SavePictureFile(*Picture1, steps);
 }
 
 } // namespace varelo

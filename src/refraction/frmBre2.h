@@ -1,9 +1,18 @@
 #pragma once
-// The refraction imaging window. For now: its caption, size and the buttons that
-// switch windows (the imaging arrives with its own module).
+// The refraction imaging window: the controls of the imaging scene. The left button moves
+// the eye, the right button the object point or, in the point-row mode, places row points.
+#include "canvas/DragLayer.h"
+#include "refraction/ImagingScene.h"
 #include "shell/Form.h"
 
+#include <cstdint>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
+class QRadioButton;
+class QScrollBar;
 
 namespace varelo {
 
@@ -15,12 +24,44 @@ public:
     frmBre2();
     void Form_Load() override;
     void Form_Unload() override;
+
+    void Picture1_MouseDown(int button, int shift, float x, float y);
+    void Picture1_MouseMove(int button, int shift, float x, float y);
+    void Picture1_MouseUp(int button, int shift, float x, float y);
+    void HScroll1_Change();
+    void Raster_Click();
+    void Option3D_Click(); // either mode option
+    void Command1_Click(); // "Löschen"
     void Command2_Click(); // "zum Strahlenverlauf"
+    void Command3_Click(); // "drucken"
+    void Command4_Click(); // "speichern"
     void Command5_Click(); // "Info" toggle
     void Command6_Click(); // "Menue"
 
+    // The whole picture anew.
+    void redrawScene();
+    // The chosen layers of the scene on the picture; with Layer::Live, the eye or point
+    // being dragged over the kept picture of the rest.
+    void redraw(Layers layers);
+
+    ImagingScene scene;
+    DragLayer drag;
+    int16_t infoOn = 0;
+
+    // Controls.
     PictureBox *Picture1;
-    QPushButton *Command2, *Command5, *Command6;
+    QLineEdit *Text1, *Text2, *Text3, *Text4;
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
+    QScrollBar *HScroll1;
+    QRadioButton *Option3D1, *Option3D2;
+    QCheckBox *Raster;
+    QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6;
+
+private:
+    void createControls();
+    void layoutControls();
+    void showIndexTexts();
+    void placeObject(float x, float y, float lowest);
 };
 
 } // namespace varelo

@@ -41,8 +41,6 @@ QStringList mirrorText() {
     };
 }
 
-// The imaging text is completed with its module; its heading and first line are fixed
-// already.
 QStringList rayPathText() {
     return {
         QStringLiteral("Allgemeines"),
@@ -102,6 +100,45 @@ QStringList imagingText() {
     return {
         QStringLiteral("Abbildung einzelner Punkte   "),
         QStringLiteral("   Der abzubildende Objektpunkt P befindet sich in der"),
+        QStringLiteral("   unteren Hälfte des Bildes; er wird mit gedrückter"),
+        QStringLiteral("   rechter Maustaste an die gewünschte Stelle gezogen."),
+        QStringLiteral("   Das Auge in der oberen Hälfte wählt aus den von P"),
+        QStringLiteral("   ausgehenden Strahlen ein schlankes Bündel aus, das"),
+        QStringLiteral("   auch nach der Brechung nahezu zentriert bleibt. Sein"),
+        QStringLiteral("   Zentrum, der Schnittpunkt der rückwärtigen Verlän-"),
+        QStringLiteral("   gerungen, ist als Bildpunkt rot markiert: Dort sieht"),
+        QStringLiteral("   das Auge den Objektpunkt."),
+        QStringLiteral("   "),
+        QStringLiteral("Bewegen des Auges   "),
+        QStringLiteral("   Das Auge wird mit gedrückter linker Maustaste inner-"),
+        QStringLiteral("   halb der oberen Bildhälfte verschoben. Bündel und"),
+        QStringLiteral("   Bildpunkt folgen ihm; das Auge blickt dabei immer"),
+        QStringLiteral("   zum markierten Bildpunkt."),
+        QStringLiteral("   "),
+        QStringLiteral("Abbildung von Punktreihen   "),
+        QStringLiteral("   Mit der Option Punktreihen lassen sich bis zu 100"),
+        QStringLiteral("   Punkte der unteren Hälfte nacheinander mit der rech-"),
+        QStringLiteral("   ten Maustaste abbilden. Das Bündel wird nur für den"),
+        QStringLiteral("   zuletzt gesetzten Punkt gezeichnet. Bewegt man das"),
+        QStringLiteral("   Auge, so werden alle Bildpunkte neu bestimmt."),
+        QStringLiteral("   "),
+        QStringLiteral("Punktraster   "),
+        QStringLiteral("   Mit der Option Raster erscheinen magnetische Raster-"),
+        QStringLiteral("   punkte. Sie helfen, Objektpunkte genau auf einer Ge-"),
+        QStringLiteral("   raden aufzureihen; so läßt sich untersuchen, wie ge-"),
+        QStringLiteral("   rade Kanten durch die Brechung verformt werden."),
+        QStringLiteral("   "),
+        QStringLiteral("Drucken   "),
+        QStringLiteral("   Es kann ein Ausdruck in hoher Auflösung erzeugt wer-"),
+        QStringLiteral("   den; dazu sollte das Hochformat gewählt werden. Die"),
+        QStringLiteral("   Drucker geben punktierte und schattierte Linien un-"),
+        QStringLiteral("   terschiedlich wieder."),
+        QStringLiteral("   "),
+        QStringLiteral("Speichern des Bildes in einer Datei  "),
+        QStringLiteral("   Das Bild wird im Bitmap-Format gespeichert. Der Name"),
+        QStringLiteral("   muß die Endung .bmp tragen. Fehlt eine Pfadangabe,"),
+        QStringLiteral("   dann ist seinem Namen der Ordner vorangestellt, aus"),
+        QStringLiteral("   dem heraus das Programm gestartet wurde."),
     };
 }
 

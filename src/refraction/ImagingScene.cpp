@@ -1,0 +1,130 @@
+#include "refraction/ImagingScene.h"
+
+#include "core/MarkerSet.h"
+
+#include <cmath>
+
+namespace varelo {
+
+const Styles kScreenImagingStyles{
+    {kBlack, 2}, {kBlack, 1}, {kRed, 5}, {kBlack, 5}, {kBlack, 3}, {kBlack, 15}, {kBlack, 1},
+};
+// Heavier on paper: the raster as given, every other line six times its screen width.
+const Styles kPrinterImagingStyles{
+    {kBlack, 12}, {kBlack, 6}, {kRed, 30}, {kBlack, 30}, {kBlack, 18}, {kBlack, 90}, {kBlack, 3},
+};
+
+bool ImagingScene::addRowPoint(float x, float y) {
+    if (rowCount >= kMaxRowPoints)
+        return false;
+    ++rowCount;
+    rowX[rowCount] = x;
+    rowY[rowCount] = y;
+    return true;
+}
+
+void ImagingScene::DrawImagePoint(Surface &s, const Styles &st, float px, float py, float hit) const {
+    float x = 0, y = 0;
+    if (!ImagePoint(px, py, hit, relIndex, x, y))
+        return;
+    s.PSet(x, y, st.use(s, kImgImageDot));
+    s.SetDrawWidth(1);
+}
+
+void ImagingScene::DrawImagingBundle(Surface &s, const Styles &st) const {
+    if (!(objY > 0))
+        return; // only a point below the interface is imaged
+    const float hit = FindEyeRay(objX, objY, eyeX, eyeY, relIndex);
+    const float h = objY / 100;
+    const Rgb c = st.use(s, kImgRay);
+    for (int k = -2; k <= 2; ++k) {
+        const float x = hit + k * h;
+        const RefractedRay r = RefractUpwards(objX, objY, x, relIndex);
+        if (!r.refracted)
+            continue;
+        s.Line(objX, objY, x, 0, c);
+        s.Line(x, 0, r.endX, r.endY, c);
+        s.Line(x, 0, r.backX, r.backY, c);
+    }
+    DrawImagePoint(s, st, objX, objY, hit);
+}
+
+void ImagingScene::DrawRowImages(Surface &s, const Styles &st) const {
+    for (int i = 1; i <= rowCount; ++i)
+        if (rowY[i] > 0)
+            DrawImagePoint(s, st, rowX[i], rowY[i], FindEyeRay(rowX[i], rowY[i], eyeX, eyeY, relIndex));
+}
+
+void ImagingScene::DrawRowPoints(Surface &s, const Styles &st) const {
+    const Rgb c = st.use(s, kImgObjectDot);
+    for (int i = 1; i <= rowCount; ++i)
+        s.PSet(rowX[i], rowY[i], c);
+    s.SetDrawWidth(1);
+}
+
+void ImagingScene::DrawEyeSymbol(Surface &s, const Styles &st, float ex, float ey) const {
+    s.Circle(ex, ey, 50, st.use(s, kImgEyeCircle));
+    // The pupil on the side facing the object point.
+    float dx = 0, dy = 0;
+    LookDirection(ex, ey, objX, objY, dx, dy);
+    s.PSet(ex + 30 * dx, ey + 30 * dy, st.use(s, kImgPupil));
+    s.SetDrawWidth(1);
+}
+
+void ImagingScene::drawObjectDot(Surface &s, const Styles &st, float x, float y) const {
+    s.PSet(x, y, st.use(s, kImgObjectDot));
+    s.SetDrawWidth(1);
+}
+
+void ImagingScene::DrawRaster(Surface &s, const Styles &st, bool erase) const {
+    const Rgb c = st.use(s, kImgRaster);
+    for (int x = -1000; x <= 1000; x += 50)
+        for (int y = -1000; y <= 1000; y += 50)
+            s.PSet(x, y, erase ? kWhite : c);
+    s.SetDrawWidth(1);
+}
+
+void ImagingScene::draw(Surface &s, const Styles &st, Layers layers) const {
+    if (layers & Layer::Clear)
+        s.Cls();
+    if (layers & Layer::Element)
+        s.Line(-1000, 0, 1000, 0, st.use(s, kImgInterface));
+    if (layers & Layer::Bundles) {
+        if (rowMode) {
+            DrawRowImages(s, st);
+            DrawRowPoints(s, st);
+            if (bundleInRowMode)
+                DrawImagingBundle(s, st);
+        } else {
+            DrawImagingBundle(s, st);
+        }
+    }
+    if (layers & Layer::Markers) {
+        if (!rowMode && drag != Drag::Object)
+            drawObjectDot(s, st, objX, objY);
+        if (drag != Drag::Eye)
+            DrawEyeSymbol(s, st, eyeX, eyeY);
+    }
+    if (layers & Layer::Live) {
+        if (drag == Drag::Eye)
+            DrawEyeSymbol(s, st, dragX, dragY);
+        else if (drag == Drag::Object)
+            drawObjectDot(s, st, dragX, dragY);
+    }
+    if ((layers & Layer::Raster) && rasterOn)
+        DrawRaster(s, st, false);
+    s.SetDrawWidth(1);
+}
+
+uint64_t ImagingScene::key() const {
+    SceneKey k;
+    for (float v : {objX, objY, eyeX, eyeY, relIndex})
+        k.add(double(v));
+    k.add(int(rowCount));
+    k.add(rowX, sizeof rowX);
+    k.add(rowY, sizeof rowY);
+    k.add(int(rowMode) | int(rasterOn) << 1 | int(bundleInRowMode) << 2 | int(drag) << 3);
+    return k.value();
+}
+
+} // namespace varelo

@@ -1,0 +1,58 @@
+#pragma once
+// The imaging window's scene: the object point O below the interface, the eye E above
+// it, the index, a row of object points, the raster, and the eye or point being dragged.
+#include "core/Scene.h"
+#include "refraction/ImagingOptics.h"
+
+#include <cstdint>
+
+namespace varelo {
+
+enum ImagingKind {
+    kImgInterface,
+    kImgRay, // the bundle's incident and refracted rays and their extensions
+    kImgImageDot,
+    kImgObjectDot,
+    kImgEyeCircle,
+    kImgPupil,
+    kImgRaster,
+};
+extern const Styles kScreenImagingStyles;
+extern const Styles kPrinterImagingStyles;
+
+class ImagingScene {
+public:
+    static constexpr int kMaxRowPoints = 100;
+    enum class Drag { None, Eye, Object };
+
+    // A row point; false when there are 100 already.
+    bool addRowPoint(float x, float y);
+
+    // Layer::Element is the interface; Bundles the bundle of O with its image point (in
+    // the point-row mode the row with its images first); Markers the eye and, in the
+    // single mode, O; Live the eye or point being dragged; Raster the raster.
+    void draw(Surface &s, const Styles &st, Layers layers) const;
+    void DrawImagingBundle(Surface &s, const Styles &st) const;
+    void DrawImagePoint(Surface &s, const Styles &st, float px, float py, float hit) const;
+    void DrawRowImages(Surface &s, const Styles &st) const;
+    void DrawRowPoints(Surface &s, const Styles &st) const;
+    void DrawEyeSymbol(Surface &s, const Styles &st, float ex, float ey) const;
+    void drawObjectDot(Surface &s, const Styles &st, float x, float y) const;
+    // The raster's dots, or white over them (whatever lies under them goes too).
+    void DrawRaster(Surface &s, const Styles &st, bool erase) const;
+    uint64_t key() const;
+
+    float objX = 0, objY = 500;
+    float eyeX = 300, eyeY = -500;
+    float relIndex = 1.33f;
+    int16_t rowCount = 0;
+    float rowX[kMaxRowPoints + 1] = {}, rowY[kMaxRowPoints + 1] = {};
+    bool rowMode = false;
+    bool rasterOn = false;
+    // In the point-row mode an index change shows the row alone, a placement the bundle too.
+    bool bundleInRowMode = true;
+    Drag drag = Drag::None;
+    float dragX = 0, dragY = 0;
+};
+
+} // namespace varelo
