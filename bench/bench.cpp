@@ -6,11 +6,13 @@
 #include "lens/frmLins.h"
 #include "mirror/frmSpieg.h"
 #include "refraction/frmBre1.h"
+#include "refraction/frmBre2.h"
 #include "shell/FormFactory.h"
 #include "shell/Forms.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QRadioButton>
 #include <QElapsedTimer>
 #include <QPrinter>
 #include <QProcess>
@@ -154,6 +156,18 @@ frmLins *fullLensScene() {
     return w;
 }
 
+frmBre2 *fullImagingScene() {
+    auto *w = qobject_cast<frmBre2 *>(Forms::show(FormId::Bre2));
+    w->Raster->setChecked(true);
+    w->Option3D2->setChecked(true);
+    for (int i = 0; i < 100; ++i) {
+        const float x = -900 + 18 * i, y = 150 + 6 * i;
+        w->Picture1_MouseDown(2, 0, x, y);
+        w->Picture1_MouseUp(2, 0, x, y);
+    }
+    return w;
+}
+
 int startupChild(int argc, char **argv) {
     QApplication app(argc, argv);
     initApplication();
@@ -235,6 +249,17 @@ int main(int argc, char **argv) {
     l->Picture1_MouseUp(1, 0, -700, -80);
     std::printf("%-46s %8.1f x (target >= 20 x)\n", "lens: naive / cached drag frame", lensNaive.median / lensCached.median);
     Forms::unload(FormId::Lins);
+
+    frmBre2 *g = fullImagingScene();
+    std::printf("imaging picture %d x %d, %d row points, raster and bundle\n", g->Picture1->width(),
+                g->Picture1->height(), int(g->scene.rowCount));
+    report("imaging: full redraw", measure(runs, [g] { g->redrawScene(); }), 8);
+    g->Picture1_MouseDown(1, 0, 200, -400);
+    report("imaging: eye drag frame", measure(runs * 4, [g, &tick] {
+               g->Picture1_MouseMove(1, 0, 200 + (++tick % 200), -400);
+           }), 1);
+    g->Picture1_MouseUp(1, 0, 200, -400);
+    Forms::unload(FormId::Bre2);
 
     const Stats start = measure(std::max(5, runs / 5), [&] {
         QProcess p;

@@ -468,5 +468,12 @@ void TestRefraction::saveIncludesMarksAndDiagram() {
     QCOMPARE(dialogs().messageIcons, QList<bool>{false});
 }
 
-QTEST_MAIN(TestRefraction)
+int runImagingTests(int argc, char **argv);
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    TestRefraction rayPath;
+    const int failed = QTest::qExec(&rayPath, argc, argv);
+    return failed | runImagingTests(argc, argv);
+}
 #include "tst_refraction.moc"

@@ -12,12 +12,14 @@
 #include "lens/frmLins.h"
 #include "mirror/frmSpieg.h"
 #include "refraction/frmBre1.h"
+#include "refraction/frmBre2.h"
 #include "shell/frmVarelo.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -36,6 +38,7 @@ private slots:
     void mirrorWindow();
     void rayPathWindow();
     void lensWindow();
+    void imagingWindow();
     void switchingWindows();
 
 private:
@@ -100,6 +103,7 @@ private:
     void checkMirror(frmSpieg *w, long step);
     void checkRayPath(frmBre1 *w, long step);
     void checkLens(frmLins *w, long step);
+    void checkImaging(frmBre2 *w, long step);
 };
 
 void TestSoak::initTestCase() {
@@ -347,6 +351,83 @@ void TestSoak::lensWindow() {
         }
         checkLens(w, step);
         progress("lens", step);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+void TestSoak::checkImaging(frmBre2 *w, long step) {
+    const ImagingScene &sc = w->scene;
+    SOAK_VERIFY(sc.rowCount >= 0 && sc.rowCount <= ImagingScene::kMaxRowPoints);
+    SOAK_VERIFY(sc.eyeY <= -50 && std::isfinite(sc.eyeX));
+    SOAK_VERIFY(std::isfinite(sc.objX) && std::isfinite(sc.objY));
+    SOAK_VERIFY(sc.relIndex == w->HScroll1->value() / 100.0f);
+    SOAK_VERIFY(sc.rasterOn == w->Raster->isChecked() && sc.rowMode == w->Option3D2->isChecked());
+    SOAK_VERIFY(sc.drag == ImagingScene::Drag::None);
+}
+
+void TestSoak::imagingWindow() {
+    auto open = [] {
+        Forms::show(FormId::Varelo);
+        Forms::as<frmVarelo>(FormId::Varelo)->Command2_Click();
+        Forms::as<frmBre1>(FormId::Bre1)->Command5_Click();
+        processDeletes();
+        return Forms::as<frmBre2>(FormId::Bre2);
+    };
+    frmBre2 *w = open();
+    for (long step = 0; step < actions; ++step) {
+        switch (pick(12)) {
+        case 0: case 1: case 2: case 3: case 4:
+            mouse([w](int b, int s, float x, float y) { w->Picture1_MouseDown(b, s, x, y); },
+                  [w](int b, int s, float x, float y) { w->Picture1_MouseMove(b, s, x, y); },
+                  [w](int b, int s, float x, float y) { w->Picture1_MouseUp(b, s, x, y); }, 1100);
+            break;
+        case 5:
+            setScroll(w->HScroll1);
+            note(QStringLiteral("index %1").arg(w->HScroll1->value()));
+            break;
+        case 6: {
+            const int i = pick(3);
+            i == 0 ? w->Option3D1->click() : i == 1 ? w->Option3D2->click() : w->Raster->click();
+            note(QStringLiteral("option %1").arg(i));
+            break;
+        }
+        case 7:
+            if (chance(0.3)) {
+                w->Command1->click();
+                note(QStringLiteral("Löschen"));
+            }
+            break;
+        case 8:
+            w->Command5->click();
+            note(QStringLiteral("Info"));
+            break;
+        case 9:
+            if (chance(0.1)) {
+                scriptPrintAndSave();
+                w->Command3_Click();
+                note(QStringLiteral("print"));
+            } else if (chance(0.2)) {
+                scriptSaveName();
+                w->Command4_Click();
+                note(QStringLiteral("save"));
+            }
+            break;
+        case 10:
+            if (chance(0.05)) {
+                const int how = pick(3);
+                how == 0 ? w->Command6_Click() : how == 1 ? (void)w->close() : w->Command2_Click();
+                processDeletes();
+                w = open();
+                note(QStringLiteral("reopen %1").arg(how));
+            }
+            break;
+        default:
+            w->redrawScene();
+            break;
+        }
+        checkImaging(w, step);
+        progress("imaging", step);
         if (QTest::currentTestFailed())
             return;
     }

@@ -1,0 +1,276 @@
+// The imaging window and its optics: the worked examples of the eye's ray and the image
+// point, the limits of the eye and the object, point rows, the raster, the index texts,
+// printing and saving.
+#include "TestSupport.h"
+
+#include "canvas/Hardcopy.h"
+#include "canvas/PictureBox.h"
+#include "canvas/Screen.h"
+#include "refraction/ImagingOptics.h"
+#include "refraction/frmBre1.h"
+#include "refraction/frmBre2.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+
+using namespace varelo;
+using namespace varelo::test;
+
+class TestImaging : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { setUpProgram(); }
+    void init();
+    void cleanup() { tearDownWindows(); }
+
+    void workedExamples_data();
+    void workedExamples();
+    void eyeOutsideTheCone();
+    void straightUpFromBelow();
+    void initialState();
+    void indexTexts_data();
+    void indexTexts();
+    void eyeAndObjectLimits();
+    void rasterSnapsAndErases();
+    void pointRows();
+    void rowCapacity();
+    void printedLines();
+    void saveNamesAndErrors();
+    void switchingToRayPathAndBack();
+
+private:
+    frmBre2 *w = nullptr;
+    void place(int button, float x, float y) {
+        w->Picture1_MouseDown(button, 0, x, y);
+        w->Picture1_MouseMove(button, 0, x, y);
+        w->Picture1_MouseUp(button, 0, x, y);
+    }
+    int redDots() {
+        SurfaceRecorder rec;
+        w->Picture1->attachRecorder(&rec);
+        w->redrawScene();
+        w->Picture1->attachRecorder(nullptr);
+        int n = 0;
+        for (const SurfaceOp &op : rec.ops)
+            n += op.kind == SurfaceOp::PSet && op.color == kRed;
+        return n;
+    }
+};
+
+void TestImaging::init() {
+    Forms::show(FormId::Varelo);
+    w = qobject_cast<frmBre2 *>(Forms::show(FormId::Bre2));
+    QVERIFY(w);
+    dialogs().messages.clear();
+    dialogs().messageIcons.clear();
+}
+
+void TestImaging::workedExamples_data() {
+    QTest::addColumn<float>("n");
+    QTest::addColumn<QPointF>("eye");
+    QTest::addColumn<QPointF>("image");
+    QTest::newRow("n = 1.00: the image is O") << 1.0f << QPointF(300, -500) << QPointF(0, 500);
+    QTest::newRow("n = 1.33") << 1.33f << QPointF(300, -500) << QPointF(6.6, 347.3);
+    QTest::newRow("n = 2.00") << 2.0f << QPointF(300, -500) << QPointF(11.5, 207.6);
+    QTest::newRow("n = 0.75: below O") << 0.75f << QPointF(300, -500) << QPointF(-9.5, 721.4);
+    QTest::newRow("eye straight above: depth 500 / 1.33") << 1.33f << QPointF(0, -500) << QPointF(0, 375.9);
+}
+
+void TestImaging::workedExamples() {
+    QFETCH(float, n);
+    QFETCH(QPointF, eye);
+    QFETCH(QPointF, image);
+    const float hit = FindEyeRay(0, 500, float(eye.x()), float(eye.y()), n);
+    if (n == 1.33f && eye.x() == 300)
+        QVERIFY(std::fabs(hit - 126.8f) < 0.05f);
+    float x = 0, y = 0;
+    QVERIFY(ImagePoint(0, 500, hit, n, x, y));
+    QVERIFY2(std::fabs(x - image.x()) < 0.1 && std::fabs(y - image.y()) < 0.1,
+             qPrintable(QStringLiteral("%1 %2").arg(x).arg(y)));
+}
+
+void TestImaging::eyeOutsideTheCone() {
+    // n = 1.33: rays leave the water only within 500 / sqrt(1.33^2 - 1) = 570 of below O.
+    const float hit = FindEyeRay(0, 500, 3000, -60, 1.33f);
+    QVERIFY(std::fabs(hit) <= 571);
+    float x = 0, y = 0;
+    if (ImagePoint(0, 500, hit, 1.33f, x, y))
+        QVERIFY(std::isfinite(x) && std::isfinite(y));
+    // One step beyond the border there is no refracted ray, so no image point.
+    QVERIFY(!ImagePoint(0, 500, 580, 1.33f, x, y));
+}
+
+void TestImaging::straightUpFromBelow() {
+    const RefractedRay r = RefractUpwards(100, 400, 100, 1.5f);
+    QVERIFY(r.refracted);
+    QVERIFY(std::fabs(r.endX - 100) < 1e-3 && std::fabs(r.endY + 2000) < 1e-3);
+    QVERIFY(std::fabs(r.backY - 2000) < 1e-3);
+}
+
+void TestImaging::initialState() {
+    QCOMPARE(w->windowTitle(),
+             QStringLiteral("Brechung von schlanken Bündeln an einer ebenen Grenzfläche - Abbildung von Punkten"));
+    const QStringList texts{w->Text1->text(), w->Text4->text(), w->Text2->text(), w->Text3->text()};
+    QCOMPARE(texts, (QStringList{"   1.00", "   1.33", " n = 1 ", " n = 1.33"}));
+    QVERIFY(w->Option3D1->isChecked() && !w->Raster->isChecked());
+    QCOMPARE(w->HScroll1->value(), 133);
+    QCOMPARE(QPointF(w->scene.eyeX, w->scene.eyeY), QPointF(300, -500));
+    // The first picture shows the bundle and its red image point.
+    QCOMPARE(redDots(), 1);
+}
+
+void TestImaging::indexTexts_data() {
+    QTest::addColumn<int>("bar");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("n = 0.75") << 75 << QStringList{"  1.33", "  1.00", " n = 1.33", " n = 1 "};
+    QTest::newRow("n = 1.5") << 150 << QStringList{"  1.00 ", "  1.5", " n = 1 ", " n = 1.5"};
+}
+
+void TestImaging::indexTexts() {
+    QFETCH(int, bar);
+    QFETCH(QStringList, texts);
+    w->HScroll1->setValue(bar);
+    QCOMPARE((QStringList{w->Text1->text(), w->Text4->text(), w->Text2->text(), w->Text3->text()}), texts);
+    QCOMPARE(w->scene.relIndex, bar / 100.0f);
+}
+
+void TestImaging::eyeAndObjectLimits() {
+    // The eye stays above y = -50.
+    w->Picture1_MouseDown(1, 0, 100, -20);
+    QCOMPARE(Screen::mousePointer(), 12);
+    w->Picture1_MouseUp(1, 0, 100, -20);
+    QCOMPARE(QPointF(w->scene.eyeX, w->scene.eyeY), QPointF(300, -500));
+    place(1, -200, -300);
+    QCOMPARE(QPointF(w->scene.eyeX, w->scene.eyeY), QPointF(-200, -300));
+    QCOMPARE(Screen::mousePointer(), 0);
+    // The single object: refused above y = 10, put to 50 between 10 and 100.
+    w->Picture1_MouseDown(2, 0, 100, 5);
+    QCOMPARE(w->Picture1->mousePointer(), 12);
+    w->Picture1_MouseUp(2, 0, 100, 5);
+    QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(0, 500));
+    w->Picture1_MouseDown(2, 0, 100, 60);
+    w->Picture1_MouseUp(2, 0, 100, 60);
+    QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(100, 50));
+    // While dragged it follows the mouse down to 50 at the least.
+    w->Picture1_MouseDown(2, 0, 100, 300);
+    w->Picture1_MouseMove(2, 0, 150, 20);
+    w->Picture1_MouseUp(2, 0, 150, 20);
+    QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(150, 50));
+    QCOMPARE(redDots(), 1);
+}
+
+void TestImaging::rasterSnapsAndErases() {
+    w->Raster->setChecked(true);
+    QVERIFY(colourNear(w->Picture1->image(), int(w->Picture1->toDeviceX(-950)), int(w->Picture1->toDeviceY(-350)), 1,
+                       Qt::black));
+    place(2, 74, 176);
+    QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(50, 200));
+    place(2, 76, 224);
+    QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(100, 200));
+    // Off: the dots go white, nothing else is redrawn.
+    w->Raster->setChecked(false);
+    QVERIFY(!colourNear(w->Picture1->image(), int(w->Picture1->toDeviceX(-950)), int(w->Picture1->toDeviceY(-350)), 1,
+                        Qt::black));
+}
+
+void TestImaging::pointRows() {
+    w->Option3D2->setChecked(true);
+    for (int i = 0; i < 5; ++i)
+        place(2, -400 + 200 * i, 400);
+    place(2, 0, -200); // above the interface: a dot without an image
+    QCOMPARE(int(w->scene.rowCount), 6);
+    QCOMPARE(QPointF(w->scene.rowX[6], w->scene.rowY[6]), QPointF(0, -200));
+    QCOMPARE(redDots(), 5);
+    // An index change shows the row alone; the next placement brings the bundle back.
+    w->HScroll1->setValue(150);
+    QCOMPARE(redDots(), 5);
+    place(2, 300, 600);
+    QCOMPARE(redDots(), 7);
+    // Back to single points: the row is kept but not drawn.
+    w->Option3D1->setChecked(true);
+    QCOMPARE(int(w->scene.rowCount), 7);
+    w->HScroll1->setValue(140);
+    QCOMPARE(redDots(), 1);
+    w->Command1_Click();
+    QCOMPARE(int(w->scene.rowCount), 0);
+}
+
+void TestImaging::rowCapacity() {
+    w->Option3D2->setChecked(true);
+    for (int i = 0; i < ImagingScene::kMaxRowPoints; ++i)
+        place(2, -900 + 18 * i, 300);
+    QVERIFY(dialogs().messages.isEmpty());
+    place(2, 0, 700);
+    QCOMPARE(int(w->scene.rowCount), 100);
+    QCOMPARE(w->scene.rowY[100], 300.f);
+    QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Nur 100 Punkte möglich")});
+    QCOMPARE(dialogs().messageIcons, QList<bool>{true});
+}
+
+void TestImaging::printedLines() {
+    w->HScroll1->setValue(80);
+    w->Raster->setChecked(true);
+    QTemporaryDir dir;
+    dialogs().inputAnswers.push_back({true, "Abbildung"});
+    dialogs().printerAnswers.push_back(true);
+    dialogs().printToFile = dir.filePath("bild.pdf");
+    SurfaceRecorder rec;
+    AttachPrintRecorder(&rec);
+    w->Command3->click();
+    AttachPrintRecorder(nullptr);
+    // For n < 1 too the upper line reads "n =  1".
+    QCOMPARE(printedTexts(rec), (QStringList{"Abbildung", "n =  1", "n = 0.8"}));
+    QCOMPARE(pdfPageCount(dir.filePath("bild.pdf")), 1);
+    int rasterDots = 0, thinnest = 1000;
+    for (const SurfaceOp &op : rec.ops) {
+        rasterDots += op.kind == SurfaceOp::PSet && op.width == 3;
+        if (op.kind == SurfaceOp::Line)
+            thinnest = std::min(thinnest, op.width);
+    }
+    QCOMPARE(rasterDots, 41 * 41);
+    QVERIFY(thinnest >= 6);
+}
+
+void TestImaging::saveNamesAndErrors() {
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    dialogs().inputAnswers.push_back({true, ""});
+    w->Command4_Click();
+    QVERIFY(!QImage("titel.bmp", "BMP").isNull());
+    dialogs().inputAnswers.push_back({true, dir.filePath("fehlt/bild.bmp")});
+    w->Command4_Click();
+    QCOMPARE(dialogs().messages, QStringList{"Fehler beim Speichern! Disk full?"});
+    QCOMPARE(dialogs().messageIcons, QList<bool>{false});
+    QDir::setCurrent(previous);
+}
+
+void TestImaging::switchingToRayPathAndBack() {
+    w->Command5_Click();
+    QVERIFY(Forms::isVisible(FormId::BreI2));
+    QCOMPARE(w->Command5->text(), QStringLiteral("Info off"));
+    w->Command2_Click();
+    processDeletes();
+    QVERIFY(!Forms::isLoaded(FormId::Bre2) && !Forms::isLoaded(FormId::BreI2));
+    auto *b = Forms::as<frmBre1>(FormId::Bre1);
+    QVERIFY(b && b->isVisible());
+    b->Command5_Click();
+    processDeletes();
+    w = Forms::as<frmBre2>(FormId::Bre2);
+    QVERIFY(w && w->isVisible());
+    QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(0, 500)); // a fresh window
+}
+
+int runImagingTests(int argc, char **argv) {
+    TestImaging t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_imaging.moc"
