@@ -16,7 +16,7 @@ SurfaceRecorder *g_printRecorder = nullptr;
 
 void AttachPrintRecorder(SurfaceRecorder *recorder) { g_printRecorder = recorder; }
 
-bool PrintHardcopy(const std::function<void()> &afterDialog,
+bool PrintHardcopy(PageOrientation orientation, const std::function<void()> &afterDialog,
                    const std::function<void(PrinterSurface &, const QString &title)> &draw) {
     QString title;
     if (!Dialogs::instance().inputBox(QStringLiteral("Bitte geben Sie die Titelzeile für den Ausdruck ein!"),
@@ -24,6 +24,8 @@ bool PrintHardcopy(const std::function<void()> &afterDialog,
         title.clear(); // as an empty title: the printer dialog still lets the user cancel
     QPrinter printer(QPrinter::HighResolution);
     printer.setResolution(600);
+    printer.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                         : QPageLayout::Portrait);
     if (!Dialogs::instance().printerDialog(&printer))
         return false;
     printer.setResolution(600);

@@ -18,7 +18,9 @@ class SurfaceRecorder;
 // Tests attach a recorder to the printer surface of the next hardcopies.
 void AttachPrintRecorder(SurfaceRecorder *recorder);
 
-bool PrintHardcopy(const std::function<void()> &afterDialog,
+// The printer dialog opens with the orientation the window's notes ask for.
+enum class PageOrientation { Portrait, Landscape };
+bool PrintHardcopy(PageOrientation orientation, const std::function<void()> &afterDialog,
                    const std::function<void(PrinterSurface &, const QString &title)> &draw);
 
 // The printer scale of the mirror and lens windows: the page's twips divided by 7, centred

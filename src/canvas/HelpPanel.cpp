@@ -4,6 +4,7 @@
 #include "canvas/WindowLayout.h"
 #include "canvas/ZoomPan.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -20,15 +21,14 @@ HelpPanel::HelpPanel(PictureBox *picture, ZoomPan *zoom, QPushButton *toggle, QW
         auto *l = new QLabel(QString::fromUtf8(h.text), picture);
         l->setWordWrap(h.kind != 0);
         l->setAutoFillBackground(true);
+        // Headings red, some notes on white, the others in the window's colours.
         QPalette p = l->palette();
-        if (h.kind == 0) {
+        if (h.kind == 0)
             p.setColor(QPalette::Window, QColor(128, 255, 255));
-        } else if (h.kind == 1) {
+        else if (h.kind == 1)
             p.setColor(QPalette::WindowText, QColor(255, 0, 0));
+        else if (h.kind == 2)
             p.setColor(QPalette::Window, QColor(255, 255, 255));
-        } else {
-            p.setColor(QPalette::Window, QColor(255, 255, 255));
-        }
         l->setPalette(p);
         l->setFont(classicFont(h.kind == 0 ? 11 : 8.25));
         l->hide();
@@ -47,6 +47,11 @@ void HelpPanel::layout(const std::vector<const char *> &left, const std::vector<
     if (title) {
         title->setGeometry(margin, margin, pic_->width() - 2 * margin, title->sizeHint().height() + 6);
         top = title->geometry().bottom() + 2 * gap;
+        // The leading blanks of the title do not centre it in this font: an indent does.
+        const QString text = title->text(), word = text.trimmed();
+        const QFontMetrics fm(title->font());
+        const int blanks = fm.horizontalAdvance(text.left(text.indexOf(word)));
+        title->setIndent(std::max(0, (title->width() - fm.horizontalAdvance(word)) / 2 - blanks));
     }
     auto stack = [&](const std::vector<const char *> &names, int x) {
         int y = top;

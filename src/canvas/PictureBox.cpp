@@ -1,5 +1,8 @@
 #include "canvas/PictureBox.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -78,16 +81,71 @@ void PictureBox::mouseMoveEvent(QMouseEvent *e) { dispatch(onMouseMove, e, mouse
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *e) {
     dispatch(onMouseUp, e, mouseButtonCode(e->button()));
-    if (pressed_ && onClick && rect().contains(e->position().toPoint()))
+    // Only the left button clicks.
+    if (pressed_ && onClick && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         onClick();
     pressed_ = false;
 }
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent *e) { e->accept(); }
 
 SymbolButton::SymbolButton(std::function<void(Surface &)> drawSymbol, Rgb back, QWidget *parent)
     : PictureBox(parent), drawSymbol_(std::move(drawSymbol)) {
     setBackColor(back);
     Scale(-100, -100, 100, 100);
     setMouseTracking(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void SymbolButton::activate() {
+    if (onMouseDown)
+        onMouseDown(1, 0, 0, 0);
+    if (onClick)
+        onClick();
+}
+
+void SymbolButton::keyPressEvent(QKeyEvent *e) {
+    if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        activate();
+        return;
+    }
+    PictureBox::keyPressEvent(e);
+}
+
+void SymbolButton::paintEvent(QPaintEvent *e) {
+    PictureBox::paintEvent(e);
+    if (hasFocus()) {
+        QPainter p(this);
+        QPen pen(Qt::black);
+        pen.setStyle(Qt::DotLine);
+        p.setPen(pen);
+        p.drawRect(2, 2, width() - 5, height() - 5);
+    }
+}
+
+namespace {
+class SymbolAccessible : public QAccessibleWidget {
+public:
+    explicit SymbolAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &name) override {
+        if (name == pressAction())
+            static_cast<SymbolButton *>(widget())->activate();
+    }
+};
+
+QAccessibleInterface *symbolFactory(const QString &className, QObject *object) {
+    if (className == QLatin1String("varelo::SymbolButton") && object && object->isWidgetType())
+        return new SymbolAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+} // namespace
+
+void installSymbolAccessibility() {
+    static bool installed = false;
+    if (!installed)
+        QAccessible::installFactory(symbolFactory);
+    installed = true;
 }
 
 void SymbolButton::resizeEvent(QResizeEvent *e) {

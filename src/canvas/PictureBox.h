@@ -30,6 +30,8 @@ protected:
     void mousePressEvent(QMouseEvent *) override;
     void mouseMoveEvent(QMouseEvent *) override;
     void mouseReleaseEvent(QMouseEvent *) override;
+    // A double click is one click: the second press is not reported again.
+    void mouseDoubleClickEvent(QMouseEvent *) override;
 
 private:
     void dispatch(const MouseHandler &handler, QMouseEvent *e, int button);
@@ -41,6 +43,8 @@ private:
 
 // A small picture that shows a marker symbol in its own scale (-100,-100)-(100,100);
 // a shown border means the symbol is selected.
+// It takes the keyboard focus: Space and Enter act as a left click; a screen reader's
+// press action does the same.
 class SymbolButton : public PictureBox {
     Q_OBJECT
 public:
@@ -48,14 +52,21 @@ public:
     void flipBorder() { setBorderStyle(1 - borderStyle()); }
     // Paints the face anew (it may follow the window's state).
     void redrawSymbol();
+    // What a left click does: the press handler, then the click handler.
+    void activate();
 
 protected:
     void resizeEvent(QResizeEvent *) override;
+    void keyPressEvent(QKeyEvent *) override;
+    void paintEvent(QPaintEvent *) override;
 
 private:
     std::function<void(Surface &)> drawSymbol_;
 };
 
 int mouseButtonCode(Qt::MouseButtons buttons);
+
+// Lets screen readers press the symbol buttons; installed once at start-up.
+void installSymbolAccessibility();
 
 } // namespace varelo

@@ -9,12 +9,19 @@ SpinButton::SpinButton(QWidget *parent) : QWidget(parent), up_(new QToolButton(t
         b->setAutoRepeat(true);
         b->setAutoRepeatDelay(400);
         b->setAutoRepeatInterval(80);
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::StrongFocus);
     }
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
     connect(up_, &QToolButton::clicked, this, &SpinButton::SpinUp);
     connect(down_, &QToolButton::clicked, this, &SpinButton::SpinDown);
+}
+
+void SpinButton::setNames(const QString &up, const QString &down) {
+    up_->setAccessibleName(up);
+    up_->setToolTip(up);
+    down_->setAccessibleName(down);
+    down_->setToolTip(down);
 }
 
 void SpinButton::resizeEvent(QResizeEvent *) {

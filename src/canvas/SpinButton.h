@@ -12,6 +12,8 @@ public:
     explicit SpinButton(QWidget *parent = nullptr);
     QToolButton *upButton() const { return up_; }
     QToolButton *downButton() const { return down_; }
+    // Accessible names and tooltips of the two arrows.
+    void setNames(const QString &up, const QString &down);
 
 signals:
     void SpinUp();

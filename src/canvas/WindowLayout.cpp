@@ -3,12 +3,28 @@
 #include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
 
+#include <QAbstractButton>
 #include <QFont>
 #include <QLineEdit>
 
 namespace varelo {
 
 QString qs(const std::string &s) { return QString::fromStdString(s); }
+
+void named(QWidget *w, const QString &name) {
+    w->setAccessibleName(name);
+    w->setToolTip(name);
+}
+
+void completeToolTips(QWidget *window) {
+    for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+        if (!b->toolTip().isEmpty())
+            continue;
+        const QString text = b->text().trimmed();
+        if (!text.isEmpty())
+            b->setToolTip(text);
+    }
+}
 
 QFont classicFont(double points) {
     QFont f(QStringLiteral("MS Sans Serif"));

@@ -13,6 +13,10 @@ class PictureBox;
 
 // A text of the core (UTF-8) as a QString.
 QString qs(const std::string &s);
+// An accessible name that is also the tooltip.
+void named(QWidget *w, const QString &name);
+// Every button and check box of the window without a tooltip gets its caption as one.
+void completeToolTips(QWidget *window);
 // The classic bold sans-serif of the windows (a Debian font stands in for it).
 QFont classicFont(double points);
 // A read-only text box for displayed values, on the grey of the control panel.

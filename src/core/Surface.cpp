@@ -137,8 +137,10 @@ void Surface::circleImpl(double x, double y, double r, Rgb color, bool arc, doub
     op.width = drawWidth_;
     op.style = effectiveStyle();
     record(op);
+    // A circle is round on the device, its radius in units of x (as the classic pictures
+    // drew it in a box whose scale is not isotropic).
     const double rx = std::fabs(toDeviceLength(r));
-    const double ry = std::fabs(r * deviceHeight() / scaleHeight_);
+    const double ry = rx;
     const double cx = toDeviceX(x), cy = toDeviceY(y);
     if (!finite(rx) || rx > 1e6 || std::fabs(cx) > 1e7 || std::fabs(cy) > 1e7)
         return;

@@ -61,10 +61,6 @@ void drawPresetFace(Surface &s, const float *rec) {
     DrawLensOutline(s, p, kBlack);
 }
 
-void named(QWidget *w, const QString &name) {
-    w->setAccessibleName(name);
-    w->setToolTip(name);
-}
 
 QString graphCaption(float n) { return QStringLiteral("Einfalls- und Brechungswinkel für n = ") + qs(NumText(n)); }
 
@@ -170,6 +166,7 @@ frmLins::frmLins() : Form(FormId::Lins) {
     help = std::make_unique<HelpPanel>(Picture1, zoom.get(), command1, Command8, kHelpNotes,
                                        int(std::size(kHelpNotes)),
                                        std::vector<QWidget *>{Label6, Label9, Text1, Text2}, [this] { redrawScene(); });
+    completeToolTips(this);
 }
 
 frmLins::~frmLins() = default;
@@ -234,6 +231,8 @@ void frmLins::createControls() {
     Text10 = box("Zoomfaktor");
     Text1 = displayBox(Picture1);
     Text2 = displayBox(Picture1);
+    for (QLineEdit *t : {Text1, Text2})
+        t->setPalette(QPalette()); // the pointer position in the system colours
     named(Text1, QStringLiteral("x-Position der Maus"));
     named(Text2, QStringLiteral("y-Position der Maus"));
 
@@ -252,9 +251,9 @@ void frmLins::createControls() {
     Spin1 = new SpinButton(this);
     Spin2 = new SpinButton(this);
     Spin3 = new SpinButton(this);
-    named(Spin1, QStringLiteral("Zoom"));
-    named(Spin2, QStringLiteral("Objektpunkt waagerecht bewegen"));
-    named(Spin3, QStringLiteral("Objektpunkt senkrecht bewegen"));
+    Spin1->setNames(QStringLiteral("Zoom vergrößern"), QStringLiteral("Zoom verkleinern"));
+    Spin2->setNames(QStringLiteral("Objektpunkt nach links"), QStringLiteral("Objektpunkt nach rechts"));
+    Spin3->setNames(QStringLiteral("Objektpunkt nach oben"), QStringLiteral("Objektpunkt nach unten"));
 
     Picture2 = new SymbolButton([](Surface &s) { DrawPointSymbol(s, 10); }, kSymbolGrey, this);
     Picture3 = new SymbolButton([](Surface &s) { DrawEyeSymbol(s, 45, 2); }, kSymbolGrey, this);
@@ -800,7 +799,7 @@ void frmLins::command1_Click() {
 // ---- Printing and saving ----
 
 void frmLins::Command3_Click() {
-    PrintHardcopy([this] { redraw(Layer::Element | Layer::Bundles); },
+    PrintHardcopy(PageOrientation::Landscape, [this] { redraw(Layer::Element | Layer::Bundles); },
                   [this](PrinterSurface &s, const QString &title) {
                       SetPrintScaleFromView(s, zoom->zoomFactor, zoom->panX(), zoom->panY());
                       scene.draw(s, kPrinterLensStyles, Layer::Element | Layer::Bundles | Layer::Markers);

@@ -108,6 +108,8 @@ frmSpieg::frmSpieg() : Form(FormId::Spieg) {
     help = std::make_unique<HelpPanel>(Picture1, zoom.get(), Command7, Command8, kHelpNotes,
                                        int(std::size(kHelpNotes)),
                                        std::vector<QWidget *>{Label6, Label9, Text1, Text2}, [this] { Redraw(); });
+    named(command1, QStringLiteral("Aktuelles Bündel löschen (ganzes Bündel des aktuellen Objekts)"));
+    completeToolTips(this);
 }
 
 frmSpieg::~frmSpieg() = default;
@@ -131,7 +133,6 @@ void frmSpieg::createControls() {
 
     auto scroll = [this](Qt::Orientation o) {
         auto *s = new QScrollBar(o, this);
-        s->setFocusPolicy(Qt::NoFocus);
         return s;
     };
     HScroll2 = scroll(Qt::Horizontal);
@@ -154,6 +155,21 @@ void frmSpieg::createControls() {
     Text10 = displayBox(this);
     Text1 = displayBox(Picture1);
     Text2 = displayBox(Picture1);
+    for (QLineEdit *t : {Text1, Text2})
+        t->setPalette(QPalette()); // the pointer position in the system colours
+    named(Picture1, QStringLiteral("Bildfeld"));
+    named(HScroll2, QStringLiteral("Krümmung des Spiegels"));
+    named(HScroll5, QStringLiteral("Durchmesser der Spiegelöffnung"));
+    named(HScroll1, QStringLiteral("Bildfeld waagerecht verschieben"));
+    named(VScroll1, QStringLiteral("Bildfeld senkrecht verschieben"));
+    named(Text3, QStringLiteral("Radius"));
+    named(Text6, QStringLiteral("Durchmesser"));
+    named(Text8, QStringLiteral("x-Position des Objekts"));
+    named(Text9, QStringLiteral("y-Position des Objekts"));
+    named(Text11, QStringLiteral("Nummer des aktuellen Objekts"));
+    named(Text10, QStringLiteral("Zoomfaktor"));
+    named(Text1, QStringLiteral("x-Position der Maus"));
+    named(Text2, QStringLiteral("y-Position der Maus"));
 
     Check3D5 = new QCheckBox(QStringLiteral(" gespiegelte verlängern"), this);
     Check3D2 = new QCheckBox(QStringLiteral("gespiegelte gestrichelt"), this);
@@ -162,6 +178,9 @@ void frmSpieg::createControls() {
     Spin1 = new SpinButton(this);
     Spin2 = new SpinButton(this);
     Spin3 = new SpinButton(this);
+    Spin1->setNames(QStringLiteral("Zoom vergrößern"), QStringLiteral("Zoom verkleinern"));
+    Spin2->setNames(QStringLiteral("Objektpunkt nach links"), QStringLiteral("Objektpunkt nach rechts"));
+    Spin3->setNames(QStringLiteral("Objektpunkt nach oben"), QStringLiteral("Objektpunkt nach unten"));
 
     Picture2 = new SymbolButton([](Surface &s) { DrawPointSymbol(s, 10); }, Rgb{224, 224, 224}, this);
     Picture3 = new SymbolButton([](Surface &s) { DrawEyeSymbol(s, 45, 2); }, Rgb{224, 224, 224}, this);
@@ -170,6 +189,10 @@ void frmSpieg::createControls() {
                         static_cast<uint8_t>(window.blue())};
     Picture4 = new SymbolButton(DrawRasterSymbol, windowRgb, this);
     Picture5 = new SymbolButton(DrawLineSymbol, windowRgb, this);
+    named(Picture2, QStringLiteral("Punkt markieren"));
+    named(Picture3, QStringLiteral("Auge setzen"));
+    named(Picture4, QStringLiteral("Raster ein/aus"));
+    named(Picture5, QStringLiteral("Bildschirmlinie"));
 
     auto button = [this](const char *text) { return new QPushButton(QString::fromUtf8(text), this); };
     Command2 = button("Markierungen löschen");
@@ -537,7 +560,7 @@ void frmSpieg::Command2_Click() { markers->ClearMarkers(); }
 // ---- Printing and saving ----
 
 void frmSpieg::Command3_Click() {
-    PrintHardcopy([this] { redraw(Layer::Element | Layer::Bundles); },
+    PrintHardcopy(PageOrientation::Landscape, [this] { redraw(Layer::Element | Layer::Bundles); },
                   [this](PrinterSurface &s, const QString &title) {
                       SetPrintScaleFromView(s, zoom->zoomFactor, zoom->panX(), zoom->panY());
                       scene.draw(s, kPrinterMirrorStyles, Layer::Element | Layer::Bundles | Layer::Markers);

@@ -30,16 +30,19 @@ RefractedRay RefractUpwards(float px, float py, float x, float n, bool strict) {
 }
 
 float FindEyeRay(float px, float py, float eyeX, float eyeY, float n) {
-    float start = -1000, end = 1000, step = 200;
+    double start = -1000, end = 1000, step = 200;
     if (n > 1) {
-        const float r = std::sqrt(n * n - 1);
+        const double r = std::sqrt(double(n) * n - 1);
         start = px - py / r;
         end = px + py / r;
         step = (2 * py / r) / 10;
     }
-    // One pass: from x while the eye lies on the advancing side of the refracted ray.
-    auto pass = [&](float x, float dx) {
-        while (x <= end) {
+    // One pass: from x while the eye lies on the advancing side of the refracted ray. The
+    // steps are counted from the start, so that a step too small for x to change (a point
+    // just under the interface) still ends the pass.
+    auto pass = [&](double from, double dx) {
+        double x = from;
+        for (long i = 1; x <= end && i <= 1000000; ++i) {
             const double alpha = std::atan(std::fabs((double(px) - x) / py));
             const double s = n * std::sin(alpha);
             if (!(std::fabs(s) < 1))
@@ -49,16 +52,16 @@ float FindEyeRay(float px, float py, float eyeX, float eyeY, float n) {
                                         : std::cos(beta) * (eyeX - x) + eyeY * std::sin(beta);
             if (!(side > 0))
                 break;
-            x += dx;
+            x = from + i * dx;
         }
         return x;
     };
-    float x = pass(start + 0.001f, step);
+    double x = pass(start + 0.001, step);
     for (int i = 2; i <= 4; ++i) {
         x = pass(x - step, step / 10);
         step /= 10;
     }
-    return x - step;
+    return static_cast<float>(x - step);
 }
 
 bool ImagePoint(float px, float py, float hitX, float n, float &x, float &y) {

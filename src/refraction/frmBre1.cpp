@@ -47,6 +47,7 @@ frmBre1::frmBre1() : Form(FormId::Bre1) {
     setPalette(QPalette(QColor(192, 192, 192)));
     setFont(classicFont(8.25));
     createControls();
+    completeToolTips(this);
 }
 
 void frmBre1::createControls() {
@@ -77,7 +78,7 @@ void frmBre1::createControls() {
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(1);
     HScroll1->setValue(133);
-    HScroll1->setFocusPolicy(Qt::NoFocus);
+    named(HScroll1, QStringLiteral("Brechzahl n"));
 
     auto check = [this](const char *text) { return new QCheckBox(QString::fromUtf8(text), this); };
     Check3D1 = check("gebrochene");
@@ -96,8 +97,18 @@ void frmBre1::createControls() {
     Picture2 = new SymbolButton([](Surface &s) { DrawEyeSymbol(s, 50, 3); }, Rgb{224, 224, 224}, this);
     Picture3 = new SymbolButton(drawProtractorSymbol, kWhite, this);
     Picture4 = new SymbolButton([this](Surface &s) { DrawAngleGraphFace(s, scene.relIndex); }, kWhite, this);
+    named(Picture5, QStringLiteral("Punkt markieren"));
+    named(Picture2, QStringLiteral("Auge setzen"));
+    named(Picture3, QStringLiteral("Winkelmesser"));
+    named(Picture4, QStringLiteral("Winkeldiagramm"));
 
+    named(Picture1, QStringLiteral("Bildfeld"));
+    named(Text3, QStringLiteral("Brechzahl oben"));
+    named(Text2, QStringLiteral("Brechzahl unten"));
+    named(Text1, QStringLiteral("Brechzahl des oberen Mediums"));
+    named(Text4, QStringLiteral("Brechzahl des unteren Mediums"));
     Picture6 = new PictureBox(Picture1);
+    named(Picture6, QStringLiteral("Winkeldiagramm: klicken zum Ablesen"));
     Picture6->hide();
     Picture6->onMouseDown = [this](int b, int s, float x, float y) { Picture6_MouseDown(b, s, x, y); };
     Label2 = new QLabel(QStringLiteral("Label2"), Picture6);
@@ -415,7 +426,7 @@ void frmBre1::Command4_Click() {
 // ---- Printing and saving ----
 
 void frmBre1::Command2_Click() {
-    PrintHardcopy([this] { redraw(Layer::Clear | kRayPathPicture); },
+    PrintHardcopy(PageOrientation::Portrait, [this] { redraw(Layer::Clear | kRayPathPicture); },
                   [this](PrinterSurface &s, const QString &title) {
                       const double pw = s.pageWidthTwips(), ph = s.pageHeightTwips();
                       s.Scale(-pw / 10, -ph / 10, pw / 10, ph / 10);

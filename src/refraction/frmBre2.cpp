@@ -7,6 +7,7 @@
 #include "canvas/Screen.h"
 #include "canvas/WindowLayout.h"
 #include "core/NumRules.h"
+#include "core/Surface.h"
 #include "shell/Forms.h"
 
 #include <QCheckBox>
@@ -18,13 +19,6 @@
 
 namespace varelo {
 
-namespace {
-void named(QWidget *w, const QString &name) {
-    w->setAccessibleName(name);
-    w->setToolTip(name);
-}
-} // namespace
-
 frmBre2::frmBre2() : Form(FormId::Bre2) {
     setWindowTitle(QStringLiteral(
         "Brechung von schlanken Bündeln an einer ebenen Grenzfläche - Abbildung von Punkten"));
@@ -32,6 +26,7 @@ frmBre2::frmBre2() : Form(FormId::Bre2) {
     setPalette(QPalette(QColor(192, 192, 192)));
     setFont(classicFont(8.25));
     createControls();
+    completeToolTips(this);
 }
 
 void frmBre2::createControls() {
@@ -42,7 +37,7 @@ void frmBre2::createControls() {
     Picture1->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
 
     Text2 = displayBox(Picture1, QStringLiteral(" n = 1 "));
-    Text3 = displayBox(Picture1, QStringLiteral(" n = 1.33"));
+    Text3 = displayBox(Picture1, QStringLiteral(" n = ") + qs(NumText(1.33f)));
     for (QLineEdit *t : {Text2, Text3})
         t->setPalette(QPalette()); // white, inside the picture
     named(Text2, QStringLiteral("Brechzahl oben"));
@@ -224,7 +219,20 @@ void frmBre2::HScroll1_Change() {
     showIndexTexts();
     // In the point-row mode the row shows alone until the next placement.
     scene.bundleInRowMode = false;
-    redrawScene();
+    Surface &p = *Picture1;
+    const Styles &st = kScreenImagingStyles;
+    p.Cls();
+    scene.DrawEyeSymbol(p, st, scene.eyeX, scene.eyeY);
+    if (scene.rasterOn)
+        scene.DrawRaster(p, st, false);
+    scene.draw(p, st, Layer::Element);
+    if (scene.rowMode) {
+        scene.DrawRowImages(p, st);
+        scene.DrawRowPoints(p, st);
+    } else {
+        scene.DrawImagingBundle(p, st);
+        scene.drawObjectDot(p, st, scene.objX, scene.objY);
+    }
 }
 
 void frmBre2::Raster_Click() {
@@ -323,11 +331,20 @@ void frmBre2::Picture1_MouseUp(int button, int, float, float) {
 // ---- Printing and saving ----
 
 void frmBre2::Command3_Click() {
-    PrintHardcopy([this] { redrawScene(); },
+    PrintHardcopy(PageOrientation::Portrait, [this] { redrawScene(); },
                   [this](PrinterSurface &s, const QString &title) {
                       const double pw = s.pageWidthTwips(), ph = s.pageHeightTwips();
                       s.Scale(-pw / 10, -ph / 10, pw / 10, ph / 10);
-                      scene.draw(s, kPrinterImagingStyles, kFullRedraw & ~Layer::Clear);
+                      const Styles &st = kPrinterImagingStyles;
+                      scene.draw(s, st, Layer::Element | Layer::Markers | Layer::Raster);
+                      if (scene.rowMode) {
+                          scene.DrawRowImages(s, st);
+                          scene.DrawRowPoints(s, st);
+                          if (scene.objY >= 0)
+                              scene.DrawImagingBundle(s, st);
+                      } else {
+                          scene.DrawImagingBundle(s, st);
+                      }
                       s.SetFontSize(20);
                       PrintLines(s, 0.05, 0.15, {title});
                       s.SetFontSize(12);
@@ -344,8 +361,18 @@ void frmBre2::Command4_Click() {
     steps.defaultName = QStringLiteral("titel.bmp");
     steps.errorText = QStringLiteral("Fehler beim Speichern! Disk full?");
     steps.criticalIcon = false;
-    steps.beforeWriting = [this] { redraw(Layer::Bundles); };
-    steps.afterWriting = [this] { redraw(Layer::Bundles | Layer::Element | Layer::Markers); };
+    // The bundle, the row and its images go into the file whatever the mode.
+    auto drawAll = [this] {
+        scene.DrawImagingBundle(*Picture1, kScreenImagingStyles);
+        scene.DrawRowPoints(*Picture1, kScreenImagingStyles);
+        scene.DrawRowImages(*Picture1, kScreenImagingStyles);
+    };
+    steps.beforeWriting = drawAll;
+    steps.afterWriting = [this, drawAll] {
+        drawAll();
+        scene.draw(*Picture1, kScreenImagingStyles, Layer::Element);
+        scene.DrawEyeSymbol(*Picture1, kScreenImagingStyles, scene.eyeX, scene.eyeY);
+    };
     SavePictureFile(*Picture1, steps);
 }
 

@@ -1,5 +1,6 @@
 #include "shell/FormFactory.h"
 
+#include "canvas/PictureBox.h"
 #include "core/NumRules.h"
 #include "lens/frmLins.h"
 #include "mirror/frmSpieg.h"
@@ -41,6 +42,7 @@ void initApplication() {
     SetDecimalSeparator(sep ? sep : '.');
     QApplication::setQuitOnLastWindowClosed(false);
     Forms::setFactory(createForm);
+    installSymbolAccessibility();
 }
 
 } // namespace varelo

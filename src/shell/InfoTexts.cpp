@@ -135,10 +135,10 @@ QStringList imagingText() {
         QStringLiteral("   terschiedlich wieder."),
         QStringLiteral("   "),
         QStringLiteral("Speichern des Bildes in einer Datei  "),
-        QStringLiteral("   Das Bild wird im Bitmap-Format gespeichert. Der Name"),
+        QStringLiteral("   Das Bild wird im bmp-Format gespeichert; der Name"),
         QStringLiteral("   muß die Endung .bmp tragen. Fehlt eine Pfadangabe,"),
-        QStringLiteral("   dann ist seinem Namen der Ordner vorangestellt, aus"),
-        QStringLiteral("   dem heraus das Programm gestartet wurde."),
+        QStringLiteral("   dann ist seinem Namen der Ordner vorangestellt,"),
+        QStringLiteral("   aus dem heraus das Programm gestartet wurde."),
     };
 }
 

@@ -15,7 +15,9 @@ InfoWindow::InfoWindow(FormId id, const QString &caption, double clientWidth, do
     setWindowTitle(caption);
     Text1 = new QPlainTextEdit(this);
     Text1->setFont(classicFont(12));
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Lines wrap like a multi-line text box's: a wider font needs no horizontal scrolling.
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Screen::place(Text1, 0, 0, textWidth, textHeight);
 }

@@ -33,6 +33,7 @@ private slots:
     void workedExamples_data();
     void workedExamples();
     void eyeOutsideTheCone();
+    void pointJustBelowTheInterface();
     void straightUpFromBelow();
     void initialState();
     void indexTexts_data();
@@ -105,6 +106,12 @@ void TestImaging::eyeOutsideTheCone() {
         QVERIFY(std::isfinite(x) && std::isfinite(y));
     // One step beyond the border there is no refracted ray, so no image point.
     QVERIFY(!ImagePoint(0, 500, 580, 1.33f, x, y));
+}
+
+void TestImaging::pointJustBelowTheInterface() {
+    // The last steps are far below the spacing of floats near 600: the search still ends.
+    const float hit = FindEyeRay(600, 0.2f, 300, -500, 2.0f);
+    QVERIFY(std::isfinite(hit) && std::fabs(hit - 600) < 1);
 }
 
 void TestImaging::straightUpFromBelow() {
@@ -236,12 +243,42 @@ void TestImaging::printedLines() {
     }
     QCOMPARE(rasterDots, 41 * 41);
     QVERIFY(thinnest >= 6);
+    // In the point-row mode, after an index change too, the page shows the bundle of the
+    // last point: five incident rays ending on the interface.
+    w->Option3D2->setChecked(true);
+    place(2, 100, 400);
+    w->HScroll1->setValue(120);
+    dialogs().inputAnswers.push_back({true, "Reihe"});
+    dialogs().printerAnswers.push_back(true);
+    rec.clear();
+    AttachPrintRecorder(&rec);
+    w->Command3->click();
+    AttachPrintRecorder(nullptr);
+    int incident = 0;
+    for (const SurfaceOp &op : rec.ops)
+        incident += op.kind == SurfaceOp::Line && op.x1 == 100 && op.y1 == 400 && op.y2 == 0;
+    QCOMPARE(incident, 5);
+    QCOMPARE(dialogs().printerLandscape.last(), false); // portrait, as the notes ask
 }
 
 void TestImaging::saveNamesAndErrors() {
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
+    // Row points go into the file in the single mode too: their two image points.
+    w->Option3D2->setChecked(true);
+    place(2, -200, 400);
+    place(2, 200, 400);
+    w->Option3D1->setChecked(true);
+    SurfaceRecorder rec;
+    w->Picture1->attachRecorder(&rec);
+    dialogs().inputAnswers.push_back({true, "mit_reihe.bmp"});
+    w->Command4_Click();
+    w->Picture1->attachRecorder(nullptr);
+    int red = 0;
+    for (const SurfaceOp &op : rec.ops)
+        red += op.kind == SurfaceOp::PSet && op.color == kRed;
+    QCOMPARE(red, 2 * 3); // O and the two row points, before and after writing
     dialogs().inputAnswers.push_back({true, ""});
     w->Command4_Click();
     QVERIFY(!QImage("titel.bmp", "BMP").isNull());

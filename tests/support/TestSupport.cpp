@@ -34,6 +34,7 @@ bool ScriptedDialogs::inputBox(const QString &prompt, const QString &, const QSt
 }
 
 bool ScriptedDialogs::printerDialog(QPrinter *printer) {
+    printerLandscape << (printer->pageLayout().orientation() == QPageLayout::Landscape);
     if (printerAnswers.empty())
         return false;
     const bool ok = printerAnswers.front();

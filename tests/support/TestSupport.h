@@ -24,6 +24,7 @@ public:
     QStringList messages;      // texts shown in message boxes
     QList<bool> messageIcons;  // critical icon per message
     QStringList prompts;       // prompts of input boxes
+    QList<bool> printerLandscape; // the orientation each printer dialog opened with
 
     void messageBox(const QString &text, bool critical) override;
     bool inputBox(const QString &prompt, const QString &title, const QString &defaultText,
