@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -102,6 +104,30 @@ void SymbolButton::activate() {
         onMouseDown(1, 0, 0, 0);
     if (onClick)
         onClick();
+}
+
+void SymbolButton::mousePressEvent(QMouseEvent *e) {
+    const quint64 interval = static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    if (e->button() == Qt::LeftButton && hasClicked_ && e->timestamp() - lastClick_ < interval) {
+        secondPress_ = true;
+        e->accept();
+        return;
+    }
+    PictureBox::mousePressEvent(e);
+}
+
+void SymbolButton::mouseReleaseEvent(QMouseEvent *e) {
+    if (secondPress_) {
+        secondPress_ = false;
+        hasClicked_ = false;
+        e->accept();
+        return;
+    }
+    if (e->button() == Qt::LeftButton) {
+        hasClicked_ = true;
+        lastClick_ = e->timestamp();
+    }
+    PictureBox::mouseReleaseEvent(e);
 }
 
 void SymbolButton::keyPressEvent(QKeyEvent *e) {

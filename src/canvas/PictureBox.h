@@ -30,7 +30,6 @@ protected:
     void mousePressEvent(QMouseEvent *) override;
     void mouseMoveEvent(QMouseEvent *) override;
     void mouseReleaseEvent(QMouseEvent *) override;
-    // A double click is one click: the second press is not reported again.
     void mouseDoubleClickEvent(QMouseEvent *) override;
 
 private:
@@ -59,9 +58,14 @@ protected:
     void resizeEvent(QResizeEvent *) override;
     void keyPressEvent(QKeyEvent *) override;
     void paintEvent(QPaintEvent *) override;
+    // The second press of a double click is not a second click.
+    void mousePressEvent(QMouseEvent *) override;
+    void mouseReleaseEvent(QMouseEvent *) override;
 
 private:
     std::function<void(Surface &)> drawSymbol_;
+    quint64 lastClick_ = 0;
+    bool hasClicked_ = false, secondPress_ = false;
 };
 
 int mouseButtonCode(Qt::MouseButtons buttons);

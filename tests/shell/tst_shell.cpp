@@ -338,5 +338,12 @@ void TestShell::infoWindowsComposeTheirText() {
     QVERIFY(w->Text1->toPlainText().startsWith(QString(emptyLines, QLatin1Char('\n')) + heading));
 }
 
-QTEST_MAIN(TestShell)
+int runAccessTests(int argc, char **argv);
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    TestShell shell;
+    const int failed = QTest::qExec(&shell, argc, argv);
+    return failed | runAccessTests(argc, argv);
+}
 #include "tst_shell.moc"

@@ -100,6 +100,29 @@ private:
         up(button, 0, x, y);
         note(QStringLiteral("mouse %1 %2 %3").arg(button).arg(x).arg(y));
     }
+    // A keyboard user: a key on a control of the window (not the ones that close it).
+    void keyboard(QWidget *window) {
+        static const QStringList leaving{"Menu", "Menue", "zum Strahlenverlauf", "zur Abbildung von Punkten"};
+        QList<QWidget *> controls;
+        for (QWidget *c : window->findChildren<QWidget *>()) {
+            if (!(c->focusPolicy() & Qt::TabFocus) || !c->isVisibleTo(window) || !c->isEnabled())
+                continue;
+            if (auto *b = qobject_cast<QPushButton *>(c); b && leaving.contains(b->text()))
+                continue;
+            controls << c;
+        }
+        if (controls.isEmpty())
+            return;
+        static const Qt::Key keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
+                                       Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,
+                                       Qt::Key_Tab};
+        QWidget *c = controls[pick(int(controls.size()))];
+        const Qt::Key key = keys[pick(int(std::size(keys)))];
+        scriptPrintAndSave();
+        dialogs().inputAnswers.push_back({chance(0.5), QString()});
+        QTest::keyClick(c, key);
+        note(QStringLiteral("key %1 on %2 %3").arg(int(key)).arg(c->metaObject()->className(), c->accessibleName()));
+    }
     void checkMirror(frmSpieg *w, long step);
     void checkRayPath(frmBre1 *w, long step);
     void checkLens(frmLins *w, long step);
@@ -219,7 +242,7 @@ void TestSoak::mirrorWindow() {
             }
             break;
         default: {
-            w->Redraw();
+            chance(0.4) ? keyboard(w) : w->Redraw();
             break;
         }
         }
@@ -346,7 +369,7 @@ void TestSoak::lensWindow() {
             }
             break;
         default:
-            w->redrawScene();
+            chance(0.4) ? keyboard(w) : w->redrawScene();
             break;
         }
         checkLens(w, step);
@@ -423,7 +446,7 @@ void TestSoak::imagingWindow() {
             }
             break;
         default:
-            w->redrawScene();
+            chance(0.4) ? keyboard(w) : w->redrawScene();
             break;
         }
         checkImaging(w, step);
@@ -520,7 +543,7 @@ void TestSoak::rayPathWindow() {
             }
             break;
         default:
-            w->Check3D_Click();
+            chance(0.4) ? keyboard(w) : w->Check3D_Click();
             break;
         }
         checkRayPath(w, step);

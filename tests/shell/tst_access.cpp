@@ -1,0 +1,184 @@
+// Every module window as a keyboard or screen-reader user meets it: each control named and
+// with a tooltip, options that react to any change of their value, symbol buttons by key
+// and by the reader's press action, the printer dialog's orientation, and small fidelity
+// points of the mirror window.
+#include "TestSupport.h"
+
+#include "canvas/Hardcopy.h"
+#include "canvas/HelpPanel.h"
+#include "canvas/PictureBox.h"
+#include "mirror/frmSpieg.h"
+#include "shell/InfoWindow.h"
+
+#include <QAbstractSlider>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace varelo;
+using namespace varelo::test;
+
+class TestAccess : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { setUpProgram(); }
+    void cleanup() { tearDownWindows(); }
+    void controlsNamed_data();
+    void controlsNamed();
+    void optionsReactToEveryChange();
+    void symbolsByKeyAndReader();
+    void printerOrientationAndScaleBar();
+    void mirrorFidelity();
+};
+
+void TestAccess::controlsNamed_data() {
+    QTest::addColumn<int>("id");
+    QTest::newRow("mirror") << int(FormId::Spieg);
+    QTest::newRow("ray path") << int(FormId::Bre1);
+    QTest::newRow("imaging") << int(FormId::Bre2);
+    QTest::newRow("lens") << int(FormId::Lins);
+}
+
+void TestAccess::controlsNamed() {
+    QFETCH(int, id);
+    Form *w = Forms::show(static_cast<FormId>(id));
+    int controls = 0;
+    for (QWidget *c : w->findChildren<QWidget *>()) {
+        if (!c->isVisibleTo(w))
+            continue;
+        if (!qobject_cast<QAbstractButton *>(c) && !qobject_cast<QAbstractSlider *>(c) &&
+            !qobject_cast<QLineEdit *>(c) && !qobject_cast<PictureBox *>(c))
+            continue;
+        ++controls;
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(c);
+        QVERIFY(a);
+        const QString what = QString::fromLatin1(c->metaObject()->className()) + " " + QString::number(c->x()) + "," + QString::number(c->y());
+        QVERIFY2(!a->text(QAccessible::Name).trimmed().isEmpty() || !c->accessibleName().isEmpty(), qPrintable(what));
+        QVERIFY2(!c->toolTip().isEmpty(), qPrintable(a->text(QAccessible::Name) + " " + what));
+        if (qobject_cast<SymbolButton *>(c))
+            QVERIFY(c->focusPolicy() & Qt::TabFocus);
+    }
+    QVERIFY(controls > 10);
+}
+
+void TestAccess::optionsReactToEveryChange() {
+    auto *w = qobject_cast<frmSpieg *>(Forms::show(FormId::Spieg));
+    // A screen reader's toggle checks the box, and the picture follows.
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w->Check3D5);
+    QVERIFY(a && a->actionInterface());
+    a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(w->Check3D5->isChecked());
+    QVERIFY(w->scene.extendReflected);
+    // One click runs the handler once: one clearing of the picture.
+    SurfaceRecorder rec;
+    w->Picture1->attachRecorder(&rec);
+    QTest::mouseClick(w->Check3D2, Qt::LeftButton);
+    w->Picture1->attachRecorder(nullptr);
+    QVERIFY(w->scene.dottedReflected);
+    QCOMPARE(rec.count(SurfaceOp::Cls), 1);
+}
+
+void TestAccess::symbolsByKeyAndReader() {
+    auto *w = qobject_cast<frmSpieg *>(Forms::show(FormId::Spieg));
+    // Space arms the point tool as a left click does.
+    QTest::keyClick(w->Picture2, Qt::Key_Space);
+    QCOMPARE(int(w->markers->markPointMode), 1);
+    // The reader's press action is the same click: the pair rule arms the eye.
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w->Picture2);
+    QVERIFY(a && a->actionInterface());
+    QCOMPARE(a->role(), QAccessible::Button);
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(int(w->markers->markPointMode), 0);
+    QCOMPARE(int(w->markers->markEyeMode), 1);
+    // A right click does nothing; a double click is one click.
+    QTest::mouseClick(w->Picture4, Qt::RightButton);
+    QCOMPARE(w->Picture4->borderStyle(), 0);
+    // A double click as the platform delivers it: press, release, press, double click, release.
+    const QPointF centre = QRectF(w->Picture4->rect()).center();
+    const QPointF global = w->Picture4->mapToGlobal(centre);
+    const std::pair<QEvent::Type, int> events[] = {{QEvent::MouseButtonPress, 0},
+                                                   {QEvent::MouseButtonRelease, 40},
+                                                   {QEvent::MouseButtonPress, 120},
+                                                   {QEvent::MouseButtonDblClick, 120},
+                                                   {QEvent::MouseButtonRelease, 160}};
+    for (const auto &ev : events) {
+        const bool down = ev.first != QEvent::MouseButtonRelease;
+        QMouseEvent me(ev.first, centre, global, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        me.setTimestamp(100000 + ev.second);
+        QCoreApplication::sendEvent(w->Picture4, &me);
+    }
+    QCOMPARE(w->Picture4->borderStyle(), 1);
+    QCOMPARE(int(w->scene.markers.rasterOn), 1);
+}
+
+void TestAccess::printerOrientationAndScaleBar() {
+    auto *w = qobject_cast<frmSpieg *>(Forms::show(FormId::Spieg));
+    QTemporaryDir dir;
+    dialogs().inputAnswers.push_back({true, "Quer"});
+    dialogs().printerAnswers.push_back(true);
+    dialogs().printToFile = dir.filePath("quer.pdf");
+    SurfaceRecorder rec;
+    AttachPrintRecorder(&rec);
+    w->Command3->click();
+    AttachPrintRecorder(nullptr);
+    QCOMPARE(dialogs().printerLandscape.last(), true);
+    // The title stands at 0.1 and the bar at 0.53 of the width: that gives the page's
+    // extent, and the label "200" lies inside it.
+    double titleX = 0, barX = 0, labelX = 0;
+    for (const SurfaceOp &op : rec.ops) {
+        if (op.kind == SurfaceOp::Text && op.text == "Quer")
+            titleX = op.x1;
+        if (op.kind == SurfaceOp::Line && std::fabs(op.x2 - op.x1 - 2000) < 1e-6)
+            barX = op.x1;
+        if (op.kind == SurfaceOp::Text && op.text == "200")
+            labelX = op.x1;
+    }
+    const double width = (barX - titleX) / 0.43, left = titleX - 0.1 * width;
+    QVERIFY(labelX + 150 < left + width);
+}
+
+void TestAccess::mirrorFidelity() {
+    auto *w = qobject_cast<frmSpieg *>(Forms::show(FormId::Spieg));
+    // Only some notes on white; the headings red on the window's colour.
+    QCOMPARE(w->help->labels.value("Label23")->palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(w->help->labels.value("Label38")->palette().color(QPalette::Window) != QColor(Qt::white));
+    QCOMPARE(w->help->labels.value("Label19")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QVERIFY(w->help->labels.value("Label19")->palette().color(QPalette::Window) != QColor(Qt::white));
+    // The title's word centred over the notes.
+    QLabel *title = w->help->labels.value("Label22");
+    const QFontMetrics fm(title->font());
+    const QString text = title->text();
+    const int wordLeft = title->indent() + fm.horizontalAdvance(text.left(text.indexOf('B')));
+    const int wordCentre = wordLeft + fm.horizontalAdvance(QStringLiteral("Bedienungshinweise")) / 2;
+    QVERIFY(std::abs(wordCentre - title->width() / 2) <= 2);
+    // The eye symbol is round in its box although the box is not square.
+    const QImage eye = w->Picture3->image();
+    QVERIFY(eye.width() != eye.height());
+    int minX = eye.width(), maxX = -1, minY = eye.height(), maxY = -1;
+    for (int y = 0; y < eye.height(); ++y)
+        for (int x = 0; x < eye.width(); ++x)
+            if (eye.pixelColor(x, y) == Qt::black) {
+                minX = std::min(minX, x);
+                maxX = std::max(maxX, x);
+                minY = std::min(minY, y);
+                maxY = std::max(maxY, y);
+            }
+    QVERIFY(std::abs((maxX - minX) - (maxY - minY)) <= 1);
+    // The pointer position in the system colours; the information text wraps.
+    QVERIFY(w->Text1->palette().color(QPalette::Base) != QColor(192, 192, 192));
+    auto *info = qobject_cast<InfoWindow *>(Forms::show(FormId::SpiegIn));
+    QCOMPARE(info->Text1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+}
+
+int runAccessTests(int argc, char **argv) {
+    TestAccess t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_access.moc"
