@@ -2,9 +2,13 @@
 
 #include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
+#include "canvas/SpinButton.h"
 
 #include <QAbstractButton>
 #include <QFont>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QToolButton>
 #include <QLineEdit>
 
 namespace varelo {
@@ -23,6 +27,50 @@ void completeToolTips(QWidget *window) {
         const QString text = b->text().trimmed();
         if (!text.isEmpty())
             b->setToolTip(text);
+    }
+}
+
+void setTabChain(const std::vector<QWidget *> &chain) {
+    std::vector<QWidget *> order;
+    for (QWidget *w : chain) {
+        if (auto *spin = qobject_cast<SpinButton *>(w)) {
+            order.push_back(spin->upButton());
+            order.push_back(spin->downButton());
+        } else if (w && (w->focusPolicy() & Qt::TabFocus)) {
+            order.push_back(w);
+        }
+    }
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void fitLabels(QWidget *window) {
+    for (QLabel *l : window->findChildren<QLabel *>()) {
+        if (!l->isVisibleTo(window) || l->text().isEmpty() || l->width() <= 0)
+            continue;
+        const int room = l->parentWidget() ? l->parentWidget()->height() - l->y() : l->height();
+        for (double points = l->font().pointSizeF(); points >= 6; points -= 0.5) {
+            QFont f = l->font();
+            f.setPointSizeF(points);
+            const QFontMetrics fm(f);
+            if (!l->wordWrap()) {
+                if (fm.horizontalAdvance(l->text()) <= l->width() - 2) {
+                    l->setFont(f);
+                    break;
+                }
+            } else {
+                l->setFont(f);
+                const int needed = l->heightForWidth(l->width());
+                if (needed <= l->height())
+                    break;
+                if (needed <= room) {
+                    l->resize(l->width(), needed);
+                    break;
+                }
+            }
+            if (points - 0.5 < 6)
+                l->setFont(f);
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <string>
+#include <vector>
 
 // Sizing of a module window's picture from the window's client size (twips).
 class QFont;
@@ -17,6 +18,12 @@ QString qs(const std::string &s);
 void named(QWidget *w, const QString &name);
 // Every button and check box of the window without a tooltip gets its caption as one.
 void completeToolTips(QWidget *window);
+// The keyboard goes through these controls in this order (a spin button's two arrows in
+// turn); a control that takes no focus is passed over.
+void setTabChain(const std::vector<QWidget *> &chain);
+// A label whose text does not fit its box on a small screen gets a smaller font (down to
+// 6 points); word-wrapped ones may also grow downwards while there is room in the parent.
+void fitLabels(QWidget *window);
 // The classic bold sans-serif of the windows (a Debian font stands in for it).
 QFont classicFont(double points);
 // A read-only text box for displayed values, on the grey of the control panel.

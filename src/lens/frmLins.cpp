@@ -205,6 +205,7 @@ void frmLins::createControls() {
         s->setPageStep(large);
         s->setValue(value);
         named(s, QString::fromUtf8(name));
+        s->setFocusPolicy(Qt::StrongFocus);
         return s;
     };
     HScroll3 = scroll(Qt::Horizontal, -36, 36, 1, 2, -12, "Krümmung der rechten Fläche R1");
@@ -356,8 +357,8 @@ void frmLins::layoutControls() {
         {Label2, {HScroll3, Text4}}, {label1, {HScroll2, Text3}}, {Label3, {HScroll4, Text5}},
         {Label5, {HScroll5, Text6}}, {Label8, {HScroll6, Text7}}};
     for (const auto &row : rows) {
-        place(row.first, x, y, 0.055 * W, rowH);
-        place(row.second.first, x + 0.055 * W, y + 0.1 * rowH, 0.065 * W, 0.8 * rowH);
+        place(row.first, x, y, 0.07 * W, rowH);
+        place(row.second.first, x + 0.07 * W, y + 0.1 * rowH, 0.05 * W, 0.8 * rowH);
         place(row.second.second, x + 0.122 * W, y + 0.1 * rowH, 0.035 * W, 0.8 * rowH);
         y += rowH;
     }
@@ -448,6 +449,17 @@ void frmLins::layoutControls() {
     const int cw = Picture1->width() / 5;
     Command8->setGeometry(Picture1->x() + Picture1->width() - cw - 10,
                           Picture1->y() + Picture1->height() - Screen::px(0.06 * H), cw, Screen::px(0.05 * H));
+    fitLabels(this);
+    // The keyboard follows the panel's groups from left to right.
+    std::vector<QWidget *> chain{HScroll1, VScroll1, HScroll3, HScroll2, HScroll4, HScroll5, HScroll6};
+    for (int i = 1; i <= LensScene::kPresets; ++i)
+        chain.push_back(presetFields[i]);
+    for (QWidget *c : std::initializer_list<QWidget *>{Check3D1, Check3D4, Check3D2, Check3D5, Check3D3, Check3D6,
+                                                       Check3D8, Spin1, Spin2, Spin3, Command5, Command6, Picture3,
+                                                       Picture2, Picture5, Picture4, Picture6, Picture7, Command2,
+                                                       Command7, Command3, Command4, command1, Command8, Command9})
+        chain.push_back(c);
+    setTabChain(chain);
 }
 
 void frmLins::Form_Load() {

@@ -133,6 +133,7 @@ void frmSpieg::createControls() {
 
     auto scroll = [this](Qt::Orientation o) {
         auto *s = new QScrollBar(o, this);
+        s->setFocusPolicy(Qt::StrongFocus); // arrow keys move it
         return s;
     };
     HScroll2 = scroll(Qt::Horizontal);
@@ -336,6 +337,11 @@ void frmSpieg::layoutControls() {
     Command8->setGeometry(Picture1->x() + Picture1->width() - cw - 10,
                           Picture1->y() + Picture1->height() - Screen::px(0.06 * H), cw,
                           Screen::px(0.05 * H));
+    fitLabels(this);
+    // The keyboard follows the panel's groups from left to right.
+    setTabChain({HScroll1, VScroll1, HScroll2, HScroll5, Check3D5, Check3D2, Check3D8, Spin1, Spin2, Spin3,
+                 Command5, Command6, Picture3, Picture2, Picture5, Picture4, Command2, command1, Command3, Command4,
+                 Command7, Command8, Command9});
 }
 
 void frmSpieg::Form_Load() {

@@ -79,6 +79,7 @@ void frmBre1::createControls() {
     HScroll1->setPageStep(1);
     HScroll1->setValue(133);
     named(HScroll1, QStringLiteral("Brechzahl n"));
+    HScroll1->setFocusPolicy(Qt::StrongFocus); // arrow keys move it
 
     auto check = [this](const char *text) { return new QCheckBox(QString::fromUtf8(text), this); };
     Check3D1 = check("gebrochene");
@@ -201,6 +202,9 @@ void frmBre1::layoutControls() {
     place(Picture6, 0.6375 * Picture1->width() * tpp, 0, 4335, 4095);
     Picture6->resizeImage(Picture6->width(), Picture6->height());
     place(Label2, 120, 120, 3855, 375);
+    fitLabels(this);
+    setTabChain({Check3D1, Check3D2, Check3D3, Check3D4, Check3D5, Command1, HScroll1, Picture2, Picture5, Picture3,
+                 Picture4, Command4, Command2, Command6, Command5, Command3, Command7});
 }
 
 void frmBre1::Form_Load() {

@@ -62,6 +62,7 @@ void frmBre2::createControls() {
     HScroll1->setPageStep(10);
     HScroll1->setValue(133);
     named(HScroll1, QStringLiteral("Brechzahl n"));
+    HScroll1->setFocusPolicy(Qt::StrongFocus); // arrow keys move it
 
     Option3D1 = new QRadioButton(QStringLiteral("einzelnen Punkten"), this);
     Option3D2 = new QRadioButton(QStringLiteral("Punktreihen"), this);
@@ -141,6 +142,8 @@ void frmBre2::layoutControls() {
     Label4->move(int(Picture1->toDeviceX(-980)), int(Picture1->toDeviceY(800)));
     Label3->adjustSize();
     Label4->adjustSize();
+    fitLabels(this);
+    setTabChain({HScroll1, Option3D1, Option3D2, Raster, Command1, Command3, Command4, Command2, Command5, Command6});
 }
 
 void frmBre2::Form_Load() {

@@ -7,6 +7,8 @@
 #include "canvas/Hardcopy.h"
 #include "canvas/HelpPanel.h"
 #include "canvas/PictureBox.h"
+#include "canvas/Screen.h"
+#include "canvas/SpinButton.h"
 #include "mirror/frmSpieg.h"
 #include "shell/InfoWindow.h"
 
@@ -18,6 +20,8 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -35,6 +39,9 @@ private slots:
     void symbolsByKeyAndReader();
     void printerOrientationAndScaleBar();
     void mirrorFidelity();
+    void tabOrderFollowsLayout();
+    void labelsFitOnSmallScreen_data();
+    void labelsFitOnSmallScreen();
 };
 
 void TestAccess::controlsNamed_data() {
@@ -174,6 +181,34 @@ void TestAccess::mirrorFidelity() {
     QVERIFY(w->Text1->palette().color(QPalette::Base) != QColor(192, 192, 192));
     auto *info = qobject_cast<InfoWindow *>(Forms::show(FormId::SpiegIn));
     QCOMPARE(info->Text1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+}
+
+void TestAccess::tabOrderFollowsLayout() {
+    auto *w = qobject_cast<frmSpieg *>(Forms::show(FormId::Spieg));
+    QList<QWidget *> order;
+    for (QWidget *c = w->HScroll2->nextInFocusChain(); c != w->HScroll2 && order.size() < 7; c = c->nextInFocusChain())
+        if ((c->focusPolicy() & Qt::TabFocus) && c->isVisibleTo(w))
+            order << c;
+    QCOMPARE(order, (QList<QWidget *>{w->HScroll5, w->Check3D5, w->Check3D2, w->Check3D8, w->Spin1->upButton(),
+                                      w->Spin1->downButton(), w->Spin2->upButton()}));
+}
+
+void TestAccess::labelsFitOnSmallScreen_data() { controlsNamed_data(); }
+
+void TestAccess::labelsFitOnSmallScreen() {
+    QFETCH(int, id);
+    Screen::setSizeOverride(800, 600);
+    Form *w = Forms::show(static_cast<FormId>(id));
+    for (QLabel *l : w->findChildren<QLabel *>()) {
+        if (!l->isVisibleTo(w) || l->text().isEmpty())
+            continue;
+        const QFontMetrics fm(l->font());
+        if (l->wordWrap())
+            QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->text()));
+        else
+            QVERIFY2(fm.horizontalAdvance(l->text()) <= l->width(), qPrintable(l->text()));
+    }
+    Screen::setSizeOverride(1280, 1024);
 }
 
 int runAccessTests(int argc, char **argv) {
