@@ -8,7 +8,10 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
+#include <functional>
 #include <QLineEdit>
 
 namespace varelo {
@@ -44,33 +47,43 @@ void setTabChain(const std::vector<QWidget *> &chain) {
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
+namespace {
+// Steps the font down (to 6 points at the least) until fits() holds.
+void shrinkUntil(QWidget *w, const std::function<bool()> &fits) {
+    for (double points = w->font().pointSizeF(); !fits() && points > 6;) {
+        points = std::max(6.0, points - 0.5);
+        QFont f = w->font();
+        f.setPointSizeF(points);
+        w->setFont(f);
+    }
+}
+} // namespace
+
+bool textFits(const QAbstractButton *b) {
+    // A push button's size hint has a minimum width of its own; its caption needs less.
+    if (qobject_cast<const QPushButton *>(b))
+        return QFontMetrics(b->font()).horizontalAdvance(b->text()) + 8 <= b->width();
+    return b->sizeHint().width() <= b->width();
+}
+
 void fitLabels(QWidget *window) {
     for (QLabel *l : window->findChildren<QLabel *>()) {
         if (!l->isVisibleTo(window) || l->text().isEmpty() || l->width() <= 0)
             continue;
-        const int room = l->parentWidget() ? l->parentWidget()->height() - l->y() : l->height();
-        for (double points = l->font().pointSizeF(); points >= 6; points -= 0.5) {
-            QFont f = l->font();
-            f.setPointSizeF(points);
-            const QFontMetrics fm(f);
-            if (!l->wordWrap()) {
-                if (fm.horizontalAdvance(l->text()) <= l->width() - 2) {
-                    l->setFont(f);
-                    break;
-                }
-            } else {
-                l->setFont(f);
-                const int needed = l->heightForWidth(l->width());
-                if (needed <= l->height())
-                    break;
-                if (needed <= room) {
-                    l->resize(l->width(), needed);
-                    break;
-                }
-            }
-            if (points - 0.5 < 6)
-                l->setFont(f);
+        if (!l->wordWrap()) {
+            shrinkUntil(l, [l] { return QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->width() - 2; });
+            continue;
         }
+        // A hint inside the picture may take more lines; a panel label keeps its box.
+        const int room = l->parentWidget()->height() - l->y();
+        if (l->parentWidget() != window && l->heightForWidth(l->width()) <= room)
+            l->resize(l->width(), std::max(l->height(), l->heightForWidth(l->width())));
+        shrinkUntil(l, [l] { return l->heightForWidth(l->width()) <= l->height(); });
+    }
+    for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+        if (!b->isVisibleTo(window) || b->text().trimmed().isEmpty() || b->width() <= 0)
+            continue;
+        shrinkUntil(b, [b] { return textFits(b); });
     }
 }
 

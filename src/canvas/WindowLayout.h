@@ -4,6 +4,7 @@
 #include <vector>
 
 // Sizing of a module window's picture from the window's client size (twips).
+class QAbstractButton;
 class QFont;
 class QLineEdit;
 class QWidget;
@@ -24,6 +25,8 @@ void setTabChain(const std::vector<QWidget *> &chain);
 // A label whose text does not fit its box on a small screen gets a smaller font (down to
 // 6 points); word-wrapped ones may also grow downwards while there is room in the parent.
 void fitLabels(QWidget *window);
+// The caption of a button or check box shows whole.
+bool textFits(const QAbstractButton *b);
 // The classic bold sans-serif of the windows (a Debian font stands in for it).
 QFont classicFont(double points);
 // A read-only text box for displayed values, on the grey of the control panel.

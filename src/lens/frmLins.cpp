@@ -374,21 +374,23 @@ void frmLins::layoutControls() {
         place(presetLabels[i], fx, fy, side, numberH);
         place(presetFields[i], fx, fy + numberH, side, side);
     }
-    // Ray options.
+    // Ray options: each ray kind with its extension beside it; the first extension has a
+    // caption of its own and takes a row.
     x = 0.3 * W;
     y = T0;
-    place(Label11, x, y, 0.165 * W, headerH);
+    place(Label11, x, y, 0.19 * W, headerH);
     y += headerH;
+    const double rayRow = 0.041 * H;
     const std::pair<QCheckBox *, QCheckBox *> options[] = {
-        {Check3D1, Check3D4}, {Check3D2, Check3D5}, {Check3D3, Check3D6}, {Check3D8, nullptr}};
+        {Check3D1, nullptr}, {Check3D4, nullptr}, {Check3D2, Check3D5}, {Check3D3, Check3D6}, {Check3D8, nullptr}};
     for (const auto &o : options) {
-        place(o.first, x, y, 0.1 * W, rowH);
+        place(o.first, x, y, 0.134 * W, rayRow);
         if (o.second)
-            place(o.second, x + 0.1 * W, y, 0.065 * W, rowH);
-        y += rowH;
+            place(o.second, x + 0.134 * W, y, 0.056 * W, rayRow);
+        y += rayRow;
     }
     // Zoom.
-    x = 0.47 * W;
+    x = 0.494 * W;
     y = T0;
     place(Label7, x, y, 0.04 * W, headerH);
     y += headerH;
@@ -396,34 +398,34 @@ void frmLins::layoutControls() {
     y += 0.06 * H;
     place(Spin1, x, y, 0.03 * W, 0.07 * H);
     // Current object.
-    x = 0.515 * W;
+    x = 0.538 * W;
     y = T0;
-    place(Label12, x, y, 0.145 * W, 0.04 * H);
+    place(Label12, x, y, 0.135 * W, 0.04 * H);
     y += 0.04 * H;
-    place(Text8, x, y, 0.045 * W, 0.05 * H);
-    place(Spin2, x + 0.045 * W, y, 0.025 * W, 0.05 * H);
-    place(Spin3, x + 0.07 * W, y, 0.025 * W, 0.05 * H);
-    place(Text9, x + 0.095 * W, y, 0.045 * W, 0.05 * H);
+    place(Text8, x, y, 0.04 * W, 0.05 * H);
+    place(Spin2, x + 0.04 * W, y, 0.025 * W, 0.05 * H);
+    place(Spin3, x + 0.065 * W, y, 0.025 * W, 0.05 * H);
+    place(Text9, x + 0.09 * W, y, 0.045 * W, 0.05 * H);
     y += 0.06 * H;
     place(Text11, x, y, 0.035 * W, 0.05 * H);
-    place(Command5, x + 0.04 * W, y, 0.1 * W, 0.05 * H);
+    place(Command5, x + 0.04 * W, y, 0.095 * W, 0.05 * H);
     y += 0.06 * H;
-    place(Command6, x, y, 0.14 * W, 0.05 * H);
+    place(Command6, x, y, 0.135 * W, 0.05 * H);
     // Markers.
-    x = 0.665 * W;
+    x = 0.677 * W;
     y = T0;
-    place(Label35, x, y, 0.18 * W, headerH);
+    place(Label35, x, y, 0.17 * W, headerH);
     y += headerH + 0.015 * H;
     double sx = x;
-    const double symbol = 0.027 * W;
+    const double symbol = 0.025 * W;
     for (SymbolButton *s : {Picture3, Picture2, Picture5, Picture4, Picture6, Picture7}) {
         place(s, sx, y, symbol, symbol);
-        sx += symbol + 0.003 * W;
+        sx += symbol + 0.004 * W;
     }
     y += symbol + 0.02 * H;
-    place(Command2, x, y, 0.177 * W, 0.045 * H);
+    place(Command2, x, y, 0.17 * W, 0.045 * H);
     y += 0.055 * H;
-    place(Command7, x, y, 0.177 * W, 0.045 * H);
+    place(Command7, x, y, 0.17 * W, 0.045 * H);
     // Buttons.
     x = 0.85 * W;
     y = T0 + 0.02 * H;

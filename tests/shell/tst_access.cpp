@@ -9,6 +9,7 @@
 #include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
 #include "canvas/SpinButton.h"
+#include "canvas/WindowLayout.h"
 #include "mirror/frmSpieg.h"
 #include "shell/InfoWindow.h"
 
@@ -208,6 +209,9 @@ void TestAccess::labelsFitOnSmallScreen() {
         else
             QVERIFY2(fm.horizontalAdvance(l->text()) <= l->width(), qPrintable(l->text()));
     }
+    for (QAbstractButton *b : w->findChildren<QAbstractButton *>())
+        if (b->isVisibleTo(w) && !b->text().trimmed().isEmpty())
+            QVERIFY2(textFits(b), qPrintable(b->text()));
     Screen::setSizeOverride(1280, 1024);
 }
 
