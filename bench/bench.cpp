@@ -221,6 +221,10 @@ int main(int argc, char **argv) {
     report("mirror: hardcopy to PDF", measure(std::max(5, runs / 10), [m] { m->Command3_Click(); }), 500);
     dialogs.answer = dir.filePath("bench.bmp");
     report("mirror: save picture as BMP", measure(std::max(5, runs / 5), [m] { m->Command4_Click(); }), 100);
+    dialogs.answer = dir.filePath("bench.svg");
+    report("mirror: save picture as SVG", measure(std::max(5, runs / 5), [m] { m->Command4_Click(); }), 200);
+    dialogs.answer = dir.filePath("bench-picture.pdf");
+    report("mirror: save picture as PDF", measure(std::max(5, runs / 5), [m] { m->Command4_Click(); }), 200);
     Forms::unload(FormId::Spieg);
 
     frmBre1 *b = fullRayPathScene();

@@ -6,7 +6,12 @@
 
 #include <QImage>
 #include <QPrinter>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPdfWriter>
 #include <QSaveFile>
+#include <QSvgGenerator>
+#include <memory>
 
 namespace varelo {
 
@@ -76,16 +81,59 @@ void DrawScaleBar(PrinterSurface &s, bool heavyTicks) {
     }
 }
 
-bool WriteBitmapFile(const QImage &image, const QString &fileName) {
+
+namespace {
+// The scene drawn as vectors into the file, with the picture's size and scale.
+bool writeVectorFile(ImageSurface &picture, const SaveSteps &steps, const QString &fileName, bool pdf) {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!steps.drawVector || !file.open(QIODevice::WriteOnly))
         return false;
-    if (!image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP")) {
+    const int w = picture.deviceWidth(), h = picture.deviceHeight();
+    bool ok = true;
+    {
+        std::unique_ptr<QPaintDevice> device;
+        if (pdf) {
+            auto writer = std::make_unique<QPdfWriter>(&file);
+            writer->setResolution(96);
+            writer->setPageMargins(QMarginsF(0, 0, 0, 0));
+            writer->setPageSize(QPageSize(QSizeF(w * 72.0 / 96, h * 72.0 / 96), QPageSize::Point));
+            writer->setCreator(QStringLiteral("Varelo"));
+            device = std::move(writer);
+        } else {
+            auto svg = std::make_unique<QSvgGenerator>();
+            svg->setOutputDevice(&file);
+            svg->setSize(QSize(w, h));
+            svg->setViewBox(QRect(0, 0, w, h));
+            svg->setTitle(QStringLiteral("Varelo"));
+            device = std::move(svg);
+        }
+        VectorSurface s(device.get());
+        s.Scale(picture.ScaleLeft(), picture.ScaleTop(), picture.ScaleLeft() + picture.ScaleWidth(),
+                picture.ScaleTop() + picture.ScaleHeight());
+        steps.drawVector(s);
+        s.EndDoc();
+        ok = s.deviceWidth() > 0;
+    }
+    if (!ok) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
 }
+
+bool writePixels(const QImage &image, const QString &fileName, const char *format) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!image.convertToFormat(QImage::Format_RGB888).save(&file, format)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+} // namespace
+
+bool WriteBitmapFile(const QImage &image, const QString &fileName) { return writePixels(image, fileName, "BMP"); }
 
 bool SavePictureFile(ImageSurface &picture, const SaveSteps &steps) {
     if (steps.beforeAsking)
@@ -97,7 +145,15 @@ bool SavePictureFile(ImageSurface &picture, const SaveSteps &steps) {
         name = steps.defaultName;
     if (steps.beforeWriting)
         steps.beforeWriting();
-    if (!WriteBitmapFile(picture.image(), name))
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    bool written = false;
+    if (suffix == QLatin1String("png"))
+        written = writePixels(picture.image(), name, "PNG");
+    else if (suffix == QLatin1String("svg") || suffix == QLatin1String("pdf"))
+        written = writeVectorFile(picture, steps, name, suffix == QLatin1String("pdf"));
+    else
+        written = WriteBitmapFile(picture.image(), name);
+    if (!written)
         Dialogs::instance().messageBox(steps.errorText, steps.criticalIcon);
     if (steps.afterWriting)
         steps.afterWriting();

@@ -10,6 +10,7 @@ namespace varelo {
 
 class ImageSurface;
 class PrinterSurface;
+class Surface;
 
 // Asks for the title and shows the printer dialog; unless the dialog is cancelled, runs
 // `afterDialog` (the screen repair), then `draw` on the chosen printer at 600 dpi and ends
@@ -42,11 +43,14 @@ struct SaveSteps {
     std::function<void()> beforeAsking; // draws what goes into the file before the input box
     std::function<void()> beforeWriting;
     std::function<void()> afterWriting;
+    // Draws what the file holds onto a vector surface scaled as the picture (".svg", ".pdf").
+    std::function<void(Surface &)> drawVector;
 };
 
-// Asks for the file name and writes the picture as an uncompressed Windows BMP. The file is
-// written atomically: a failed save leaves any file of that name as it was. Returns false
-// when the user cancelled the input box (nothing is written).
+// Asks for the file name and writes the picture: by the name's extension as PNG of the same
+// pixels, as SVG or PDF drawn anew as vectors, and otherwise (".bmp", none, any other) as an
+// uncompressed Windows BMP. The file is written atomically: a failed save leaves any file of
+// that name as it was. Returns false when the user cancelled the input box.
 bool SavePictureFile(ImageSurface &picture, const SaveSteps &steps);
 
 // Writes an image as BMP atomically; false on any failure.

@@ -10,6 +10,13 @@ PrinterSurface::PrinterSurface(QPaintDevice *device) : device_(device) {}
 
 PrinterSurface::~PrinterSurface() { flush(); }
 
+void PrinterSurface::paintClear() {
+    if (!clearsToWhite_)
+        return;
+    if (QPainter *p = painter())
+        p->fillRect(QRect(0, 0, deviceWidth(), deviceHeight()), Qt::white);
+}
+
 int PrinterSurface::deviceWidth() const { return device_->width(); }
 int PrinterSurface::deviceHeight() const { return device_->height(); }
 double PrinterSurface::pageWidthTwips() const { return device_->width() * 1440.0 / device_->logicalDpiX(); }

@@ -6,6 +6,8 @@
 
 #include <QAbstractButton>
 #include <QFont>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -85,6 +87,15 @@ void fitLabels(QWidget *window) {
             continue;
         shrinkUntil(b, [b] { return textFits(b); });
     }
+}
+
+void installUndoShortcuts(QWidget *window, const std::function<void()> &undo, const std::function<void()> &redo) {
+    auto *u = new QShortcut(QKeySequence::Undo, window);
+    QObject::connect(u, &QShortcut::activated, window, undo);
+    // One shortcut for both keys: two with the same key would block each other.
+    auto *r = new QShortcut(window);
+    r->setKeys({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    QObject::connect(r, &QShortcut::activated, window, redo);
 }
 
 QFont classicFont(double points) {

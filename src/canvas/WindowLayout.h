@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ void setTabChain(const std::vector<QWidget *> &chain);
 void fitLabels(QWidget *window);
 // The caption of a button or check box shows whole.
 bool textFits(const QAbstractButton *b);
+// Ctrl+Z takes back, Ctrl+Shift+Z and Ctrl+Y bring back, anywhere in the window.
+void installUndoShortcuts(QWidget *window, const std::function<void()> &undo, const std::function<void()> &redo);
 // The classic bold sans-serif of the windows (a Debian font stands in for it).
 QFont classicFont(double points);
 // A read-only text box for displayed values, on the grey of the control panel.

@@ -12,6 +12,7 @@ constexpr float kFar = 30000;
 } // namespace
 
 void ObjectBundles::restart(float x, float y) {
+    takenBack_.clear();
     for (int k = 1; k <= kMaxObjects; ++k)
         rayCount[k] = 0;
     objectCount = 1;
@@ -22,6 +23,7 @@ void ObjectBundles::restart(float x, float y) {
 bool ObjectBundles::addObject(float x, float y) {
     if (objectCount >= kMaxObjects)
         return false;
+    takenBack_.clear();
     ++objectCount;
     objX[objectCount] = x;
     objY[objectCount] = y;
@@ -29,9 +31,35 @@ bool ObjectBundles::addObject(float x, float y) {
     return true;
 }
 
-void ObjectBundles::clearCurrent() { rayCount[objectCount] = 0; }
+void ObjectBundles::clearCurrent() {
+    takenBack_.clear();
+    rayCount[objectCount] = 0;
+}
 
 bool ObjectBundles::storeRay(float x, float y) {
+    if (!append(x, y))
+        return false;
+    takenBack_.clear();
+    return true;
+}
+
+bool ObjectBundles::takeBackRay() {
+    const int k = objectCount;
+    if (rayCount[k] <= 0)
+        return false;
+    takenBack_.emplace_back(rayX[k][rayCount[k]], rayY[k][rayCount[k]]);
+    --rayCount[k];
+    return true;
+}
+
+bool ObjectBundles::redoRay() {
+    if (takenBack_.empty() || !append(takenBack_.back().first, takenBack_.back().second))
+        return false;
+    takenBack_.pop_back();
+    return true;
+}
+
+bool ObjectBundles::append(float x, float y) {
     const int k = objectCount;
     if (rayCount[k] >= kMaxRays)
         return false;

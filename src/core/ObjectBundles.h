@@ -4,6 +4,8 @@
 // stored as the point where it met the element; it is traced again from the point's
 // present position on every redraw.
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace varelo {
 
@@ -22,6 +24,10 @@ public:
     void clearCurrent();
     // Adds a ray to the current bundle; false when it holds 100 already.
     bool storeRay(float x, float y);
+    // Takes back the last ray of the current bundle (false when it is empty), and brings
+    // back what was taken back until something new is stored or the bundles change.
+    bool takeBackRay();
+    bool redoRay();
 
     float currentX() const { return objX[objectCount]; }
     float currentY() const { return objY[objectCount]; }
@@ -41,6 +47,10 @@ public:
     float objX[kMaxObjects + 1] = {}, objY[kMaxObjects + 1] = {};
     int16_t rayCount[kMaxObjects + 1] = {};
     float rayX[kMaxObjects + 1][kMaxRays + 1] = {}, rayY[kMaxObjects + 1][kMaxRays + 1] = {};
+
+private:
+    bool append(float x, float y);
+    std::vector<std::pair<float, float>> takenBack_;
 };
 
 } // namespace varelo

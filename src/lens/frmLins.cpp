@@ -166,6 +166,9 @@ frmLins::frmLins() : Form(FormId::Lins) {
     help = std::make_unique<HelpPanel>(Picture1, zoom.get(), command1, Command8, kHelpNotes,
                                        int(std::size(kHelpNotes)),
                                        std::vector<QWidget *>{Label6, Label9, Text1, Text2}, [this] { redrawScene(); });
+    named(Command7, QStringLiteral("Aktuelles Bündel löschen; nur den letzten Strahl: Strg+Z (zurückholen: "
+                                   "Strg+Umschalt+Z)"));
+    installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
     completeToolTips(this);
 }
 
@@ -742,6 +745,16 @@ void frmLins::Command7_Click() {
     redrawScene();
 }
 
+void frmLins::Undo() {
+    if (!scene.trialActive && scene.takeBackRay())
+        redrawScene();
+}
+
+void frmLins::Redo() {
+    if (!scene.trialActive && scene.redoRay())
+        redrawScene();
+}
+
 void frmLins::Command6_Click() {
     scene.restart(scene.newObjectX(zoom->zoomFactor), scene.newObjectY(zoom->zoomFactor));
     scene.markers.clearPointsAndEyes();
@@ -869,6 +882,15 @@ void frmLins::Command4_Click() {
             Picture1->paintImage(Picture8->x(), Picture8->y(), Picture8->grab().toImage());
     };
     steps.afterWriting = [this] { redraw(Layer::Clear | Layer::Element | Layer::Bundles); };
+    steps.drawVector = [this](Surface &s) {
+        scene.draw(s, kScreenLensStyles, Layer::Clear | Layer::Element | Layer::Bundles);
+        if (scene.graphOn) {
+            const QRect box = Picture8->geometry();
+            DrawAngleGraphInBox(s, scene.lens.refrIndex, kGraphWidths, s.toWorldX(box.left()), s.toWorldY(box.top()),
+                                box.width() * s.ScaleWidth() / s.deviceWidth(),
+                                box.height() * s.ScaleHeight() / s.deviceHeight());
+        }
+    };
     if (!SavePictureFile(*Picture1, steps))
         redrawScene(); // cancelled: the whole scene comes back
 }

@@ -51,6 +51,8 @@ public:
     void Command5_Click(); // "Neues Objekt"
     void Command7_Click(); // "Aktuelles Bündel löschen"
     void Command6_Click(); // "Neu beginnen"
+    void Undo();           // Ctrl+Z: the last ray of the current bundle goes
+    void Redo();           // Ctrl+Shift+Z, Ctrl+Y: it comes back
     void Command2_Click(); // "Markierungen löschen"
     void Command8_Click(); // "Didaktische Bemerkungen"
     void Command9_Click(); // "Menue"

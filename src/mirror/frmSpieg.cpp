@@ -108,7 +108,9 @@ frmSpieg::frmSpieg() : Form(FormId::Spieg) {
     help = std::make_unique<HelpPanel>(Picture1, zoom.get(), Command7, Command8, kHelpNotes,
                                        int(std::size(kHelpNotes)),
                                        std::vector<QWidget *>{Label6, Label9, Text1, Text2}, [this] { Redraw(); });
-    named(command1, QStringLiteral("Aktuelles Bündel löschen (ganzes Bündel des aktuellen Objekts)"));
+    named(command1, QStringLiteral("Aktuelles Bündel löschen; nur den letzten Strahl: Strg+Z (zurückholen: "
+                                   "Strg+Umschalt+Z)"));
+    installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
     completeToolTips(this);
 }
 
@@ -528,6 +530,16 @@ void frmSpieg::command1_Click() {
     Redraw();
 }
 
+void frmSpieg::Undo() {
+    if (!scene.trialActive && scene.takeBackRay())
+        Redraw();
+}
+
+void frmSpieg::Redo() {
+    if (!scene.trialActive && scene.redoRay())
+        Redraw();
+}
+
 void frmSpieg::Command6_Click() {
     scene.restart(-1600 / zoom->zoomFactor, -750 / zoom->zoomFactor);
     scene.markers.clearPointsAndEyes();
@@ -600,6 +612,9 @@ void frmSpieg::Command4_Click() {
     steps.criticalIcon = true;
     steps.beforeAsking = drawScene;
     steps.afterWriting = drawScene;
+    steps.drawVector = [this](Surface &s) {
+        scene.draw(s, kScreenMirrorStyles, Layer::Clear | Layer::Element | Layer::Bundles);
+    };
     if (!SavePictureFile(*Picture1, steps))
         Redraw(); // cancelled: the whole scene comes back
 }

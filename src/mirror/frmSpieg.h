@@ -48,6 +48,8 @@ public:
     void Command5_Click(); // "Neues Objekt"
     void command1_Click(); // "Aktuelles Bündel löschen"
     void Command6_Click(); // "Neu beginnen"
+    void Undo();           // Ctrl+Z: the last ray of the current bundle goes
+    void Redo();           // Ctrl+Shift+Z, Ctrl+Y: it comes back
     void Command2_Click(); // "Markierungen löschen"
     void Command7_Click(); // help panel
     void Command8_Click(); // "Didaktische Bemerkung"

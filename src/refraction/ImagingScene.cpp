@@ -20,6 +20,30 @@ bool ImagingScene::addRowPoint(float x, float y) {
     ++rowCount;
     rowX[rowCount] = x;
     rowY[rowCount] = y;
+    takenBack_.clear();
+    return true;
+}
+
+void ImagingScene::clearRow() {
+    rowCount = 0;
+    takenBack_.clear();
+}
+
+bool ImagingScene::takeBackRowPoint() {
+    if (rowCount <= 0)
+        return false;
+    takenBack_.emplace_back(rowX[rowCount], rowY[rowCount]);
+    --rowCount;
+    return true;
+}
+
+bool ImagingScene::redoRowPoint() {
+    if (takenBack_.empty() || rowCount >= kMaxRowPoints)
+        return false;
+    ++rowCount;
+    rowX[rowCount] = takenBack_.back().first;
+    rowY[rowCount] = takenBack_.back().second;
+    takenBack_.pop_back();
     return true;
 }
 

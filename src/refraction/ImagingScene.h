@@ -5,6 +5,8 @@
 #include "refraction/ImagingOptics.h"
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace varelo {
 
@@ -27,6 +29,10 @@ public:
 
     // A row point; false when there are 100 already.
     bool addRowPoint(float x, float y);
+    // "Löschen"; taking back the last row point and bringing it back again.
+    void clearRow();
+    bool takeBackRowPoint();
+    bool redoRowPoint();
 
     // Layer::Element is the interface; Bundles the bundle of O with its image point (in
     // the point-row mode the row with its images first); Markers the eye and, in the
@@ -53,6 +59,9 @@ public:
     bool bundleInRowMode = true;
     Drag drag = Drag::None;
     float dragX = 0, dragY = 0;
+
+private:
+    std::vector<std::pair<float, float>> takenBack_;
 };
 
 } // namespace varelo

@@ -51,6 +51,27 @@ bool RayPathScene::storePreview() {
         return false;
     ++rayCount;
     rayHitX[rayCount] = hitX;
+    takenBack_.clear();
+    return true;
+}
+
+void RayPathScene::clearRays() {
+    rayCount = 0;
+    takenBack_.clear();
+}
+
+bool RayPathScene::takeBackRay() {
+    if (rayCount <= 0)
+        return false;
+    takenBack_.push_back(rayHitX[rayCount--]);
+    return true;
+}
+
+bool RayPathScene::redoRay() {
+    if (takenBack_.empty() || rayCount >= kMaxRays)
+        return false;
+    rayHitX[++rayCount] = takenBack_.back();
+    takenBack_.pop_back();
     return true;
 }
 

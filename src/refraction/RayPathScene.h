@@ -7,6 +7,7 @@
 #include "refraction/RefractionOptics.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace varelo {
 
@@ -53,6 +54,10 @@ public:
     bool aimPreview(float x, float y);
     // A release: the previewed ray joins the stored ones; false when 100 are stored.
     bool storePreview();
+    // "Strahlen löschen"; taking back the last stored ray and bringing it back again.
+    void clearRays();
+    bool takeBackRay();
+    bool redoRay();
     bool addPoint(float x, float y);
     // The eye looks at the last marked point.
     bool addEye(float x, float y);
@@ -88,6 +93,7 @@ public:
     float pendingX = 0, pendingY = 0;
 
 private:
+    std::vector<float> takenBack_;
     // One ray from P through its hit point with the chosen options: the one routine for
     // stored, live and printed rays; grey is the level of a partially reflected ray.
     void drawRay(Surface &s, const Styles &st, float hit, int grey) const;

@@ -47,7 +47,19 @@ frmBre1::frmBre1() : Form(FormId::Bre1) {
     setPalette(QPalette(QColor(192, 192, 192)));
     setFont(classicFont(8.25));
     createControls();
+    named(Command1, QStringLiteral("Strahlen löschen; nur den letzten Strahl: Strg+Z (zurückholen: Strg+Umschalt+Z)"));
+    installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
     completeToolTips(this);
+}
+
+void frmBre1::Undo() {
+    if (!rayDrag_ && scene.takeBackRay())
+        redraw(Layer::Clear | kRayPathPicture);
+}
+
+void frmBre1::Redo() {
+    if (!rayDrag_ && scene.redoRay())
+        redraw(Layer::Clear | kRayPathPicture);
 }
 
 void frmBre1::createControls() {
@@ -416,7 +428,7 @@ void frmBre1::HScroll1_Change() {
 }
 
 void frmBre1::Command1_Click() {
-    scene.rayCount = 0;
+    scene.clearRays();
     redraw(Layer::Clear | kRayPathPicture);
 }
 
@@ -457,6 +469,9 @@ void frmBre1::Command6_Click() {
     steps.criticalIcon = false;
     steps.beforeAsking = [this] { redraw(Layer::Extra); };
     steps.beforeWriting = [this] { DrawAllRays(); };
+    steps.drawVector = [this](Surface &s) {
+        scene.draw(s, kScreenRayPathStyles, Layer::Clear | kRayPathPicture | Layer::Extra);
+    };
     SavePictureFile(*Picture1, steps);
 }
 

@@ -32,6 +32,8 @@ public:
     void Check3D_Click(); // any of the five options
     void HScroll1_Change();
     void Command1_Click(); // "Strahlen löschen"
+    void Undo();           // Ctrl+Z: the last ray goes
+    void Redo();           // Ctrl+Shift+Z, Ctrl+Y: it comes back
     void Command3_Click(); // "Info"
     void Command4_Click(); // "Markierungen löschen"
     void Command5_Click(); // "zur Abbildung von Punkten"

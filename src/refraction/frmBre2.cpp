@@ -76,7 +76,9 @@ void frmBre2::createControls() {
     Command2 = button("zum Strahlenverlauf");
     Command5 = button("Info");
     Command6 = button("Menue");
-    named(Command1, QStringLiteral("Löschen der Punktreihe"));
+    named(Command1, QStringLiteral("Löschen der Punktreihe; nur den letzten Punkt: Strg+Z (zurückholen: "
+                                   "Strg+Umschalt+Z)"));
+    installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
 
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
     // Options react to every change of their value: mouse, keyboard or screen reader.
@@ -246,8 +248,18 @@ void frmBre2::Raster_Click() {
 
 void frmBre2::Option3D_Click() { scene.rowMode = Option3D2->isChecked(); }
 
+void frmBre2::Undo() {
+    if (scene.drag == ImagingScene::Drag::None && scene.takeBackRowPoint())
+        redrawScene();
+}
+
+void frmBre2::Redo() {
+    if (scene.drag == ImagingScene::Drag::None && scene.redoRowPoint())
+        redrawScene();
+}
+
 void frmBre2::Command1_Click() {
-    scene.rowCount = 0;
+    scene.clearRow();
     redraw(Layer::Clear | Layer::Element | Layer::Markers | Layer::Raster);
     scene.drawObjectDot(*Picture1, kScreenImagingStyles, scene.objX, scene.objY);
 }
@@ -375,6 +387,13 @@ void frmBre2::Command4_Click() {
         drawAll();
         scene.draw(*Picture1, kScreenImagingStyles, Layer::Element);
         scene.DrawEyeSymbol(*Picture1, kScreenImagingStyles, scene.eyeX, scene.eyeY);
+    };
+    steps.drawVector = [this](Surface &s) {
+        const Styles &st = kScreenImagingStyles;
+        scene.draw(s, st, Layer::Clear | Layer::Element | Layer::Markers | Layer::Raster);
+        scene.DrawImagingBundle(s, st);
+        scene.DrawRowPoints(s, st);
+        scene.DrawRowImages(s, st);
     };
     SavePictureFile(*Picture1, steps);
 }

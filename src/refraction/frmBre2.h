@@ -32,6 +32,8 @@ public:
     void Raster_Click();
     void Option3D_Click(); // either mode option
     void Command1_Click(); // "Löschen"
+    void Undo();           // Ctrl+Z: the last row point goes
+    void Redo();           // Ctrl+Shift+Z, Ctrl+Y: it comes back
     void Command2_Click(); // "zum Strahlenverlauf"
     void Command3_Click(); // "drucken"
     void Command4_Click(); // "speichern"

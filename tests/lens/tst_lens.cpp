@@ -46,6 +46,7 @@ private slots:
     void objectsAndBundles();
     void newObjectStaysInFrontWhenZoomedIn();
     void refusedRayLeavesNoTrace();
+    void undoTakesBackTheLastRay();
     void optionsShowEveryStoredRay();
     void protractorOnNearerSurface_data();
     void protractorOnNearerSurface();
@@ -294,6 +295,19 @@ void TestLens::newObjectStaysInFrontWhenZoomedIn() {
     QVERIFY(std::fabs(w->scene.currentY() + 650 / std::pow(1.25f, 5)) < 0.01f);
     w->Command6_Click();
     QCOMPARE(w->scene.currentX(), -1200.f);
+}
+
+void TestLens::undoTakesBackTheLastRay() {
+    drag(-300, -200);
+    drag(-300, 0);
+    w->Undo();
+    QCOMPARE(int(w->scene.rayCount[1]), 1);
+    w->Redo();
+    QCOMPARE(int(w->scene.rayCount[1]), 2);
+    w->Command7_Click(); // the bundle cleared: nothing to take back or bring back
+    w->Redo();
+    w->Undo();
+    QCOMPARE(int(w->scene.rayCount[1]), 0);
 }
 
 void TestLens::refusedRayLeavesNoTrace() {

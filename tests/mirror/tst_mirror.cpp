@@ -14,7 +14,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QImageReader>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <cmath>
 
@@ -66,6 +68,8 @@ private slots:
     void printCancelLeavesScreen();
     void saveBitmap();
     void saveCancelAndBadNames();
+    void undoAndRedoRays();
+    void pictureFormats();
 
 private:
     frmSpieg *w = nullptr;
@@ -761,6 +765,96 @@ void TestMirror::saveBitmap() {
     QVERIFY(!blackNear(-300, 700, 2));
     w->Redraw();
     QVERIFY(blackNear(-300, 700, 2));
+}
+
+void TestMirror::undoAndRedoRays() {
+    for (int i = 0; i < 3; ++i)
+        drag(-800, -400 + 100 * i);
+    const float third = w->scene.rayY[1][3];
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(int(w->scene.rayCount[1]), 1);
+    const QImage afterUndo = img();
+    w->Redraw();
+    QCOMPARE(afterUndo, img()); // the picture as after the original action
+    QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(w, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(int(w->scene.rayCount[1]), 3);
+    QCOMPARE(w->scene.rayY[1][3], third);
+    // Something new stored: nothing left to bring back.
+    w->Undo();
+    drag(-800, 200);
+    w->Redo();
+    QCOMPARE(int(w->scene.rayCount[1]), 3);
+    // Never into another object's bundle, never past "Neu beginnen".
+    w->Command5_Click();
+    w->Undo();
+    QCOMPARE(int(w->scene.rayCount[1]), 3);
+    w->Command6_Click();
+    w->Redo();
+    QCOMPARE(int(w->scene.rayCount[1]), 0);
+    // At the limit: after a refused 101st ray the 100th goes.
+    for (int i = 0; i < ObjectBundles::kMaxRays + 1; ++i)
+        drag(-800, -400 + 4 * i);
+    QCOMPARE(int(w->scene.rayCount[1]), 100);
+    const float hundredth = w->scene.rayY[1][100];
+    w->Undo();
+    QCOMPARE(int(w->scene.rayCount[1]), 99);
+    w->Redo();
+    QCOMPARE(w->scene.rayY[1][100], hundredth);
+    QVERIFY(w->command1->toolTip().contains(QStringLiteral("Strg+Z")));
+}
+
+void TestMirror::pictureFormats() {
+    QTemporaryDir dir;
+    for (int i = 0; i < 4; ++i)
+        drag(-800, -400 + 150 * i);
+    auto save = [&](const QString &name) {
+        dialogs().inputAnswers.push_back({true, dir.filePath(name)});
+        w->Command4_Click();
+    };
+    save("bild.bmp");
+    save("bild.png");
+    save("ohne");
+    QImageReader png(dir.filePath("bild.png"));
+    QCOMPARE(png.format(), QByteArray("png"));
+    const QImage bmp(dir.filePath("bild.bmp"), "BMP");
+    QCOMPARE(png.read().convertToFormat(QImage::Format_RGB32), bmp.convertToFormat(QImage::Format_RGB32));
+    QVERIFY(!QImage(dir.filePath("ohne"), "BMP").isNull()); // no extension: a bitmap as before
+    // SVG: the scene as vectors, a drawn element for every segment of the four rays.
+    save("bild.svg");
+    QFile svg(dir.filePath("bild.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&svg);
+    int shapes = 0;
+    bool isSvg = false;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement) {
+            isSvg |= xml.name() == QLatin1String("svg");
+            shapes += xml.name() == QLatin1String("path") || xml.name() == QLatin1String("polyline") ||
+                      xml.name() == QLatin1String("line");
+        }
+    QVERIFY(!xml.hasError() && isSvg);
+    QVERIFY2(shapes >= 4 * 2, qPrintable(QString::number(shapes)));
+    save("bild.pdf");
+    QCOMPARE(pdfPageCount(dir.filePath("bild.pdf")), 1);
+    QVERIFY(dialogs().messages.isEmpty());
+    // A bad name in every format: the message, and an existing file stays as it was.
+    for (const char *suffix : {"bmp", "png", "svg", "pdf"}) {
+        dialogs().messages.clear();
+        save(QStringLiteral("fehlt/bild.") + suffix);
+        QCOMPARE(dialogs().messages, QStringList{"Fehler beim Speichern! Disk full?"});
+    }
+    QFile keep(dir.filePath("bild.svg"));
+    const qint64 size = keep.size();
+    QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    dialogs().messages.clear();
+    save("bild.svg");
+    QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    if (!dialogs().messages.isEmpty()) // root may write anyway
+        QCOMPARE(keep.size(), size);
 }
 
 void TestMirror::saveCancelAndBadNames() {

@@ -42,6 +42,7 @@ private slots:
     void rasterSnapsAndErases();
     void pointRows();
     void rowCapacity();
+    void undoTakesBackTheLastRowPoint();
     void printedLines();
     void saveNamesAndErrors();
     void switchingToRayPathAndBack();
@@ -219,6 +220,21 @@ void TestImaging::rowCapacity() {
     QCOMPARE(w->scene.rowY[100], 300.f);
     QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Nur 100 Punkte möglich")});
     QCOMPARE(dialogs().messageIcons, QList<bool>{true});
+}
+
+void TestImaging::undoTakesBackTheLastRowPoint() {
+    w->Option3D2->setChecked(true);
+    place(2, -100, 300);
+    place(2, 100, 300);
+    w->Undo();
+    QCOMPARE(int(w->scene.rowCount), 1);
+    w->Redo();
+    QCOMPARE(QPointF(w->scene.rowX[2], w->scene.rowY[2]), QPointF(100, 300));
+    w->Undo();
+    place(2, 200, 300); // a new point: the taken-back one stays away
+    w->Redo();
+    QCOMPARE(int(w->scene.rowCount), 2);
+    QCOMPARE(w->scene.rowX[2], 200.f);
 }
 
 void TestImaging::printedLines() {

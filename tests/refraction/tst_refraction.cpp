@@ -33,6 +33,7 @@ private slots:
     void refusedPreviewStoresNothing();
     void rayCapacity();
     void refusedRayLeavesNoTrace();
+    void undoTakesBackTheLastRay();
     void controlColumn();
     void totalReflectionIsBlack_data();
     void totalReflectionIsBlack();
@@ -167,6 +168,22 @@ void TestRefraction::refusedRayLeavesNoTrace() {
     const QImage afterRefusal = w->Picture1->image();
     w->Check3D_Click(); // a fresh redraw of the stored rays
     QCOMPARE(afterRefusal, w->Picture1->image());
+}
+
+void TestRefraction::undoTakesBackTheLastRay() {
+    ray(50, 250);
+    ray(-50, 250);
+    const float second = w->scene.rayHitX[2];
+    w->Undo();
+    QCOMPARE(int(w->scene.rayCount), 1);
+    const QImage afterUndo = w->Picture1->image();
+    w->Check3D_Click();
+    QCOMPARE(afterUndo, w->Picture1->image());
+    w->Redo();
+    QCOMPARE(w->scene.rayHitX[2], second);
+    w->Command1_Click(); // "Strahlen löschen" ends what can be brought back
+    w->Redo();
+    QCOMPARE(int(w->scene.rayCount), 0);
 }
 
 void TestRefraction::controlColumn() {

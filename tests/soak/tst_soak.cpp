@@ -120,6 +120,14 @@ private:
         const Qt::Key key = keys[pick(int(std::size(keys)))];
         scriptPrintAndSave();
         dialogs().inputAnswers.push_back({chance(0.5), QString()});
+        if (chance(0.3)) {
+            // Taking back and bringing back rays and row points.
+            window->activateWindow();
+            const bool redo = chance(0.4);
+            QTest::keyClick(window, Qt::Key_Z, redo ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+            note(redo ? QStringLiteral("Ctrl+Shift+Z") : QStringLiteral("Ctrl+Z"));
+            return;
+        }
         QTest::keyClick(c, key);
         note(QStringLiteral("key %1 on %2 %3").arg(int(key)).arg(c->metaObject()->className(), c->accessibleName()));
     }
