@@ -28,3 +28,16 @@ void DragLayer::restore(ImageSurface &picture, uint64_t sceneKey, const std::fun
 }
 
 } // namespace varelo
+
+namespace varelo {
+
+void DragLayer::draw(ImageSurface &picture, Layers layers, uint64_t sceneKey, Layers base, Layers withLive,
+                     const std::function<void(Layers)> &drawScene) {
+    if (layers & Layer::Live) {
+        restore(picture, sceneKey, [&] { drawScene(base); });
+        layers = Layer::Live | withLive;
+    }
+    drawScene(layers);
+}
+
+} // namespace varelo

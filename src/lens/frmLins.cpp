@@ -1,5 +1,6 @@
 #include "lens/frmLins.h"
 
+#include "canvas/BundleActions.h"
 #include "canvas/Dialogs.h"
 #include "canvas/Hardcopy.h"
 #include "canvas/HelpPanel.h"
@@ -132,10 +133,7 @@ const HelpNote kHelpNotes[] = {
      2},
     {"Label30", "Markieren ", 1},
     {"Label28",
-     "Im Bildfeld können mehrere Punkte, Augen sowie ein Raster (zum Ausrichten von Punkten) und eine Linie "
-     "(als Bildschirm) markiert werden. Auf das entsprechende Symbol (Punkt, Auge oder Linie) links klicken "
-     "und dann wieder links auf die gewünschte Stelle des Bildes. Das Auge blickt immer zu dem an letzter "
-     "Stelle gesetzten Punkt.",
+     kMarkerNote,
      2},
     {"Label31", "Drucken", 1},
     {"Label32",
@@ -603,12 +601,8 @@ void frmLins::Preset_MouseDown(int i, int button) {
 void frmLins::redrawScene() { redraw(kFullRedraw); }
 
 void frmLins::redraw(Layers layers) {
-    if (layers & Layer::Live) {
-        // The live ray or mark goes over the rest of the scene, kept from the last frame.
-        drag.restore(*Picture1, scene.key(), [this] { scene.draw(*Picture1, kScreenLensStyles, kFullRedraw); });
-        layers = Layer::Live | Layer::Raster;
-    }
-    scene.draw(*Picture1, kScreenLensStyles, layers);
+    drag.draw(*Picture1, layers, scene.key(), kFullRedraw, Layer::Raster,
+              [this](Layers l) { scene.draw(*Picture1, kScreenLensStyles, l); });
 }
 
 void frmLins::Check3D_Click() {
@@ -670,10 +664,7 @@ void frmLins::Picture1_MouseUp(int button, int, float x, float) {
 
 void frmLins::storeTrialRay() {
     scene.endTrial();
-    const bool stored = scene.trialHasEntry && scene.storeRay(scene.entryX, scene.entryY);
-    redrawScene();
-    if (scene.trialHasEntry && !stored)
-        Dialogs::instance().messageBox(QStringLiteral("Nur 100 Strahlen je Objekt möglich"), true);
+    BundleActions::storeRay(scene, scene.trialHasEntry, scene.entryX, scene.entryY, [this] { redrawScene(); });
 }
 
 void frmLins::moveObjectTo(float x, float y) {
@@ -728,13 +719,9 @@ void frmLins::Spin1_SpinUp() { zoom->ZoomIn(); }
 
 void frmLins::Command5_Click() {
     const float zf = zoom->zoomFactor;
-    if (!scene.addObject(scene.newObjectX(zf), scene.newObjectY(zf))) {
-        Dialogs::instance().messageBox(QStringLiteral("Nur 10 Objekte möglich"), true);
+    if (!BundleActions::newObject(scene, scene.newObjectX(zf), scene.newObjectY(zf), Label6, Text11,
+                                  QStringLiteral(" ")))
         return;
-    }
-    Label6->setText(QStringLiteral(
-        "Neues Objekt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden!"));
-    Text11->setText(QStringLiteral(" ") + QString::number(scene.objectCount));
     scene.drawObjectPoint(*Picture1, kScreenLensStyles, scene.objectCount);
     Picture1->SetDrawWidth(1);
 }
@@ -745,15 +732,8 @@ void frmLins::Command7_Click() {
     redrawScene();
 }
 
-void frmLins::Undo() {
-    if (!scene.trialActive && scene.takeBackRay())
-        redrawScene();
-}
-
-void frmLins::Redo() {
-    if (!scene.trialActive && scene.redoRay())
-        redrawScene();
-}
+void frmLins::Undo() { BundleActions::undo(scene, scene.trialActive, [this] { redrawScene(); }); }
+void frmLins::Redo() { BundleActions::redo(scene, scene.trialActive, [this] { redrawScene(); }); }
 
 void frmLins::Command6_Click() {
     scene.restart(scene.newObjectX(zoom->zoomFactor), scene.newObjectY(zoom->zoomFactor));

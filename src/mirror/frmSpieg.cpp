@@ -1,5 +1,6 @@
 #include "mirror/frmSpieg.h"
 
+#include "canvas/BundleActions.h"
 #include "canvas/Dialogs.h"
 #include "canvas/Hardcopy.h"
 #include "canvas/HelpPanel.h"
@@ -70,12 +71,7 @@ const HelpNote kHelpNotes[] = {
      "Abbildungseigenschaften der Spiegel studieren.",
      3},
     {"Label30", "Markieren ", 1},
-    {"Label28",
-     "Im Bildfeld können mehrere Punkte, Augen sowie ein Raster (zum Ausrichten von Punkten) und "
-     "eine Linie (als Bildschirm) markiert werden. Auf das entsprechende Symbol (Punkt, Auge oder "
-     "Linie) links klicken und dann wieder links auf die gewünschte Stelle des Bildes. Das Auge "
-     "blickt immer zu dem an letzter Stelle gesetzten Punkt.",
-     2},
+    {"Label28", kMarkerNote, 2},
     {"Label31", "Drucken", 1},
     {"Label32",
      "Es kann ein Ausdruck der aktuellen am Monitor sichtbaren  Darstellung  in hoher Auflösung "
@@ -411,12 +407,8 @@ void frmSpieg::HScroll5_Change() {
 void frmSpieg::Redraw() { redraw(kFullRedraw); }
 
 void frmSpieg::redraw(Layers layers) {
-    if (layers & Layer::Live) {
-        // The live ray or mark goes over the rest of the scene, kept from the last frame.
-        drag.restore(*Picture1, scene.key(), [this] { scene.draw(*Picture1, kScreenMirrorStyles, kFullRedraw); });
-        layers = Layer::Live | Layer::Raster;
-    }
-    scene.draw(*Picture1, kScreenMirrorStyles, layers);
+    drag.draw(*Picture1, layers, scene.key(), kFullRedraw, Layer::Raster,
+              [this](Layers l) { scene.draw(*Picture1, kScreenMirrorStyles, l); });
 }
 
 // ---- Mouse ----
@@ -462,10 +454,7 @@ void frmSpieg::Picture1_MouseUp(int button, int, float x, float) {
 
 void frmSpieg::storeTrialRay() {
     scene.endTrial();
-    const bool stored = scene.trialHasHit && scene.storeRay(scene.hitX, scene.hitY);
-    Redraw();
-    if (scene.trialHasHit && !stored)
-        Dialogs::instance().messageBox(QStringLiteral("Nur 100 Strahlen je Objekt möglich"), true);
+    BundleActions::storeRay(scene, scene.trialHasHit, scene.hitX, scene.hitY, [this] { Redraw(); });
 }
 
 void frmSpieg::moveObjectTo(float x, float y) {
@@ -513,13 +502,8 @@ void frmSpieg::Spin3_SpinUp() {
 
 void frmSpieg::Command5_Click() {
     const float zf = zoom->zoomFactor;
-    if (!scene.addObject(-1600 / zf, -750 / zf)) {
-        Dialogs::instance().messageBox(QStringLiteral("Nur 10 Objekte möglich"), true);
+    if (!BundleActions::newObject(scene, -1600 / zf, -750 / zf, Label6, Text11, QStringLiteral("   ")))
         return;
-    }
-    Label6->setText(QStringLiteral(
-        "Neues Objekt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden!"));
-    Text11->setText(QStringLiteral("   ") + QString::number(scene.objectCount));
     scene.drawObjectPoint(*Picture1, kScreenMirrorStyles, scene.objectCount);
     Picture1->SetDrawWidth(1);
 }
@@ -530,15 +514,8 @@ void frmSpieg::command1_Click() {
     Redraw();
 }
 
-void frmSpieg::Undo() {
-    if (!scene.trialActive && scene.takeBackRay())
-        Redraw();
-}
-
-void frmSpieg::Redo() {
-    if (!scene.trialActive && scene.redoRay())
-        Redraw();
-}
+void frmSpieg::Undo() { BundleActions::undo(scene, scene.trialActive, [this] { Redraw(); }); }
+void frmSpieg::Redo() { BundleActions::redo(scene, scene.trialActive, [this] { Redraw(); }); }
 
 void frmSpieg::Command6_Click() {
     scene.restart(-1600 / zoom->zoomFactor, -750 / zoom->zoomFactor);

@@ -239,36 +239,15 @@ void frmBre1::Command5_Click() {
 
 void frmBre1::Command7_Click() { Forms::closeModule(FormId::Bre1); }
 
-void frmBre1::Command3_Click() {
-    infoOn = static_cast<int16_t>(1 - infoOn);
-    if (infoOn == 1) {
-        const bool wasLoaded = Forms::isLoaded(FormId::BreI1);
-        Form *info = Forms::show(FormId::BreI1);
-        // Closing the notes with their close box sets the toggle back.
-        if (!wasLoaded)
-            connect(info, &Form::unloaded, this, [this] {
-                infoOn = 0;
-                Command3->setText(QStringLiteral("Info"));
-            });
-        Command3->setText(QStringLiteral("Info off"));
-    } else {
-        Forms::hide(FormId::BreI1);
-        Command3->setText(QStringLiteral("Info"));
-    }
-}
+void frmBre1::Command3_Click() { Forms::toggleInfo(this, FormId::BreI1, Command3, infoOn); }
 
 // ---- Drawing ----
 
 void frmBre1::DrawAllRays() { redraw(Layer::Element | Layer::Bundles | Layer::Markers); }
 
 void frmBre1::redraw(Layers layers) {
-    if (layers & Layer::Live) {
-        // The live ray or mark goes over the rest of the scene, kept from the last frame.
-        drag.restore(*Picture1, scene.key(),
-                     [this] { scene.draw(*Picture1, kScreenRayPathStyles, Layer::Clear | kRayPathPicture); });
-        layers = Layer::Live;
-    }
-    scene.draw(*Picture1, kScreenRayPathStyles, layers);
+    drag.draw(*Picture1, layers, scene.key(), Layer::Clear | kRayPathPicture, 0,
+              [this](Layers l) { scene.draw(*Picture1, kScreenRayPathStyles, l); });
 }
 
 // ---- Mouse ----

@@ -170,35 +170,15 @@ void frmBre2::Command2_Click() {
 
 void frmBre2::Command6_Click() { Forms::closeModule(FormId::Bre2); }
 
-void frmBre2::Command5_Click() {
-    infoOn = static_cast<int16_t>(1 - infoOn);
-    if (infoOn == 1) {
-        const bool wasLoaded = Forms::isLoaded(FormId::BreI2);
-        Form *info = Forms::show(FormId::BreI2);
-        // Closing the notes with their close box sets the toggle back.
-        if (!wasLoaded)
-            connect(info, &Form::unloaded, this, [this] {
-                infoOn = 0;
-                Command5->setText(QStringLiteral("Info"));
-            });
-        Command5->setText(QStringLiteral("Info off"));
-    } else {
-        Forms::hide(FormId::BreI2);
-        Command5->setText(QStringLiteral("Info"));
-    }
-}
+void frmBre2::Command5_Click() { Forms::toggleInfo(this, FormId::BreI2, Command5, infoOn); }
 
 // ---- Drawing ----
 
 void frmBre2::redrawScene() { redraw(kFullRedraw); }
 
 void frmBre2::redraw(Layers layers) {
-    if (layers & Layer::Live) {
-        // The eye or point being dragged goes over the rest of the scene, kept from the last frame.
-        drag.restore(*Picture1, scene.key(), [this] { scene.draw(*Picture1, kScreenImagingStyles, kFullRedraw); });
-        layers = Layer::Live;
-    }
-    scene.draw(*Picture1, kScreenImagingStyles, layers);
+    drag.draw(*Picture1, layers, scene.key(), kFullRedraw, 0,
+              [this](Layers l) { scene.draw(*Picture1, kScreenImagingStyles, l); });
 }
 
 // ---- Controls ----

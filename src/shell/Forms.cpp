@@ -1,5 +1,6 @@
 #include "shell/Forms.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
 #include <map>
 #include <set>
@@ -20,6 +21,23 @@ void Forms::setOnAllUnloaded(std::function<void()> callback) { g_onAllUnloaded =
 Form *Forms::get(FormId id) {
     auto it = g_loaded.find(id);
     return it == g_loaded.end() ? nullptr : it->second;
+}
+
+void Forms::toggleInfo(QWidget *module, FormId info, QAbstractButton *button, int16_t &infoOn) {
+    infoOn = static_cast<int16_t>(1 - infoOn);
+    if (infoOn == 1) {
+        const bool wasLoaded = isLoaded(info);
+        Form *w = show(info);
+        if (!wasLoaded)
+            QObject::connect(w, &Form::unloaded, module, [button, &infoOn] {
+                infoOn = 0;
+                button->setText(QStringLiteral("Info"));
+            });
+        button->setText(QStringLiteral("Info off"));
+    } else {
+        hide(info);
+        button->setText(QStringLiteral("Info"));
+    }
 }
 
 void Forms::closeModule(FormId module) {

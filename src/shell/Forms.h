@@ -3,7 +3,10 @@
 // discarded with all its state on unload.
 #include "shell/Form.h"
 
+#include <cstdint>
 #include <functional>
+
+class QAbstractButton;
 
 namespace varelo {
 
@@ -20,6 +23,9 @@ public:
     // Closes a module by its menu button: unloads it with the windows that belong to it
     // (its information window; the refraction windows go together), then shows the menu.
     static void closeModule(FormId module);
+    // A module's "Info" button: shows its information window ("Info off") or hides it
+    // ("Info"); closing the window with its close box sets the button back.
+    static void toggleInfo(QWidget *module, FormId info, QAbstractButton *button, int16_t &infoOn);
     static bool isLoaded(FormId id);
     static bool isVisible(FormId id);
     // The loaded instance, or nullptr.

@@ -1,0 +1,38 @@
+#include "canvas/BundleActions.h"
+
+#include "canvas/Dialogs.h"
+#include "core/ObjectBundles.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace varelo::BundleActions {
+
+bool newObject(ObjectBundles &b, float x, float y, QLabel *hint, QLineEdit *number, const QString &numberPrefix) {
+    if (!b.addObject(x, y)) {
+        Dialogs::instance().messageBox(QStringLiteral("Nur 10 Objekte möglich"), true);
+        return false;
+    }
+    hint->setText(QStringLiteral("Neues Objekt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden!"));
+    number->setText(numberPrefix + QString::number(b.objectCount));
+    return true;
+}
+
+void storeRay(ObjectBundles &b, bool met, float x, float y, const std::function<void()> &redraw) {
+    const bool stored = met && b.storeRay(x, y);
+    redraw();
+    if (met && !stored)
+        Dialogs::instance().messageBox(QStringLiteral("Nur 100 Strahlen je Objekt möglich"), true);
+}
+
+void undo(ObjectBundles &b, bool dragging, const std::function<void()> &redraw) {
+    if (!dragging && b.takeBackRay())
+        redraw();
+}
+
+void redo(ObjectBundles &b, bool dragging, const std::function<void()> &redraw) {
+    if (!dragging && b.redoRay())
+        redraw();
+}
+
+} // namespace varelo::BundleActions
