@@ -49,8 +49,6 @@ private slots:
     void mirrorPrinterTable();
     void liveRayIsNotPartOfTheKey();
     void rayPathPrintedLinesReadable();
-    void rayPathReflectedGrey_data();
-    void rayPathReflectedGrey();
 };
 
 void TestScenes::bundleCapacities() {
@@ -235,32 +233,6 @@ void TestScenes::rayPathPrintedLinesReadable() {
     RecordingSurface screen(-1000, -980, 1000, 980);
     scene.draw(screen, kScreenRayPathStyles, Layer::Bundles);
     QCOMPARE(lines(screen.rec).front().width, 1);
-}
-
-void TestScenes::rayPathReflectedGrey_data() {
-    QTest::addColumn<float>("hit");
-    QTest::addColumn<int>("grey");
-    // P = (0, 500) under the interface, n = 1.33: the critical angle is asin(1 / 1.33) =
-    // 48.75 degrees, reached at |x| = 500 tan 48.75 = 570.
-    QTest::newRow("partial reflection") << 100.f << 192;
-    QTest::newRow("just below the critical angle") << 560.f << 192;
-    QTest::newRow("total reflection is black") << 580.f << 0;
-}
-
-void TestScenes::rayPathReflectedGrey() {
-    QFETCH(float, hit);
-    QFETCH(int, grey);
-    RayPathScene scene;
-    scene.showReflected = true;
-    scene.showRefracted = false;
-    scene.hitX = hit;
-    scene.storePreview();
-    RecordingSurface s;
-    scene.draw(s, kScreenRayPathStyles, Layer::Bundles);
-    const auto ls = lines(s.rec);
-    QCOMPARE(ls.size(), size_t(2)); // incident and reflected
-    QCOMPARE(int(ls[1].color.r), grey);
-    QVERIFY(ls[1].y2 > 0); // back into the lower medium
 }
 
 int runSceneTests(int argc, char **argv) {

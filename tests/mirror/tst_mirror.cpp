@@ -37,7 +37,6 @@ private slots:
     void drawMirrorOperations_data();
     void drawMirrorOperations();
     void pressAndReleaseStoresRay();
-    void rayAimedBehindPIsTheSameRay();
     void releaseWithoutHitStoresNothing();
     void rayOutsideOpeningIsStoredInvisible();
     void bundleFull();
@@ -54,7 +53,6 @@ private slots:
     void sceneChangeDuringDrag_data();
     void sceneChangeDuringDrag();
     void refusedRayLeavesNoTrace();
-    void pointMarkingAddsTwoEntries();
     void screenLineAndClear();
     void pupilGrowsWithZoom();
     void helpPanel();
@@ -229,12 +227,6 @@ void TestMirror::pressAndReleaseStoresRay() {
     const double phi = M_PI - std::atan(0.46875);
     QVERIFY(blackNear(1000 * std::cos(phi), 1000 * std::sin(phi)));
     QVERIFY(blackNear(-800, -375));
-}
-
-void TestMirror::rayAimedBehindPIsTheSameRay() {
-    drag(-2000, -937.5);
-    QCOMPARE(int(w->scene.rayCount[1]), 1);
-    QVERIFY(std::fabs(w->scene.rayX[1][1]) < 1e-3 && std::fabs(w->scene.rayY[1][1]) < 1e-2);
 }
 
 void TestMirror::releaseWithoutHitStoresNothing() {
@@ -510,24 +502,6 @@ void TestMirror::refusedRayLeavesNoTrace() {
     const QImage afterRefusal = img();
     w->Redraw();
     QCOMPARE(afterRefusal, img());
-}
-
-void TestMirror::pointMarkingAddsTwoEntries() {
-    w->Picture2_Click();
-    w->Picture1_MouseDown(1, 0, -300, 100);
-    w->Picture1_MouseMove(1, 0, -250, 120.4f);
-    w->Picture1_MouseUp(1, 0, -250, 120);
-    auto *m = &w->scene.markers;
-    auto *o = w->markers.get();
-    QCOMPARE(int(m->pointCount), 2);
-    QCOMPARE(QPoint(m->pointX[1], m->pointY[1]), QPoint(-1600, -750));
-    QCOMPARE(QPoint(m->pointX[2], m->pointY[2]), QPoint(-250, 120));
-    QCOMPARE(int(o->markPointMode), 0);
-    QCOMPARE(w->Picture2->borderStyle(), 0);
-    QVERIFY(!blackNear(-300, 100, 1)); // the first press position was erased
-    // Moving P afterwards leaves the marked dot where it was.
-    w->Picture1_MouseDown(2, 0, -1000, 0);
-    QVERIFY(blackNear(-1600, -750, 1));
 }
 
 void TestMirror::screenLineAndClear() {
