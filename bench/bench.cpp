@@ -66,6 +66,28 @@ void report(const char *name, const Stats &s, double target = 0) {
     std::printf("\n");
 }
 
+// 25 point marks, ten eyes, the screen line at lineX and the raster, as a user places them.
+template <class W> void placeEveryMarker(W *w, float lineX) {
+    for (int i = 0; i < 25; ++i) {
+        w->Picture2_Click();
+        if (!w->markers->markPointMode)
+            w->Picture2_Click();
+        w->Picture1_MouseDown(1, 0, -1500 + 50 * i, 700);
+        w->Picture1_MouseUp(1, 0, -1500 + 50 * i, 700);
+    }
+    for (int i = 0; i < 10; ++i) {
+        w->Picture3_Click();
+        if (!w->markers->markEyeMode)
+            w->Picture3_Click();
+        w->Picture1_MouseDown(1, 0, -1800 + 150 * i, 850);
+        w->Picture1_MouseUp(1, 0, -1800 + 150 * i, 850);
+    }
+    w->Picture5_Click();
+    w->Picture1_MouseDown(1, 0, lineX, 0);
+    w->Picture1_MouseUp(1, 0, lineX, 0);
+    w->Picture4_Click();
+}
+
 frmSpieg *fullMirrorScene() {
     auto *w = qobject_cast<frmSpieg *>(Forms::show(FormId::Spieg));
     w->HScroll2->setValue(14); // concave
@@ -82,24 +104,7 @@ frmSpieg *fullMirrorScene() {
     }
     for (QCheckBox *c : {w->Check3D2, w->Check3D5, w->Check3D8})
         c->setChecked(true);
-    for (int i = 0; i < 25; ++i) {
-        w->Picture2_Click();
-        if (!w->markers->markPointMode)
-            w->Picture2_Click();
-        w->Picture1_MouseDown(1, 0, -1500 + 50 * i, 700);
-        w->Picture1_MouseUp(1, 0, -1500 + 50 * i, 700);
-    }
-    for (int i = 0; i < 10; ++i) {
-        w->Picture3_Click();
-        if (!w->markers->markEyeMode)
-            w->Picture3_Click();
-        w->Picture1_MouseDown(1, 0, -1800 + 150 * i, 850);
-        w->Picture1_MouseUp(1, 0, -1800 + 150 * i, 850);
-    }
-    w->Picture5_Click();
-    w->Picture1_MouseDown(1, 0, -300, 0);
-    w->Picture1_MouseUp(1, 0, -300, 0);
-    w->Picture4_Click();
+    placeEveryMarker(w, -300);
     return w;
 }
 
@@ -135,24 +140,7 @@ frmLins *fullLensScene() {
     }
     for (QCheckBox *c : {w->Check3D2, w->Check3D3, w->Check3D4, w->Check3D5, w->Check3D6, w->Check3D8})
         c->setChecked(true);
-    for (int i = 0; i < 25; ++i) {
-        w->Picture2_Click();
-        if (!w->markers->markPointMode)
-            w->Picture2_Click();
-        w->Picture1_MouseDown(1, 0, -1500 + 50 * i, 700);
-        w->Picture1_MouseUp(1, 0, -1500 + 50 * i, 700);
-    }
-    for (int i = 0; i < 10; ++i) {
-        w->Picture3_Click();
-        if (!w->markers->markEyeMode)
-            w->Picture3_Click();
-        w->Picture1_MouseDown(1, 0, -1800 + 150 * i, 850);
-        w->Picture1_MouseUp(1, 0, -1800 + 150 * i, 850);
-    }
-    w->Picture5_Click();
-    w->Picture1_MouseDown(1, 0, 1500, 0);
-    w->Picture1_MouseUp(1, 0, 1500, 0);
-    w->Picture4_Click();
+    placeEveryMarker(w, 1500);
     return w;
 }
 

@@ -10,9 +10,7 @@ PrinterSurface::PrinterSurface(QPaintDevice *device) : device_(device) {}
 
 PrinterSurface::~PrinterSurface() { flush(); }
 
-void PrinterSurface::paintClear() {
-    if (!clearsToWhite_)
-        return;
+void VectorSurface::paintClear() {
     if (QPainter *p = painter())
         p->fillRect(QRect(0, 0, deviceWidth(), deviceHeight()), Qt::white);
 }

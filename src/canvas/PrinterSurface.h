@@ -28,22 +28,21 @@ public:
 
 protected:
     QPaintDevice *paintDevice() override { return device_; }
-    // On paper nothing is cleared; a vector picture starts white.
-    void paintClear() override;
+    void paintClear() override {} // on paper nothing is cleared
 
 private:
     QPaintDevice *device_;
     double fontSize_ = 12;
     bool ended_ = false;
-
-protected:
-    bool clearsToWhite_ = false;
 };
 
 // A picture drawn as vectors (SVG or PDF) with the screen picture's pixel size.
 class VectorSurface : public PrinterSurface {
 public:
-    explicit VectorSurface(QPaintDevice *device) : PrinterSurface(device) { clearsToWhite_ = true; }
+    using PrinterSurface::PrinterSurface;
+
+protected:
+    void paintClear() override; // a white picture
 };
 
 } // namespace varelo

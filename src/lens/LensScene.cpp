@@ -92,7 +92,6 @@ bool LensScene::loadPreset(int i) {
         return false;
     const float *rec = presets[i];
     const LensParams before = lens;
-    const float oldThickness = lens.thickness;
     lens.k1 = static_cast<int16_t>(CInt(rec[kPresetK1]));
     if (lens.k1 != 0)
         lens.r1 = 12000.0f / lens.k1;
@@ -108,7 +107,7 @@ bool LensScene::loadPreset(int i) {
     if (lens.k1 != before.k1 || lens.k2 != before.k2 || lens.thickness != before.thickness ||
         lens.semiDiameter != before.semiDiameter)
         protractorCount = 0;
-    return lens.thickness != oldThickness && keepObjectInFront();
+    return lens.thickness != before.thickness && keepObjectInFront();
 }
 
 void LensScene::storePreset(int i) {

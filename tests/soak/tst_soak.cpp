@@ -86,6 +86,27 @@ private:
         const int i = pick(6);
         dialogs().inputAnswers.push_back({chance(0.9), i == 1 || i == 4 ? dir.filePath(names[i]) : QString(names[i])});
     }
+    // A press, some moves and a release with a random button anywhere in the picture.
+    template <class W> void mouseOn(W *w, float range) {
+        mouse([w](int b, int s, float x, float y) { w->Picture1_MouseDown(b, s, x, y); },
+              [w](int b, int s, float x, float y) { w->Picture1_MouseMove(b, s, x, y); },
+              [w](int b, int s, float x, float y) { w->Picture1_MouseUp(b, s, x, y); }, range);
+    }
+    // One of the scroll bars to an end or anywhere.
+    void scrollOne(std::initializer_list<QScrollBar *> bars) {
+        const int i = pick(int(bars.size()));
+        QScrollBar *bar = bars.begin()[i];
+        setScroll(bar);
+        note(QStringLiteral("scroll %1 = %2").arg(i).arg(bar->value()));
+    }
+    // One of the spin buttons a few times, sometimes far past its limit.
+    void spinOne(std::initializer_list<SpinButton *> spins) {
+        const int i = pick(int(spins.size())), n = 1 + pick(chance(0.1) ? 400 : 12);
+        const bool up = chance(0.5);
+        for (int j = 0; j < n; ++j)
+            up ? emit spins.begin()[i]->SpinUp() : emit spins.begin()[i]->SpinDown();
+        note(QStringLiteral("spin %1 %2 x%3").arg(i).arg(up ? "up" : "down").arg(n));
+    }
     void mouse(PictureBox::MouseHandler down, PictureBox::MouseHandler move, PictureBox::MouseHandler up,
                float range) {
         const int button = pick(10) < 6 ? 1 : pick(10) < 9 ? 2 : 3;
@@ -186,25 +207,15 @@ void TestSoak::mirrorWindow() {
         switch (pick(20)) {
         case 0: case 1: case 2: case 3: case 4: case 5: {
             const float range = 3000 / w->zoom->zoomFactor;
-            mouse([w](int b, int s, float x, float y) { w->Picture1_MouseDown(b, s, x, y); },
-                  [w](int b, int s, float x, float y) { w->Picture1_MouseMove(b, s, x, y); },
-                  [w](int b, int s, float x, float y) { w->Picture1_MouseUp(b, s, x, y); }, range);
+            mouseOn(w, range);
             break;
         }
         case 6: {
-            QScrollBar *bars[] = {w->HScroll1, w->VScroll1, w->HScroll2, w->HScroll5};
-            const int i = pick(4);
-            setScroll(bars[i]);
-            note(QStringLiteral("scroll %1 = %2").arg(i).arg(bars[i]->value()));
+            scrollOne({w->HScroll1, w->VScroll1, w->HScroll2, w->HScroll5});
             break;
         }
         case 7: case 8: {
-            SpinButton *spins[] = {w->Spin1, w->Spin2, w->Spin3};
-            const int i = pick(3), n = 1 + pick(chance(0.1) ? 400 : 12);
-            const bool up = chance(0.5);
-            for (int j = 0; j < n; ++j)
-                up ? emit spins[i]->SpinUp() : emit spins[i]->SpinDown();
-            note(QStringLiteral("spin %1 %2 x%3").arg(i).arg(up ? "up" : "down").arg(n));
+            spinOne({w->Spin1, w->Spin2, w->Spin3});
             break;
         }
         case 9: {
@@ -297,16 +308,11 @@ void TestSoak::lensWindow() {
         switch (pick(17)) {
         case 0: case 1: case 2: case 3: case 4: {
             const float range = 3000 / w->zoom->zoomFactor;
-            mouse([w](int b, int s, float x, float y) { w->Picture1_MouseDown(b, s, x, y); },
-                  [w](int b, int s, float x, float y) { w->Picture1_MouseMove(b, s, x, y); },
-                  [w](int b, int s, float x, float y) { w->Picture1_MouseUp(b, s, x, y); }, range);
+            mouseOn(w, range);
             break;
         }
         case 5: case 6: {
-            QScrollBar *bars[] = {w->HScroll1, w->VScroll1, w->HScroll2, w->HScroll3, w->HScroll4, w->HScroll5, w->HScroll6};
-            const int i = pick(7);
-            setScroll(bars[i]);
-            note(QStringLiteral("scroll %1 = %2").arg(i).arg(bars[i]->value()));
+            scrollOne({w->HScroll1, w->VScroll1, w->HScroll2, w->HScroll3, w->HScroll4, w->HScroll5, w->HScroll6});
             break;
         }
         case 7: {
@@ -316,12 +322,7 @@ void TestSoak::lensWindow() {
             break;
         }
         case 8: {
-            SpinButton *spins[] = {w->Spin1, w->Spin2, w->Spin3};
-            const int i = pick(3), n = 1 + pick(chance(0.1) ? 400 : 12);
-            const bool up = chance(0.5);
-            for (int j = 0; j < n; ++j)
-                up ? emit spins[i]->SpinUp() : emit spins[i]->SpinDown();
-            note(QStringLiteral("spin %1 %2 x%3").arg(i).arg(up ? "up" : "down").arg(n));
+            spinOne({w->Spin1, w->Spin2, w->Spin3});
             break;
         }
         case 9: {
@@ -409,9 +410,7 @@ void TestSoak::imagingWindow() {
     for (long step = 0; step < actions; ++step) {
         switch (pick(12)) {
         case 0: case 1: case 2: case 3: case 4:
-            mouse([w](int b, int s, float x, float y) { w->Picture1_MouseDown(b, s, x, y); },
-                  [w](int b, int s, float x, float y) { w->Picture1_MouseMove(b, s, x, y); },
-                  [w](int b, int s, float x, float y) { w->Picture1_MouseUp(b, s, x, y); }, 1100);
+            mouseOn(w, 1100);
             break;
         case 5:
             setScroll(w->HScroll1);
@@ -490,9 +489,7 @@ void TestSoak::rayPathWindow() {
     for (long step = 0; step < actions; ++step) {
         switch (pick(18)) {
         case 0: case 1: case 2: case 3: case 4: case 5:
-            mouse([w](int b, int s, float x, float y) { w->Picture1_MouseDown(b, s, x, y); },
-                  [w](int b, int s, float x, float y) { w->Picture1_MouseMove(b, s, x, y); },
-                  [w](int b, int s, float x, float y) { w->Picture1_MouseUp(b, s, x, y); }, 1500);
+            mouseOn(w, 1500);
             break;
         case 6:
             setScroll(w->HScroll1);
