@@ -17,11 +17,24 @@ const Styles kPrinterImagingStyles{
 bool ImagingScene::addRowPoint(float x, float y) {
     if (rowCount >= kMaxRowPoints)
         return false;
+    if (rowCount == 0) {
+        rowBaseX_ = objX;
+        rowBaseY_ = objY;
+    }
     ++rowCount;
     rowX[rowCount] = x;
     rowY[rowCount] = y;
+    objX = x;
+    objY = y;
     takenBack_.clear();
     return true;
+}
+
+void ImagingScene::objectToRowEnd() {
+    if (!rowMode)
+        return; // the single object point is not part of the row
+    objX = rowCount > 0 ? rowX[rowCount] : rowBaseX_;
+    objY = rowCount > 0 ? rowY[rowCount] : rowBaseY_;
 }
 
 void ImagingScene::clearRow() {
@@ -34,6 +47,7 @@ bool ImagingScene::takeBackRowPoint() {
         return false;
     takenBack_.emplace_back(rowX[rowCount], rowY[rowCount]);
     --rowCount;
+    objectToRowEnd();
     return true;
 }
 
@@ -44,6 +58,7 @@ bool ImagingScene::redoRowPoint() {
     rowX[rowCount] = takenBack_.back().first;
     rowY[rowCount] = takenBack_.back().second;
     takenBack_.pop_back();
+    objectToRowEnd();
     return true;
 }
 
@@ -56,8 +71,8 @@ void ImagingScene::DrawImagePoint(Surface &s, const Styles &st, float px, float 
 }
 
 void ImagingScene::DrawImagingBundle(Surface &s, const Styles &st) const {
-    if (!(objY > 0))
-        return; // only a point below the interface is imaged
+    if (!(objY >= 50))
+        return; // only a point at least 50 below the interface, as the placing rules keep it
     const float hit = FindEyeRay(objX, objY, eyeX, eyeY, relIndex);
     const float h = objY / 100;
     const Rgb c = st.use(s, kImgRay);
@@ -113,21 +128,21 @@ void ImagingScene::draw(Surface &s, const Styles &st, Layers layers) const {
         s.Cls();
     if (layers & Layer::Element)
         s.Line(-1000, 0, 1000, 0, st.use(s, kImgInterface));
-    if (layers & Layer::Bundles) {
-        if (rowMode) {
-            DrawRowImages(s, st);
-            DrawRowPoints(s, st);
-            if (bundleInRowMode)
-                DrawImagingBundle(s, st);
-        } else {
-            DrawImagingBundle(s, st);
-        }
-    }
     if (layers & Layer::Markers) {
         if (!rowMode && drag != Drag::Object)
             drawObjectDot(s, st, objX, objY);
         if (drag != Drag::Eye)
             DrawEyeSymbol(s, st, eyeX, eyeY);
+    }
+    if (layers & Layer::Bundles) {
+        if (rowMode) {
+            DrawRowPoints(s, st);
+            if (bundleInRowMode)
+                DrawImagingBundle(s, st);
+            DrawRowImages(s, st);
+        } else {
+            DrawImagingBundle(s, st);
+        }
     }
     if (layers & Layer::Live) {
         if (drag == Drag::Eye)
@@ -142,7 +157,7 @@ void ImagingScene::draw(Surface &s, const Styles &st, Layers layers) const {
 
 uint64_t ImagingScene::key() const {
     SceneKey k;
-    for (float v : {objX, objY, eyeX, eyeY, relIndex})
+    for (float v : {objX, objY, eyeX, eyeY, relIndex, rowBaseX_, rowBaseY_})
         k.add(double(v));
     k.add(int(rowCount));
     k.add(rowX, sizeof rowX);

@@ -27,16 +27,18 @@ public:
     static constexpr int kMaxRowPoints = 100;
     enum class Drag { None, Eye, Object };
 
-    // A row point; false when there are 100 already.
+    // A row point, which becomes O; false (and nothing changes) when there are 100 already.
     bool addRowPoint(float x, float y);
-    // "Löschen"; taking back the last row point and bringing it back again.
+    // "Löschen"; taking back the last row point and bringing it back again. In the point-row
+    // mode O follows: the last remaining row point, or the object point from before the row.
     void clearRow();
     bool takeBackRowPoint();
     bool redoRowPoint();
 
-    // Layer::Element is the interface; Bundles the bundle of O with its image point (in
-    // the point-row mode the row with its images first); Markers the eye and, in the
-    // single mode, O; Live the eye or point being dragged; Raster the raster.
+    // Layer::Element is the interface; Markers the eye and, in the single mode, O; Bundles
+    // the row points, then the bundle of O and the image points, so that a red image point
+    // is never hidden under a black dot (at n = 1 it lies on its object point); Live the
+    // eye or point being dragged; Raster the raster.
     void draw(Surface &s, const Styles &st, Layers layers) const;
     void DrawImagingBundle(Surface &s, const Styles &st) const;
     void DrawImagePoint(Surface &s, const Styles &st, float px, float py, float hit) const;
@@ -61,7 +63,10 @@ public:
     float dragX = 0, dragY = 0;
 
 private:
+    void objectToRowEnd();
+
     std::vector<std::pair<float, float>> takenBack_;
+    float rowBaseX_ = 0, rowBaseY_ = 500; // O before the first row point
 };
 
 } // namespace varelo

@@ -211,12 +211,13 @@ void frmBre2::HScroll1_Change() {
     if (scene.rasterOn)
         scene.DrawRaster(p, st, false);
     scene.draw(p, st, Layer::Element);
+    // Black dots first: the red image points must stay visible over them.
     if (scene.rowMode) {
-        scene.DrawRowImages(p, st);
         scene.DrawRowPoints(p, st);
+        scene.DrawRowImages(p, st);
     } else {
-        scene.DrawImagingBundle(p, st);
         scene.drawObjectDot(p, st, scene.objX, scene.objY);
+        scene.DrawImagingBundle(p, st);
     }
 }
 
@@ -309,10 +310,12 @@ void frmBre2::Picture1_MouseUp(int button, int, float, float) {
         scene.eyeX = scene.dragX;
         scene.eyeY = scene.dragY;
     } else if (button == 2 && scene.drag == ImagingScene::Drag::Object) {
-        scene.objX = scene.dragX;
-        scene.objY = scene.dragY;
-        if (scene.rowMode)
-            refused = !scene.addRowPoint(scene.objX, scene.objY);
+        if (scene.rowMode) {
+            refused = !scene.addRowPoint(scene.dragX, scene.dragY);
+        } else {
+            scene.objX = scene.dragX;
+            scene.objY = scene.dragY;
+        }
     }
     scene.drag = ImagingScene::Drag::None;
     if (button == 1 || button == 2)
@@ -333,10 +336,9 @@ void frmBre2::Command3_Click() {
                       const Styles &st = kPrinterImagingStyles;
                       scene.draw(s, st, Layer::Element | Layer::Markers | Layer::Raster);
                       if (scene.rowMode) {
-                          scene.DrawRowImages(s, st);
                           scene.DrawRowPoints(s, st);
-                          if (scene.objY >= 0)
-                              scene.DrawImagingBundle(s, st);
+                          scene.DrawImagingBundle(s, st);
+                          scene.DrawRowImages(s, st);
                       } else {
                           scene.DrawImagingBundle(s, st);
                       }
@@ -358,8 +360,8 @@ void frmBre2::Command4_Click() {
     steps.criticalIcon = false;
     // The bundle, the row and its images go into the file whatever the mode.
     auto drawAll = [this] {
-        scene.DrawImagingBundle(*Picture1, kScreenImagingStyles);
         scene.DrawRowPoints(*Picture1, kScreenImagingStyles);
+        scene.DrawImagingBundle(*Picture1, kScreenImagingStyles);
         scene.DrawRowImages(*Picture1, kScreenImagingStyles);
     };
     steps.beforeWriting = drawAll;
@@ -371,8 +373,8 @@ void frmBre2::Command4_Click() {
     steps.drawVector = [this](Surface &s) {
         const Styles &st = kScreenImagingStyles;
         scene.draw(s, st, Layer::Clear | Layer::Element | Layer::Markers | Layer::Raster);
-        scene.DrawImagingBundle(s, st);
         scene.DrawRowPoints(s, st);
+        scene.DrawImagingBundle(s, st);
         scene.DrawRowImages(s, st);
     };
     SavePictureFile(*Picture1, steps);

@@ -43,6 +43,8 @@ private slots:
     void pointRows();
     void rowCapacity();
     void undoTakesBackTheLastRowPoint();
+    void imagePointsOverDots();
+    void bundleOnlyDeepEnough();
     void printedLines();
     void saveNamesAndErrors();
     void switchingToRayPathAndBack();
@@ -218,6 +220,8 @@ void TestImaging::rowCapacity() {
     place(2, 0, 700);
     QCOMPARE(int(w->scene.rowCount), 100);
     QCOMPARE(w->scene.rowY[100], 300.f);
+    // The refused point changes nothing: O stays the hundredth row point.
+    QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(w->scene.rowX[100], 300));
     QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Nur 100 Punkte möglich")});
     QCOMPARE(dialogs().messageIcons, QList<bool>{true});
 }
@@ -230,11 +234,60 @@ void TestImaging::undoTakesBackTheLastRowPoint() {
     QCOMPARE(int(w->scene.rowCount), 1);
     w->Redo();
     QCOMPARE(QPointF(w->scene.rowX[2], w->scene.rowY[2]), QPointF(100, 300));
+    // O goes back with its row point: the bundle and image of (100, 300) are gone.
+    SurfaceRecorder rec;
+    w->Picture1->attachRecorder(&rec);
+    w->Undo();
+    w->Picture1->attachRecorder(nullptr);
+    QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(-100, 300));
+    for (const SurfaceOp &op : rec.ops) {
+        if (op.kind == SurfaceOp::PSet && op.color == kRed)
+            QVERIFY2(op.x1 < 0, "an image point of the taken-back row point");
+        if (op.kind == SurfaceOp::Line)
+            QVERIFY(op.x1 != 100 || op.y1 != 300);
+    }
+    // With no row point left, O is the object point from before the row.
+    w->Undo();
+    QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(0, 500));
+    w->Redo();
+    w->Redo();
+    QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(100, 300));
     w->Undo();
     place(2, 200, 300); // a new point: the taken-back one stays away
     w->Redo();
     QCOMPARE(int(w->scene.rowCount), 2);
     QCOMPARE(w->scene.rowX[2], 200.f);
+}
+
+void TestImaging::imagePointsOverDots() {
+    // At n = 1 the image point lies on its object point and must show red, in both modes.
+    w->HScroll1->setValue(100);
+    place(1, 300, -500);
+    auto redAt = [this](float x, float y) {
+        return pixelAt(w->Picture1->image(), int(w->Picture1->toDeviceX(x)), int(w->Picture1->toDeviceY(y))) ==
+               QColor(Qt::red);
+    };
+    QVERIFY(redAt(0, 500));
+    w->Option3D2->setChecked(true);
+    place(2, -300, 400);
+    place(2, 200, 600);
+    QVERIFY(redAt(-300, 400));
+    QVERIFY(redAt(200, 600));
+    w->HScroll1->setValue(101);
+    w->HScroll1->setValue(100);
+    QVERIFY(redAt(-300, 400));
+}
+
+void TestImaging::bundleOnlyDeepEnough() {
+    // A row point 30 below the interface gets its image point but no bundle, and it
+    // carries no bundle into the single mode either.
+    w->Option3D2->setChecked(true);
+    w->Picture1_MouseDown(2, 0, 0, 30); // placed without moving: no lower limit
+    w->Picture1_MouseUp(2, 0, 0, 30);
+    QCOMPARE(w->scene.objY, 30.f);
+    QCOMPARE(redDots(), 1);
+    w->Option3D1->setChecked(true);
+    QCOMPARE(redDots(), 0);
 }
 
 void TestImaging::printedLines() {
