@@ -135,6 +135,15 @@ void placeWidePicture(PictureBox *picture, double W, double H) {
     picture->Scale(-2000, -1000, 2000, 1000);
 }
 
+double columnWindowWidth(double H) {
+    const double screenW = Screen::widthTwips(), screenH = Screen::heightTwips();
+    const double W = 0.98 * screenW;
+    // The picture is 0.98 times as high as wide and at most 0.98 H high: at most H wide.
+    if (screenW * 3 > screenH * 4 && 0.75 * W > H)
+        return H / 0.75;
+    return W;
+}
+
 void placeColumnPicture(PictureBox *picture, double W, double H) {
     double picW = 0.75 * W, picH = 0.98 * picW;
     if (picH > 0.98 * H) {

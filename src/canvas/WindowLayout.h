@@ -42,6 +42,12 @@ void placeInWorld(PictureBox *picture, QWidget *control, double x, double y, dou
 // the picture is made smaller with the same shape.
 void placeWidePicture(PictureBox *picture, double W, double H);
 
+// Refraction windows: the width W to lay the window out for, from the screen and the
+// window's height H. On a screen wider than 4:3 whose height limits the picture, the window
+// is made as wide as the picture at 0.75 W allows, so that no band stays empty beside the
+// panel; otherwise 0.98 of the screen's width.
+double columnWindowWidth(double H);
+
 // Refraction windows: 0.75 W wide, 0.98 times as high as wide (kept inside the window),
 // scale (-1000, -1000 h/w)-(1000, 1000 h/w) for the picture's real proportions.
 void placeColumnPicture(PictureBox *picture, double W, double H);

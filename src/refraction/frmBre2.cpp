@@ -101,8 +101,8 @@ void frmBre2::createControls() {
 
 void frmBre2::layoutControls() {
     using Screen::place;
-    const double W = 0.98 * Screen::widthTwips();
     const double H = 0.95 * Screen::heightTwips() - kWindowFrameTwips;
+    const double W = columnWindowWidth(H);
     setClientTwips(1, 1, W, H);
     placeColumnPicture(Picture1, W, H);
     const double tpp = Screen::twipsPerPixel();

@@ -262,8 +262,10 @@ void TestShell::modulePictures_data() {
     for (QSize screen : {QSize(1280, 1024), QSize(1024, 768), QSize(1920, 1080)}) {
         const QString tag = QStringLiteral(" %1x%2").arg(screen.width()).arg(screen.height());
         const bool wide = screen.width() > 1.5 * screen.height();
-        // The column picture is clamped where it would be higher than the window.
-        const bool tall = 0.75 * 0.98 * screen.width() > 0.98 * (0.95 * screen.height() - 31);
+        // The column picture is clamped where it would be higher than the window; on a
+        // screen wider than 4:3 the window is narrowed instead, so the picture stays 0.75 W.
+        const bool tall = 0.75 * 0.98 * screen.width() > 0.98 * (0.95 * screen.height() - 31) &&
+                          3 * screen.width() <= 4 * screen.height();
         QTest::newRow(qPrintable("frmSpieg" + tag)) << int(FormId::Spieg) << screen << (wide ? 0 : 0.98) << 0.5 << -2000.0;
         QTest::newRow(qPrintable("frmLins" + tag)) << int(FormId::Lins) << screen << (wide ? 0 : 0.98) << 0.5 << -2000.0;
         QTest::newRow(qPrintable("frmBre1" + tag)) << int(FormId::Bre1) << screen << (tall ? 0 : 0.75) << 0.98 << -1000.0;
@@ -285,6 +287,13 @@ void TestShell::modulePictures() {
     QVERIFY(pic->geometry().bottom() < f->height());
     if (widthFraction > 0)
         QVERIFY(std::abs(pic->width() - widthFraction * f->width()) <= 2);
+    if (widthFraction == 0.75) {
+        // No empty band: the panel reaches the window's right edge.
+        int right = 0;
+        for (QWidget *c : f->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            right = std::max(right, c->geometry().right());
+        QVERIFY2(right >= 0.97 * f->width(), qPrintable(QString::number(right) + " of " + QString::number(f->width())));
+    }
     QVERIFY(std::abs(pic->height() - heightPerWidth * pic->width()) <= 1.5);
     QCOMPARE(pic->ScaleLeft(), scaleLeft);
     QCOMPARE(pic->ScaleWidth(), -2 * scaleLeft);
