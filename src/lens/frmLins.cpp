@@ -847,7 +847,9 @@ void frmLins::Command3_Click() {
 }
 
 void frmLins::Command4_Click() {
-    // The file holds the lens, the rays and the graph while it is shown.
+    // The file holds the lens, the rays with the markers and protractors drawn after them,
+    // and the graph while it is shown.
+    constexpr Layers kSaved = Layer::Clear | Layer::Element | Layer::Bundles | Layer::Markers;
     SaveSteps steps;
     steps.prompt = QStringLiteral(
         "Bitte geben Sie den Namen der Bilddatei an; als Extension sollten Sie.bmp verwenden! Falls Sie auf "
@@ -857,13 +859,13 @@ void frmLins::Command4_Click() {
     steps.errorText = QStringLiteral("Fehler beim Speichern!  Disk full?");
     steps.criticalIcon = false;
     steps.beforeAsking = [this] {
-        redraw(Layer::Clear | Layer::Element | Layer::Bundles);
+        redraw(kSaved);
         if (scene.graphOn)
             Picture1->paintImage(Picture8->x(), Picture8->y(), Picture8->grab().toImage());
     };
-    steps.afterWriting = [this] { redraw(Layer::Clear | Layer::Element | Layer::Bundles); };
+    steps.afterWriting = [this] { redraw(kSaved); };
     steps.drawVector = [this](Surface &s) {
-        scene.draw(s, kScreenLensStyles, Layer::Clear | Layer::Element | Layer::Bundles);
+        scene.draw(s, kScreenLensStyles, kSaved);
         if (scene.graphOn) {
             const QRect box = Picture8->geometry();
             DrawAngleGraphInBox(s, scene.lens.refrIndex, kGraphWidths, s.toWorldX(box.left()), s.toWorldY(box.top()),

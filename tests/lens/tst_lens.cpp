@@ -535,6 +535,9 @@ void TestLens::saveWithGraphAndErrors() {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
     drag(-300, -100);
+    w->Picture6_Click();
+    w->Picture1_MouseDown(1, 0, -150, 200);
+    w->Picture1_MouseUp(1, 0, -150, 200);
     w->Picture7_Click();
     dialogs().inputAnswers.push_back({true, ""});
     w->Command4_Click();
@@ -547,6 +550,12 @@ void TestLens::saveWithGraphAndErrors() {
     // The graph is in the file: black pixels inside its box at the top.
     const QRect box = w->Picture8->geometry();
     QVERIFY(colourNear(saved, box.x() + box.width() / 2, box.bottom() - 4, 4, Qt::black));
+    // So is the protractor: its red diameter on the surface normal.
+    const double phi = std::atan(w->scene.protSlope[1]);
+    const int rx = int(w->Picture1->toDeviceX(-150 + 60 * std::cos(phi)));
+    const int ry = int(w->Picture1->toDeviceY(200 - 60 * std::sin(phi)));
+    QVERIFY(colourNear(saved, rx, ry, 2, Qt::red));
+    QVERIFY(colourNear(w->Picture1->image(), rx, ry, 2, Qt::red)); // and stays on the screen
     // A missing folder: the message with its two blanks and no icon; the window goes on.
     dialogs().inputAnswers.push_back({true, dir.filePath("fehlt/linse.bmp")});
     w->Command4_Click();
