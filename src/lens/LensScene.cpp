@@ -48,18 +48,22 @@ LensScene::LensScene() {
             presets[i][f] = kInitialPresets[i - 1][f];
 }
 
-void LensScene::setRightCurvature(int k1) {
+void LensScene::setRightCurvature(int k1, float wanted) {
     lens.k1 = static_cast<int16_t>(k1);
     if (k1 != 0)
         lens.r1 = 12000.0f / k1;
+    if (wanted > 0)
+        lens.semiDiameter = wanted;
     EnforceDiameterLimit(lens);
     protractorCount = 0;
 }
 
-void LensScene::setLeftCurvature(int k2) {
+void LensScene::setLeftCurvature(int k2, float wanted) {
     lens.k2 = static_cast<int16_t>(k2);
     if (k2 != 0)
         lens.r2 = 12000.0f / k2;
+    if (wanted > 0)
+        lens.semiDiameter = wanted;
     EnforceDiameterLimit(lens);
     protractorCount = 0;
 }
@@ -72,8 +76,10 @@ bool LensScene::keepObjectInFront() {
     return true;
 }
 
-bool LensScene::setThickness(float thickness) {
+bool LensScene::setThickness(float thickness, float wanted) {
     lens.thickness = thickness;
+    if (wanted > 0)
+        lens.semiDiameter = wanted;
     protractorCount = 0;
     EnforceDiameterLimit(lens);
     return keepObjectInFront();

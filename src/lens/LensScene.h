@@ -50,9 +50,12 @@ public:
 
     // The five parameters, each keeping the lens consistent. A thicker lens pushes the
     // current object point left to -1.2 thickness; true when it moved.
-    void setRightCurvature(int k1);
-    void setLeftCurvature(int k2);
-    bool setThickness(float thickness);
+    // A curvature or thickness limits the diameter: the diameter `wanted` (> 0) when given
+    // (while a bar is dragged, the one from before the drag, so that the drag does not
+    // depend on its path), otherwise the present one.
+    void setRightCurvature(int k1, float wanted = 0);
+    void setLeftCurvature(int k2, float wanted = 0);
+    bool setThickness(float thickness, float wanted = 0);
     void setSemiDiameter(float semiDiameter);
     void setRefrIndex(float n);
     // Left click on preset i (1 .. 10): the stored lens; right click: the present lens

@@ -303,6 +303,8 @@ void frmLins::createControls() {
     for (QLabel *l : {Label6, Label9})
         l->setWordWrap(true);
 
+    for (QScrollBar *bar : {HScroll3, HScroll2, HScroll4})
+        connect(bar, &QScrollBar::sliderPressed, this, [this] { semiDiameterAtPress_ = scene.lens.semiDiameter; });
     connect(HScroll3, &QScrollBar::valueChanged, this, [this] { HScroll3_Change(); });
     connect(HScroll2, &QScrollBar::valueChanged, this, [this] { HScroll2_Change(); });
     connect(HScroll4, &QScrollBar::valueChanged, this, [this] { HScroll4_Change(); });
@@ -520,19 +522,20 @@ void frmLins::afterLensChange() {
 }
 
 void frmLins::HScroll3_Change() {
-    scene.setRightCurvature(HScroll3->value());
+    scene.setRightCurvature(HScroll3->value(), HScroll3->isSliderDown() ? semiDiameterAtPress_ : 0);
     Text4->setText(scene.lens.k1 != 0 ? shown(scene.lens.r1) : QStringLiteral(" plan"));
     afterLensChange();
 }
 
 void frmLins::HScroll2_Change() {
-    scene.setLeftCurvature(-HScroll2->value());
+    scene.setLeftCurvature(-HScroll2->value(), HScroll2->isSliderDown() ? semiDiameterAtPress_ : 0);
     Text3->setText(scene.lens.k2 != 0 ? shown(scene.lens.r2) : QStringLiteral(" plan"));
     afterLensChange();
 }
 
 void frmLins::HScroll4_Change() {
-    const bool moved = scene.setThickness(static_cast<float>(HScroll4->value()));
+    const bool moved = scene.setThickness(static_cast<float>(HScroll4->value()),
+                                          HScroll4->isSliderDown() ? semiDiameterAtPress_ : 0);
     Text5->setText(shown(scene.lens.thickness));
     if (moved)
         showObjectTexts();

@@ -98,6 +98,9 @@ public:
         *command1;
 
 private:
+    // The diameter when a curvature or thickness slider was pressed: a drag limits this one.
+    float semiDiameterAtPress_ = 0;
+
     void createControls();
     void layoutControls();
     void showLensTexts(bool planFromPreset);

@@ -211,6 +211,7 @@ void frmSpieg::createControls() {
     for (QLabel *l : {Label6, Label9})
         l->setWordWrap(true);
 
+    connect(HScroll2, &QScrollBar::sliderPressed, this, [this] { apertureAtPress_ = scene.mirror.halfAperture; });
     connect(HScroll2, &QScrollBar::valueChanged, this, [this] { HScroll2_Change(); });
     connect(HScroll5, &QScrollBar::valueChanged, this, [this] { HScroll5_Change(); });
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { zoom->HScroll1_Change(); });
@@ -380,10 +381,18 @@ void frmSpieg::HScroll2_Change() {
     } else {
         Text3->setText(QStringLiteral(" plan"));
     }
+    // A drag limits the opening it had when the slider was pressed, so that it does not
+    // depend on the path; a single step limits the present one.
+    const float wanted = HScroll2->isSliderDown() ? apertureAtPress_ : m.halfAperture;
     const float limit = static_cast<float>(0.99 * std::fabs(m.mirrorRadius));
-    if (limit < m.halfAperture) {
+    if (limit < wanted) {
         m.halfAperture = limit;
         HScroll5->setValue(static_cast<int>(Int(m.halfAperture)));
+    } else if (wanted != m.halfAperture) {
+        m.halfAperture = wanted;
+        const QSignalBlocker b(HScroll5);
+        HScroll5->setValue(CInt(wanted));
+        showDiameter();
     }
     Redraw();
 }
@@ -398,9 +407,11 @@ void frmSpieg::HScroll5_Change() {
     } else {
         m.halfAperture = static_cast<float>(v);
     }
-    Text6->setText(qs(NumText(Int(2 * m.halfAperture / 10 + 0.5f))));
+    showDiameter();
     Redraw();
 }
+
+void frmSpieg::showDiameter() { Text6->setText(qs(NumText(Int(2 * scene.mirror.halfAperture / 10 + 0.5f)))); }
 
 // ---- Drawing ----
 

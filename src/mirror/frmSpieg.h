@@ -86,6 +86,10 @@ public:
     QLabel *Label6, *Label9;
 
 private:
+    // The half-aperture when the curvature bar's slider was pressed: a drag limits this one.
+    float apertureAtPress_ = 0;
+
+    void showDiameter();
     void createControls();
     void layoutControls();
     void readOptions();

@@ -35,6 +35,8 @@ private slots:
     void radiusBars_data();
     void radiusBars();
     void thinnerLensShrinksDiameter();
+    void sliderDragEndsWhereItStarted_data();
+    void sliderDragEndsWhereItStarted();
     void thickerLensPushesObjectPoint();
     void storeAndLoadPreset();
     void presetFourLabelTurnsRed();
@@ -143,6 +145,38 @@ void TestLens::thinnerLensShrinksDiameter() {
     QCOMPARE(w->HScroll5->value(), 310);
     QCOMPARE(w->Text6->text(), QStringLiteral("62"));
     QVERIFY(w->scene.xRim1() >= w->scene.xRim2());
+}
+
+void TestLens::sliderDragEndsWhereItStarted_data() {
+    QTest::addColumn<int>("bar"); // 3: R1, 2: R2, 4: thickness
+    QTest::addColumn<int>("through");
+    QTest::addColumn<bool>("dragged");
+    QTest::newRow("R1 to -36 and back") << 3 << -36 << true;
+    QTest::newRow("R2 to 36 and back") << 2 << 36 << true;
+    QTest::newRow("thickness to 10 and back") << 4 << 10 << true;
+    // Steps by keyboard are single changes: each limits the diameter it finds (r = 333).
+    QTest::newRow("R1 by steps") << 3 << -36 << false;
+}
+
+void TestLens::sliderDragEndsWhereItStarted() {
+    QFETCH(int, bar);
+    QFETCH(int, through);
+    QFETCH(bool, dragged);
+    QScrollBar *b = bar == 3 ? w->HScroll3 : bar == 2 ? w->HScroll2 : w->HScroll4;
+    const int from = b->value(), step = through > from ? 1 : -1;
+    b->setSliderDown(dragged);
+    for (int v = from; v != through; v += step)
+        b->setSliderPosition(v + step);
+    for (int v = through; v != from; v -= step)
+        b->setSliderPosition(v - step);
+    b->setSliderDown(false);
+    QCOMPARE(b->value(), from);
+    if (dragged) {
+        QCOMPARE(w->scene.lens.semiDiameter, 500.f);
+        QCOMPARE(w->HScroll5->value(), 500);
+    } else {
+        QVERIFY(w->scene.lens.semiDiameter <= 333.4f);
+    }
 }
 
 void TestLens::thickerLensPushesObjectPoint() {

@@ -34,6 +34,7 @@ private slots:
     void curvatureAndDiameter_data();
     void curvatureAndDiameter();
     void diameterLimitedByRadius();
+    void curvatureDragEndsWhereItStarted();
     void drawMirrorOperations_data();
     void drawMirrorOperations();
     void pressAndReleaseStoresRay();
@@ -167,6 +168,20 @@ void TestMirror::diameterLimitedByRadius() {
     // The plane mirror is the segment |y| <= h.
     QVERIFY(blackNear(0, -290));
     QVERIFY(!blackNear(0, -400, 1));
+}
+
+void TestMirror::curvatureDragEndsWhereItStarted() {
+    // Through r = 333 (limit 330) and back to the plane mirror in one drag: 600 again.
+    w->HScroll2->setSliderDown(true);
+    for (int v = -1; v >= -36; --v)
+        w->HScroll2->setSliderPosition(v);
+    QCOMPARE(w->scene.mirror.halfAperture, 330.f);
+    for (int v = -35; v <= 0; ++v)
+        w->HScroll2->setSliderPosition(v);
+    w->HScroll2->setSliderDown(false);
+    QCOMPARE(w->scene.mirror.halfAperture, 600.f);
+    QCOMPARE(w->HScroll5->value(), 600);
+    QCOMPARE(w->Text6->text(), QStringLiteral("120"));
 }
 
 void TestMirror::drawMirrorOperations_data() {
