@@ -20,6 +20,9 @@ constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kRed{255, 0, 0};
 
 enum DrawStyleKind { kSolid = 0, kDotted = 2, kDashDot = 3 };
+// Or-ed into a style: the pattern is kept at every width (classic surfaces draw any line
+// wider than one pixel solid), for heavier patterned lines on paper.
+constexpr int kPatternAtAnyWidth = 0x10;
 
 // One recorded drawing operation, in world coordinates.
 struct SurfaceOp {
@@ -104,7 +107,9 @@ protected:
     virtual void paintEllipse(double cx, double cy, double rx, double ry, Rgb c, int width,
                               int style, double startDeg, double spanDeg) = 0;
     void record(const SurfaceOp &op);
-    int effectiveStyle() const { return drawWidth_ == 1 ? drawStyle_ : 0; }
+    int effectiveStyle() const {
+        return drawWidth_ == 1 || (drawStyle_ & kPatternAtAnyWidth) ? drawStyle_ & ~kPatternAtAnyWidth : kSolid;
+    }
 
 private:
     void lineImpl(double x1, double y1, double x2, double y2, Rgb color);

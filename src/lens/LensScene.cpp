@@ -31,10 +31,12 @@ const Styles kScreenLensStyles{
     {kBlack, 1}, {kBlack, 2}, {kBlack, 5}, {kRed, 2}, {kBlack, 2},
     {kBlack, 1}, {kBlack, 2}, {kBlack, 1}, {kBlack, 3}, {kBlack, 5}, {kBlack, 1},
 };
-// On paper every ray is black: its kind shows by the path it takes.
+// On paper every ray is black: its kind shows by the path it takes. The lens, its centre and
+// the axis, for which no printed width is given, are readable lines (the axis keeps its
+// dash-dot pattern).
 const Styles kPrinterLensStyles{
     {kBlack, 20}, {kBlack, 5}, {kBlack, 30}, {kBlack, 2}, {kBlack, 1},
-    {kBlack, 20}, {kBlack, 3}, {kBlack, 1, kDashDot}, {kBlack, 3},
+    {kBlack, 20}, {kBlack, 6}, {kBlack, 6, kDashDot | kPatternAtAnyWidth}, {kBlack, 6},
     {kBlack, 3}, {kBlack, 3}, {kBlack, 3}, {kBlack, 1}, {kBlack, 1}, {kBlack, 1}, {kRed, 2},
     {kBlack, 0}, {kBlack, 4}, {kBlack, 10}, {kRed, 4}, {kBlack, 4},
     {kBlack, 12}, {kBlack, 12}, {kBlack, 6}, {kBlack, 18}, {kBlack, 30}, {kBlack, 6},

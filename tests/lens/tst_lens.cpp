@@ -548,7 +548,13 @@ void TestLens::printedPage() {
     // Object dot 20, the ray black and 3 wide, its extension black and 1 wide, normals red
     // and 2 wide; the scale bar's heavy ticks 10 wide.
     bool dot = false, ray = false, extension = false, normal = false, heavyTick = false;
+    // The lens outline, its centre and the dash-dot axis: readable, about 0.25 mm.
+    bool axis = false, centre = false;
     for (const SurfaceOp &op : rec.ops) {
+        axis |= op.kind == SurfaceOp::Line && op.y1 == 0 && op.y2 == 0 && op.width >= 6 && op.style == kDashDot;
+        centre |= op.kind == SurfaceOp::Circle && op.x2 == 5 && op.width >= 6;
+        if (op.kind == SurfaceOp::Arc)
+            QVERIFY(op.width >= 6);
         dot |= op.kind == SurfaceOp::PSet && op.width == 20 && op.x1 == -1600;
         ray |= op.kind == SurfaceOp::Line && op.x1 == -1600 && op.width == 3 && op.color == kBlack;
         extension |= op.kind == SurfaceOp::Line && op.width == 1 && op.color == kBlack && op.style == 0 &&
@@ -562,6 +568,8 @@ void TestLens::printedPage() {
     QVERIFY(extension);
     QVERIFY(normal);
     QVERIFY(heavyTick);
+    QVERIFY(axis);
+    QVERIFY(centre);
 }
 
 void TestLens::saveWithGraphAndErrors() {
