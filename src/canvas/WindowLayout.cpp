@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolButton>
 #include <algorithm>
 #include <functional>
@@ -61,6 +62,24 @@ void shrinkUntil(QWidget *w, const std::function<bool()> &fits) {
 }
 } // namespace
 
+bool textFits(const QLineEdit *t) {
+    const int frame = t->hasFrame() ? t->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, t) : 0;
+    const QMargins m = t->textMargins();
+    // The box keeps two pixels on either side of its text inside the frame.
+    const int room = t->width() - 2 * frame - 4 - m.left() - m.right();
+    return QFontMetrics(t->font()).horizontalAdvance(t->text()) <= room;
+}
+
+namespace {
+// Back to the window's font, then smaller while the present text would not show whole.
+void fitTextBox(QLineEdit *t) {
+    if (t->width() <= 0)
+        return;
+    t->setFont(QFont());
+    shrinkUntil(t, [t] { return textFits(t); });
+}
+} // namespace
+
 bool textFits(const QAbstractButton *b) {
     // A push button's size hint has a minimum width of its own; its caption needs less.
     if (qobject_cast<const QPushButton *>(b))
@@ -87,6 +106,8 @@ void fitLabels(QWidget *window) {
             continue;
         shrinkUntil(b, [b] { return textFits(b); });
     }
+    for (QLineEdit *t : window->findChildren<QLineEdit *>())
+        fitTextBox(t);
 }
 
 void installUndoShortcuts(QWidget *window, const std::function<void()> &undo, const std::function<void()> &redo) {
@@ -112,6 +133,8 @@ QLineEdit *displayBox(QWidget *parent, const QString &text) {
     QPalette p = t->palette();
     p.setColor(QPalette::Base, QColor(192, 192, 192));
     t->setPalette(p);
+    // Values change: each new text is fitted to the box again.
+    QObject::connect(t, &QLineEdit::textChanged, t, [t] { fitTextBox(t); });
     return t;
 }
 

@@ -23,11 +23,14 @@ void completeToolTips(QWidget *window);
 // The keyboard goes through these controls in this order (a spin button's two arrows in
 // turn); a control that takes no focus is passed over.
 void setTabChain(const std::vector<QWidget *> &chain);
-// A label whose text does not fit its box on a small screen gets a smaller font (down to
-// 6 points); word-wrapped ones may also grow downwards while there is room in the parent.
+// A label, button or text box whose text does not fit its box on a small screen gets a
+// smaller font (down to 6 points); word-wrapped labels may also grow downwards while there
+// is room in the parent.
 void fitLabels(QWidget *window);
 // The caption of a button or check box shows whole.
 bool textFits(const QAbstractButton *b);
+// The text of a text box shows whole (display boxes fit their font to every new text).
+bool textFits(const QLineEdit *t);
 // Ctrl+Z takes back, Ctrl+Shift+Z and Ctrl+Y bring back, anywhere in the window.
 void installUndoShortcuts(QWidget *window, const std::function<void()> &undo, const std::function<void()> &redo);
 // The classic bold sans-serif of the windows (a Debian font stands in for it).

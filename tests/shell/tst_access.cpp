@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QToolButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -194,12 +195,49 @@ void TestAccess::tabOrderFollowsLayout() {
                                       w->Spin1->downButton(), w->Spin2->upButton()}));
 }
 
-void TestAccess::labelsFitOnSmallScreen_data() { controlsNamed_data(); }
+void TestAccess::labelsFitOnSmallScreen_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QSize>("screen");
+    for (QSize screen : {QSize(800, 600), QSize(1024, 768)}) {
+        const QString tag = QStringLiteral(" %1x%2").arg(screen.width()).arg(screen.height());
+        QTest::newRow(qPrintable("mirror" + tag)) << int(FormId::Spieg) << screen;
+        QTest::newRow(qPrintable("ray path" + tag)) << int(FormId::Bre1) << screen;
+        QTest::newRow(qPrintable("imaging" + tag)) << int(FormId::Bre2) << screen;
+        QTest::newRow(qPrintable("lens" + tag)) << int(FormId::Lins) << screen;
+    }
+}
 
 void TestAccess::labelsFitOnSmallScreen() {
     QFETCH(int, id);
-    Screen::setSizeOverride(800, 600);
+    QFETCH(QSize, screen);
+    Screen::setSizeOverride(screen.width(), screen.height());
     Form *w = Forms::show(static_cast<FormId>(id));
+    // A text box shows its whole text: the text within its frame and the box's margins.
+    auto boxesFit = [w] {
+        for (QLineEdit *t : w->findChildren<QLineEdit *>()) {
+            if (!t->isVisibleTo(w) || t->text().isEmpty())
+                continue;
+            const int frame = t->hasFrame() ? t->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, t) : 0;
+            const QMargins m = t->textMargins();
+            const int room = t->width() - 2 * frame - 4 - m.left() - m.right();
+            QVERIFY2(QFontMetrics(t->font()).horizontalAdvance(t->text()) <= room,
+                     qPrintable(t->accessibleName() + ": " + t->text()));
+        }
+    };
+    boxesFit();
+    // The widest values: an object point far left and low, the zoom at its largest.
+    if (auto *spin = w->findChild<SpinButton *>()) {
+        Q_UNUSED(spin);
+        for (QLineEdit *t : w->findChildren<QLineEdit *>()) {
+            if (t->text().startsWith(QLatin1String("x=")))
+                t->setText(QStringLiteral("x=-999"));
+            else if (t->text().startsWith(QLatin1String("y=")))
+                t->setText(QStringLiteral("y=-999"));
+            else if (t->text().endsWith(QLatin1Char('%')))
+                t->setText(QStringLiteral("1600%"));
+        }
+        boxesFit();
+    }
     for (QLabel *l : w->findChildren<QLabel *>()) {
         if (!l->isVisibleTo(w) || l->text().isEmpty())
             continue;
