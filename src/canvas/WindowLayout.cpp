@@ -26,6 +26,11 @@ void named(QWidget *w, const QString &name) {
     w->setToolTip(name);
 }
 
+void described(QWidget *w, const QString &description) {
+    w->setAccessibleDescription(description);
+    w->setToolTip(description);
+}
+
 void completeToolTips(QWidget *window) {
     for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
         if (!b->toolTip().isEmpty())

@@ -16,8 +16,12 @@ class PictureBox;
 
 // A text of the core (UTF-8) as a QString.
 QString qs(const std::string &s);
-// An accessible name that is also the tooltip.
+// An accessible name that is also the tooltip (for controls without a caption of their own,
+// or whose caption is a ditto mark or repeats another's).
 void named(QWidget *w, const QString &name);
+// A control that keeps its caption as its name: what it does and its keys go to the tooltip
+// and the accessible description.
+void described(QWidget *w, const QString &description);
 // Every button and check box of the window without a tooltip gets its caption as one.
 void completeToolTips(QWidget *window);
 // The keyboard goes through these controls in this order (a spin button's two arrows in

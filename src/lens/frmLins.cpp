@@ -164,8 +164,8 @@ frmLins::frmLins() : Form(FormId::Lins) {
     help = std::make_unique<HelpPanel>(Picture1, zoom.get(), command1, Command8, kHelpNotes,
                                        int(std::size(kHelpNotes)),
                                        std::vector<QWidget *>{Label6, Label9, Text1, Text2}, [this] { redrawScene(); });
-    named(Command7, QStringLiteral("Aktuelles Bündel löschen; nur den letzten Strahl: Strg+Z (zurückholen: "
-                                   "Strg+Umschalt+Z)"));
+    described(Command7, QStringLiteral("Aktuelles Bündel löschen; nur den letzten Strahl: Strg+Z (zurückholen: "
+                                       "Strg+Umschalt+Z)"));
     installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
     completeToolTips(this);
 }
@@ -272,7 +272,8 @@ void frmLins::createControls() {
     for (int i = 1; i <= LensScene::kPresets; ++i) {
         presetFields[i] = new SymbolButton([this, i](Surface &s) { drawPresetFace(s, scene.presets[i]); }, kWhite, this);
         presetFields[i]->onMouseDown = [this, i](int button, int, float, float) { Preset_MouseDown(i, button); };
-        named(presetFields[i], QStringLiteral("Fertige Linse %1 (links laden, rechts speichern)").arg(i));
+        named(presetFields[i], QStringLiteral("Fertige Linse %1").arg(i));
+        described(presetFields[i], QStringLiteral("Fertige Linse %1: links laden, rechts speichern").arg(i));
     }
 
     auto button = [this](const char *text) { return new QPushButton(QString::fromUtf8(text), this); };
@@ -288,7 +289,8 @@ void frmLins::createControls() {
 
     Picture8 = new PictureBox(Picture1);
     Picture8->hide();
-    named(Picture8, QStringLiteral("Winkeldiagramm: klicken zum Ablesen"));
+    named(Picture8, QStringLiteral("Winkeldiagramm"));
+    described(Picture8, QStringLiteral("Winkeldiagramm: klicken zum Ablesen"));
     Picture8->onMouseDown = [this](int b, int s, float x, float y) { Picture8_MouseDown(b, s, x, y); };
     Label40 = new QLabel(Picture8);
     Label40->setWordWrap(true);

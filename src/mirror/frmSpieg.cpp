@@ -104,8 +104,8 @@ frmSpieg::frmSpieg() : Form(FormId::Spieg) {
     help = std::make_unique<HelpPanel>(Picture1, zoom.get(), Command7, Command8, kHelpNotes,
                                        int(std::size(kHelpNotes)),
                                        std::vector<QWidget *>{Label6, Label9, Text1, Text2}, [this] { Redraw(); });
-    named(command1, QStringLiteral("Aktuelles Bündel löschen; nur den letzten Strahl: Strg+Z (zurückholen: "
-                                   "Strg+Umschalt+Z)"));
+    described(command1, QStringLiteral("Aktuelles Bündel löschen; nur den letzten Strahl: Strg+Z (zurückholen: "
+                                       "Strg+Umschalt+Z)"));
     installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
     completeToolTips(this);
 }

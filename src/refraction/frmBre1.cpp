@@ -47,7 +47,10 @@ frmBre1::frmBre1() : Form(FormId::Bre1) {
     setPalette(QPalette(QColor(192, 192, 192)));
     setFont(classicFont(8.25));
     createControls();
-    named(Command1, QStringLiteral("Strahlen löschen; nur den letzten Strahl: Strg+Z (zurückholen: Strg+Umschalt+Z)"));
+    described(Command1, QStringLiteral("Strahlen löschen; nur den letzten Strahl: Strg+Z (zurückholen: Strg+Umschalt+Z)"));
+    // Two boxes read "verlängern": each is named by the rays it extends.
+    named(Check3D2, QStringLiteral("gebrochene verlängern"));
+    named(Check3D4, QStringLiteral("gespiegelte verlängern"));
     installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
     completeToolTips(this);
 }
@@ -121,7 +124,8 @@ void frmBre1::createControls() {
     named(Text1, QStringLiteral("Brechzahl des oberen Mediums"));
     named(Text4, QStringLiteral("Brechzahl des unteren Mediums"));
     Picture6 = new PictureBox(Picture1);
-    named(Picture6, QStringLiteral("Winkeldiagramm: klicken zum Ablesen"));
+    named(Picture6, QStringLiteral("Winkeldiagramm"));
+    described(Picture6, QStringLiteral("Winkeldiagramm: klicken zum Ablesen"));
     Picture6->hide();
     Picture6->onMouseDown = [this](int b, int s, float x, float y) { Picture6_MouseDown(b, s, x, y); };
     Label2 = new QLabel(QStringLiteral("Label2"), Picture6);

@@ -76,8 +76,8 @@ void frmBre2::createControls() {
     Command2 = button("zum Strahlenverlauf");
     Command5 = button("Info");
     Command6 = button("Menue");
-    named(Command1, QStringLiteral("Löschen der Punktreihe; nur den letzten Punkt: Strg+Z (zurückholen: "
-                                   "Strg+Umschalt+Z)"));
+    described(Command1, QStringLiteral("Löschen der Punktreihe; nur den letzten Punkt: Strg+Z (zurückholen: "
+                                       "Strg+Umschalt+Z)"));
     installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
 
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });

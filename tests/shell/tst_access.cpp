@@ -21,6 +21,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolButton>
@@ -74,6 +75,20 @@ void TestAccess::controlsNamed() {
             QVERIFY(c->focusPolicy() & Qt::TabFocus);
     }
     QVERIFY(controls > 10);
+    // A caption is the name (speech input says what it reads); a ditto mark or a caption
+    // that repeats another's gets a name of its own. Every name is the window's only one.
+    QStringList captions, names;
+    const auto buttons = w->findChildren<QAbstractButton *>();
+    for (QAbstractButton *b : buttons)
+        captions << b->text().trimmed();
+    for (QAbstractButton *b : buttons) {
+        const QString caption = b->text().trimmed(), name = QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name).trimmed();
+        QVERIFY2(!names.contains(name), qPrintable(name));
+        names << name;
+        const bool ownCaption = caption.contains(QRegularExpression(QStringLiteral("\\w\\w"))) && captions.count(caption) == 1;
+        if (ownCaption)
+            QCOMPARE(name, caption);
+    }
 }
 
 void TestAccess::optionsReactToEveryChange() {
