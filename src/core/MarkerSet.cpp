@@ -1,5 +1,7 @@
 #include "core/MarkerSet.h"
 
+#include "core/Fields.h"
+
 #include "core/NumRules.h"
 #include "core/Scene.h"
 
@@ -136,17 +138,22 @@ void MarkerSet::drawRaster(Surface &s, const Styles &st) const {
     s.SetDrawWidth(1);
 }
 
-void MarkerSet::addToKey(SceneKey &key) const {
-    key.add(int(pointCount));
-    key.add(pointX, sizeof pointX);
-    key.add(pointY, sizeof pointY);
-    key.add(int(eyeCount));
-    key.add(eyeX, sizeof eyeX);
-    key.add(eyeY, sizeof eyeY);
-    key.add(eyeDirX, sizeof eyeDirX);
-    key.add(eyeDirY, sizeof eyeDirY);
-    key.add(int(screenLineX));
-    key.add(int(rasterOn));
+void MarkerSet::visit(FieldVisitor &v) {
+    v.enter("markers");
+    v.field("pointCount", pointCount, 0, kPointEntries);
+    v.field("pointX", pointX + 1, pointCount, -32768, 32767);
+    v.field("pointY", pointY + 1, pointCount, -32768, 32767);
+    v.field("eyeCount", eyeCount, 0, kEyes);
+    v.field("eyeX", eyeX + 1, eyeCount, -32768, 32767);
+    v.field("eyeY", eyeY + 1, eyeCount, -32768, 32767);
+    v.field("eyeDirX", eyeDirX + 1, eyeCount, -1, 1);
+    v.field("eyeDirY", eyeDirY + 1, eyeCount, -1, 1);
+    v.field("eyeDist", eyeDist + 1, eyeCount, 0, kCoordinateLimit);
+    v.field("screenLineX", screenLineX, -32768, 32767);
+    v.field("rasterOn", rasterOn, 0, 1);
+    v.field("rasterStepX", rasterStepX, 1, 32767);
+    v.field("rasterStepY", rasterStepY, 1, 32767);
+    v.leave();
 }
 
 } // namespace varelo

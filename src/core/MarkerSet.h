@@ -9,7 +9,7 @@
 
 namespace varelo {
 
-class SceneKey;
+class FieldVisitor;
 class Styles;
 
 // The first kinds of every table that draws markers.
@@ -51,7 +51,9 @@ public:
     void drawPending(Surface &s, const Styles &st, float zoomFactor) const;
     void drawRaster(Surface &s, const Styles &st) const;
 
-    void addToKey(SceneKey &key) const;
+    // The marks, eyes, screen line and raster as fields ("markers"); the mark being
+    // placed is not part of them.
+    void visit(FieldVisitor &v);
 
     int16_t pointCount = 0;
     int16_t pointX[kPointEntries + 1] = {}, pointY[kPointEntries + 1] = {};

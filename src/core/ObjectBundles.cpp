@@ -1,5 +1,7 @@
 #include "core/ObjectBundles.h"
 
+#include "core/Fields.h"
+
 #include "core/NumRules.h"
 #include "core/Scene.h"
 
@@ -106,15 +108,20 @@ bool ObjectBundles::moveUp() {
     return true;
 }
 
-void ObjectBundles::addToKey(SceneKey &key) const {
-    key.add(int(objectCount));
+void ObjectBundles::visit(FieldVisitor &v) {
+    v.enter("bundles");
+    v.field("objectCount", objectCount, 1, kMaxObjects);
+    v.field("objX", objX + 1, objectCount, -kCoordinateLimit, kCoordinateLimit);
+    v.field("objY", objY + 1, objectCount, -kCoordinateLimit, kCoordinateLimit);
+    v.field("rayCount", rayCount + 1, objectCount, 0, kMaxRays);
     for (int k = 1; k <= objectCount; ++k) {
-        key.add(double(objX[k]));
-        key.add(double(objY[k]));
-        key.add(int(rayCount[k]));
-        key.add(&rayX[k][1], sizeof(float) * rayCount[k]);
-        key.add(&rayY[k][1], sizeof(float) * rayCount[k]);
+        const std::string object = "object" + std::to_string(k);
+        v.enter(object.c_str());
+        v.field("rayX", rayX[k] + 1, rayCount[k], -kCoordinateLimit, kCoordinateLimit);
+        v.field("rayY", rayY[k] + 1, rayCount[k], -kCoordinateLimit, kCoordinateLimit);
+        v.leave();
     }
+    v.leave();
 }
 
 } // namespace varelo

@@ -9,7 +9,7 @@
 
 namespace varelo {
 
-class SceneKey;
+class FieldVisitor;
 
 class ObjectBundles {
 public:
@@ -41,7 +41,8 @@ public:
     bool moveDown();
     bool moveUp();
 
-    void addToKey(SceneKey &key) const;
+    // The points and their stored rays as fields ("bundles").
+    void visit(FieldVisitor &v);
 
     int16_t objectCount = 1;
     float objX[kMaxObjects + 1] = {}, objY[kMaxObjects + 1] = {};

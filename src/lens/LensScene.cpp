@@ -306,21 +306,48 @@ void LensScene::replayBundles(Surface &s, const Styles &st) const {
     s.SetDrawWidth(1);
 }
 
+void LensScene::visit(FieldVisitor &v) {
+    v.enter("lens");
+    v.field("k1", lens.k1, -36, 36);
+    v.field("k2", lens.k2, -36, 36);
+    v.field("r1", lens.r1, -kCoordinateLimit, kCoordinateLimit);
+    v.field("r2", lens.r2, -kCoordinateLimit, kCoordinateLimit);
+    v.field("thickness", lens.thickness, 10, 1000);
+    v.field("semiDiameter", lens.semiDiameter, 1, 1000);
+    v.field("refrIndex", lens.refrIndex, 0.1, 2);
+    v.leave();
+    v.field("showTransmitted", showTransmitted);
+    v.field("extendTransmitted", extendTransmitted);
+    v.field("showFront", showFront);
+    v.field("extendFront", extendFront);
+    v.field("showBack", showBack);
+    v.field("extendBack", extendBack);
+    v.field("showNormals", showNormals);
+    v.field("zoomFactor", zoomFactor, 1e-3, 1e3);
+    v.field("graphOn", graphOn, 0, 1);
+    v.field("protractorCount", protractorCount, 0, kMaxProtractors);
+    v.field("protX", protX + 1, protractorCount, -kCoordinateLimit, kCoordinateLimit);
+    v.field("protY", protY + 1, protractorCount, -kCoordinateLimit, kCoordinateLimit);
+    v.field("protSlope", protSlope + 1, protractorCount, -1e9, 1e9);
+    ObjectBundles::visit(v);
+    markers.visit(v);
+    for (int i = 1; i <= kPresets; ++i) {
+        const std::string preset = "preset" + std::to_string(i);
+        v.enter(preset.c_str());
+        float *p = presets[i];
+        v.field("k1", p[kPresetK1], -36, 36);
+        v.field("k2", p[kPresetK2], -36, 36);
+        v.field("semiDiameter", p[kPresetSemiDiameter], 1, 1000);
+        v.field("thickness", p[kPresetThickness], 10, 1000);
+        v.field("refrIndex", p[kPresetIndex], 0.1, 2);
+        v.leave();
+    }
+}
+
 uint64_t LensScene::key() const {
-    SceneKey k;
-    addToKey(k);
-    markers.addToKey(k);
-    k.add(int(lens.k1));
-    k.add(int(lens.k2));
-    for (float v : {lens.r1, lens.r2, lens.thickness, lens.semiDiameter, lens.refrIndex, zoomFactor})
-        k.add(double(v));
-    k.add(int(showTransmitted) | int(extendTransmitted) << 1 | int(showFront) << 2 | int(extendFront) << 3 |
-          int(showBack) << 4 | int(extendBack) << 5 | int(showNormals) << 6);
-    k.add(int(protractorCount));
-    k.add(protX, sizeof protX);
-    k.add(protY, sizeof protY);
-    k.add(protSlope, sizeof protSlope);
-    return k.value();
+    KeyVisitor k;
+    const_cast<LensScene &>(*this).visit(k); // the key visitor only reads
+    return k.key();
 }
 
 } // namespace varelo

@@ -5,6 +5,7 @@
 #include "core/AngleGraph.h"
 #include "core/MarkerSet.h"
 #include "core/ObjectBundles.h"
+#include "core/Fields.h"
 #include "core/Scene.h"
 #include "lens/LensOptics.h"
 
@@ -88,6 +89,8 @@ public:
     void drawLens(Surface &s, const Styles &st) const;
     void replayBundles(Surface &s, const Styles &st) const;
     void drawObjectPoint(Surface &s, const Styles &st, int k) const;
+    // The scene's state as fields (the presets too); the drag picture's key derives from it.
+    void visit(FieldVisitor &v);
     uint64_t key() const;
 
     LensParams lens;

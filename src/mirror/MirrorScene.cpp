@@ -129,16 +129,24 @@ void MirrorScene::DrawBundles(Surface &s, const Styles &st) const {
     s.SetDrawWidth(1);
 }
 
+void MirrorScene::visit(FieldVisitor &v) {
+    v.enter("mirror");
+    v.field("curvature", mirror.curvature, -36, 36);
+    v.field("mirrorRadius", mirror.mirrorRadius, -kCoordinateLimit, kCoordinateLimit);
+    v.field("halfAperture", mirror.halfAperture, 0, kCoordinateLimit);
+    v.leave();
+    v.field("dottedReflected", dottedReflected);
+    v.field("extendReflected", extendReflected);
+    v.field("drawNormals", drawNormals);
+    v.field("zoomFactor", zoomFactor, 1e-3, 1e3);
+    ObjectBundles::visit(v);
+    markers.visit(v);
+}
+
 uint64_t MirrorScene::key() const {
-    SceneKey k;
-    addToKey(k);
-    markers.addToKey(k);
-    k.add(int(mirror.curvature));
-    k.add(double(mirror.mirrorRadius));
-    k.add(double(mirror.halfAperture));
-    k.add(int(dottedReflected) | int(extendReflected) << 1 | int(drawNormals) << 2);
-    k.add(double(zoomFactor));
-    return k.value();
+    KeyVisitor k;
+    const_cast<MirrorScene &>(*this).visit(k); // the key visitor only reads
+    return k.key();
 }
 
 } // namespace varelo

@@ -3,6 +3,7 @@
 // options, the markers and the ray being dragged, drawn onto any surface.
 #include "core/MarkerSet.h"
 #include "core/ObjectBundles.h"
+#include "core/Fields.h"
 #include "core/Scene.h"
 #include "mirror/MirrorOptics.h"
 
@@ -37,7 +38,8 @@ public:
     void DrawBundles(Surface &s, const Styles &st) const;
     void drawObjectPoint(Surface &s, const Styles &st, int k) const;
     float arcHalfAngle() const;
-    // The state the drawing depends on, without the live parts.
+    // The scene's state as fields; the key of what the drawing depends on derives from it.
+    void visit(FieldVisitor &v);
     uint64_t key() const;
 
     MirrorParams mirror;

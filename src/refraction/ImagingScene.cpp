@@ -155,15 +155,29 @@ void ImagingScene::draw(Surface &s, const Styles &st, Layers layers) const {
     s.SetDrawWidth(1);
 }
 
+void ImagingScene::visit(FieldVisitor &v) {
+    v.field("objX", objX, -kCoordinateLimit, kCoordinateLimit);
+    v.field("objY", objY, -kCoordinateLimit, kCoordinateLimit);
+    v.field("eyeX", eyeX, -kCoordinateLimit, kCoordinateLimit);
+    v.field("eyeY", eyeY, -kCoordinateLimit, -50);
+    v.field("relIndex", relIndex, 0.5, 2);
+    v.field("rowCount", rowCount, 0, kMaxRowPoints);
+    v.field("rowX", rowX + 1, rowCount, -kCoordinateLimit, kCoordinateLimit);
+    v.field("rowY", rowY + 1, rowCount, -kCoordinateLimit, kCoordinateLimit);
+    v.field("rowBaseX", rowBaseX_, -kCoordinateLimit, kCoordinateLimit);
+    v.field("rowBaseY", rowBaseY_, -kCoordinateLimit, kCoordinateLimit);
+    v.field("rowMode", rowMode);
+    v.field("rasterOn", rasterOn);
+    v.field("bundleInRowMode", bundleInRowMode);
+}
+
 uint64_t ImagingScene::key() const {
-    SceneKey k;
-    for (float v : {objX, objY, eyeX, eyeY, relIndex, rowBaseX_, rowBaseY_})
-        k.add(double(v));
-    k.add(int(rowCount));
-    k.add(rowX, sizeof rowX);
-    k.add(rowY, sizeof rowY);
-    k.add(int(rowMode) | int(rasterOn) << 1 | int(bundleInRowMode) << 2 | int(drag) << 3);
-    return k.value();
+    KeyVisitor k;
+    const_cast<ImagingScene &>(*this).visit(k); // the key visitor only reads
+    // The dragged eye or point is left out of the kept picture.
+    int dragged = static_cast<int>(drag);
+    k.field("drag", dragged, 0, 2);
+    return k.key();
 }
 
 } // namespace varelo

@@ -1,6 +1,7 @@
 #pragma once
 // The imaging window's scene: the object point O below the interface, the eye E above
 // it, the index, a row of object points, the raster, and the eye or point being dragged.
+#include "core/Fields.h"
 #include "core/Scene.h"
 #include "refraction/ImagingOptics.h"
 
@@ -48,6 +49,8 @@ public:
     void drawObjectDot(Surface &s, const Styles &st, float x, float y) const;
     // The raster's dots, or white over them (whatever lies under them goes too).
     void DrawRaster(Surface &s, const Styles &st, bool erase) const;
+    // The scene's state as fields; the drag picture's key derives from it and the drag.
+    void visit(FieldVisitor &v);
     uint64_t key() const;
 
     float objX = 0, objY = 500;

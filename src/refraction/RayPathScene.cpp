@@ -214,27 +214,35 @@ void RayPathScene::draw(Surface &s, const Styles &st, Layers layers) const {
     s.SetDrawWidth(1);
 }
 
+void RayPathScene::visit(FieldVisitor &v) {
+    v.field("objX", objX, -kCoordinateLimit, kCoordinateLimit);
+    v.field("objY", objY, -kCoordinateLimit, kCoordinateLimit);
+    v.field("relIndex", relIndex, 0.5, 2);
+    v.field("indexRatio", indexRatio, 0.5, 2);
+    v.field("rayCount", rayCount, 0, kMaxRays);
+    v.field("rayHitX", rayHitX + 1, rayCount, -kCoordinateLimit, kCoordinateLimit);
+    v.field("showRefracted", showRefracted);
+    v.field("extendRefracted", extendRefracted);
+    v.field("showReflected", showReflected);
+    v.field("extendReflected", extendReflected);
+    v.field("showNormals", showNormals);
+    v.field("pointCount", pointCount, 0, kMaxPoints);
+    v.field("pointX", pointX + 1, pointCount, -kCoordinateLimit, kCoordinateLimit);
+    v.field("pointY", pointY + 1, pointCount, -kCoordinateLimit, kCoordinateLimit);
+    v.field("eyeCount", eyeCount, 0, kMaxEyes);
+    v.field("eyeX", eyeX + 1, eyeCount, -kCoordinateLimit, kCoordinateLimit);
+    v.field("eyeY", eyeY + 1, eyeCount, -kCoordinateLimit, kCoordinateLimit);
+    v.field("eyeDirX", eyeDirX + 1, eyeCount, -1, 1);
+    v.field("eyeDirY", eyeDirY + 1, eyeCount, -1, 1);
+    v.field("protractorOn", protractorOn, 0, 1);
+    v.field("protractorX", protractorX, -kCoordinateLimit, kCoordinateLimit);
+    v.field("diagramOn", diagramOn, 0, 1);
+}
+
 uint64_t RayPathScene::key() const {
-    SceneKey k;
-    k.add(double(objX));
-    k.add(double(objY));
-    k.add(double(relIndex));
-    k.add(double(indexRatio));
-    k.add(int(rayCount));
-    k.add(rayHitX, sizeof rayHitX);
-    k.add(int(showRefracted) | int(extendRefracted) << 1 | int(showReflected) << 2 | int(extendReflected) << 3 |
-          int(showNormals) << 4);
-    k.add(int(pointCount));
-    k.add(pointX, sizeof pointX);
-    k.add(pointY, sizeof pointY);
-    k.add(int(eyeCount));
-    k.add(eyeX, sizeof eyeX);
-    k.add(eyeY, sizeof eyeY);
-    k.add(eyeDirX, sizeof eyeDirX);
-    k.add(eyeDirY, sizeof eyeDirY);
-    k.add(int(protractorOn));
-    k.add(double(protractorX));
-    return k.value();
+    KeyVisitor k;
+    const_cast<RayPathScene &>(*this).visit(k); // the key visitor only reads
+    return k.key();
 }
 
 } // namespace varelo

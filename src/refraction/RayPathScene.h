@@ -3,6 +3,7 @@
 // the stored rays by their hit points, the five ray options, the points, eyes and the
 // protractor, the ray being dragged, and the angle graph drawn into the picture.
 #include "core/AngleGraph.h"
+#include "core/Fields.h"
 #include "core/Scene.h"
 #include "refraction/RefractionOptics.h"
 
@@ -70,6 +71,8 @@ public:
     void DrawEye(Surface &s, const Styles &st, int i) const;
     static void DrawProtractor(Surface &s, const Styles &st, float xc);
     static AngleGraphWidths graphWidths(const Styles &st);
+    // The scene's state as fields; the drag picture's key derives from it.
+    void visit(FieldVisitor &v);
     uint64_t key() const;
 
     float objX = 0, objY = 500;

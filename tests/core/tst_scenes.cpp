@@ -1,9 +1,15 @@
 // The scenes without their windows: object bundles with their limits, what the mirror and
 // ray-path scenes draw for each layer and style table, and the key that keeps a cached
 // picture current.
+#include "core/Fields.h"
 #include "core/ObjectBundles.h"
+#include "lens/LensScene.h"
 #include "mirror/MirrorScene.h"
+#include "refraction/ImagingScene.h"
 #include "refraction/RayPathScene.h"
+
+#include <functional>
+#include <memory>
 
 #include <QtTest>
 #include <cmath>
@@ -29,6 +35,97 @@ protected:
     void paintEllipse(double, double, double, double, Rgb, int, int, double, double) override {}
 };
 
+// One module's scene seen through its fields: the fullest state the limits allow.
+struct SceneProbe {
+    std::function<void(FieldVisitor &)> visit;
+    std::function<uint64_t()> key;
+    std::function<void(Surface &)> draw;
+};
+
+template <typename S> SceneProbe probe(std::shared_ptr<S> scene, const Styles &styles) {
+    return {[scene](FieldVisitor &v) { scene->visit(v); }, [scene] { return scene->key(); },
+            [scene, &styles](Surface &s) { scene->draw(s, styles, kFullRedraw | Layer::Extra); }};
+}
+
+void fillBundles(ObjectBundles &b) {
+    for (int k = 1; k <= ObjectBundles::kMaxObjects; ++k) {
+        if (k > 1)
+            b.addObject(-1700 + 40.f * k, -700 + 90.f * k);
+        for (int j = 0; j < ObjectBundles::kMaxRays; ++j)
+            b.storeRay(-100 + j, -500 + 10.f * j);
+    }
+}
+
+void fillMarkers(MarkerSet &m) {
+    for (int i = 0; i < 10; ++i)
+        m.addPointPair(-1600, -650, -500 + 50.f * i, 300);
+    for (int i = 0; i < MarkerSet::kEyes; ++i)
+        m.addEye(800 + 30.f * i, -400);
+    m.setScreenLine(1200);
+    m.rasterOn = 1;
+}
+
+SceneProbe fullestScene(const QString &module, bool fill) {
+    if (module == "mirror") {
+        auto s = std::make_shared<MirrorScene>();
+        if (fill) {
+            s->mirror.curvature = -20;
+            s->mirror.mirrorRadius = -600;
+            s->mirror.halfAperture = 590;
+            s->dottedReflected = s->extendReflected = s->drawNormals = true;
+            s->zoomFactor = 1.5f;
+            fillBundles(*s);
+            fillMarkers(s->markers);
+        }
+        return probe(s, kScreenMirrorStyles);
+    }
+    if (module == "lens") {
+        auto s = std::make_shared<LensScene>();
+        if (fill) {
+            s->setRightCurvature(-20);
+            s->setThickness(400);
+            s->setRefrIndex(1.75f);
+            s->storePreset(3);
+            s->showFront = s->extendFront = s->showBack = s->extendBack = s->showNormals = true;
+            s->graphOn = 1;
+            fillBundles(*s);
+            fillMarkers(s->markers);
+            for (int i = 0; i < LensScene::kMaxProtractors; ++i)
+                s->placeProtractor(-150, -400 + 80.f * i);
+        }
+        return probe(s, kScreenLensStyles);
+    }
+    if (module == "ray path") {
+        auto s = std::make_shared<RayPathScene>();
+        if (fill) {
+            s->relIndex = 1.5f;
+            s->moveObject(-200, -400);
+            for (int i = 0; i < RayPathScene::kMaxRays; ++i)
+                if (s->aimPreview(-600 + 12.f * i, 0))
+                    s->storePreview();
+            s->previewActive = false;
+            s->showReflected = s->extendReflected = s->extendRefracted = s->showNormals = true;
+            for (int i = 0; i < RayPathScene::kMaxPoints; ++i)
+                s->addPoint(-900 + 80.f * i, 300);
+            for (int i = 0; i < RayPathScene::kMaxEyes; ++i)
+                s->addEye(-900 + 80.f * i, -800);
+            s->placeProtractor(100);
+            s->diagramOn = 1;
+        }
+        return probe(s, kScreenRayPathStyles);
+    }
+    auto s = std::make_shared<ImagingScene>();
+    if (fill) {
+        s->rowMode = true;
+        s->rasterOn = true;
+        s->relIndex = 1.8f;
+        s->eyeX = -300;
+        for (int i = 0; i < ImagingScene::kMaxRowPoints; ++i)
+            s->addRowPoint(-900 + 18.f * i, 100 + 5.f * i);
+    }
+    return probe(s, kScreenImagingStyles);
+}
+
 std::vector<SurfaceOp> lines(const SurfaceRecorder &rec) {
     std::vector<SurfaceOp> out;
     for (const SurfaceOp &op : rec.ops)
@@ -49,6 +146,9 @@ private slots:
     void mirrorPrinterTable();
     void liveRayIsNotPartOfTheKey();
     void rayPathPrintedLinesReadable();
+    void fieldsRoundTrip_data();
+    void fieldsRoundTrip();
+    void damagedFieldsChangeNothing();
 };
 
 void TestScenes::bundleCapacities() {
@@ -235,9 +335,71 @@ void TestScenes::rayPathPrintedLinesReadable() {
     QCOMPARE(lines(screen.rec).front().width, 1);
 }
 
+void TestScenes::fieldsRoundTrip_data() {
+    QTest::addColumn<QString>("module");
+    for (const char *m : {"mirror", "ray path", "imaging", "lens"})
+        QTest::newRow(m) << QString::fromLatin1(m);
+}
+
+void TestScenes::fieldsRoundTrip() {
+    // Every field written into a plain map and read back into a fresh scene gives the
+    // same key and the same drawing.
+    QFETCH(QString, module);
+    SceneProbe full = fullestScene(module, true), fresh = fullestScene(module, false);
+    QVERIFY(full.key() != fresh.key());
+    FieldWriter writer;
+    full.visit(writer);
+    FieldReader reader(writer.values);
+    fresh.visit(reader);
+    QCOMPARE(QString::fromStdString(reader.faults), QString());
+    QCOMPARE(fresh.key(), full.key());
+    FieldDump a, b;
+    full.visit(a);
+    fresh.visit(b);
+    QCOMPARE(QString::fromStdString(b.text), QString::fromStdString(a.text));
+    RecordingSurface drawnFull, drawnFresh;
+    full.draw(drawnFull);
+    fresh.draw(drawnFresh);
+    QCOMPARE(drawnFresh.rec.ops.size(), drawnFull.rec.ops.size());
+    QVERIFY(drawnFull.rec.ops.size() > 100);
+    for (size_t i = 0; i < drawnFull.rec.ops.size(); ++i) {
+        const SurfaceOp &x = drawnFull.rec.ops[i], &y = drawnFresh.rec.ops[i];
+        QVERIFY(x.kind == y.kind && x.x1 == y.x1 && x.y1 == y.y1 && x.x2 == y.x2 && x.y2 == y.y2 &&
+                x.color == y.color && x.width == y.width && x.style == y.style);
+    }
+}
+
+void TestScenes::damagedFieldsChangeNothing() {
+    // A count beyond the capacity, a fraction where a whole number belongs, a value out
+    // of its range or missing: each is refused and the field keeps its value.
+    MirrorScene scene;
+    FieldWriter writer;
+    scene.visit(writer);
+    const uint64_t before = scene.key();
+    for (const auto &bad : std::vector<std::pair<std::string, double>>{{"bundles.objectCount", 11},
+                                                                       {"bundles.objectCount", 1.5},
+                                                                       {"mirror.curvature", 37},
+                                                                       {"markers.pointCount", -1},
+                                                                       {"bundles.objX[1]", std::nan("")}}) {
+        FieldMap damaged = writer.values;
+        damaged[bad.first] = bad.second;
+        FieldReader reader(damaged);
+        scene.visit(reader);
+        QVERIFY2(reader.faults.find(bad.first) != std::string::npos, bad.first.c_str());
+        QCOMPARE(scene.key(), before);
+    }
+    FieldMap missing = writer.values;
+    missing.erase("mirror.halfAperture");
+    FieldReader reader(missing);
+    scene.visit(reader);
+    QVERIFY(reader.faults.find("mirror.halfAperture missing") != std::string::npos);
+    QCOMPARE(scene.key(), before);
+}
+
 int runSceneTests(int argc, char **argv) {
     TestScenes t;
     return QTest::qExec(&t, argc, argv);
 }
 
 #include "tst_scenes.moc"
+
