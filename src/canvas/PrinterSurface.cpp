@@ -20,35 +20,18 @@ int PrinterSurface::deviceHeight() const { return device_->height(); }
 double PrinterSurface::pageWidthTwips() const { return device_->width() * 1440.0 / device_->logicalDpiX(); }
 double PrinterSurface::pageHeightTwips() const { return device_->height() * 1440.0 / device_->logicalDpiY(); }
 
-void PrinterSurface::SetFontSize(double points) {
-    fontSize_ = points;
-    SurfaceOp op;
-    op.kind = SurfaceOp::FontSize;
-    op.x1 = points;
-    record(op);
-}
-
-void PrinterSurface::PrintText(const QString &text) {
-    SurfaceOp op;
-    op.kind = SurfaceOp::Text;
-    op.x1 = CurrentX();
-    op.y1 = CurrentY();
-    op.text = text.toStdString();
-    record(op);
+double PrinterSurface::paintText(double x, double y, const std::string &text, double points, Rgb c) {
     QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(fontSize_);
-    QPainter *p = painter();
+    font.setPointSizeF(points);
     const QFontMetricsF metrics(font, device_);
-    const double x = toDeviceX(CurrentX()), y = toDeviceY(CurrentY());
-    if (p && !ended_ && std::isfinite(x) && std::isfinite(y)) {
+    QPainter *p = painter();
+    if (p && !ended_) {
         p->setFont(font);
-        p->setPen(QColor(ForeColor().r, ForeColor().g, ForeColor().b));
-        p->drawText(QPointF(x, y + metrics.ascent()), text);
+        p->setPen(QColor(c.r, c.g, c.b));
+        p->drawText(QPointF(x, y + metrics.ascent()), QString::fromStdString(text));
         invalidatePen();
     }
-    // Next line: back to the left edge, one line height lower.
-    SetCurrentX(ScaleLeft());
-    SetCurrentY(toWorldY(y + metrics.height()));
+    return metrics.height();
 }
 
 void PrinterSurface::EndDoc() {

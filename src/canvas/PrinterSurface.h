@@ -3,8 +3,9 @@
 // position with a font size, and ending the document.
 #include "canvas/ImageSurface.h"
 
+#include <QString>
+
 class QPaintDevice;
-class QString;
 
 namespace varelo {
 
@@ -19,20 +20,19 @@ public:
     double pageWidthTwips() const;
     double pageHeightTwips() const;
 
-    void SetFontSize(double points);
-    // Prints a line at the current position; the position then moves to the start of the
-    // next line.
-    void PrintText(const QString &text);
+    using Surface::PrintText;
+    void PrintText(const QString &text) { PrintText(text.toStdString()); }
+    void PrintText(const char *text) { PrintText(std::string(text)); }
     // Ends the document: the page goes to the printer or file.
     void EndDoc();
 
 protected:
     QPaintDevice *paintDevice() override { return device_; }
     void paintClear() override {} // on paper nothing is cleared
+    double paintText(double x, double y, const std::string &text, double points, Rgb c) override;
 
 private:
     QPaintDevice *device_;
-    double fontSize_ = 12;
     bool ended_ = false;
 };
 

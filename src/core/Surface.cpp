@@ -158,6 +158,32 @@ void Surface::circleImpl(double x, double y, double r, Rgb color, bool arc, doub
 void Surface::SetDrawWidth(int pixels) { drawWidth_ = std::clamp(pixels, 1, 1000); }
 void Surface::SetDrawStyle(int style) { drawStyle_ = style; }
 
+void Surface::SetFontSize(double points) {
+    fontSize_ = points;
+    SurfaceOp op;
+    op.kind = SurfaceOp::FontSize;
+    op.x1 = points;
+    record(op);
+}
+
+void Surface::PrintText(const std::string &text) {
+    SurfaceOp op;
+    op.kind = SurfaceOp::Text;
+    op.x1 = currentX_;
+    op.y1 = currentY_;
+    op.text = text;
+    record(op);
+    const double x = toDeviceX(currentX_), y = toDeviceY(currentY_);
+    double lineHeight = 0;
+    if (!suspended_ && finite(x) && finite(y))
+        lineHeight = paintText(x, y, text, fontSize_, foreColor_);
+    // Next line: back to the left edge, one line height lower.
+    currentX_ = scaleLeft_;
+    currentY_ = toWorldY(y + lineHeight);
+}
+
+double Surface::paintText(double, double, const std::string &, double, Rgb) { return 0; }
+
 void Surface::Scale(double x1, double y1, double x2, double y2) {
     scaleLeft_ = x1;
     scaleTop_ = y1;

@@ -62,6 +62,12 @@ public:
     void Circle(double x, double y, double radius, Rgb color);
     void Arc(double x, double y, double radius, Rgb color, double startAngle, double endAngle);
 
+    // Text on a page: a line printed at the current position in the fore colour, which then
+    // moves to the start of the next line. Surfaces without text only record it.
+    void SetFontSize(double points);
+    double FontSize() const { return fontSize_; }
+    void PrintText(const std::string &text);
+
     void SetDrawWidth(int pixels);
     int DrawWidth() const { return drawWidth_; }
     void SetDrawStyle(int style);
@@ -106,6 +112,9 @@ protected:
     virtual void paintDot(double x, double y, Rgb c, int diameter) = 0;
     virtual void paintEllipse(double cx, double cy, double rx, double ry, Rgb c, int width,
                               int style, double startDeg, double spanDeg) = 0;
+    // Draws a line of text with its top-left corner at device (x, y); returns the height of
+    // a line in device pixels.
+    virtual double paintText(double x, double y, const std::string &text, double points, Rgb c);
     void record(const SurfaceOp &op);
     int effectiveStyle() const {
         return drawWidth_ == 1 || (drawStyle_ & kPatternAtAnyWidth) ? drawStyle_ & ~kPatternAtAnyWidth : kSolid;
@@ -119,6 +128,7 @@ private:
     double currentX_ = 0, currentY_ = 0;
     int drawWidth_ = 1;
     int drawStyle_ = 0;
+    double fontSize_ = 12;
     Rgb foreColor_ = kBlack;
     SurfaceRecorder *recorder_ = nullptr;
     bool suspended_ = false;

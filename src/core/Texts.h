@@ -1,0 +1,24 @@
+#pragma once
+// Texts that the Qt-free core draws (page lines, labels in the picture). The core writes
+// them in German, the source language, marked for Qt's translation tools; the window fills
+// a table with what Qt's translation makes of them, so the core itself holds no Qt.
+#include <map>
+#include <string>
+
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
+namespace varelo {
+
+class TextTable {
+public:
+    // The text for a source text: its translation when one was set, else the source.
+    std::string operator()(const char *source) const;
+    void set(const char *source, std::string text);
+
+private:
+    std::map<std::string, std::string> texts_;
+};
+
+} // namespace varelo
