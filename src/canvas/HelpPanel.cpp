@@ -87,7 +87,7 @@ void HelpPanel::setShown(bool shown) {
 void HelpPanel::Load() {
     helpShown = 0;
     setShown(false);
-    toggle_->setText(QStringLiteral("Info "));
+    setFittedText(toggle_, QStringLiteral("Info "));
 }
 
 void HelpPanel::hideNotes() {
@@ -101,20 +101,20 @@ void HelpPanel::toggle() {
     helpShown = static_cast<int16_t>(1 - helpShown);
     if (helpShown == 1) {
         setShown(true);
-        toggle_->setText(QStringLiteral("Info off"));
+        setFittedText(toggle_, QStringLiteral("Info off"));
         zoom_->park();
         pic_->Cls();
         // Long rays could still reach the parked view: nothing is drawn under the notes.
         pic_->SetSuspended(true);
     } else {
-        toggle_->setText(QStringLiteral("Info"));
+        setFittedText(toggle_, QStringLiteral("Info"));
         hideNotes();
     }
 }
 
 void HelpPanel::leaveForDidacticNotes() {
     helpShown = 0;
-    toggle_->setText(QStringLiteral("Info einblenden"));
+    setFittedText(toggle_, QStringLiteral("Info einblenden"));
     hideNotes();
 }
 

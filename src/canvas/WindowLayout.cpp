@@ -56,61 +56,92 @@ void setTabChain(const std::vector<QWidget *> &chain) {
 }
 
 namespace {
-// Steps the font down (to 6 points at the least) until fits() holds.
-void shrinkUntil(QWidget *w, const std::function<bool()> &fits) {
-    for (double points = w->font().pointSizeF(); !fits() && points > 6;) {
-        points = std::max(6.0, points - 0.5);
-        QFont f = w->font();
-        f.setPointSizeF(points);
-        w->setFont(f);
-    }
-}
-} // namespace
+const char kBasePoints[] = "varelo_basePoints";
 
-bool textFits(const QLineEdit *t) {
+// From the control's own size (as first fitted), steps the font down (to 6 points at the
+// least) until fits() holds; the font is set only when it changes.
+void shrinkUntil(QWidget *w, const std::function<bool(const QFont &)> &fits) {
+    if (!w->property(kBasePoints).isValid())
+        w->setProperty(kBasePoints, w->font().pointSizeF());
+    QFont f = w->font();
+    double points = w->property(kBasePoints).toDouble();
+    f.setPointSizeF(points);
+    while (!fits(f) && points > 6) {
+        points = std::max(6.0, points - 0.5);
+        f.setPointSizeF(points);
+    }
+    if (f != w->font())
+        w->setFont(f);
+}
+
+// The room a text box has for its text: inside the frame, two pixels on either side and
+// the cursor's pixel after the text.
+int textRoom(const QLineEdit *t) {
     const int frame = t->hasFrame() ? t->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, t) : 0;
     const QMargins m = t->textMargins();
-    // The box keeps two pixels on either side of its text inside the frame.
-    const int room = t->width() - 2 * frame - 4 - m.left() - m.right();
-    return QFontMetrics(t->font()).horizontalAdvance(t->text()) <= room;
+    return t->width() - 2 * frame - 5 - m.left() - m.right();
 }
 
-namespace {
-// Back to the window's font, then smaller while the present text would not show whole.
 void fitTextBox(QLineEdit *t) {
-    if (t->width() <= 0)
+    if (t->width() > 0)
+        shrinkUntil(t, [t](const QFont &f) { return QFontMetrics(f).horizontalAdvance(t->text()) <= textRoom(t); });
+}
+
+bool buttonFits(const QAbstractButton *b, const QFont &f) {
+    // A push button's size hint has a minimum width of its own; its caption needs less.
+    if (qobject_cast<const QPushButton *>(b))
+        return QFontMetrics(f).horizontalAdvance(b->text()) + 8 <= b->width();
+    // A check box or option: its indicator, spacing and caption.
+    return b->sizeHint().width() - QFontMetrics(b->font()).horizontalAdvance(b->text()) +
+               QFontMetrics(f).horizontalAdvance(b->text()) <=
+           b->width();
+}
+
+void fitButton(QAbstractButton *b) {
+    if (b->width() > 0 && !b->text().trimmed().isEmpty())
+        shrinkUntil(b, [b](const QFont &f) { return buttonFits(b, f); });
+}
+
+void fitLabel(QLabel *l) {
+    if (l->text().isEmpty() || l->width() <= 0)
         return;
-    t->setFont(QFont());
-    shrinkUntil(t, [t] { return textFits(t); });
+    if (!l->wordWrap()) {
+        shrinkUntil(l, [l](const QFont &f) { return QFontMetrics(f).horizontalAdvance(l->text()) <= l->width() - 2; });
+        return;
+    }
+    // A hint inside the picture may take more lines; a panel label keeps its box.
+    const int room = l->parentWidget()->height() - l->y();
+    if (l->parentWidget() != l->window() && l->heightForWidth(l->width()) <= room)
+        l->resize(l->width(), std::max(l->height(), l->heightForWidth(l->width())));
+    shrinkUntil(l, [l](const QFont &f) {
+        l->setFont(f); // the label measures its wrapped height in its own font
+        return l->heightForWidth(l->width()) <= l->height();
+    });
 }
 } // namespace
 
-bool textFits(const QAbstractButton *b) {
-    // A push button's size hint has a minimum width of its own; its caption needs less.
-    if (qobject_cast<const QPushButton *>(b))
-        return QFontMetrics(b->font()).horizontalAdvance(b->text()) + 8 <= b->width();
-    return b->sizeHint().width() <= b->width();
+bool textFits(const QLineEdit *t) { return QFontMetrics(t->font()).horizontalAdvance(t->text()) <= textRoom(t); }
+
+void setFittedText(QLabel *l, const QString &text) {
+    l->setText(text);
+    fitLabel(l);
 }
 
+void setFittedText(QAbstractButton *b, const QString &text) {
+    b->setText(text);
+    fitButton(b);
+}
+
+bool textFits(const QAbstractButton *b) { return buttonFits(b, b->font()); }
+
 void fitLabels(QWidget *window) {
-    for (QLabel *l : window->findChildren<QLabel *>()) {
-        if (!l->isVisibleTo(window) || l->text().isEmpty() || l->width() <= 0)
-            continue;
-        if (!l->wordWrap()) {
-            shrinkUntil(l, [l] { return QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->width() - 2; });
-            continue;
-        }
-        // A hint inside the picture may take more lines; a panel label keeps its box.
-        const int room = l->parentWidget()->height() - l->y();
-        if (l->parentWidget() != window && l->heightForWidth(l->width()) <= room)
-            l->resize(l->width(), std::max(l->height(), l->heightForWidth(l->width())));
-        shrinkUntil(l, [l] { return l->heightForWidth(l->width()) <= l->height(); });
-    }
-    for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
-        if (!b->isVisibleTo(window) || b->text().trimmed().isEmpty() || b->width() <= 0)
-            continue;
-        shrinkUntil(b, [b] { return textFits(b); });
-    }
+    // Hidden notes keep their designed fonts; captions that change are fitted when set.
+    for (QLabel *l : window->findChildren<QLabel *>())
+        if (l->isVisibleTo(window))
+            fitLabel(l);
+    for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
+        if (b->isVisibleTo(window))
+            fitButton(b);
     for (QLineEdit *t : window->findChildren<QLineEdit *>())
         fitTextBox(t);
 }

@@ -7,6 +7,7 @@
 // Sizing of a module window's picture from the window's client size (twips).
 class QAbstractButton;
 class QFont;
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -35,6 +36,9 @@ void fitLabels(QWidget *window);
 bool textFits(const QAbstractButton *b);
 // The text of a text box shows whole (display boxes fit their font to every new text).
 bool textFits(const QLineEdit *t);
+// A caption that changes while the window is open, fitted to its box again.
+void setFittedText(QLabel *l, const QString &text);
+void setFittedText(QAbstractButton *b, const QString &text);
 // Ctrl+Z takes back, Ctrl+Shift+Z and Ctrl+Y bring back, anywhere in the window.
 void installUndoShortcuts(QWidget *window, const std::function<void()> &undo, const std::function<void()> &redo);
 // The classic bold sans-serif of the windows (a Debian font stands in for it).

@@ -289,7 +289,7 @@ void frmLins::createControls() {
 
     Picture8 = new PictureBox(Picture1);
     Picture8->hide();
-    named(Picture8, QStringLiteral("Winkeldiagramm"));
+    named(Picture8, QStringLiteral("Einfalls- und Brechungswinkel"));
     described(Picture8, QStringLiteral("Winkeldiagramm: klicken zum Ablesen"));
     Picture8->onMouseDown = [this](int b, int s, float x, float y) { Picture8_MouseDown(b, s, x, y); };
     Label40 = new QLabel(Picture8);
@@ -407,10 +407,11 @@ void frmLins::layoutControls() {
     y = T0;
     place(Label12, x, y, 0.135 * W, 0.04 * H);
     y += 0.04 * H;
-    place(Text8, x, y, 0.04 * W, 0.05 * H);
-    place(Spin2, x + 0.04 * W, y, 0.025 * W, 0.05 * H);
-    place(Spin3, x + 0.065 * W, y, 0.025 * W, 0.05 * H);
-    place(Text9, x + 0.09 * W, y, 0.045 * W, 0.05 * H);
+    // The position boxes as wide as a far object point's text needs.
+    place(Text8, x, y, 0.05 * W, 0.05 * H);
+    place(Spin2, x + 0.05 * W, y, 0.0175 * W, 0.05 * H);
+    place(Spin3, x + 0.0675 * W, y, 0.0175 * W, 0.05 * H);
+    place(Text9, x + 0.085 * W, y, 0.05 * W, 0.05 * H);
     y += 0.06 * H;
     place(Text11, x, y, 0.035 * W, 0.05 * H);
     place(Command5, x + 0.04 * W, y, 0.095 * W, 0.05 * H);
@@ -554,7 +555,7 @@ void frmLins::HScroll6_Change() {
     Text7->setText(qs(NumText(scene.lens.refrIndex)));
     Picture7->redrawSymbol();
     if (scene.graphOn) {
-        Label40->setText(graphCaption(scene.lens.refrIndex));
+        setFittedText(Label40, graphCaption(scene.lens.refrIndex));
         paintGraph(); // drawn anew: earlier reading lines vanish
     }
     redrawScene();
@@ -588,7 +589,7 @@ void frmLins::Preset_MouseDown(int i, int button) {
         showObjectTexts();
     Picture7->redrawSymbol();
     if (scene.graphOn) {
-        Label40->setText(graphCaption(scene.lens.refrIndex));
+        setFittedText(Label40, graphCaption(scene.lens.refrIndex));
         paintGraph();
     }
     redrawScene();
@@ -784,7 +785,7 @@ void frmLins::showGraph(bool shown) {
     scene.graphOn = shown ? 1 : 0;
     Picture7->setBorderStyle(shown ? 1 : 0);
     if (shown) {
-        Label40->setText(graphCaption(scene.lens.refrIndex));
+        setFittedText(Label40, graphCaption(scene.lens.refrIndex));
         paintGraph();
     }
     Picture8->setVisible(shown && help->helpShown == 0);

@@ -211,7 +211,10 @@ void frmSpieg::createControls() {
     for (QLabel *l : {Label6, Label9})
         l->setWordWrap(true);
 
-    connect(HScroll2, &QScrollBar::sliderPressed, this, [this] { apertureAtPress_ = scene.mirror.halfAperture; });
+    connect(HScroll2, &QScrollBar::sliderPressed, this, [this] {
+        apertureAtPress_ = scene.mirror.halfAperture;
+        radiusAtPress_ = scene.mirror.mirrorRadius;
+    });
     connect(HScroll2, &QScrollBar::valueChanged, this, [this] { HScroll2_Change(); });
     connect(HScroll5, &QScrollBar::valueChanged, this, [this] { HScroll5_Change(); });
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { zoom->HScroll1_Change(); });
@@ -380,6 +383,9 @@ void frmSpieg::HScroll2_Change() {
         Text3->setText(qs(NumText(Int(m.mirrorRadius / 10 + 0.5f))));
     } else {
         Text3->setText(QStringLiteral(" plan"));
+        // A plane mirror keeps its last radius; in a drag, the one from before the drag.
+        if (HScroll2->isSliderDown())
+            m.mirrorRadius = radiusAtPress_;
     }
     // A drag limits the opening it had when the slider was pressed, so that it does not
     // depend on the path; a single step limits the present one.

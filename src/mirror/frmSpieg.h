@@ -87,7 +87,7 @@ public:
 
 private:
     // The half-aperture when the curvature bar's slider was pressed: a drag limits this one.
-    float apertureAtPress_ = 0;
+    float apertureAtPress_ = 0, radiusAtPress_ = 0;
 
     void showDiameter();
     void createControls();

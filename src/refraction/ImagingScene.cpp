@@ -30,6 +30,11 @@ bool ImagingScene::addRowPoint(float x, float y) {
     return true;
 }
 
+void ImagingScene::placeSingleObject(float x, float y) {
+    objX = rowBaseX_ = x;
+    objY = rowBaseY_ = y;
+}
+
 void ImagingScene::objectToRowEnd() {
     if (!rowMode)
         return; // the single object point is not part of the row
@@ -128,6 +133,9 @@ void ImagingScene::draw(Surface &s, const Styles &st, Layers layers) const {
         s.Cls();
     if (layers & Layer::Element)
         s.Line(-1000, 0, 1000, 0, st.use(s, kImgInterface));
+    // The raster under the points: a raster dot must not cover an image point.
+    if ((layers & Layer::Raster) && rasterOn)
+        DrawRaster(s, st, false);
     if (layers & Layer::Markers) {
         if (!rowMode && drag != Drag::Object)
             drawObjectDot(s, st, objX, objY);
@@ -150,8 +158,6 @@ void ImagingScene::draw(Surface &s, const Styles &st, Layers layers) const {
         else if (drag == Drag::Object)
             drawObjectDot(s, st, dragX, dragY);
     }
-    if ((layers & Layer::Raster) && rasterOn)
-        DrawRaster(s, st, false);
     s.SetDrawWidth(1);
 }
 

@@ -35,11 +35,14 @@ public:
     void clearRow();
     bool takeBackRowPoint();
     bool redoRowPoint();
+    // The single mode's object point: O, and what O goes back to when the row is taken back.
+    void placeSingleObject(float x, float y);
 
-    // Layer::Element is the interface; Markers the eye and, in the single mode, O; Bundles
+    // Layer::Element is the interface; Raster the raster; Markers the eye and, in the single
+    // mode, O; Bundles
     // the row points, then the bundle of O and the image points, so that a red image point
     // is never hidden under a black dot (at n = 1 it lies on its object point); Live the
-    // eye or point being dragged; Raster the raster.
+    // eye or point being dragged.
     void draw(Surface &s, const Styles &st, Layers layers) const;
     void DrawImagingBundle(Surface &s, const Styles &st) const;
     void DrawImagePoint(Surface &s, const Styles &st, float px, float py, float hit) const;

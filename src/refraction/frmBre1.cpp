@@ -124,7 +124,7 @@ void frmBre1::createControls() {
     named(Text1, QStringLiteral("Brechzahl des oberen Mediums"));
     named(Text4, QStringLiteral("Brechzahl des unteren Mediums"));
     Picture6 = new PictureBox(Picture1);
-    named(Picture6, QStringLiteral("Winkeldiagramm"));
+    named(Picture6, QStringLiteral("Einfalls- und Brechungswinkel"));
     described(Picture6, QStringLiteral("Winkeldiagramm: klicken zum Ablesen"));
     Picture6->hide();
     Picture6->onMouseDown = [this](int b, int s, float x, float y) { Picture6_MouseDown(b, s, x, y); };
@@ -401,7 +401,7 @@ void frmBre1::showIndexTexts() {
 void frmBre1::HScroll1_Change() {
     scene.relIndex = HScroll1->value() / 100.0f;
     if (scene.diagramOn) {
-        Label2->setText(caption(scene.relIndex));
+        setFittedText(Label2, caption(scene.relIndex));
         DrawAngleDiagram(); // drawn anew: earlier reading marks vanish
     }
     Picture4->redrawSymbol();
@@ -463,7 +463,7 @@ void frmBre1::Command6_Click() {
 void frmBre1::Picture4_MouseDown() {
     Picture4->flipBorder();
     if (Picture4->borderStyle()) {
-        Label2->setText(caption(scene.relIndex));
+        setFittedText(Label2, caption(scene.relIndex));
         scene.diagramOn = 1;
         Picture6->move(int(0.6375 * Picture1->width()), 0);
         Picture6->show();

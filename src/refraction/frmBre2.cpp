@@ -313,12 +313,11 @@ void frmBre2::Picture1_MouseUp(int button, int, float, float) {
         if (scene.rowMode) {
             refused = !scene.addRowPoint(scene.dragX, scene.dragY);
         } else {
-            scene.objX = scene.dragX;
-            scene.objY = scene.dragY;
+            scene.placeSingleObject(scene.dragX, scene.dragY);
         }
     }
     scene.drag = ImagingScene::Drag::None;
-    if (button == 1 || button == 2)
+    if ((button == 1 || button == 2) && !refused)
         scene.bundleInRowMode = true;
     redrawScene();
     Picture1->setMousePointer(0);

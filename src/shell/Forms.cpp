@@ -1,5 +1,7 @@
 #include "shell/Forms.h"
 
+#include "canvas/WindowLayout.h"
+
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <map>
@@ -31,12 +33,12 @@ void Forms::toggleInfo(QWidget *module, FormId info, QAbstractButton *button, in
         if (!wasLoaded)
             QObject::connect(w, &Form::unloaded, module, [button, &infoOn] {
                 infoOn = 0;
-                button->setText(QStringLiteral("Info"));
+                setFittedText(button, QStringLiteral("Info"));
             });
-        button->setText(QStringLiteral("Info off"));
+        setFittedText(button, QStringLiteral("Info off"));
     } else {
         hide(info);
-        button->setText(QStringLiteral("Info"));
+        setFittedText(button, QStringLiteral("Info"));
     }
 }
 

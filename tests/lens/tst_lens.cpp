@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -598,6 +599,12 @@ void TestLens::saveWithGraphAndErrors() {
     const int ry = int(w->Picture1->toDeviceY(200 - 60 * std::sin(phi)));
     QVERIFY(colourNear(saved, rx, ry, 2, Qt::red));
     QVERIFY(colourNear(w->Picture1->image(), rx, ry, 2, Qt::red)); // and stays on the screen
+    // Drawn as vectors too: the protractor is the only red in the picture.
+    dialogs().inputAnswers.push_back({true, dir.filePath("linse.svg")});
+    w->Command4_Click();
+    QFile svg(dir.filePath("linse.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QVERIFY(svg.readAll().contains("#ff0000"));
     // A missing folder: the message with its two blanks and no icon; the window goes on.
     dialogs().inputAnswers.push_back({true, dir.filePath("fehlt/linse.bmp")});
     w->Command4_Click();

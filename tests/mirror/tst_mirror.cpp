@@ -182,6 +182,7 @@ void TestMirror::curvatureDragEndsWhereItStarted() {
     QCOMPARE(w->scene.mirror.halfAperture, 600.f);
     QCOMPARE(w->HScroll5->value(), 600);
     QCOMPARE(w->Text6->text(), QStringLiteral("120"));
+    QCOMPARE(w->scene.mirror.mirrorRadius, 1200.f); // the plane mirror's radius from before
 }
 
 void TestMirror::drawMirrorOperations_data() {

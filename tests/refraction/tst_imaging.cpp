@@ -224,6 +224,11 @@ void TestImaging::rowCapacity() {
     QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(w->scene.rowX[100], 300));
     QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Nur 100 Punkte möglich")});
     QCOMPARE(dialogs().messageIcons, QList<bool>{true});
+    // After an index change the row shows alone; a refused point does not bring the bundle.
+    w->HScroll1->setValue(140);
+    const int rowImages = redDots();
+    place(2, 0, 700);
+    QCOMPARE(redDots(), rowImages);
 }
 
 void TestImaging::undoTakesBackTheLastRowPoint() {
@@ -253,6 +258,13 @@ void TestImaging::undoTakesBackTheLastRowPoint() {
     w->Redo();
     QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(100, 300));
     w->Undo();
+    // An object point placed in the single mode meanwhile is the one O goes back to.
+    w->Option3D1->setChecked(true);
+    place(2, 300, 400);
+    w->Option3D2->setChecked(true);
+    w->Undo();
+    QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(300, 400));
+    w->Redo();
     place(2, 200, 300); // a new point: the taken-back one stays away
     w->Redo();
     QCOMPARE(int(w->scene.rowCount), 2);
@@ -262,6 +274,7 @@ void TestImaging::undoTakesBackTheLastRowPoint() {
 void TestImaging::imagePointsOverDots() {
     // At n = 1 the image point lies on its object point and must show red, in both modes.
     w->HScroll1->setValue(100);
+    w->Raster->setChecked(true); // O lies on a raster point: the raster goes under it
     place(1, 300, -500);
     auto redAt = [this](float x, float y) {
         return pixelAt(w->Picture1->image(), int(w->Picture1->toDeviceX(x)), int(w->Picture1->toDeviceY(y))) ==
