@@ -24,3 +24,11 @@ for size in "1280 1024" "800 600" "1920 1080"; do
     QT_QPA_PLATFORM=offscreen build/varelo_snapshot "$s" "$out/$s-${size/ /x}.png" $size 2>/dev/null
   done
 done
+# The printed pages, as pictures (where poppler-utils is installed).
+if command -v pdftoppm >/dev/null; then
+  for s in mirror-markers ray-path-all imaging-row lens-protractors; do
+    QT_QPA_PLATFORM=offscreen build/varelo_snapshot "$s" "$out/$s.pdf" 1280 1024 pdf 2>/dev/null
+    pdftoppm -r 50 -png -singlefile "$out/$s.pdf" "$out/page-$s"
+    rm -f "$out/$s.pdf"
+  done
+fi

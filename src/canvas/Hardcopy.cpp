@@ -3,7 +3,9 @@
 #include "canvas/Dialogs.h"
 #include "canvas/ImageSurface.h"
 #include "canvas/PrinterSurface.h"
+#include "core/Scene.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPrinter>
 #include <QFileInfo>
@@ -20,6 +22,21 @@ SurfaceRecorder *g_printRecorder = nullptr;
 } // namespace
 
 void AttachPrintRecorder(SurfaceRecorder *recorder) { g_printRecorder = recorder; }
+
+PageTexts TranslatedPageTexts(const Scene &scene, const QString &title) {
+    PageTexts texts;
+    texts.title = title.toStdString();
+    for (const char *word : scene.pageWords())
+        texts.words.set(word, QCoreApplication::translate(scene.textContext(), word).toStdString());
+    return texts;
+}
+
+bool PrintHardcopy(const Scene &scene, PageOrientation orientation, const std::function<void()> &afterDialog) {
+    return PrintHardcopy(orientation, afterDialog, [&scene](PrinterSurface &s, const QString &title) {
+        scene.scalePage(s, s.pageWidthTwips(), s.pageHeightTwips());
+        scene.drawPage(s, TranslatedPageTexts(scene, title));
+    });
+}
 
 bool PrintHardcopy(PageOrientation orientation, const std::function<void()> &afterDialog,
                    const std::function<void(PrinterSurface &, const QString &title)> &draw) {
@@ -44,49 +61,11 @@ bool PrintHardcopy(PageOrientation orientation, const std::function<void()> &aft
     return true;
 }
 
-void SetPrintScaleFromView(PrinterSurface &s, float zoomFactor, double panX, double panY) {
-    const double pw = s.pageWidthTwips() / 7, ph = s.pageHeightTwips() / 7;
-    s.Scale(-pw / zoomFactor + panX, -ph / zoomFactor + panY, pw / zoomFactor + panX, ph / zoomFactor + panY);
-}
-
-void PrintLines(PrinterSurface &s, double fx, double fy, const QStringList &lines) {
-    s.SetCurrentY(s.ScaleTop() + fy * s.ScaleHeight());
-    for (const QString &line : lines) {
-        s.SetCurrentX(s.ScaleLeft() + fx * s.ScaleWidth());
-        s.PrintText(line);
-    }
-}
-
-void DrawScaleBar(PrinterSurface &s, bool heavyTicks) {
-    const double L = s.ScaleLeft(), T = s.ScaleTop(), W = s.ScaleWidth(), H = s.ScaleHeight();
-    const double x0 = L + 0.53 * W, y0 = T + 0.9 * H;
-    s.SetDrawWidth(2);
-    s.Line(x0, y0, x0 + 2000, y0, kBlack);
-    for (int i = 0; i <= 20; ++i)
-        s.Line(x0 + 100 * i, y0 - 20, x0 + 100 * i, y0 + 20, kBlack);
-    if (heavyTicks) {
-        s.SetDrawWidth(3);
-        for (int i = 0; i <= 20; i += 5)
-            s.Line(x0 + 100 * i, y0 - 20, x0 + 100 * i, y0 + 20, kBlack);
-        s.SetDrawWidth(10);
-        for (int i = 0; i <= 20; i += 10)
-            s.Line(x0 + 100 * i, y0 - 20, x0 + 100 * i, y0 + 20, kBlack);
-        s.SetDrawWidth(1);
-    }
-    const double labelX = L + (heavyTicks ? 0.535 : 0.53) * W;
-    for (int i = 0; i <= 200; i += 50) {
-        s.SetCurrentX(labelX + 10 * i - 50);
-        s.SetCurrentY(T + 0.91 * H);
-        s.PrintText(QString::number(i));
-    }
-}
-
-
 namespace {
 // The scene drawn as vectors into the file, with the picture's size and scale.
 bool writeVectorFile(ImageSurface &picture, const SaveSteps &steps, const QString &fileName, bool pdf) {
     QSaveFile file(fileName);
-    if (!steps.drawVector || !file.open(QIODevice::WriteOnly))
+    if ((!steps.drawVector && !steps.scene) || !file.open(QIODevice::WriteOnly))
         return false;
     const int w = picture.deviceWidth(), h = picture.deviceHeight();
     bool ok = true;
@@ -110,7 +89,10 @@ bool writeVectorFile(ImageSurface &picture, const SaveSteps &steps, const QStrin
         VectorSurface s(device.get());
         s.Scale(picture.ScaleLeft(), picture.ScaleTop(), picture.ScaleLeft() + picture.ScaleWidth(),
                 picture.ScaleTop() + picture.ScaleHeight());
-        steps.drawVector(s);
+        if (steps.drawVector)
+            steps.drawVector(s);
+        else
+            steps.scene->draw(s, *steps.styles, steps.layers);
         s.EndDoc();
         ok = s.deviceWidth() > 0;
     }

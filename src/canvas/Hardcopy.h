@@ -9,6 +9,9 @@
 namespace varelo {
 
 class ImageSurface;
+class Scene;
+class Styles;
+struct PageTexts;
 class PrinterSurface;
 class Surface;
 
@@ -23,17 +26,10 @@ void AttachPrintRecorder(SurfaceRecorder *recorder);
 enum class PageOrientation { Portrait, Landscape };
 bool PrintHardcopy(PageOrientation orientation, const std::function<void()> &afterDialog,
                    const std::function<void(PrinterSurface &, const QString &title)> &draw);
-
-// The printer scale of the mirror and lens windows: the page's twips divided by 7, centred
-// on the screen view's pan and magnified by its zoom.
-void SetPrintScaleFromView(PrinterSurface &s, float zoomFactor, double panX, double panY);
-// Prints the lines one under the other from (fx, fy), fractions of the scale from its
-// top-left corner.
-void PrintLines(PrinterSurface &s, double fx, double fy, const QStringList &lines);
-// The scale bar under the picture: 2000 world units with a tick every 100, labelled 0 to
-// 200 in display units. With heavyTicks the ticks every 500 and 1000 are drawn heavier
-// and the labels sit a little further right.
-void DrawScaleBar(PrinterSurface &s, bool heavyTicks);
+// The same for a scene: the page scaled and drawn by the scene, its words translated.
+bool PrintHardcopy(const Scene &scene, PageOrientation orientation, const std::function<void()> &afterDialog);
+// The words of a scene's page in the user's language.
+PageTexts TranslatedPageTexts(const Scene &scene, const QString &title);
 
 struct SaveSteps {
     QString prompt;
@@ -43,8 +39,12 @@ struct SaveSteps {
     std::function<void()> beforeAsking; // draws what goes into the file before the input box
     std::function<void()> beforeWriting;
     std::function<void()> afterWriting;
-    // Draws what the file holds onto a vector surface scaled as the picture (".svg", ".pdf").
+    // Draws what the file holds onto a vector surface scaled as the picture (".svg", ".pdf"):
+    // drawVector, or else these layers of the scene with these styles.
     std::function<void(Surface &)> drawVector;
+    const Scene *scene = nullptr;
+    const Styles *styles = nullptr;
+    unsigned layers = 0;
 };
 
 // Asks for the file name and writes the picture: by the name's extension as PNG of the same

@@ -99,6 +99,11 @@ SymbolButton::SymbolButton(std::function<void(Surface &)> drawSymbol, Rgb back, 
     setFocusPolicy(Qt::StrongFocus);
 }
 
+void SymbolButton::setFace(std::function<void(Surface &)> drawSymbol) {
+    drawSymbol_ = std::move(drawSymbol);
+    redrawSymbol();
+}
+
 void SymbolButton::activate() {
     if (onMouseDown)
         onMouseDown(1, 0, 0, 0);

@@ -49,6 +49,7 @@ class SymbolButton : public PictureBox {
 public:
     SymbolButton(std::function<void(Surface &)> drawSymbol, Rgb back, QWidget *parent = nullptr);
     void flipBorder() { setBorderStyle(1 - borderStyle()); }
+    void setFace(std::function<void(Surface &)> drawSymbol);
     // Paints the face anew (it may follow the window's state).
     void redrawSymbol();
     // What a left click does: the press handler, then the click handler.

@@ -77,6 +77,8 @@ std::string NumText(float v) { return shortestText<float>(v, 7); }
 std::string NumText(double v) { return shortestText<double>(v, 15); }
 std::string NumText(int v) { return std::to_string(v); }
 
+std::string ShownLength(float worldLength) { return NumText(Int(worldLength / 10 + 0.5f)); }
+
 void SetDecimalSeparator(char c) { g_decimalSeparator = c; }
 char DecimalSeparator() { return g_decimalSeparator; }
 

@@ -19,6 +19,12 @@ std::string NumText(float v);
 std::string NumText(double v);
 std::string NumText(int v);
 
+// A world length as the user reads it: divided by 10, rounded by Int(v / 10 + 0.5).
+std::string ShownLength(float worldLength);
+
+// The radius of a surface from its curvature index k (the scroll bars' value): 12000 / k.
+inline float RadiusOfCurvature(int k) { return 12000.0f / static_cast<float>(k); }
+
 // The user's decimal separator; the UI sets it from the locale at start-up.
 void SetDecimalSeparator(char c);
 char DecimalSeparator();

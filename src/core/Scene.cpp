@@ -2,6 +2,8 @@
 
 namespace varelo {
 
+Scene::~Scene() = default;
+
 const Style &Styles::operator[](int kind) const {
     static const Style fallback;
     return kind >= 0 && kind < static_cast<int>(entries_.size()) ? entries_[kind] : fallback;

@@ -2,6 +2,7 @@
 // What every module's scene shares: the style tables its drawing takes (one for the
 // screen, one for the printer), the layers a redraw can ask for, and a key of the
 // scene's state that tells a cached picture whether it is still current.
+#include "core/Page.h"
 #include "core/Surface.h"
 
 #include <cstddef>
@@ -48,6 +49,20 @@ enum : unsigned {
 } // namespace Layer
 using Layers = unsigned;
 constexpr Layers kFullRedraw = Layer::Clear | Layer::Element | Layer::Bundles | Layer::Markers | Layer::Raster;
+
+// What printing and saving need of every module's scene.
+class Scene {
+public:
+    virtual ~Scene();
+    virtual void draw(Surface &s, const Styles &st, Layers layers) const = 0;
+    // The printed page: its scale from the page's size, then the picture with the printer's
+    // table and the page's own lines (title, parameters, scale bar, graph box).
+    virtual void scalePage(Surface &page, double widthTwips, double heightTwips) const = 0;
+    virtual void drawPage(Surface &page, const PageTexts &texts) const = 0;
+    // The source texts of the page's words and the context Qt translates them in.
+    virtual std::vector<const char *> pageWords() const { return {}; }
+    virtual const char *textContext() const = 0;
+};
 
 // A hash (FNV-1a) of the state a scene draws from.
 class SceneKey {

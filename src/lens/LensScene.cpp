@@ -306,6 +306,67 @@ void LensScene::replayBundles(Surface &s, const Styles &st) const {
     s.SetDrawWidth(1);
 }
 
+namespace {
+#define T(text) QT_TRANSLATE_NOOP("varelo::LensScene", text)
+const char *const kParameters = T("Linsenparameter: r1 (rechts) = ");
+const char *const kLeft = T("    r2 (links) = ");
+const char *const kIndex = T("    n = ");
+const char *const kDiameter = T("Durchmesser = ");
+const char *const kThickness = T("   Dicke i.d.Mitte = ");
+const char *const kFocal = T("Brennweite nach Linsenmacherformel f = ");
+const char *const kPlane = T("plan");
+const char *const kGraphCaption = T("Einfalls- und Brechungswinkel für n = ");
+const char *const kZeroDegrees = T("0°");
+const char *const kRightAngle = T("90°");
+#undef T
+// Where the page's parts stand, as fractions of the page from its top-left corner.
+constexpr double kTitleX = 0.1, kTitleY = 0.05, kLinesX = 0.1, kLinesY = 0.9;
+constexpr double kGraphLeft = 0.675, kGraphTop = 0.08, kGraphSize = 0.22, kGraphCaptionY = 0.04;
+} // namespace
+
+void LensScene::scalePage(Surface &page, double widthTwips, double heightTwips) const {
+    ScalePageToView(page, widthTwips, heightTwips, zoomFactor, panX, panY);
+}
+
+std::vector<const char *> LensScene::pageWords() const {
+    return {kParameters, kLeft, kIndex, kDiameter, kThickness, kFocal, kPlane, kGraphCaption, kZeroDegrees, kRightAngle};
+}
+
+void LensScene::drawPage(Surface &s, const PageTexts &texts) const {
+    draw(s, kPrinterLensStyles, Layer::Element | Layer::Bundles | Layer::Markers);
+    const double L = s.ScaleLeft(), T = s.ScaleTop(), W = s.ScaleWidth(), H = s.ScaleHeight();
+    if (graphOn) {
+        const double left = L + kGraphLeft * W, top = T + kGraphTop * H, w = kGraphSize * W, h = kGraphSize * H;
+        DrawAngleGraphInBox(s, lens.refrIndex, graphWidths(kPrinterLensStyles), left, top, w, h);
+        s.SetFontSize(10);
+        PrintLines(s, kGraphLeft, kGraphCaptionY, {texts.words(kGraphCaption) + NumText(lens.refrIndex)});
+        // The axis labels at the graph's corners.
+        s.SetCurrentX(left - 0.02 * W);
+        s.SetCurrentY(top + h);
+        s.PrintText(texts.words(kZeroDegrees));
+        s.SetCurrentX(left + w * 92 / 110);
+        s.SetCurrentY(top + h);
+        s.PrintText(texts.words(kRightAngle));
+        s.SetCurrentX(left - 0.03 * W);
+        s.SetCurrentY(top + h * 8 / 110 - 0.01 * H);
+        s.PrintText(texts.words(kRightAngle));
+    }
+    const LensParams &p = lens;
+    auto radius = [&](int k, float r) { return k != 0 ? ShownLength(r) : texts.words(kPlane); };
+    s.SetFontSize(20);
+    PrintLines(s, kTitleX, kTitleY, {texts.title});
+    s.SetFontSize(12);
+    std::vector<std::string> lines{texts.words(kParameters) + radius(p.k1, p.r1) + texts.words(kLeft) +
+                                       radius(p.k2, p.r2) + texts.words(kIndex) + NumText(p.refrIndex),
+                                   texts.words(kDiameter) + ShownLength(2 * p.semiDiameter) +
+                                       texts.words(kThickness) + ShownLength(p.thickness)};
+    float f = 0;
+    if (ThinLensFocalLength(p, f))
+        lines.push_back(texts.words(kFocal) + ShownLength(f));
+    PrintLines(s, kLinesX, kLinesY, lines);
+    DrawScaleBar(s, true);
+}
+
 void LensScene::visit(FieldVisitor &v) {
     v.enter("lens");
     v.field("k1", lens.k1, -36, 36);
@@ -324,6 +385,8 @@ void LensScene::visit(FieldVisitor &v) {
     v.field("extendBack", extendBack);
     v.field("showNormals", showNormals);
     v.field("zoomFactor", zoomFactor, 1e-3, 1e3);
+    v.field("panX", panX, -32768, 32767);
+    v.field("panY", panY, -32768, 32767);
     v.field("graphOn", graphOn, 0, 1);
     v.field("protractorCount", protractorCount, 0, kMaxProtractors);
     v.field("protX", protX + 1, protractorCount, -kCoordinateLimit, kCoordinateLimit);

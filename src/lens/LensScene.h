@@ -41,7 +41,7 @@ extern const Styles kPrinterLensStyles;
 // The two surfaces and the edge of a lens, without axis and centre (also the preset faces).
 void DrawLensOutline(Surface &s, const LensParams &p, Rgb color);
 
-class LensScene : public ObjectBundles {
+class LensScene : public ObjectBundles, public Scene {
 public:
     static constexpr int kPresets = 10;
     static constexpr int kMaxProtractors = 10;
@@ -85,7 +85,14 @@ public:
     void aimTrial(float x, float y);
     void endTrial() { trialActive = false; }
 
-    void draw(Surface &s, const Styles &st, Layers layers) const;
+    void draw(Surface &s, const Styles &st, Layers layers) const override;
+    // The page (landscape): the view as on the screen, the lens, rays, markers and
+    // protractors, the graph in its box while it is shown, the title, the lens's parameters
+    // and the scale bar.
+    void scalePage(Surface &page, double widthTwips, double heightTwips) const override;
+    void drawPage(Surface &page, const PageTexts &texts) const override;
+    std::vector<const char *> pageWords() const override;
+    const char *textContext() const override { return "varelo::LensScene"; }
     void drawLens(Surface &s, const Styles &st) const;
     void replayBundles(Surface &s, const Styles &st) const;
     void drawObjectPoint(Surface &s, const Styles &st, int k) const;
@@ -100,6 +107,7 @@ public:
     bool showBack = false, extendBack = false;
     bool showNormals = false;
     float zoomFactor = 1;
+    float panX = 0, panY = 0; // the view's pan (the scroll bars' values)
     MarkerSet markers;
     int16_t protractorCount = 0;
     float protX[kMaxProtractors + 1] = {}, protY[kMaxProtractors + 1] = {};

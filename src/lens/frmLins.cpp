@@ -157,6 +157,8 @@ frmLins::frmLins() : Form(FormId::Lins) {
     createControls();
     zoom = std::make_unique<ZoomPan>(Picture1, HScroll1, VScroll1, Text10, [this] {
         scene.zoomFactor = zoom->zoomFactor;
+        scene.panX = static_cast<float>(zoom->panX());
+        scene.panY = static_cast<float>(zoom->panY());
         redrawScene();
     });
     markers = std::make_unique<MarkerOverlay>(scene.markers, Picture1, Picture2, Picture3, Picture4, Picture5,
@@ -812,44 +814,7 @@ void frmLins::command1_Click() {
 // ---- Printing and saving ----
 
 void frmLins::Command3_Click() {
-    PrintHardcopy(PageOrientation::Landscape, [this] { redraw(Layer::Element | Layer::Bundles); },
-                  [this](PrinterSurface &s, const QString &title) {
-                      SetPrintScaleFromView(s, zoom->zoomFactor, zoom->panX(), zoom->panY());
-                      scene.draw(s, kPrinterLensStyles, Layer::Element | Layer::Bundles | Layer::Markers);
-                      const double L = s.ScaleLeft(), T = s.ScaleTop(), W = s.ScaleWidth(), H = s.ScaleHeight();
-                      if (scene.graphOn) {
-                          // Where it stands in the picture: from 67.5 % of the width at the top.
-                          const double left = L + 0.675 * W, top = T + 0.08 * H, w = 0.22 * W, h = 0.22 * H;
-                          DrawAngleGraphInBox(s, scene.lens.refrIndex, LensScene::graphWidths(kPrinterLensStyles),
-                                              left, top, w, h);
-                          s.SetFontSize(10);
-                          PrintLines(s, 0.675, 0.04, {graphCaption(scene.lens.refrIndex)});
-                          s.SetCurrentX(left - 0.02 * W);
-                          s.SetCurrentY(top + h);
-                          s.PrintText(QStringLiteral("0°"));
-                          s.SetCurrentX(left + w * 92 / 110);
-                          s.SetCurrentY(top + h);
-                          s.PrintText(QStringLiteral("90°"));
-                          s.SetCurrentX(left - 0.03 * W);
-                          s.SetCurrentY(top + h * 8 / 110 - 0.01 * H);
-                          s.PrintText(QStringLiteral("90°"));
-                      }
-                      const LensParams &p = scene.lens;
-                      auto radius = [](int k, float r) { return k != 0 ? shown(r) : QStringLiteral("plan"); };
-                      s.SetFontSize(20);
-                      PrintLines(s, 0.1, 0.05, {title});
-                      s.SetFontSize(12);
-                      QStringList lines{QStringLiteral("Linsenparameter: r1 (rechts) = ") + radius(p.k1, p.r1) +
-                                            QStringLiteral("    r2 (links) = ") + radius(p.k2, p.r2) +
-                                            QStringLiteral("    n = ") + qs(NumText(p.refrIndex)),
-                                        QStringLiteral("Durchmesser = ") + shown(2 * p.semiDiameter) +
-                                            QStringLiteral("   Dicke i.d.Mitte = ") + shown(p.thickness)};
-                      float f = 0;
-                      if (ThinLensFocalLength(p, f))
-                          lines << QStringLiteral("Brennweite nach Linsenmacherformel f = ") + shown(f);
-                      PrintLines(s, 0.1, 0.9, lines);
-                      DrawScaleBar(s, true);
-                  });
+    PrintHardcopy(scene, PageOrientation::Landscape, [this] { redraw(Layer::Element | Layer::Bundles); });
 }
 
 void frmLins::Command4_Click() {

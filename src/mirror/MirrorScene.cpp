@@ -129,6 +129,57 @@ void MirrorScene::DrawBundles(Surface &s, const Styles &st) const {
     s.SetDrawWidth(1);
 }
 
+namespace {
+const char *const kParameters = QT_TRANSLATE_NOOP("varelo::MirrorScene", "Spiegelparameter: r = ");
+const char *const kPlane = QT_TRANSLATE_NOOP("varelo::MirrorScene", "plan");
+const char *const kOpening = QT_TRANSLATE_NOOP("varelo::MirrorScene", "Durchmesser der Öffnung = ");
+const char *const kFocal = QT_TRANSLATE_NOOP("varelo::MirrorScene", "Brennweite nach Formel f = ");
+// Where the page's lines stand, as fractions of the page from its top-left corner.
+constexpr double kTitleX = 0.1, kTitleY = 0.05, kLinesX = 0.1, kLinesY = 0.9;
+} // namespace
+
+bool MirrorScene::setCurvature(int curvature, float wanted, float planeRadius) {
+    mirror.curvature = static_cast<int16_t>(curvature);
+    if (curvature != 0)
+        mirror.mirrorRadius = RadiusOfCurvature(curvature);
+    else if (planeRadius != 0)
+        mirror.mirrorRadius = planeRadius;
+    const float before = mirror.halfAperture;
+    if (wanted <= 0)
+        wanted = before;
+    // Limited, the opening is what the aperture bar can show: the whole part of the limit.
+    mirror.halfAperture = apertureLimit() < wanted ? Int(apertureLimit()) : wanted;
+    return mirror.halfAperture != before;
+}
+
+float MirrorScene::apertureLimit() const { return static_cast<float>(0.99 * std::fabs(mirror.mirrorRadius)); }
+
+void MirrorScene::setHalfAperture(float h) {
+    const float limit = apertureLimit();
+    mirror.halfAperture = limit <= h ? limit : h;
+}
+
+void MirrorScene::scalePage(Surface &page, double widthTwips, double heightTwips) const {
+    ScalePageToView(page, widthTwips, heightTwips, zoomFactor, panX, panY);
+}
+
+std::vector<const char *> MirrorScene::pageWords() const { return {kParameters, kPlane, kOpening, kFocal}; }
+
+void MirrorScene::drawPage(Surface &s, const PageTexts &texts) const {
+    draw(s, kPrinterMirrorStyles, Layer::Element | Layer::Bundles | Layer::Markers);
+    const float r = mirror.mirrorRadius;
+    const bool curved = mirror.curvature != 0;
+    s.SetFontSize(20);
+    PrintLines(s, kTitleX, kTitleY, {texts.title});
+    s.SetFontSize(12);
+    std::vector<std::string> lines{texts.words(kParameters) + (curved ? ShownLength(r) : texts.words(kPlane)),
+                                   texts.words(kOpening) + ShownLength(2 * mirror.halfAperture)};
+    if (curved)
+        lines.push_back(texts.words(kFocal) + ShownLength(r / 2));
+    PrintLines(s, kLinesX, kLinesY, lines);
+    DrawScaleBar(s, false);
+}
+
 void MirrorScene::visit(FieldVisitor &v) {
     v.enter("mirror");
     v.field("curvature", mirror.curvature, -36, 36);
@@ -139,6 +190,8 @@ void MirrorScene::visit(FieldVisitor &v) {
     v.field("extendReflected", extendReflected);
     v.field("drawNormals", drawNormals);
     v.field("zoomFactor", zoomFactor, 1e-3, 1e3);
+    v.field("panX", panX, -32768, 32767);
+    v.field("panY", panY, -32768, 32767);
     ObjectBundles::visit(v);
     markers.visit(v);
 }

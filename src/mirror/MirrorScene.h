@@ -22,16 +22,31 @@ enum MirrorKind {
 extern const Styles kScreenMirrorStyles;
 extern const Styles kPrinterMirrorStyles;
 
-class MirrorScene : public ObjectBundles {
+class MirrorScene : public ObjectBundles, public Scene {
 public:
     MirrorScene();
+
+    // The curvature bar: the radius 12000 / curvature (a plane mirror keeps its last one,
+    // or `planeRadius` when given), and the half-aperture limited to 0.99 |r|: the one
+    // given as `wanted` (> 0, during a drag the one from before it) or the present one.
+    // Returns whether the opening changed.
+    bool setCurvature(int curvature, float wanted = 0, float planeRadius = 0);
+    // The aperture bar: the half-aperture, limited to 0.99 |r|; returns it as the bar shows it.
+    void setHalfAperture(float h);
+    float apertureLimit() const;
 
     // Starts or moves the ray being dragged: it leaves the current object point through
     // the aim point; its hit point is what a release stores.
     void aimTrial(float x, float y);
     void endTrial() { trialActive = false; }
 
-    void draw(Surface &s, const Styles &st, Layers layers) const;
+    void draw(Surface &s, const Styles &st, Layers layers) const override;
+    // The page (landscape): the view as on the screen, the mirror, rays and markers, the
+    // title, the mirror's parameters and the scale bar.
+    void scalePage(Surface &page, double widthTwips, double heightTwips) const override;
+    void drawPage(Surface &page, const PageTexts &texts) const override;
+    std::vector<const char *> pageWords() const override;
+    const char *textContext() const override { return "varelo::MirrorScene"; }
     // The optical axis, the mirror's centre and the mirror itself.
     void DrawMirror(Surface &s, const Styles &st) const;
     // The object points and every stored ray, traced from the points' present places.
@@ -47,6 +62,7 @@ public:
     bool extendReflected = false;
     bool drawNormals = false;
     float zoomFactor = 1;
+    float panX = 0, panY = 0; // the view's pan (the scroll bars' values)
     MarkerSet markers;
 
     bool trialActive = false; // a ray is being dragged

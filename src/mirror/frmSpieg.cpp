@@ -97,6 +97,8 @@ frmSpieg::frmSpieg() : Form(FormId::Spieg) {
     createControls();
     zoom = std::make_unique<ZoomPan>(Picture1, HScroll1, VScroll1, Text10, [this] {
         scene.zoomFactor = zoom->zoomFactor;
+        scene.panX = static_cast<float>(zoom->panX());
+        scene.panY = static_cast<float>(zoom->panY());
         Redraw();
     });
     markers = std::make_unique<MarkerOverlay>(scene.markers, Picture1, Picture2, Picture3, Picture4, Picture5,
@@ -376,48 +378,27 @@ void frmSpieg::Command9_Click() { Forms::closeModule(FormId::Spieg); }
 // ---- Mirror parameters ----
 
 void frmSpieg::HScroll2_Change() {
-    MirrorParams &m = scene.mirror;
-    m.curvature = static_cast<int16_t>(-HScroll2->value());
-    if (m.curvature != 0) {
-        m.mirrorRadius = 12000.0f / m.curvature;
-        Text3->setText(qs(NumText(Int(m.mirrorRadius / 10 + 0.5f))));
-    } else {
-        Text3->setText(QStringLiteral(" plan"));
-        // A plane mirror keeps its last radius; in a drag, the one from before the drag.
-        if (HScroll2->isSliderDown())
-            m.mirrorRadius = radiusAtPress_;
-    }
-    // A drag limits the opening it had when the slider was pressed, so that it does not
-    // depend on the path; a single step limits the present one.
-    const float wanted = HScroll2->isSliderDown() ? apertureAtPress_ : m.halfAperture;
-    const float limit = static_cast<float>(0.99 * std::fabs(m.mirrorRadius));
-    if (limit < wanted) {
-        m.halfAperture = limit;
-        HScroll5->setValue(static_cast<int>(Int(m.halfAperture)));
-    } else if (wanted != m.halfAperture) {
-        m.halfAperture = wanted;
-        const QSignalBlocker b(HScroll5);
-        HScroll5->setValue(CInt(wanted));
-        showDiameter();
-    }
-    Redraw();
-}
-
-void frmSpieg::HScroll5_Change() {
-    MirrorParams &m = scene.mirror;
-    const int v = HScroll5->value();
-    const double limit = 0.99 * std::fabs(m.mirrorRadius);
-    if (limit <= v) {
-        m.halfAperture = static_cast<float>(limit);
-        HScroll5->setValue(CInt(m.halfAperture));
-    } else {
-        m.halfAperture = static_cast<float>(v);
-    }
+    // A drag limits the opening it had when the slider was pressed, and a plane mirror
+    // keeps the radius from before the drag, so that the drag does not depend on its path.
+    const bool dragged = HScroll2->isSliderDown();
+    scene.setCurvature(-HScroll2->value(), dragged ? apertureAtPress_ : 0, dragged ? radiusAtPress_ : 0);
+    const MirrorParams &m = scene.mirror;
+    Text3->setText(m.curvature != 0 ? qs(ShownLength(m.mirrorRadius)) : QStringLiteral(" plan"));
     showDiameter();
     Redraw();
 }
 
-void frmSpieg::showDiameter() { Text6->setText(qs(NumText(Int(2 * scene.mirror.halfAperture / 10 + 0.5f)))); }
+void frmSpieg::HScroll5_Change() {
+    scene.setHalfAperture(static_cast<float>(HScroll5->value()));
+    showDiameter();
+    Redraw();
+}
+
+void frmSpieg::showDiameter() {
+    const QSignalBlocker b(HScroll5);
+    HScroll5->setValue(CInt(scene.mirror.halfAperture));
+    Text6->setText(qs(ShownLength(2 * scene.mirror.halfAperture)));
+}
 
 // ---- Drawing ----
 
@@ -572,26 +553,7 @@ void frmSpieg::Command2_Click() { markers->ClearMarkers(); }
 // ---- Printing and saving ----
 
 void frmSpieg::Command3_Click() {
-    PrintHardcopy(PageOrientation::Landscape, [this] { redraw(Layer::Element | Layer::Bundles); },
-                  [this](PrinterSurface &s, const QString &title) {
-                      SetPrintScaleFromView(s, zoom->zoomFactor, zoom->panX(), zoom->panY());
-                      scene.draw(s, kPrinterMirrorStyles, Layer::Element | Layer::Bundles | Layer::Markers);
-                      const MirrorParams &m = scene.mirror;
-                      const float r = m.mirrorRadius;
-                      const bool curved = m.curvature != 0;
-                      s.SetFontSize(20);
-                      PrintLines(s, 0.1, 0.05, {title});
-                      s.SetFontSize(12);
-                      QStringList lines{
-                          QStringLiteral("Spiegelparameter: r = ") +
-                              (curved ? qs(NumText(Int(r / 10 + 0.5f))) : QStringLiteral("plan")),
-                          QStringLiteral("Durchmesser der Öffnung = ") +
-                              qs(NumText(Int(2 * m.halfAperture / 10 + 0.5f)))};
-                      if (curved)
-                          lines << QStringLiteral("Brennweite nach Formel f = ") + qs(NumText(Int(r / 2 / 10 + 0.5f)));
-                      PrintLines(s, 0.1, 0.9, lines);
-                      DrawScaleBar(s, false);
-                  });
+    PrintHardcopy(scene, PageOrientation::Landscape, [this] { redraw(Layer::Element | Layer::Bundles); });
 }
 
 void frmSpieg::Command4_Click() {

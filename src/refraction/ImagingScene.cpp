@@ -1,6 +1,7 @@
 #include "refraction/ImagingScene.h"
 
 #include "core/MarkerSet.h"
+#include "core/NumRules.h"
 
 #include <cmath>
 
@@ -152,6 +153,11 @@ void ImagingScene::draw(Surface &s, const Styles &st, Layers layers) const {
             DrawImagingBundle(s, st);
         }
     }
+    if (layers & Layer::Extra) {
+        DrawRowPoints(s, st);
+        DrawImagingBundle(s, st);
+        DrawRowImages(s, st);
+    }
     if (layers & Layer::Live) {
         if (drag == Drag::Eye)
             DrawEyeSymbol(s, st, dragX, dragY);
@@ -159,6 +165,37 @@ void ImagingScene::draw(Surface &s, const Styles &st, Layers layers) const {
             drawObjectDot(s, st, dragX, dragY);
     }
     s.SetDrawWidth(1);
+}
+
+namespace {
+const char *const kUpperIndex = QT_TRANSLATE_NOOP("varelo::ImagingScene", "n =  1");
+const char *const kLowerIndex = QT_TRANSLATE_NOOP("varelo::ImagingScene", "n = ");
+// Where the page's lines stand, as fractions of the page from its top-left corner.
+constexpr double kTitleX = 0.05, kTitleY = 0.15, kIndexX = 0.8, kUpperY = 0.2, kLowerY = 0.55;
+} // namespace
+
+void ImagingScene::scalePage(Surface &page, double widthTwips, double heightTwips) const {
+    ScalePageToMiddle(page, widthTwips, heightTwips);
+}
+
+std::vector<const char *> ImagingScene::pageWords() const { return {kUpperIndex, kLowerIndex}; }
+
+void ImagingScene::drawPage(Surface &s, const PageTexts &texts) const {
+    const Styles &st = kPrinterImagingStyles;
+    draw(s, st, Layer::Element | Layer::Markers | Layer::Raster);
+    if (rowMode) {
+        DrawRowPoints(s, st);
+        DrawImagingBundle(s, st);
+        DrawRowImages(s, st);
+    } else {
+        DrawImagingBundle(s, st);
+    }
+    s.SetFontSize(20);
+    PrintLines(s, kTitleX, kTitleY, {texts.title});
+    s.SetFontSize(12);
+    // Both lines for every n, also below 1.
+    PrintLines(s, kIndexX, kUpperY, {texts.words(kUpperIndex)});
+    PrintLines(s, kIndexX, kLowerY, {texts.words(kLowerIndex) + NumText(relIndex)});
 }
 
 void ImagingScene::visit(FieldVisitor &v) {

@@ -23,7 +23,7 @@ enum ImagingKind {
 extern const Styles kScreenImagingStyles;
 extern const Styles kPrinterImagingStyles;
 
-class ImagingScene {
+class ImagingScene : public Scene {
 public:
     static constexpr int kMaxRowPoints = 100;
     enum class Drag { None, Eye, Object };
@@ -42,8 +42,15 @@ public:
     // mode, O; Bundles
     // the row points, then the bundle of O and the image points, so that a red image point
     // is never hidden under a black dot (at n = 1 it lies on its object point); Live the
-    // eye or point being dragged.
-    void draw(Surface &s, const Styles &st, Layers layers) const;
+    // eye or point being dragged; Extra the row points, the bundle and the image points
+    // whatever the mode (what a saved picture holds).
+    void draw(Surface &s, const Styles &st, Layers layers) const override;
+    // The page (portrait): the interface, the eye, O or the row with the bundle and the
+    // image points, the raster; the title and the two indices.
+    void scalePage(Surface &page, double widthTwips, double heightTwips) const override;
+    void drawPage(Surface &page, const PageTexts &texts) const override;
+    std::vector<const char *> pageWords() const override;
+    const char *textContext() const override { return "varelo::ImagingScene"; }
     void DrawImagingBundle(Surface &s, const Styles &st) const;
     void DrawImagePoint(Surface &s, const Styles &st, float px, float py, float hit) const;
     void DrawRowImages(Surface &s, const Styles &st) const;

@@ -214,6 +214,32 @@ void RayPathScene::draw(Surface &s, const Styles &st, Layers layers) const {
     s.SetDrawWidth(1);
 }
 
+namespace {
+const char *const kIndexIs = QT_TRANSLATE_NOOP("varelo::RayPathScene", "n = ");
+const char *const kIndexOne = QT_TRANSLATE_NOOP("varelo::RayPathScene", "n =  1");
+const char *const kIndexOneShort = QT_TRANSLATE_NOOP("varelo::RayPathScene", "n = 1");
+// Where the page's lines stand, as fractions of the page from its top-left corner.
+constexpr double kTitleX = 0.05, kTitleY = 0.05, kIndexX = 0.8, kUpperY = 0.2, kLowerY = 0.6;
+} // namespace
+
+float UpperIndex(float n) { return Int(100 / n + 0.5f) / 100; }
+
+void RayPathScene::scalePage(Surface &page, double widthTwips, double heightTwips) const {
+    ScalePageToMiddle(page, widthTwips, heightTwips);
+}
+
+std::vector<const char *> RayPathScene::pageWords() const { return {kIndexIs, kIndexOne, kIndexOneShort}; }
+
+void RayPathScene::drawPage(Surface &s, const PageTexts &texts) const {
+    draw(s, kPrinterRayPathStyles, kRayPathPicture | Layer::Extra);
+    s.SetFontSize(20);
+    PrintLines(s, kTitleX, kTitleY, {texts.title});
+    s.SetFontSize(12);
+    const float n = relIndex;
+    PrintLines(s, kIndexX, kUpperY, {n < 1 ? texts.words(kIndexIs) + NumText(UpperIndex(n)) : texts.words(kIndexOne)});
+    PrintLines(s, kIndexX, kLowerY, {n < 1 ? texts.words(kIndexOneShort) : texts.words(kIndexIs) + NumText(n)});
+}
+
 void RayPathScene::visit(FieldVisitor &v) {
     v.field("objX", objX, -kCoordinateLimit, kCoordinateLimit);
     v.field("objY", objY, -kCoordinateLimit, kCoordinateLimit);

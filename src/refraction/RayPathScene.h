@@ -40,7 +40,10 @@ constexpr Layers kRayPathPicture = Layer::Element | Layer::Bundles | Layer::Mark
 extern const Styles kScreenRayPathStyles;
 extern const Styles kPrinterRayPathStyles;
 
-class RayPathScene {
+// The upper medium's index for n < 1 as shown: Int(100 / n + 0.5) / 100.
+float UpperIndex(float n);
+
+class RayPathScene : public Scene {
 public:
     static constexpr int kMaxRays = 100;
     static constexpr int kMaxPoints = 20;
@@ -67,7 +70,12 @@ public:
 
     // Layer::Element is the interface, Bundles P and the rays, Markers the points, eyes and
     // protractor, Live the ray and mark being placed, Extra the angle graph while it is on.
-    void draw(Surface &s, const Styles &st, Layers layers) const;
+    void draw(Surface &s, const Styles &st, Layers layers) const override;
+    // The page (portrait): the picture with the graph, the title and the two indices.
+    void scalePage(Surface &page, double widthTwips, double heightTwips) const override;
+    void drawPage(Surface &page, const PageTexts &texts) const override;
+    std::vector<const char *> pageWords() const override;
+    const char *textContext() const override { return "varelo::RayPathScene"; }
     void DrawEye(Surface &s, const Styles &st, int i) const;
     static void DrawProtractor(Surface &s, const Styles &st, float xc);
     static AngleGraphWidths graphWidths(const Styles &st);

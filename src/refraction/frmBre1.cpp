@@ -38,7 +38,7 @@ void drawProtractorSymbol(Surface &s) {
 QString caption(float n) { return QStringLiteral("Einfalls- und Brechungswinkel für n = ") + qs(NumText(n)); }
 
 // The indices of the two media as texts: the upper one for n < 1 is Int(100 / n + 0.5) / 100.
-QString upperIndexText(float n) { return qs(NumText(Int(100 / n + 0.5f) / 100)); }
+QString upperIndexText(float n) { return qs(NumText(UpperIndex(n))); }
 } // namespace
 
 frmBre1::frmBre1() : Form(FormId::Bre1) {
@@ -425,20 +425,7 @@ void frmBre1::Command4_Click() {
 // ---- Printing and saving ----
 
 void frmBre1::Command2_Click() {
-    PrintHardcopy(PageOrientation::Portrait, [this] { redraw(Layer::Clear | kRayPathPicture); },
-                  [this](PrinterSurface &s, const QString &title) {
-                      const double pw = s.pageWidthTwips(), ph = s.pageHeightTwips();
-                      s.Scale(-pw / 10, -ph / 10, pw / 10, ph / 10);
-                      scene.draw(s, kPrinterRayPathStyles, kRayPathPicture | Layer::Extra);
-                      s.SetFontSize(20);
-                      PrintLines(s, 0.05, 0.05, {title});
-                      s.SetFontSize(12);
-                      const float n = scene.relIndex;
-                      const QString upper = n < 1 ? QStringLiteral("n = ") + upperIndexText(n) : QStringLiteral("n =  1");
-                      const QString lower = n < 1 ? QStringLiteral("n = 1") : QStringLiteral("n = ") + qs(NumText(n));
-                      PrintLines(s, 0.8, 0.2, {upper});
-                      PrintLines(s, 0.8, 0.6, {lower});
-                  });
+    PrintHardcopy(scene, PageOrientation::Portrait, [this] { redraw(Layer::Clear | kRayPathPicture); });
 }
 
 void frmBre1::Command6_Click() {

@@ -1,5 +1,6 @@
 #include "refraction/frmBre2.h"
 
+#include "canvas/ControlTable.h"
 #include "canvas/Dialogs.h"
 #include "canvas/Hardcopy.h"
 #include "canvas/PictureBox.h"
@@ -19,84 +20,70 @@
 
 namespace varelo {
 
-frmBre2::frmBre2() : Form(FormId::Bre2) {
-    setWindowTitle(QStringLiteral(
-        "Brechung von schlanken Bündeln an einer ebenen Grenzfläche - Abbildung von Punkten"));
+namespace {
+#define T(text) QT_TRANSLATE_NOOP("varelo::frmBre2", text)
+using K = ControlKind;
+// In the keyboard's order.
+const ControlSpec kControls[] = {
+    {"Picture1", K::Picture, nullptr, T("Bildfeld")},
+    {"Text2", K::TextBox, T(" n = 1 "), T("Brechzahl oben"), nullptr, "Picture1"},
+    {"Text3", K::TextBox, nullptr, T("Brechzahl unten"), nullptr, "Picture1"},
+    {"Text1", K::TextBox, T("   1.00"), T("Brechzahl des oberen Mediums")},
+    {"Text4", K::TextBox, T("   1.33"), T("Brechzahl des unteren Mediums")},
+    {"Label3", K::Label, T("Augenposition: linke Maustate drücken!"), nullptr, nullptr, "Picture1"},
+    {"Label4", K::Label, T("Objektposition: rechte Maustaste drücken"), nullptr, nullptr, "Picture1"},
+    {"Label2", K::Label, T("Brechzahl n  ")},
+    {"Label5", K::Label, T("  oben")},
+    {"Label6", K::Label, T("  unten")},
+    {"Label1", K::Label, T("Abbildung von ...")},
+    {"Label7", K::Label, T("Bild ...")},
+    {"HScroll1", K::HScroll, nullptr, T("Brechzahl n"), nullptr, nullptr, nullptr, {50, 200, 1, 10, 133}},
+    {"Option3D1", K::Option, T("einzelnen Punkten"), nullptr, nullptr, nullptr, "Option3D_Click"},
+    {"Option3D2", K::Option, T("Punktreihen"), nullptr, nullptr, nullptr, "Option3D_Click"},
+    {"Raster", K::Check, T("Raster on/off")},
+    {"Command1", K::Button, T("Löschen"), nullptr,
+     T("Löschen der Punktreihe; nur den letzten Punkt: Strg+Z (zurückholen: Strg+Umschalt+Z)")},
+    {"Command3", K::Button, T("drucken")},
+    {"Command4", K::Button, T("speichern")},
+    {"Command2", K::Button, T("zum Strahlenverlauf")},
+    {"Command5", K::Button, T("Info")},
+    {"Command6", K::Button, T("Menue")},
+};
+#undef T
+} // namespace
+
+frmBre2::frmBre2() : Form(FormId::Bre2), ui(this, "varelo::frmBre2", kControls, std::size(kControls)) {
+    setWindowTitle(tr("Brechung von schlanken Bündeln an einer ebenen Grenzfläche - Abbildung von Punkten"));
     setAutoFillBackground(true);
     setPalette(QPalette(QColor(192, 192, 192)));
     setFont(classicFont(8.25));
-    createControls();
-    completeToolTips(this);
-}
-
-void frmBre2::createControls() {
-    Picture1 = new PictureBox(this);
-    named(Picture1, QStringLiteral("Bildfeld"));
-    Picture1->onMouseDown = [this](int b, int s, float x, float y) { Picture1_MouseDown(b, s, x, y); };
-    Picture1->onMouseMove = [this](int b, int s, float x, float y) { Picture1_MouseMove(b, s, x, y); };
-    Picture1->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
-
-    Text2 = displayBox(Picture1, QStringLiteral(" n = 1 "));
-    Text3 = displayBox(Picture1, QStringLiteral(" n = ") + qs(NumText(1.33f)));
+    Picture1 = ui.picture("Picture1");
+    Text1 = ui.textBox("Text1");
+    Text2 = ui.textBox("Text2");
+    Text3 = ui.textBox("Text3");
+    Text4 = ui.textBox("Text4");
     for (QLineEdit *t : {Text2, Text3})
         t->setPalette(QPalette()); // white, inside the picture
-    named(Text2, QStringLiteral("Brechzahl oben"));
-    named(Text3, QStringLiteral("Brechzahl unten"));
-    Text1 = displayBox(this, QStringLiteral("   1.00"));
-    Text4 = displayBox(this, QStringLiteral("   1.33"));
-    named(Text1, QStringLiteral("Brechzahl des oberen Mediums"));
-    named(Text4, QStringLiteral("Brechzahl des unteren Mediums"));
-
-    auto label = [](QWidget *parent, const char *text) { return new QLabel(QString::fromUtf8(text), parent); };
-    Label3 = label(Picture1, "Augenposition: linke Maustate drücken!");
-    Label4 = label(Picture1, "Objektposition: rechte Maustaste drücken");
-    Label2 = label(this, "Brechzahl n  ");
-    Label5 = label(this, "  oben");
-    Label6 = label(this, "  unten");
-    Label1 = label(this, "Abbildung von ...");
-    Label7 = label(this, "Bild ...");
-
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setRange(50, 200);
-    HScroll1->setSingleStep(1);
-    HScroll1->setPageStep(10);
-    HScroll1->setValue(133);
-    named(HScroll1, QStringLiteral("Brechzahl n"));
-    HScroll1->setFocusPolicy(Qt::StrongFocus); // arrow keys move it
-
-    Option3D1 = new QRadioButton(QStringLiteral("einzelnen Punkten"), this);
-    Option3D2 = new QRadioButton(QStringLiteral("Punktreihen"), this);
+    Text3->setText(QStringLiteral(" n = ") + qs(NumText(1.33f)));
+    Label1 = ui.label("Label1");
+    Label2 = ui.label("Label2");
+    Label3 = ui.label("Label3");
+    Label4 = ui.label("Label4");
+    Label5 = ui.label("Label5");
+    Label6 = ui.label("Label6");
+    Label7 = ui.label("Label7");
+    HScroll1 = ui.scroll("HScroll1");
+    Option3D1 = ui.option("Option3D1");
+    Option3D2 = ui.option("Option3D2");
     Option3D1->setChecked(true);
-    Raster = new QCheckBox(QStringLiteral("Raster on/off"), this);
-
-    auto button = [this](const char *text) { return new QPushButton(QString::fromUtf8(text), this); };
-    Command1 = button("Löschen");
-    Command3 = button("drucken");
-    Command4 = button("speichern");
-    Command2 = button("zum Strahlenverlauf");
-    Command5 = button("Info");
-    Command6 = button("Menue");
-    described(Command1, QStringLiteral("Löschen der Punktreihe; nur den letzten Punkt: Strg+Z (zurückholen: "
-                                       "Strg+Umschalt+Z)"));
+    Raster = ui.check("Raster");
+    Command1 = ui.button("Command1");
+    Command2 = ui.button("Command2");
+    Command3 = ui.button("Command3");
+    Command4 = ui.button("Command4");
+    Command5 = ui.button("Command5");
+    Command6 = ui.button("Command6");
     installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
-
-    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
-    // Options react to every change of their value: mouse, keyboard or screen reader.
-    connect(Raster, &QCheckBox::toggled, this, [this] { Raster_Click(); });
-    connect(Option3D1, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            Option3D_Click();
-    });
-    connect(Option3D2, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            Option3D_Click();
-    });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
 }
 
 void frmBre2::layoutControls() {
@@ -145,7 +132,7 @@ void frmBre2::layoutControls() {
     Label3->adjustSize();
     Label4->adjustSize();
     fitLabels(this);
-    setTabChain({HScroll1, Option3D1, Option3D2, Raster, Command1, Command3, Command4, Command2, Command5, Command6});
+    ui.setTabChain();
 }
 
 void frmBre2::Form_Load() {
@@ -327,55 +314,25 @@ void frmBre2::Picture1_MouseUp(int button, int, float, float) {
 
 // ---- Printing and saving ----
 
-void frmBre2::Command3_Click() {
-    PrintHardcopy(PageOrientation::Portrait, [this] { redrawScene(); },
-                  [this](PrinterSurface &s, const QString &title) {
-                      const double pw = s.pageWidthTwips(), ph = s.pageHeightTwips();
-                      s.Scale(-pw / 10, -ph / 10, pw / 10, ph / 10);
-                      const Styles &st = kPrinterImagingStyles;
-                      scene.draw(s, st, Layer::Element | Layer::Markers | Layer::Raster);
-                      if (scene.rowMode) {
-                          scene.DrawRowPoints(s, st);
-                          scene.DrawImagingBundle(s, st);
-                          scene.DrawRowImages(s, st);
-                      } else {
-                          scene.DrawImagingBundle(s, st);
-                      }
-                      s.SetFontSize(20);
-                      PrintLines(s, 0.05, 0.15, {title});
-                      s.SetFontSize(12);
-                      PrintLines(s, 0.8, 0.2, {QStringLiteral("n =  1")});
-                      PrintLines(s, 0.8, 0.55, {QStringLiteral("n = ") + qs(NumText(scene.relIndex))});
-                  });
-}
+void frmBre2::Command3_Click() { PrintHardcopy(scene, PageOrientation::Portrait, [this] { redrawScene(); }); }
 
 void frmBre2::Command4_Click() {
     SaveSteps steps;
-    steps.prompt = QStringLiteral(
-        "Bitte geben Sie den Namen der Datei ein. Benützen Sie die Extension .bmp! Falls Sie auf die Angabe "
-        "eines Pfades vor dem Namen verzichten, wird die Datei auf dem Desktop abgelegt.");
+    steps.prompt = tr("Bitte geben Sie den Namen der Datei ein. Benützen Sie die Extension .bmp! Falls Sie auf die "
+                      "Angabe eines Pfades vor dem Namen verzichten, wird die Datei auf dem Desktop abgelegt.");
     steps.defaultName = QStringLiteral("titel.bmp");
-    steps.errorText = QStringLiteral("Fehler beim Speichern! Disk full?");
+    steps.errorText = tr("Fehler beim Speichern! Disk full?");
     steps.criticalIcon = false;
     // The bundle, the row and its images go into the file whatever the mode.
-    auto drawAll = [this] {
-        scene.DrawRowPoints(*Picture1, kScreenImagingStyles);
-        scene.DrawImagingBundle(*Picture1, kScreenImagingStyles);
-        scene.DrawRowImages(*Picture1, kScreenImagingStyles);
-    };
-    steps.beforeWriting = drawAll;
-    steps.afterWriting = [this, drawAll] {
-        drawAll();
+    steps.beforeWriting = [this] { scene.draw(*Picture1, kScreenImagingStyles, Layer::Extra); };
+    steps.afterWriting = [this] {
+        scene.draw(*Picture1, kScreenImagingStyles, Layer::Extra);
         scene.draw(*Picture1, kScreenImagingStyles, Layer::Element);
         scene.DrawEyeSymbol(*Picture1, kScreenImagingStyles, scene.eyeX, scene.eyeY);
     };
-    steps.drawVector = [this](Surface &s) {
-        const Styles &st = kScreenImagingStyles;
-        scene.draw(s, st, Layer::Clear | Layer::Element | Layer::Markers | Layer::Raster);
-        scene.DrawRowPoints(s, st);
-        scene.DrawImagingBundle(s, st);
-        scene.DrawRowImages(s, st);
-    };
+    steps.scene = &scene;
+    steps.styles = &kScreenImagingStyles;
+    steps.layers = Layer::Clear | Layer::Element | Layer::Markers | Layer::Raster | Layer::Extra;
     SavePictureFile(*Picture1, steps);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The refraction imaging window: the controls of the imaging scene. The left button moves
 // the eye, the right button the object point or, in the point-row mode, places row points.
+#include "canvas/ControlTable.h"
 #include "canvas/DragLayer.h"
 #include "refraction/ImagingScene.h"
 #include "shell/Form.h"
@@ -25,6 +26,7 @@ public:
     void Form_Load() override;
     void Form_Unload() override;
 
+public slots:
     void Picture1_MouseDown(int button, int shift, float x, float y);
     void Picture1_MouseMove(int button, int shift, float x, float y);
     void Picture1_MouseUp(int button, int shift, float x, float y);
@@ -39,6 +41,8 @@ public:
     void Command4_Click(); // "speichern"
     void Command5_Click(); // "Info" toggle
     void Command6_Click(); // "Menue"
+
+public:
 
     // The whole picture anew.
     void redrawScene();
@@ -60,7 +64,7 @@ public:
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6;
 
 private:
-    void createControls();
+    ControlTable ui;
     void layoutControls();
     void showIndexTexts();
     void placeObject(float x, float y, float lowest);

@@ -1,0 +1,179 @@
+#include "canvas/ControlTable.h"
+
+#include "canvas/PictureBox.h"
+#include "canvas/SpinButton.h"
+#include "canvas/WindowLayout.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMetaMethod>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <vector>
+
+namespace varelo {
+
+ControlTable::ControlTable(QWidget *window, const char *context, const ControlSpec *specs, size_t count)
+    : window_(window), context_(context), specs_(specs), count_(count) {
+    for (size_t i = 0; i < count; ++i) {
+        const ControlSpec &spec = specs[i];
+        QWidget *w = create(spec);
+        w->setObjectName(QString::fromLatin1(spec.member));
+        controls_[spec.member] = w;
+        if (spec.name)
+            w->setAccessibleName(tr(spec.name));
+        if (spec.description)
+            described(w, tr(spec.description));
+        else if (spec.name)
+            w->setToolTip(tr(spec.name));
+        else if (spec.caption)
+            w->setToolTip(tr(spec.caption).trimmed());
+        connectHandler(spec, w);
+    }
+}
+
+QString ControlTable::tr(const char *source) const { return QCoreApplication::translate(context_, source); }
+
+QWidget *ControlTable::create(const ControlSpec &spec) {
+    QWidget *parent = spec.parent ? (*this)[spec.parent] : window_;
+    const QString caption = spec.caption ? tr(spec.caption) : QString();
+    switch (spec.kind) {
+    case ControlKind::Label:
+    case ControlKind::WrapLabel: {
+        auto *l = new QLabel(caption, parent);
+        l->setWordWrap(spec.kind == ControlKind::WrapLabel);
+        return l;
+    }
+    case ControlKind::Button:
+        return new QPushButton(caption, parent);
+    case ControlKind::Check:
+        return new QCheckBox(caption, parent);
+    case ControlKind::Option:
+        return new QRadioButton(caption, parent);
+    case ControlKind::HScroll:
+    case ControlKind::VScroll: {
+        auto *s = new QScrollBar(spec.kind == ControlKind::HScroll ? Qt::Horizontal : Qt::Vertical, parent);
+        s->setRange(spec.range.min, spec.range.max);
+        s->setSingleStep(spec.range.small);
+        s->setPageStep(spec.range.large);
+        s->setValue(spec.range.value);
+        s->setFocusPolicy(Qt::StrongFocus); // arrow keys move it
+        return s;
+    }
+    case ControlKind::TextBox:
+        return displayBox(parent, caption);
+    case ControlKind::Picture:
+        return new PictureBox(parent);
+    case ControlKind::Symbol:
+        return new SymbolButton(nullptr, kWhite, parent);
+    case ControlKind::Spin:
+        return new SpinButton(parent);
+    }
+    return new QWidget(parent);
+}
+
+namespace {
+// The window's method of that name, or an invalid one.
+QMetaMethod findMethod(const QObject *o, const QByteArray &name) {
+    const QMetaObject *m = o->metaObject();
+    for (int i = 0; i < m->methodCount(); ++i)
+        if (m->method(i).name() == name)
+            return m->method(i);
+    return {};
+}
+} // namespace
+
+void ControlTable::connectHandler(const ControlSpec &spec, QWidget *w) {
+    if (spec.handler && !*spec.handler)
+        return;
+    const QByteArray member(spec.member);
+    auto method = [&](const char *event) {
+        const QByteArray name = spec.handler ? QByteArray(spec.handler) : member + event;
+        const QMetaMethod m = findMethod(window_, name);
+        // A missing handler is a fault of the table, found by any test that opens the window.
+        if (!m.isValid() && spec.handler)
+            qFatal("ControlTable: %s has no handler %s", context_, name.constData());
+        return m;
+    };
+    QObject *win = window_;
+    switch (spec.kind) {
+    case ControlKind::Button:
+        if (const QMetaMethod m = method("_Click"); m.isValid())
+            QObject::connect(static_cast<QPushButton *>(w), &QPushButton::clicked, win, [win, m] { m.invoke(win); });
+        break;
+    case ControlKind::Check:
+    case ControlKind::Option:
+        // An option reacts to every change of its value: mouse, keyboard or screen reader;
+        // an option button only when it becomes the chosen one.
+        if (const QMetaMethod m = method("_Click"); m.isValid()) {
+            const bool option = spec.kind == ControlKind::Option;
+            QObject::connect(static_cast<QAbstractButton *>(w), &QAbstractButton::toggled, win, [win, m, option](bool on) {
+                if (on || !option)
+                    m.invoke(win);
+            });
+        }
+        break;
+    case ControlKind::HScroll:
+    case ControlKind::VScroll:
+        if (const QMetaMethod m = method("_Change"); m.isValid())
+            QObject::connect(static_cast<QScrollBar *>(w), &QScrollBar::valueChanged, win, [win, m] { m.invoke(win); });
+        break;
+    case ControlKind::Spin: {
+        auto *spin = static_cast<SpinButton *>(w);
+        if (const QMetaMethod up = findMethod(win, member + "_SpinUp"); up.isValid())
+            QObject::connect(spin, &SpinButton::SpinUp, win, [win, up] { up.invoke(win); });
+        if (const QMetaMethod down = findMethod(win, member + "_SpinDown"); down.isValid())
+            QObject::connect(spin, &SpinButton::SpinDown, win, [win, down] { down.invoke(win); });
+        break;
+    }
+    case ControlKind::Symbol:
+        if (const QMetaMethod m = method("_Click"); m.isValid())
+            static_cast<SymbolButton *>(w)->onClick = [win, m] { m.invoke(win); };
+        break;
+    case ControlKind::Picture: {
+        auto *p = static_cast<PictureBox *>(w);
+        auto bind = [win](const QMetaMethod &m) -> PictureBox::MouseHandler {
+            if (!m.isValid())
+                return nullptr;
+            return [win, m](int b, int s, float x, float y) {
+                m.invoke(win, Q_ARG(int, b), Q_ARG(int, s), Q_ARG(float, x), Q_ARG(float, y));
+            };
+        };
+        p->onMouseDown = bind(findMethod(win, member + "_MouseDown"));
+        p->onMouseMove = bind(findMethod(win, member + "_MouseMove"));
+        p->onMouseUp = bind(findMethod(win, member + "_MouseUp"));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+QWidget *ControlTable::operator[](const char *member) const {
+    const auto it = controls_.find(member);
+    if (it == controls_.end())
+        qFatal("ControlTable: %s has no control %s", context_, member);
+    return it->second;
+}
+
+QLabel *ControlTable::label(const char *m) const { return static_cast<QLabel *>((*this)[m]); }
+QPushButton *ControlTable::button(const char *m) const { return static_cast<QPushButton *>((*this)[m]); }
+QCheckBox *ControlTable::check(const char *m) const { return static_cast<QCheckBox *>((*this)[m]); }
+QRadioButton *ControlTable::option(const char *m) const { return static_cast<QRadioButton *>((*this)[m]); }
+QScrollBar *ControlTable::scroll(const char *m) const { return static_cast<QScrollBar *>((*this)[m]); }
+QLineEdit *ControlTable::textBox(const char *m) const { return static_cast<QLineEdit *>((*this)[m]); }
+PictureBox *ControlTable::picture(const char *m) const { return static_cast<PictureBox *>((*this)[m]); }
+SymbolButton *ControlTable::symbol(const char *m) const { return static_cast<SymbolButton *>((*this)[m]); }
+SpinButton *ControlTable::spin(const char *m) const { return static_cast<SpinButton *>((*this)[m]); }
+
+void ControlTable::setTabChain() const {
+    std::vector<QWidget *> chain;
+    for (size_t i = 0; i < count_; ++i)
+        chain.push_back((*this)[specs_[i].member]);
+    varelo::setTabChain(chain);
+}
+
+} // namespace varelo
