@@ -8,11 +8,11 @@
 
 namespace varelo {
 
-InfoWindow::InfoWindow(FormId id, const QString &caption, double clientWidth, double clientHeight,
-                       double textWidth, double textHeight, int leadingEmptyLines, QStringList lines)
-    : Form(id), clientWidth_(clientWidth), clientHeight_(clientHeight),
-      leadingEmptyLines_(leadingEmptyLines), lines_(std::move(lines)) {
-    setWindowTitle(caption);
+InfoWindow::InfoWindow(FormId id, const char *caption, double clientWidth, double clientHeight, double textWidth,
+                       double textHeight, int leadingEmptyLines, const char *text)
+    : Form(id), clientWidth_(clientWidth), clientHeight_(clientHeight), leadingEmptyLines_(leadingEmptyLines),
+      lines_(tr(text).split(QLatin1Char('\n'))) {
+    setWindowTitle(tr(caption));
     Text1 = new QPlainTextEdit(this);
     Text1->setFont(classicFont(12));
     // Lines wrap like a multi-line text box's: a wider font needs no horizontal scrolling.

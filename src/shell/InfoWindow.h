@@ -11,8 +11,10 @@ namespace varelo {
 class InfoWindow : public Form {
     Q_OBJECT
 public:
-    InfoWindow(FormId id, const QString &caption, double clientWidth, double clientHeight,
-               double textWidth, double textHeight, int leadingEmptyLines, QStringList lines);
+    // The caption and the text (its lines separated by line feeds) are source texts,
+    // translated here.
+    InfoWindow(FormId id, const char *caption, double clientWidth, double clientHeight, double textWidth,
+               double textHeight, int leadingEmptyLines, const char *text);
     void Form_Load() override;
     void Form_Unload() override;
     QString composedText() const { return composed_; }
