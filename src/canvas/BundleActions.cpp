@@ -3,6 +3,7 @@
 #include "canvas/Dialogs.h"
 #include "core/ObjectBundles.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -10,10 +11,10 @@ namespace varelo::BundleActions {
 
 bool newObject(ObjectBundles &b, float x, float y, QLabel *hint, QLineEdit *number, const QString &numberPrefix) {
     if (!b.addObject(x, y)) {
-        Dialogs::instance().messageBox(QStringLiteral("Nur 10 Objekte möglich"), true);
+        Dialogs::instance().messageBox(QCoreApplication::translate("varelo::Canvas", "Nur 10 Objekte möglich"), true);
         return false;
     }
-    hint->setText(QStringLiteral("Neues Objekt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden!"));
+    hint->setText(QCoreApplication::translate("varelo::Canvas", "Neues Objekt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden!"));
     number->setText(numberPrefix + QString::number(b.objectCount));
     return true;
 }
@@ -22,7 +23,7 @@ void storeRay(ObjectBundles &b, bool met, float x, float y, const std::function<
     const bool stored = met && b.storeRay(x, y);
     redraw();
     if (met && !stored)
-        Dialogs::instance().messageBox(QStringLiteral("Nur 100 Strahlen je Objekt möglich"), true);
+        Dialogs::instance().messageBox(QCoreApplication::translate("varelo::Canvas", "Nur 100 Strahlen je Objekt möglich"), true);
 }
 
 void undo(ObjectBundles &b, bool dragging, const std::function<void()> &redraw) {

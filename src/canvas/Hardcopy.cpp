@@ -41,8 +41,8 @@ bool PrintHardcopy(const Scene &scene, PageOrientation orientation, const std::f
 bool PrintHardcopy(PageOrientation orientation, const std::function<void()> &afterDialog,
                    const std::function<void(PrinterSurface &, const QString &title)> &draw) {
     QString title;
-    if (!Dialogs::instance().inputBox(QStringLiteral("Bitte geben Sie die Titelzeile für den Ausdruck ein!"),
-                                      QStringLiteral("Eingabe"), QString(), &title))
+    if (!Dialogs::instance().inputBox(QCoreApplication::translate("varelo::Canvas", "Bitte geben Sie die Titelzeile für den Ausdruck ein!"),
+                                      QCoreApplication::translate("varelo::Canvas", "Eingabe"), QString(), &title))
         title.clear(); // as an empty title: the printer dialog still lets the user cancel
     QPrinter printer(QPrinter::HighResolution);
     printer.setResolution(600);
@@ -121,7 +121,7 @@ bool SavePictureFile(ImageSurface &picture, const SaveSteps &steps) {
     if (steps.beforeAsking)
         steps.beforeAsking();
     QString name;
-    if (!Dialogs::instance().inputBox(steps.prompt, QStringLiteral("Eingabe"), QString(), &name))
+    if (!Dialogs::instance().inputBox(steps.prompt, QCoreApplication::translate("varelo::Canvas", "Eingabe"), QString(), &name))
         return false;
     if (name.isEmpty())
         name = steps.defaultName;

@@ -4,6 +4,7 @@
 #include "canvas/WindowLayout.h"
 #include "canvas/ZoomPan.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -18,7 +19,7 @@ HelpPanel::HelpPanel(PictureBox *picture, ZoomPan *zoom, QPushButton *toggle, QW
       redraw_(std::move(redraw)) {
     for (int i = 0; i < count; ++i) {
         const HelpNote &h = notes[i];
-        auto *l = new QLabel(QString::fromUtf8(h.text), picture);
+        auto *l = new QLabel(QCoreApplication::translate("varelo::HelpPanel", h.text), picture);
         l->setWordWrap(h.kind != 0);
         l->setAutoFillBackground(true);
         // Headings red, some notes on white, the others in the window's colours.
@@ -87,7 +88,7 @@ void HelpPanel::setShown(bool shown) {
 void HelpPanel::Load() {
     helpShown = 0;
     setShown(false);
-    setFittedText(toggle_, QStringLiteral("Info "));
+    setFittedText(toggle_, QCoreApplication::translate("varelo::Canvas", "Info "));
 }
 
 void HelpPanel::hideNotes() {
@@ -101,20 +102,20 @@ void HelpPanel::toggle() {
     helpShown = static_cast<int16_t>(1 - helpShown);
     if (helpShown == 1) {
         setShown(true);
-        setFittedText(toggle_, QStringLiteral("Info off"));
+        setFittedText(toggle_, QCoreApplication::translate("varelo::Canvas", "Info off"));
         zoom_->park();
         pic_->Cls();
         // Long rays could still reach the parked view: nothing is drawn under the notes.
         pic_->SetSuspended(true);
     } else {
-        setFittedText(toggle_, QStringLiteral("Info"));
+        setFittedText(toggle_, QCoreApplication::translate("varelo::Canvas", "Info"));
         hideNotes();
     }
 }
 
 void HelpPanel::leaveForDidacticNotes() {
     helpShown = 0;
-    setFittedText(toggle_, QStringLiteral("Info einblenden"));
+    setFittedText(toggle_, QCoreApplication::translate("varelo::Canvas", "Info einblenden"));
     hideNotes();
 }
 

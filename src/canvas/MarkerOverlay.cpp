@@ -4,6 +4,8 @@
 #include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
 
+#include <QCoreApplication>
+
 namespace varelo {
 
 MarkerOverlay::MarkerOverlay(MarkerSet &set, PictureBox *picture, SymbolButton *pointSymbol,
@@ -77,14 +79,14 @@ void MarkerOverlay::MouseDown(float x, float y) {
     if (markPointMode == 1) {
         if (set_.pointsFull()) {
             disarmPoint();
-            Dialogs::instance().messageBox(QStringLiteral("Nur 25 Punktmarkierungen möglich"), true);
+            Dialogs::instance().messageBox(QCoreApplication::translate("varelo::Canvas", "Nur 25 Punktmarkierungen möglich"), true);
             return;
         }
         set_.pending = MarkerSet::Pending::Point;
     } else if (markEyeMode == 1) {
         if (set_.eyesFull()) {
             disarmEye();
-            Dialogs::instance().messageBox(QStringLiteral("Nur 10 Augen möglich"), true);
+            Dialogs::instance().messageBox(QCoreApplication::translate("varelo::Canvas", "Nur 10 Augen möglich"), true);
             return;
         }
         set_.pending = MarkerSet::Pending::Eye;

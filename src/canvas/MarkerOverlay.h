@@ -14,11 +14,12 @@ class PictureBox;
 class SymbolButton;
 
 // The operating note on the marker tools, in the help panels of both windows.
-inline constexpr char kMarkerNote[] =
+inline constexpr char kMarkerNote[] = QT_TRANSLATE_NOOP(
+    "varelo::HelpPanel",
     "Im Bildfeld können mehrere Punkte, Augen sowie ein Raster (zum Ausrichten von Punkten) und eine Linie "
     "(als Bildschirm) markiert werden. Auf das entsprechende Symbol (Punkt, Auge oder Linie) links klicken und "
     "dann wieder links auf die gewünschte Stelle des Bildes. Das Auge blickt immer zu dem an letzter Stelle "
-    "gesetzten Punkt.";
+    "gesetzten Punkt.");
 
 class MarkerOverlay {
 public:

@@ -6,7 +6,7 @@
 #include <string>
 
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
+#define QT_TRANSLATE_NOOP(scope, x) x // as Qt defines it, so that both may meet
 #endif
 
 namespace varelo {

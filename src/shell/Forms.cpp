@@ -2,6 +2,7 @@
 
 #include "canvas/WindowLayout.h"
 
+#include <QCoreApplication>
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <map>
@@ -33,12 +34,12 @@ void Forms::toggleInfo(QWidget *module, FormId info, QAbstractButton *button, in
         if (!wasLoaded)
             QObject::connect(w, &Form::unloaded, module, [button, &infoOn] {
                 infoOn = 0;
-                setFittedText(button, QStringLiteral("Info"));
+                setFittedText(button, QCoreApplication::translate("varelo::Canvas", "Info"));
             });
-        setFittedText(button, QStringLiteral("Info off"));
+        setFittedText(button, QCoreApplication::translate("varelo::Canvas", "Info off"));
     } else {
         hide(info);
-        setFittedText(button, QStringLiteral("Info"));
+        setFittedText(button, QCoreApplication::translate("varelo::Canvas", "Info"));
     }
 }
 
