@@ -12,6 +12,7 @@
 #include "core/AngleGraph.h"
 #include "core/NumRules.h"
 #include "shell/Forms.h"
+#include "shell/Modules.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -469,10 +470,7 @@ void frmLins::Form_Load() {
     redraw(Layer::Element | Layer::Bundles);
 }
 
-void frmLins::Form_Unload() {
-    Screen::setMousePointer(0); // an armed marker tool must not leave its cross-hair behind
-    Forms::show(FormId::Varelo);
-}
+void frmLins::Form_Unload() { UnloadModule(FormId::Lins); }
 
 void frmLins::Command9_Click() { Forms::closeModule(FormId::Lins); }
 

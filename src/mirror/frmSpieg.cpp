@@ -11,6 +11,7 @@
 #include "canvas/WindowLayout.h"
 #include "core/NumRules.h"
 #include "shell/Forms.h"
+#include "shell/Modules.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -350,10 +351,7 @@ void frmSpieg::Form_Load() {
     redraw(Layer::Element | Layer::Bundles);
 }
 
-void frmSpieg::Form_Unload() {
-    Screen::setMousePointer(0); // an armed marker tool must not leave its cross-hair behind
-    Forms::closeModule(FormId::Spieg);
-}
+void frmSpieg::Form_Unload() { UnloadModule(FormId::Spieg); }
 
 void frmSpieg::Command9_Click() { Forms::closeModule(FormId::Spieg); }
 

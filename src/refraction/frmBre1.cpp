@@ -9,6 +9,7 @@
 #include "core/MarkerSet.h"
 #include "core/NumRules.h"
 #include "shell/Forms.h"
+#include "shell/Modules.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -229,12 +230,7 @@ void frmBre1::Form_Load() {
     redraw(Layer::Element | Layer::Bundles);
 }
 
-void frmBre1::Form_Unload() {
-    Screen::setMousePointer(0); // an armed marker tool must not leave its cross-hair behind
-    for (FormId id : {FormId::Bre1, FormId::Bre2, FormId::BreI1, FormId::BreI2})
-        Forms::unload(id);
-    Forms::show(FormId::Varelo);
-}
+void frmBre1::Form_Unload() { UnloadModule(FormId::Bre1); }
 
 void frmBre1::Command5_Click() {
     Forms::unload(FormId::Bre1);

@@ -10,6 +10,7 @@
 #include "core/NumRules.h"
 #include "core/Surface.h"
 #include "shell/Forms.h"
+#include "shell/Modules.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -142,12 +143,7 @@ void frmBre2::Form_Load() {
     redrawScene();
 }
 
-void frmBre2::Form_Unload() {
-    Screen::setMousePointer(0);
-    Forms::unload(FormId::Bre2);
-    Forms::unload(FormId::Bre1);
-    Forms::show(FormId::Varelo);
-}
+void frmBre2::Form_Unload() { UnloadModule(FormId::Bre2); }
 
 void frmBre2::Command2_Click() {
     Forms::unload(FormId::Bre2);

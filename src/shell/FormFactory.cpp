@@ -2,12 +2,9 @@
 
 #include "canvas/PictureBox.h"
 #include "core/NumRules.h"
-#include "lens/frmLins.h"
-#include "mirror/frmSpieg.h"
-#include "refraction/frmBre1.h"
-#include "refraction/frmBre2.h"
 #include "shell/Forms.h"
 #include "shell/InfoWindow.h"
+#include "shell/Modules.h"
 #include "shell/frmVarelo.h"
 
 #include <QApplication>
@@ -17,20 +14,11 @@
 namespace varelo {
 
 Form *createForm(FormId id) {
-    switch (id) {
-    case FormId::Varelo:
+    if (id == FormId::Varelo)
         return new frmVarelo;
-    case FormId::Spieg:
-        return new frmSpieg;
-    case FormId::Bre1:
-        return new frmBre1;
-    case FormId::Bre2:
-        return new frmBre2;
-    case FormId::Lins:
-        return new frmLins;
-    default:
-        return createInfoWindow(id);
-    }
+    if (const ModuleRow *row = ModuleOf(id))
+        return row->create();
+    return createInfoWindow(id);
 }
 
 void initApplication() {

@@ -1,6 +1,7 @@
 #include "shell/Forms.h"
 
 #include "canvas/WindowLayout.h"
+#include "shell/Modules.h"
 
 #include <QCoreApplication>
 #include <QAbstractButton>
@@ -44,15 +45,8 @@ void Forms::toggleInfo(QWidget *module, FormId info, QAbstractButton *button, in
 }
 
 void Forms::closeModule(FormId module) {
-    static const std::map<FormId, std::vector<FormId>> kFamilies{
-        {FormId::Spieg, {FormId::Spieg, FormId::SpiegIn}},
-        {FormId::Bre1, {FormId::Bre1, FormId::BreI1, FormId::BreI2, FormId::Bre2}},
-        {FormId::Bre2, {FormId::Bre1, FormId::Bre2, FormId::BreI1, FormId::BreI2}},
-        {FormId::Lins, {FormId::Lins, FormId::LinsInf}},
-    };
-    auto it = kFamilies.find(module);
-    if (it != kFamilies.end())
-        for (FormId id : it->second)
+    if (const ModuleRow *row = ModuleOf(module))
+        for (FormId id : row->closedByMenu)
             unload(id);
     show(FormId::Varelo);
 }

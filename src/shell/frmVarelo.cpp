@@ -3,6 +3,7 @@
 #include "canvas/Screen.h"
 #include "canvas/WindowLayout.h"
 #include "shell/Forms.h"
+#include "shell/Modules.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,66 +12,79 @@
 namespace varelo {
 
 namespace {
-constexpr double kClientWidth = 8700, kClientHeight = 2640;
-
+constexpr double kClientHeight = 2640;
+// The module buttons side by side, "Ende" under the middle one (twips).
+constexpr double kButtonLeft = 360, kButtonStep = 2640, kButtonTop = 720, kButtonWidth = 2295, kButtonHeight = 615;
+constexpr double kEndLeft = 3000, kEndTop = 1680, kRightMargin = 765;
 } // namespace
 
 frmVarelo::frmVarelo() : Form(FormId::Varelo) {
     setWindowTitle(QStringLiteral("Varelo"));
     setFont(classicFont(8.25));
-    Label1 = new QLabel(QStringLiteral("Wandlung von Lichtbündeln durch ..."), this);
+    Label1 = new QLabel(tr("Wandlung von Lichtbündeln durch ..."), this);
     Label1->setFont(classicFont(13.5));
-    Command1 = new QPushButton(QStringLiteral("Reflexion"), this);
-    Command2 = new QPushButton(QStringLiteral("Brechung"), this);
-    Command3 = new QPushButton(QStringLiteral("Linsen"), this);
-    Command4 = new QPushButton(QStringLiteral("Ende"), this);
-    for (QPushButton *b : {Command1, Command2, Command3, Command4})
+    for (const ModuleRow &row : Modules()) {
+        if (!row.menuCaption)
+            continue;
+        const double left = kButtonLeft + kButtonStep * double(moduleButtons.size());
+        auto *b = new QPushButton(tr(row.menuCaption), this);
         b->setFont(classicFont(12));
+        Screen::place(b, left, kButtonTop, kButtonWidth, kButtonHeight);
+        const size_t i = moduleButtons.size();
+        connect(b, &QPushButton::clicked, this, [this, i] { openModule(i); });
+        moduleButtons.push_back(b);
+        menuModules_.push_back(row.window);
+    }
+    Command1 = moduleButtons.at(0);
+    Command2 = moduleButtons.at(1);
+    Command3 = moduleButtons.at(2);
+    Command4 = new QPushButton(tr("Ende"), this);
+    Command4->setFont(classicFont(12));
     Screen::place(Label1, 1440, 120, 5535, 495);
     // The stand-in font may be wider than the original: never cut the heading off.
     Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height());
-    Screen::place(Command1, 360, 720, 2295, 615);
-    Screen::place(Command2, 3000, 720, 2295, 615);
-    Screen::place(Command3, 5640, 720, 2295, 615);
-    Screen::place(Command4, 3000, 1680, 2295, 615);
-    // Tab order: Reflexion, Brechung, Linsen, (heading), Ende.
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Command3);
-    setTabOrder(Command3, Command4);
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    Screen::place(Command4, kEndLeft, kEndTop, kButtonWidth, kButtonHeight);
+    // Tab order: the modules, (heading), Ende.
+    std::vector<QWidget *> chain(moduleButtons.begin(), moduleButtons.end());
+    chain.push_back(Command4);
+    setTabChain(chain);
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
 }
 
 void frmVarelo::Form_Load() {
+    const double width = kButtonLeft + kButtonStep * double(moduleButtons.size() - 1) + kButtonWidth + kRightMargin;
     // The top edge is at half the screen's width, but the window stays on the screen.
     const double top = std::max(1.0, std::min(Screen::widthTwips() / 2.0,
                                               Screen::heightTwips() - kClientHeight - kWindowFrameTwips));
-    setClientTwips(1, top, kClientWidth, kClientHeight);
+    setClientTwips(1, top, width, kClientHeight);
     setFixedSize(size());
 }
 
-void frmVarelo::openModule(FormId id) {
+void frmVarelo::openModule(size_t i) {
+    const FormId id = menuModules_.at(i);
     Forms::load(id);
     Forms::hide(FormId::Varelo);
     Forms::show(id);
 }
 
-void frmVarelo::Command1_Click() { openModule(FormId::Spieg); }
-void frmVarelo::Command2_Click() { openModule(FormId::Bre1); }
-void frmVarelo::Command3_Click() { openModule(FormId::Lins); }
+void frmVarelo::Command1_Click() { openModule(0); }
+void frmVarelo::Command2_Click() { openModule(1); }
+void frmVarelo::Command3_Click() { openModule(2); }
 
 void frmVarelo::Command4_Click() {
-    for (FormId id : {FormId::BreI1, FormId::BreI2, FormId::Bre1, FormId::Bre2, FormId::Lins,
-                      FormId::LinsInf, FormId::Spieg, FormId::SpiegIn, FormId::Varelo})
-        Forms::unload(id);
+    for (const ModuleRow &row : Modules()) {
+        Forms::unload(row.info);
+        Forms::unload(row.window);
+    }
+    Forms::unload(FormId::Varelo);
     Forms::endProgram();
 }
 
 void frmVarelo::Form_Unload() {
-    for (FormId id : {FormId::Varelo, FormId::LinsInf, FormId::SpiegIn, FormId::BreI1, FormId::BreI2})
-        Forms::unload(id);
+    // Information windows do not outlive the menu; open modules keep the program running.
+    Forms::unload(FormId::Varelo);
+    for (const ModuleRow &row : Modules())
+        Forms::unload(row.info);
 }
 
 } // namespace varelo

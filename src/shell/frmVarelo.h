@@ -1,6 +1,8 @@
 #pragma once
-// The main menu: opens the three modules and ends the program.
+// The main menu: a button for each module of the module table, and "Ende".
 #include "shell/Form.h"
+
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -17,12 +19,15 @@ public:
     void Command2_Click(); // "Brechung"
     void Command3_Click(); // "Linsen"
     void Command4_Click(); // "Ende"
+    // Opens the module of the i-th button (from 0).
+    void openModule(size_t i);
 
     QLabel *Label1;
     QPushButton *Command1, *Command2, *Command3, *Command4;
+    std::vector<QPushButton *> moduleButtons; // Command1, Command2, Command3, ...
 
 private:
-    void openModule(FormId id);
+    std::vector<FormId> menuModules_;
 };
 
 } // namespace varelo

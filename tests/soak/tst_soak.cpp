@@ -13,6 +13,7 @@
 #include "mirror/frmSpieg.h"
 #include "refraction/frmBre1.h"
 #include "refraction/frmBre2.h"
+#include "shell/Modules.h"
 #include "shell/frmVarelo.h"
 
 #include <QCheckBox>
@@ -559,28 +560,32 @@ void TestSoak::rayPathWindow() {
 }
 
 void TestSoak::switchingWindows() {
+    // Every window the module table knows: the menu, the modules and their information windows.
+    std::vector<FormId> windows{FormId::Varelo};
+    for (const ModuleRow &row : Modules()) {
+        windows.push_back(row.window);
+        windows.push_back(row.info);
+    }
     Forms::show(FormId::Varelo);
     for (long step = 0; step < actions; ++step) {
         auto *menu = Forms::as<frmVarelo>(FormId::Varelo);
+        const ModuleRow &row = Modules()[size_t(pick(int(Modules().size())))];
         switch (pick(9)) {
         case 0:
-            if (menu && menu->isVisible())
-                menu->Command1_Click();
-            break;
         case 1:
             if (menu && menu->isVisible())
-                menu->Command2_Click();
+                menu->openModule(size_t(pick(int(menu->moduleButtons.size()))));
             break;
         case 2:
-            if (menu && menu->isVisible())
-                menu->Command3_Click();
+            if (Forms::isLoaded(row.window))
+                Forms::closeModule(row.window); // its menu button
             break;
         case 3:
             if (auto *b1 = Forms::as<frmBre1>(FormId::Bre1))
                 pick(2) ? b1->Command5_Click() : b1->Command3_Click();
             break;
         case 4:
-            if (auto *f = Forms::get(static_cast<FormId>(pick(9))))
+            if (auto *f = Forms::get(windows[size_t(pick(int(windows.size())))]))
                 f->close();
             break;
         case 5:
@@ -601,8 +606,8 @@ void TestSoak::switchingWindows() {
         if (Forms::loadedCount() == 0)
             Forms::show(FormId::Varelo);
         bool anyVisible = false;
-        for (int id = 0; id < 9; ++id)
-            anyVisible |= Forms::isVisible(static_cast<FormId>(id));
+        for (FormId id : windows)
+            anyVisible |= Forms::isVisible(id);
         SOAK_VERIFY(anyVisible);
         SOAK_VERIFY(!Forms::isLoaded(FormId::SpiegIn) || Forms::isLoaded(FormId::Spieg));
         if (QTest::currentTestFailed())

@@ -1,0 +1,48 @@
+#include "shell/Modules.h"
+
+#include "canvas/Screen.h"
+#include "lens/frmLins.h"
+#include "mirror/frmSpieg.h"
+#include "refraction/frmBre1.h"
+#include "refraction/frmBre2.h"
+#include "shell/Forms.h"
+
+#include <QtGlobal>
+
+namespace varelo {
+
+namespace {
+template <typename W> Form *make() { return new W; }
+} // namespace
+
+const std::vector<ModuleRow> &Modules() {
+    static const std::vector<ModuleRow> rows{
+        {FormId::Spieg, make<frmSpieg>, QT_TRANSLATE_NOOP("varelo::frmVarelo", "Reflexion"), FormId::SpiegIn,
+         {FormId::SpiegIn}, {FormId::Spieg, FormId::SpiegIn}},
+        {FormId::Bre1, make<frmBre1>, QT_TRANSLATE_NOOP("varelo::frmVarelo", "Brechung"), FormId::BreI1,
+         {FormId::Bre2, FormId::BreI1, FormId::BreI2}, {FormId::Bre1, FormId::BreI1, FormId::BreI2, FormId::Bre2}},
+        {FormId::Bre2, make<frmBre2>, nullptr, FormId::BreI2, {FormId::Bre1},
+         {FormId::Bre1, FormId::Bre2, FormId::BreI1, FormId::BreI2}},
+        // Closing the lens window leaves its information window open; "Menue" closes both.
+        {FormId::Lins, make<frmLins>, QT_TRANSLATE_NOOP("varelo::frmVarelo", "Linsen"), FormId::LinsInf, {},
+         {FormId::Lins, FormId::LinsInf}},
+    };
+    return rows;
+}
+
+const ModuleRow *ModuleOf(FormId window) {
+    for (const ModuleRow &row : Modules())
+        if (row.window == window)
+            return &row;
+    return nullptr;
+}
+
+void UnloadModule(FormId window) {
+    Screen::setMousePointer(0); // an armed tool must not leave its cross-hair behind
+    if (const ModuleRow *row = ModuleOf(window))
+        for (FormId id : row->unloadedWith)
+            Forms::unload(id);
+    Forms::show(FormId::Varelo);
+}
+
+} // namespace varelo
