@@ -1,8 +1,31 @@
 #include "core/AngleGraph.h"
 
-#include "refraction/RefractionOptics.h"
+#include "core/NumRules.h"
+
+#include <cmath>
 
 namespace varelo {
+
+namespace {
+constexpr double kDeg = kPi / 180;
+} // namespace
+
+bool RefractionAngleDeg(float a, float relIndex, float &beta) {
+    const double s = std::sin(a * kDeg) / relIndex;
+    if (s >= 1)
+        return false;
+    beta = static_cast<float>(std::atan(s / std::sqrt(1 - s * s)) / kDeg);
+    return true;
+}
+
+bool IncidenceAngleDeg(float b, float relIndex, float &alpha) {
+    const double s = relIndex * std::sin(b * kDeg);
+    if (s >= 1)
+        return false;
+    alpha = static_cast<float>(std::atan(s / std::sqrt(1 - s * s)) / kDeg);
+    return true;
+}
+
 
 namespace {
 void drawTicks(Surface &s, const AngleGraphWidths &w, double x0, double dx, double y0, double dy,

@@ -7,6 +7,12 @@
 
 namespace varelo {
 
+// Snell's law for light from the upper into the lower medium, in degrees: the angle of
+// refraction for the angle of incidence a, or false beyond the critical angle.
+bool RefractionAngleDeg(float a, float relIndex, float &beta);
+// The angle of incidence that belongs to the angle of refraction b, or false.
+bool IncidenceAngleDeg(float b, float relIndex, float &alpha);
+
 struct AngleGraphWidths {
     int axis = 3;
     int curve = 3;

@@ -1,14 +1,11 @@
 #include "refraction/RefractionOptics.h"
 
+#include "core/NumRules.h"
+
 #include <cmath>
 #include <limits>
 
 namespace varelo {
-
-namespace {
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kDeg = kPi / 180;
-} // namespace
 
 float IndexRatio(float relIndex, float objY) { return objY >= 0 ? relIndex : 1.0f / relIndex; }
 
@@ -57,22 +54,6 @@ bool PreviewHitPoint(float objX, float objY, float mouseX, float mouseY, float &
     if (!(std::fabs(x) <= 2000))
         return false;
     hitX = static_cast<float>(x);
-    return true;
-}
-
-bool RefractionAngleDeg(float a, float relIndex, float &beta) {
-    const double s = std::sin(a * kDeg) / relIndex;
-    if (s >= 1)
-        return false;
-    beta = static_cast<float>(std::atan(s / std::sqrt(1 - s * s)) / kDeg);
-    return true;
-}
-
-bool IncidenceAngleDeg(float b, float relIndex, float &alpha) {
-    const double s = relIndex * std::sin(b * kDeg);
-    if (s >= 1)
-        return false;
-    alpha = static_cast<float>(std::atan(s / std::sqrt(1 - s * s)) / kDeg);
     return true;
 }
 

@@ -30,10 +30,5 @@ RefractionTrace TraceRefraction(float objX, float objY, float hitX, float k, flo
 // it, or when the hit point lies farther than 2000 from the centre.
 bool PreviewHitPoint(float objX, float objY, float mouseX, float mouseY, float &hitX);
 
-// The exact law for light from the upper into the lower medium, in degrees: the angle of
-// refraction for the angle of incidence a, or false beyond the critical angle.
-bool RefractionAngleDeg(float a, float relIndex, float &beta);
-// The angle of incidence that belongs to the angle of refraction b, or false.
-bool IncidenceAngleDeg(float b, float relIndex, float &alpha);
 
 } // namespace varelo

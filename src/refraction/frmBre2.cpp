@@ -243,17 +243,22 @@ void frmBre2::placeObject(float x, float y, float lowest) {
     redraw(Layer::Live);
 }
 
+void frmBre2::dragEye(float x, float y) {
+    // The eye stays in the upper medium, 50 above the interface at the least.
+    if (y > -50) {
+        Screen::setMousePointer(12);
+        return;
+    }
+    Screen::setMousePointer(2);
+    scene.drag = ImagingScene::Drag::Eye;
+    scene.dragX = x;
+    scene.dragY = y;
+    redraw(Layer::Live);
+}
+
 void frmBre2::Picture1_MouseDown(int button, int, float x, float y) {
     if (button == 1) {
-        if (y <= -50) {
-            Screen::setMousePointer(2);
-            scene.drag = ImagingScene::Drag::Eye;
-            scene.dragX = x;
-            scene.dragY = y;
-            redraw(Layer::Live);
-        } else {
-            Screen::setMousePointer(12);
-        }
+        dragEye(x, y);
     } else if (button == 2) {
         if (!scene.rowMode && y < 10) {
             Picture1->setMousePointer(12);
@@ -267,15 +272,7 @@ void frmBre2::Picture1_MouseDown(int button, int, float x, float y) {
 
 void frmBre2::Picture1_MouseMove(int button, int, float x, float y) {
     if (button == 1) {
-        if (y <= -50) {
-            Screen::setMousePointer(2);
-            scene.drag = ImagingScene::Drag::Eye;
-            scene.dragX = x;
-            scene.dragY = y;
-            redraw(Layer::Live);
-        } else {
-            Screen::setMousePointer(12);
-        }
+        dragEye(x, y);
     } else if (button == 2) {
         if (y >= 10) {
             Screen::setMousePointer(2);

@@ -68,6 +68,7 @@ private:
     void layoutControls();
     void showIndexTexts();
     void placeObject(float x, float y, float lowest);
+    void dragEye(float x, float y);
 };
 
 } // namespace varelo

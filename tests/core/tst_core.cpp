@@ -1,5 +1,6 @@
 // Number rules, the reflection and refraction optics with their worked examples, and the
 // angles of the angle graph.
+#include "core/AngleGraph.h"
 #include "core/NumRules.h"
 #include "mirror/MirrorOptics.h"
 #include "refraction/RefractionOptics.h"
