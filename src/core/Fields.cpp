@@ -80,6 +80,7 @@ void FieldReader::value(const char *name, int index, double &v, double lo, doubl
         faults += p + " missing\n";
         return;
     }
+    taken_.insert(p);
     const double d = it->second;
     const bool whole = type == FieldType::Number || std::floor(d) == d;
     if (!std::isfinite(d) || !whole || d < lo || d > hi) {
@@ -87,6 +88,14 @@ void FieldReader::value(const char *name, int index, double &v, double lo, doubl
         return;
     }
     v = d;
+}
+
+std::string FieldReader::unusedPaths() const {
+    std::string out;
+    for (const auto &entry : values_)
+        if (!taken_.count(entry.first))
+            out += entry.first + " not expected\n";
+    return out;
 }
 
 void FieldDump::value(const char *name, int index, double &v, double, double, FieldType) {

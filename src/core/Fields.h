@@ -4,6 +4,7 @@
 // from it, so a field is listed once and never forgotten by one of them.
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 
 namespace varelo {
@@ -75,12 +76,15 @@ class FieldReader : public FieldPaths {
 public:
     explicit FieldReader(const FieldMap &values) : values_(values) {}
     std::string faults;
+    // The values of the map that no field took, one path a line.
+    std::string unusedPaths() const;
 
 protected:
     void value(const char *name, int index, double &v, double lo, double hi, FieldType type) override;
 
 private:
     const FieldMap &values_;
+    std::set<std::string> taken_;
 };
 
 // "path = value" lines, for tests and for looking at a scene.

@@ -2,6 +2,7 @@
 // What every module's scene shares: the style tables its drawing takes (one for the
 // screen, one for the printer), the layers a redraw can ask for, and a key of the
 // scene's state that tells a cached picture whether it is still current.
+#include "core/Fields.h"
 #include "core/Page.h"
 #include "core/Surface.h"
 
@@ -55,6 +56,8 @@ class Scene {
 public:
     virtual ~Scene();
     virtual void draw(Surface &s, const Styles &st, Layers layers) const = 0;
+    // The state as named fields (the lesson file, the drag picture's key, test dumps).
+    virtual void visit(FieldVisitor &v) = 0;
     // The printed page: its scale from the page's size, then the picture with the printer's
     // table and the page's own lines (title, parameters, scale bar, graph box).
     virtual void scalePage(Surface &page, double widthTwips, double heightTwips) const = 0;

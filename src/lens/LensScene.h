@@ -97,7 +97,7 @@ public:
     void replayBundles(Surface &s, const Styles &st) const;
     void drawObjectPoint(Surface &s, const Styles &st, int k) const;
     // The scene's state as fields (the presets too); the drag picture's key derives from it.
-    void visit(FieldVisitor &v);
+    void visit(FieldVisitor &v) override;
     uint64_t key() const;
 
     LensParams lens;

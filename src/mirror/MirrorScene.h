@@ -54,7 +54,7 @@ public:
     void drawObjectPoint(Surface &s, const Styles &st, int k) const;
     float arcHalfAngle() const;
     // The scene's state as fields; the key of what the drawing depends on derives from it.
-    void visit(FieldVisitor &v);
+    void visit(FieldVisitor &v) override;
     uint64_t key() const;
 
     MirrorParams mirror;

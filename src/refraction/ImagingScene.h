@@ -60,7 +60,7 @@ public:
     // The raster's dots, or white over them (whatever lies under them goes too).
     void DrawRaster(Surface &s, const Styles &st, bool erase) const;
     // The scene's state as fields; the drag picture's key derives from it and the drag.
-    void visit(FieldVisitor &v);
+    void visit(FieldVisitor &v) override;
     uint64_t key() const;
 
     float objX = 0, objY = 500;

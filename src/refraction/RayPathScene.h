@@ -80,7 +80,7 @@ public:
     static void DrawProtractor(Surface &s, const Styles &st, float xc);
     static AngleGraphWidths graphWidths(const Styles &st);
     // The scene's state as fields; the drag picture's key derives from it.
-    void visit(FieldVisitor &v);
+    void visit(FieldVisitor &v) override;
     uint64_t key() const;
 
     float objX = 0, objY = 500;
