@@ -79,6 +79,8 @@ std::string NumText(int v) { return std::to_string(v); }
 
 std::string ShownLength(float worldLength) { return NumText(Int(worldLength / 10 + 0.5f)); }
 
+bool OnIndexStep(float n) { return std::isfinite(n) && CInt(n * 100) / 100.0f == n; }
+
 void SetDecimalSeparator(char c) { g_decimalSeparator = c; }
 char DecimalSeparator() { return g_decimalSeparator; }
 

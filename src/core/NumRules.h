@@ -25,6 +25,9 @@ std::string ShownLength(float worldLength);
 // The radius of a surface from its curvature index k (the scroll bars' value): 12000 / k.
 inline float RadiusOfCurvature(int k) { return 12000.0f / static_cast<float>(k); }
 
+// Whether an index is one a scroll bar of value / 100 can give.
+bool OnIndexStep(float n);
+
 // The user's decimal separator; the UI sets it from the locale at start-up.
 void SetDecimalSeparator(char c);
 char DecimalSeparator();

@@ -58,6 +58,12 @@ public:
     virtual void draw(Surface &s, const Styles &st, Layers layers) const = 0;
     // The state as named fields (the lesson file, the drag picture's key, test dumps).
     virtual void visit(FieldVisitor &v) = 0;
+    // After a lesson was read into a fresh scene: whether its fields agree with each other
+    // as the controls keep them; the faults are listed, one path a line.
+    virtual bool checkLesson(std::string &faults) const {
+        (void)faults;
+        return true;
+    }
     // The printed page: its scale from the page's size, then the picture with the printer's
     // table and the page's own lines (title, parameters, scale bar, graph box).
     virtual void scalePage(Surface &page, double widthTwips, double heightTwips) const = 0;

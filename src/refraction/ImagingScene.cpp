@@ -198,6 +198,12 @@ void ImagingScene::drawPage(Surface &s, const PageTexts &texts) const {
     PrintLines(s, kIndexX, kLowerY, {texts.words(kLowerIndex) + NumText(relIndex)});
 }
 
+bool ImagingScene::checkLesson(std::string &faults) const {
+    if (!OnIndexStep(relIndex))
+        faults += "relIndex\n";
+    return faults.empty();
+}
+
 void ImagingScene::visit(FieldVisitor &v) {
     v.field("objX", objX, -kCoordinateLimit, kCoordinateLimit);
     v.field("objY", objY, -kCoordinateLimit, kCoordinateLimit);

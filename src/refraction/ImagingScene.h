@@ -51,6 +51,8 @@ public:
     void drawPage(Surface &page, const PageTexts &texts) const override;
     std::vector<const char *> pageWords() const override;
     const char *textContext() const override { return "varelo::ImagingScene"; }
+    // The index on a step of its bar.
+    bool checkLesson(std::string &faults) const override;
     void DrawImagingBundle(Surface &s, const Styles &st) const;
     void DrawImagePoint(Surface &s, const Styles &st, float px, float py, float hit) const;
     void DrawRowImages(Surface &s, const Styles &st) const;
