@@ -407,11 +407,12 @@ void TestCanvas::printerTextMovesToNextLine() {
 }
 
 int runMarkerTests(int argc, char **argv);
+int runLessonTests(int argc, char **argv);
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     TestCanvas canvas;
     const int failed = QTest::qExec(&canvas, argc, argv);
-    return failed | runMarkerTests(argc, argv);
+    return failed | runMarkerTests(argc, argv) | runLessonTests(argc, argv);
 }
 #include "tst_canvas.moc"
