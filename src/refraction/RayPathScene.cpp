@@ -29,10 +29,28 @@ const Styles kPrinterRayPathStyles{
 
 void RayPathScene::UpdateIndexRatio() { indexRatio = IndexRatio(relIndex, objY); }
 
+void RayPathScene::setRelIndex(float n) {
+    relIndex = n;
+    UpdateIndexRatio();
+}
+
+void RayPathScene::setRayOptions(bool refracted, bool extendRefr, bool reflected, bool extendRefl,
+                                 bool normals) {
+    showRefracted = refracted;
+    extendRefracted = extendRefr;
+    showReflected = reflected;
+    extendReflected = extendRefl;
+    showNormals = normals;
+}
+
 void RayPathScene::moveObject(float x, float y) {
     objX = x;
     objY = y;
     UpdateIndexRatio();
+}
+
+bool RayPathScene::nearObject(float x, float y) const {
+    return std::fabs(objX - x) < 100 && std::fabs(objY - y) < 100;
 }
 
 bool RayPathScene::aimPreview(float x, float y) {
@@ -53,6 +71,12 @@ bool RayPathScene::storePreview() {
     rayHitX[rayCount] = hitX;
     takenBack_.clear();
     return true;
+}
+
+bool RayPathScene::endPreview() {
+    const bool stored = !previewValid || storePreview();
+    previewActive = previewValid = false;
+    return stored;
 }
 
 void RayPathScene::clearRays() {
@@ -96,6 +120,26 @@ bool RayPathScene::addEye(float x, float y) {
     eyeDirX[eyeCount] = -dx;
     eyeDirY[eyeCount] = -dy;
     return true;
+}
+
+bool RayPathScene::beginMark(Pending kind, float x, float y) {
+    if ((kind == Pending::Point && pointCount >= kMaxPoints) ||
+        (kind == Pending::Eye && eyeCount >= kMaxEyes))
+        return false;
+    if (kind != Pending::None)
+        pending = kind;
+    movePending(x, y);
+    return true;
+}
+
+bool RayPathScene::placePending(float x, float y) {
+    const Pending placed = pending;
+    pending = Pending::None;
+    if (placed == Pending::Eye)
+        addEye(x, y);
+    else if (placed == Pending::Point)
+        addPoint(x, y);
+    return placed != Pending::None;
 }
 
 void RayPathScene::placeProtractor(float x) {
@@ -166,6 +210,17 @@ void RayPathScene::DrawProtractor(Surface &s, const Styles &st, float xc) {
     s.Line(xc + 500, 0, xc - 500, 0, st.use(s, kPathDiameter));
     s.Line(xc, 500, xc, -500, st.use(s, kPathDiameterNormal));
     s.SetDrawWidth(1);
+}
+
+void RayPathScene::DrawProtractorSymbol(Surface &s) {
+    s.Scale(-600, -600, 600, 600);
+    s.SetDrawWidth(1);
+    s.Circle(0, 0, 500, kBlack);
+    for (int a = 0; a < 360; a += 30)
+        s.PSet(499 * std::cos(a * kDeg), -499 * std::sin(a * kDeg), kBlack);
+    s.SetDrawWidth(2);
+    s.Line(-500, 0, 500, 0, kBlack);
+    s.Line(0, -500, 0, 500, kBlack);
 }
 
 AngleGraphWidths RayPathScene::graphWidths(const Styles &st) {

@@ -52,12 +52,21 @@ public:
 
     // k = n when P lies in the lower medium, 1 / n in the upper one.
     void UpdateIndexRatio();
+    // The relative index n; k follows it.
+    void setRelIndex(float n);
+    void setRayOptions(bool refracted, bool extendRefracted, bool reflected, bool extendReflected,
+                       bool normals);
     void moveObject(float x, float y);
+    // The pointer is near enough to P to drag it: within 100 of it on both axes.
+    bool nearObject(float x, float y) const;
     // Starts or moves the ray being dragged through the mouse position; false when it
     // finds no hit point (that frame shows no ray and a release stores nothing).
     bool aimPreview(float x, float y);
     // A release: the previewed ray joins the stored ones; false when 100 are stored.
     bool storePreview();
+    // The end of a ray drag: a valid preview is stored and the preview goes; false when
+    // the ray was refused (a refused preview stores nothing, not the ray before it).
+    bool endPreview();
     // "Strahlen löschen"; taking back the last stored ray and bringing it back again.
     void clearRays();
     bool takeBackRay();
@@ -65,6 +74,15 @@ public:
     bool addPoint(float x, float y);
     // The eye looks at the last marked point.
     bool addEye(float x, float y);
+    // A press with the point or eye tool (None: the protractor) starts the mark being
+    // placed; false when that kind is full.
+    bool beginMark(Pending kind, float x, float y);
+    void movePending(float x, float y) {
+        pendingX = x;
+        pendingY = y;
+    }
+    // The release sets the pending point or eye down there; false when none was pending.
+    bool placePending(float x, float y);
     void placeProtractor(float x);
     void clearMarkers();
 
@@ -78,6 +96,8 @@ public:
     const char *textContext() const override { return "varelo::RayPathScene"; }
     void DrawEye(Surface &s, const Styles &st, int i) const;
     static void DrawProtractor(Surface &s, const Styles &st, float xc);
+    // The protractor tool's symbol face.
+    static void DrawProtractorSymbol(Surface &s);
     static AngleGraphWidths graphWidths(const Styles &st);
     // The scene's state as fields; the drag picture's key derives from it.
     void visit(FieldVisitor &v) override;

@@ -3,7 +3,6 @@
 #include "canvas/Dialogs.h"
 #include "canvas/Hardcopy.h"
 #include "canvas/PictureBox.h"
-#include "canvas/PrinterSurface.h"
 #include "canvas/Screen.h"
 #include "canvas/WindowLayout.h"
 #include "core/MarkerSet.h"
@@ -16,44 +15,116 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <cmath>
+#include <tuple>
 
 namespace varelo {
 
 namespace {
-constexpr double kDeg = kPi / 180;
+constexpr Rgb kSymbolGrey{224, 224, 224};
 // The graph in its own picture.
 const AngleGraphWidths kGraphWidths{3, 3, 1, 3, 5, 1};
 
-void drawProtractorSymbol(Surface &s) {
-    s.Scale(-600, -600, 600, 600);
-    s.SetDrawWidth(1);
-    s.Circle(0, 0, 500, kBlack);
-    for (int a = 0; a < 360; a += 30)
-        s.PSet(499 * std::cos(a * kDeg), -499 * std::sin(a * kDeg), kBlack);
-    s.SetDrawWidth(2);
-    s.Line(-500, 0, 500, 0, kBlack);
-    s.Line(0, -500, 0, 500, kBlack);
-}
-
-QString caption(float n) { return QStringLiteral("Einfalls- und Brechungswinkel für n = ") + qs(NumText(n)); }
-
-// The indices of the two media as texts: the upper one for n < 1 is Int(100 / n + 0.5) / 100.
-QString upperIndexText(float n) { return qs(NumText(UpperIndex(n))); }
+#define T(text) QT_TRANSLATE_NOOP("varelo::frmBre1", text)
+using K = ControlKind;
+// In the keyboard's order; inside the picture the diagram comes after the texts and
+// labels it covers.
+const ControlSpec kControls[] = {
+    {"Picture1", K::Picture, nullptr, T("Bildfeld")},
+    {"Text1", K::TextBox, T(" n = 1"), T("Brechzahl des oberen Mediums"), nullptr, "Picture1"},
+    {"Text4", K::TextBox, T(" n = 1.33"), T("Brechzahl des unteren Mediums"), nullptr, "Picture1"},
+    {"Label5", K::Label,
+     T("Neuen Strahl starten: linke Maustaste drücken und den Strahl in die gewünschte Richtung ziehen!"),
+     nullptr, nullptr, "Picture1"},
+    {"Label4", K::Label, T("Objektposition: rechte Maustaste drücken und ziehen!"), nullptr, nullptr,
+     "Picture1"},
+    {"Picture6", K::Picture, nullptr, T("Einfalls- und Brechungswinkel"),
+     T("Winkeldiagramm: klicken zum Ablesen"), "Picture1"},
+    {"Label2", K::Label, nullptr, nullptr, nullptr, "Picture6"}, // the caption follows n
+    {"Label1", K::Label, T("Wahl der dargest. Strahlen")},
+    {"Check3D1", K::Check, T("gebrochene"), nullptr, nullptr, nullptr, "Check3D_Click"},
+    // Two boxes read "verlängern": each is named by the rays it extends.
+    {"Check3D2", K::Check, T("verlängern"), T("gebrochene verlängern"), nullptr, nullptr, "Check3D_Click"},
+    {"Check3D3", K::Check, T("gespiegelte"), nullptr, nullptr, nullptr, "Check3D_Click"},
+    {"Check3D4", K::Check, T("verlängern"), T("gespiegelte verlängern"), nullptr, nullptr, "Check3D_Click"},
+    {"Check3D5", K::Check, T("Einfallslote"), nullptr, nullptr, nullptr, "Check3D_Click"},
+    {"Command1", K::Button, T("Strahlen löschen"), nullptr,
+     T("Strahlen löschen; nur den letzten Strahl: Strg+Z (zurückholen: Strg+Umschalt+Z)")},
+    {"Label6", K::Label, T("Brechzahl n ")},
+    {"HScroll1", K::HScroll, nullptr, T("Brechzahl n"), nullptr, nullptr, nullptr, {50, 200, 1, 1, 133}},
+    {"Text3", K::TextBox, T("  1.00"), T("Brechzahl oben")},
+    {"Label7", K::Label, T("oben")},
+    {"Text2", K::TextBox, T("  1.33"), T("Brechzahl unten")},
+    {"Label8", K::Label, T("unten")},
+    {"Label3", K::Label, T("Markierungen")},
+    {"Picture2", K::Symbol, nullptr, T("Auge setzen")},
+    {"Picture5", K::Symbol, nullptr, T("Punkt markieren")},
+    {"Picture3", K::Symbol, nullptr, T("Winkelmesser")},
+    // The diagram symbol toggles on the press, not on the click.
+    {"Picture4", K::Symbol, nullptr, T("Winkeldiagramm"), nullptr, nullptr, ""},
+    {"Command4", K::Button, T("Markierungen löschen")},
+    {"Label9", K::Label, T("Bild ...")},
+    {"Command2", K::Button, T("drucken")},
+    {"Command6", K::Button, T("speichern")},
+    {"Command5", K::Button, T("zur Abbildung von Punkten")},
+    {"Command3", K::Button, T("Info")},
+    {"Command7", K::Button, T("Menue")},
+};
+#undef T
 } // namespace
 
-frmBre1::frmBre1() : Form(FormId::Bre1) {
-    setWindowTitle(QStringLiteral("Brechung von Bündeln an einer ebenen Grenzfläche - Strahlenverlauf"));
+frmBre1::frmBre1() : Form(FormId::Bre1), ui(this, "varelo::frmBre1", kControls, std::size(kControls)) {
+    setWindowTitle(tr("Brechung von Bündeln an einer ebenen Grenzfläche - Strahlenverlauf"));
     setAutoFillBackground(true);
     setPalette(QPalette(QColor(192, 192, 192)));
     setFont(classicFont(8.25));
-    createControls();
-    described(Command1, QStringLiteral("Strahlen löschen; nur den letzten Strahl: Strg+Z (zurückholen: Strg+Umschalt+Z)"));
-    // Two boxes read "verlängern": each is named by the rays it extends.
-    named(Check3D2, QStringLiteral("gebrochene verlängern"));
-    named(Check3D4, QStringLiteral("gespiegelte verlängern"));
+    Picture1 = ui.picture("Picture1");
+    Picture6 = ui.picture("Picture6");
+    Picture6->hide();
+    Picture2 = ui.symbol("Picture2");
+    Picture3 = ui.symbol("Picture3");
+    Picture4 = ui.symbol("Picture4");
+    Picture5 = ui.symbol("Picture5");
+    Picture5->setBackColor(kSymbolGrey);
+    Picture5->setFace([](Surface &s) {
+        s.Scale(-14, -14, 14, 14);
+        DrawPointSymbol(s, 5);
+    });
+    Picture2->setBackColor(kSymbolGrey);
+    Picture2->setFace([](Surface &s) { DrawEyeSymbol(s, 50, 3); });
+    Picture3->setFace(RayPathScene::DrawProtractorSymbol);
+    Picture4->setFace([this](Surface &s) { DrawAngleGraphFace(s, scene.relIndex); });
+    Picture4->onMouseDown = [this](int, int, float, float) { Picture4_MouseDown(); };
+    Text1 = ui.textBox("Text1");
+    Text2 = ui.textBox("Text2");
+    Text3 = ui.textBox("Text3");
+    Text4 = ui.textBox("Text4");
+    for (QLineEdit *t : {Text1, Text4})
+        t->setPalette(QPalette()); // white, inside the picture
+    Label1 = ui.label("Label1");
+    Label2 = ui.label("Label2");
+    Label3 = ui.label("Label3");
+    Label4 = ui.label("Label4");
+    Label5 = ui.label("Label5");
+    Label6 = ui.label("Label6");
+    Label7 = ui.label("Label7");
+    Label8 = ui.label("Label8");
+    Label9 = ui.label("Label9");
+    HScroll1 = ui.scroll("HScroll1");
+    Check3D1 = ui.check("Check3D1");
+    Check3D2 = ui.check("Check3D2");
+    Check3D3 = ui.check("Check3D3");
+    Check3D4 = ui.check("Check3D4");
+    Check3D5 = ui.check("Check3D5");
+    Command1 = ui.button("Command1");
+    Command2 = ui.button("Command2");
+    Command3 = ui.button("Command3");
+    Command4 = ui.button("Command4");
+    Command5 = ui.button("Command5");
+    Command6 = ui.button("Command6");
+    Command7 = ui.button("Command7");
     installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
-    completeToolTips(this);
+    const QSignalBlocker quiet(Check3D1); // the scene shows refracted rays already
+    Check3D1->setChecked(true);
 }
 
 void frmBre1::Undo() {
@@ -66,98 +137,6 @@ void frmBre1::Redo() {
         redraw(Layer::Clear | kRayPathPicture);
 }
 
-void frmBre1::createControls() {
-    Picture1 = new PictureBox(this);
-    Picture1->onMouseDown = [this](int b, int s, float x, float y) { Picture1_MouseDown(b, s, x, y); };
-    Picture1->onMouseMove = [this](int b, int s, float x, float y) { Picture1_MouseMove(b, s, x, y); };
-    Picture1->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
-
-    Text1 = displayBox(Picture1, QStringLiteral(" n = 1"));
-    Text4 = displayBox(Picture1, QStringLiteral(" n = 1.33"));
-    Text3 = displayBox(this, QStringLiteral("  1.00"));
-    Text2 = displayBox(this, QStringLiteral("  1.33"));
-    for (QLineEdit *t : {Text1, Text4})
-        t->setPalette(QPalette()); // white, inside the picture
-
-    auto label = [](QWidget *parent, const char *text) { return new QLabel(QString::fromUtf8(text), parent); };
-    Label5 = label(Picture1, "Neuen Strahl starten: linke Maustaste drücken und den Strahl in die gewünschte Richtung ziehen!");
-    Label4 = label(Picture1, "Objektposition: rechte Maustaste drücken und ziehen!");
-    Label6 = label(this, "Brechzahl n ");
-    Label7 = label(this, "oben");
-    Label8 = label(this, "unten");
-    Label1 = label(this, "Wahl der dargest. Strahlen");
-    Label3 = label(this, "Markierungen");
-    Label9 = label(this, "Bild ...");
-
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setRange(50, 200);
-    HScroll1->setSingleStep(1);
-    HScroll1->setPageStep(1);
-    HScroll1->setValue(133);
-    named(HScroll1, QStringLiteral("Brechzahl n"));
-    HScroll1->setFocusPolicy(Qt::StrongFocus); // arrow keys move it
-
-    auto check = [this](const char *text) { return new QCheckBox(QString::fromUtf8(text), this); };
-    Check3D1 = check("gebrochene");
-    Check3D1->setChecked(true);
-    Check3D2 = check("verlängern");
-    Check3D3 = check("gespiegelte");
-    Check3D4 = check("verlängern");
-    Check3D5 = check("Einfallslote");
-
-    Picture5 = new SymbolButton(
-        [](Surface &s) {
-            s.Scale(-14, -14, 14, 14);
-            DrawPointSymbol(s, 5);
-        },
-        Rgb{224, 224, 224}, this);
-    Picture2 = new SymbolButton([](Surface &s) { DrawEyeSymbol(s, 50, 3); }, Rgb{224, 224, 224}, this);
-    Picture3 = new SymbolButton(drawProtractorSymbol, kWhite, this);
-    Picture4 = new SymbolButton([this](Surface &s) { DrawAngleGraphFace(s, scene.relIndex); }, kWhite, this);
-    named(Picture5, QStringLiteral("Punkt markieren"));
-    named(Picture2, QStringLiteral("Auge setzen"));
-    named(Picture3, QStringLiteral("Winkelmesser"));
-    named(Picture4, QStringLiteral("Winkeldiagramm"));
-
-    named(Picture1, QStringLiteral("Bildfeld"));
-    named(Text3, QStringLiteral("Brechzahl oben"));
-    named(Text2, QStringLiteral("Brechzahl unten"));
-    named(Text1, QStringLiteral("Brechzahl des oberen Mediums"));
-    named(Text4, QStringLiteral("Brechzahl des unteren Mediums"));
-    Picture6 = new PictureBox(Picture1);
-    named(Picture6, QStringLiteral("Einfalls- und Brechungswinkel"));
-    described(Picture6, QStringLiteral("Winkeldiagramm: klicken zum Ablesen"));
-    Picture6->hide();
-    Picture6->onMouseDown = [this](int b, int s, float x, float y) { Picture6_MouseDown(b, s, x, y); };
-    Label2 = new QLabel(QStringLiteral("Label2"), Picture6);
-
-    auto button = [this](const char *text) { return new QPushButton(QString::fromUtf8(text), this); };
-    Command1 = button("Strahlen löschen");
-    Command4 = button("Markierungen löschen");
-    Command2 = button("drucken");
-    Command6 = button("speichern");
-    Command5 = button("zur Abbildung von Punkten");
-    Command3 = button("Info");
-    Command7 = button("Menue");
-
-    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
-    // An option reacts to every change of its value: mouse, keyboard or screen reader.
-    for (QCheckBox *c : {Check3D1, Check3D2, Check3D3, Check3D4, Check3D5})
-        connect(c, &QCheckBox::toggled, this, [this] { Check3D_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    Picture5->onClick = [this] { Picture5_Click(); };
-    Picture2->onClick = [this] { Picture2_Click(); };
-    Picture3->onClick = [this] { Picture3_Click(); };
-    // The diagram symbol toggles on the press, not on the click.
-    Picture4->onMouseDown = [this](int, int, float, float) { Picture4_MouseDown(); };
-}
-
 void frmBre1::layoutControls() {
     using Screen::place;
     const double H = 0.95 * Screen::heightTwips() - kWindowFrameTwips;
@@ -168,29 +147,22 @@ void frmBre1::layoutControls() {
     const double x = (Picture1->x() + Picture1->width()) * tpp + 0.01 * W;
     const double rowH = 0.05 * H, gap = 0.01 * H;
     double y = 0.01 * H;
-    place(Label1, x, y, 0.23 * W, 0.08 * H);
-    y += 0.08 * H;
-    place(Check3D1, x, y, 0.11 * W, rowH);
-    place(Check3D2, x + 0.11 * W, y, 0.12 * W, rowH);
-    y += rowH;
-    place(Check3D3, x, y, 0.11 * W, rowH);
-    place(Check3D4, x + 0.11 * W, y, 0.12 * W, rowH);
-    y += rowH;
-    place(Check3D5, x, y, 0.11 * W, rowH);
-    y += rowH + gap;
-    place(Command1, x, y, 0.22 * W, rowH);
-    y += rowH + 0.025 * H;
-    place(Label6, x, y, 0.2 * W, 0.04 * H);
-    y += 0.04 * H;
-    place(HScroll1, x, y, 0.12 * W, 0.04 * H);
-    place(Text3, x + 0.125 * W, y, 0.05 * W, 0.04 * H);
-    place(Label7, x + 0.18 * W, y, 0.05 * W, 0.04 * H);
-    y += 0.04 * H;
-    place(Text2, x + 0.125 * W, y, 0.05 * W, 0.04 * H);
-    place(Label8, x + 0.18 * W, y, 0.05 * W, 0.04 * H);
-    y += 0.04 * H + 0.025 * H;
-    place(Label3, x, y, 0.26 * W, 0.04 * H);
-    y += 0.04 * H;
+    // One row of the column: each control at its offset and width (fractions of W), then
+    // the row's height and the space after it.
+    auto row = [&](std::initializer_list<std::tuple<QWidget *, double, double>> cells, double h, double after = 0) {
+        for (auto [w, dx, width] : cells)
+            place(w, x + dx * W, y, width * W, h);
+        y += h + after;
+    };
+    row({{Label1, 0, 0.23}}, 0.08 * H);
+    row({{Check3D1, 0, 0.11}, {Check3D2, 0.11, 0.12}}, rowH);
+    row({{Check3D3, 0, 0.11}, {Check3D4, 0.11, 0.12}}, rowH);
+    row({{Check3D5, 0, 0.11}}, rowH, gap);
+    row({{Command1, 0, 0.22}}, rowH, 0.025 * H);
+    row({{Label6, 0, 0.2}}, 0.04 * H);
+    row({{HScroll1, 0, 0.12}, {Text3, 0.125, 0.05}, {Label7, 0.18, 0.05}}, 0.04 * H);
+    row({{Text2, 0.125, 0.05}, {Label8, 0.18, 0.05}}, 0.04 * H, 0.025 * H);
+    row({{Label3, 0, 0.26}}, 0.04 * H);
     const double side = 0.052 * W;
     double sx = x;
     for (SymbolButton *s : {Picture2, Picture5, Picture3, Picture4}) {
@@ -198,17 +170,11 @@ void frmBre1::layoutControls() {
         sx += side + 0.004 * W;
     }
     y += side + gap;
-    place(Command4, x, y, 0.22 * W, rowH);
-    y += rowH + 0.025 * H;
-    place(Label9, x, y, 0.22 * W, 0.04 * H);
-    y += 0.04 * H;
-    place(Command2, x, y, 0.11 * W, rowH);
-    place(Command6, x + 0.111 * W, y, 0.11 * W, rowH);
-    y += rowH + gap;
-    for (QPushButton *b : {Command5, Command3, Command7}) {
-        place(b, x, y, 0.22 * W, rowH);
-        y += rowH + gap;
-    }
+    row({{Command4, 0, 0.22}}, rowH, 0.025 * H);
+    row({{Label9, 0, 0.22}}, 0.04 * H);
+    row({{Command2, 0, 0.11}, {Command6, 0.111, 0.11}}, rowH, gap);
+    for (QWidget *b : {Command5, Command3, Command7})
+        row({{b, 0, 0.22}}, rowH, gap);
 
     placeInWorld(Picture1, Text1, 800, -950, 200, 100);
     placeInWorld(Picture1, Text4, 800, 50, 200, 100);
@@ -220,8 +186,7 @@ void frmBre1::layoutControls() {
     Picture6->resizeImage(Picture6->width(), Picture6->height());
     place(Label2, 120, 120, 3855, 375);
     fitLabels(this);
-    setTabChain({Check3D1, Check3D2, Check3D3, Check3D4, Check3D5, Command1, HScroll1, Picture2, Picture5, Picture3,
-                 Picture4, Command4, Command2, Command6, Command5, Command3, Command7});
+    ui.setTabChain();
 }
 
 void frmBre1::Form_Load() {
@@ -241,16 +206,12 @@ void frmBre1::Command7_Click() { Forms::closeModule(FormId::Bre1); }
 
 void frmBre1::Command3_Click() { Forms::toggleInfo(this, FormId::BreI1, Command3, infoOn); }
 
-// ---- Drawing ----
-
 void frmBre1::DrawAllRays() { redraw(Layer::Element | Layer::Bundles | Layer::Markers); }
 
 void frmBre1::redraw(Layers layers) {
     drag.draw(*Picture1, layers, scene.key(), Layer::Clear | kRayPathPicture, 0,
               [this](Layers l) { scene.draw(*Picture1, kScreenRayPathStyles, l); });
 }
-
-// ---- Mouse ----
 
 void frmBre1::Picture1_MouseDown(int button, int, float x, float y) {
     const bool armed = pointMode || eyeMode || protractorMode;
@@ -259,25 +220,16 @@ void frmBre1::Picture1_MouseDown(int button, int, float x, float y) {
         scene.aimPreview(x, y);
         redraw(Layer::Live);
     } else if (button == 1) {
-        if (pointMode) {
-            if (scene.pointCount >= RayPathScene::kMaxPoints) {
-                releaseSymbol(Picture5, pointMode);
-                refuse(QStringLiteral("Nur 20 Punkte möglich"));
-                return;
-            }
-            scene.pending = RayPathScene::Pending::Point;
-        } else if (eyeMode) {
-            if (scene.eyeCount >= RayPathScene::kMaxEyes) {
-                releaseSymbol(Picture2, eyeMode);
-                refuse(QStringLiteral("Nur 20 Augen möglich"));
-                return;
-            }
-            scene.pending = RayPathScene::Pending::Eye;
+        using P = RayPathScene::Pending;
+        const P kind = pointMode ? P::Point : eyeMode ? P::Eye : P::None;
+        if (!scene.beginMark(kind, x, y)) {
+            const bool point = kind == P::Point;
+            point ? releaseSymbol(Picture5, pointMode) : releaseSymbol(Picture2, eyeMode);
+            refuse(point ? tr("Nur 20 Punkte möglich") : tr("Nur 20 Augen möglich"));
+            return;
         }
         markPress_ = true;
-        scene.pendingX = x;
-        scene.pendingY = y;
-        if (scene.pending == RayPathScene::Pending::None) {
+        if (scene.pending == P::None) {
             // The protractor is set down at the press.
             scene.placeProtractor(x);
             releaseSymbol(Picture3, protractorMode);
@@ -290,14 +242,12 @@ void frmBre1::Picture1_MouseDown(int button, int, float x, float y) {
 }
 
 void frmBre1::Picture1_MouseMove(int button, int, float x, float y) {
-    const bool nearP = std::fabs(scene.objX - x) < 100 && std::fabs(scene.objY - y) < 100;
-    Picture1->setMousePointer(!(button & 1) && nearP ? 2 : 0);
+    Picture1->setMousePointer(!(button & 1) && scene.nearObject(x, y) ? 2 : 0);
     if (button == 1 && rayDrag_) {
         scene.aimPreview(x, y);
         redraw(Layer::Live);
     } else if (button == 1 && markPress_ && scene.pending != RayPathScene::Pending::None) {
-        scene.pendingX = x;
-        scene.pendingY = y;
+        scene.movePending(x, y);
         redraw(Layer::Live);
     } else if (button == 2) {
         scene.moveObject(x, y);
@@ -309,19 +259,10 @@ void frmBre1::Picture1_MouseUp(int button, int, float x, float y) {
     bool refused = false;
     if (button == 1 && rayDrag_) {
         rayDrag_ = false;
-        // A refused preview stores nothing (not a copy of the ray traced before it).
-        if (scene.previewValid && !scene.storePreview())
-            refused = true;
-        scene.previewActive = scene.previewValid = false;
+        refused = !scene.endPreview();
     } else if (button == 1 && markPress_) {
         markPress_ = false;
-        const RayPathScene::Pending placed = scene.pending;
-        scene.pending = RayPathScene::Pending::None;
-        if (placed == RayPathScene::Pending::Eye)
-            scene.addEye(x, y);
-        else if (placed == RayPathScene::Pending::Point)
-            scene.addPoint(x, y);
-        if (placed != RayPathScene::Pending::None) {
+        if (scene.placePending(x, y)) {
             releaseSymbol(Picture5, pointMode);
             releaseSymbol(Picture2, eyeMode);
         }
@@ -330,10 +271,8 @@ void frmBre1::Picture1_MouseUp(int button, int, float x, float y) {
     redraw(Layer::Clear | kRayPathPicture);
     Screen::setMousePointer(0);
     if (refused)
-        refuse(QStringLiteral("Nur 100 Strahlen möglich"));
+        refuse(tr("Nur 100 Strahlen möglich"));
 }
-
-// ---- Markers ----
 
 void frmBre1::releaseSymbol(SymbolButton *symbol, int16_t &mode) {
     symbol->setBorderStyle(0);
@@ -342,67 +281,51 @@ void frmBre1::releaseSymbol(SymbolButton *symbol, int16_t &mode) {
 
 void frmBre1::refuse(const QString &message) { Dialogs::instance().messageBox(message, true); }
 
-void frmBre1::Picture5_Click() {
-    Picture5->flipBorder();
-    pointMode = static_cast<int16_t>(Picture5->borderStyle());
-    if (pointMode) {
-        releaseSymbol(Picture2, eyeMode);
-        Screen::setMousePointer(2);
-    }
+// The point and eye tools exclude each other; an armed tool shows the cross-hair.
+void frmBre1::toggleTool(SymbolButton *symbol, int16_t &mode, SymbolButton *other, int16_t *otherMode) {
+    symbol->flipBorder();
+    mode = static_cast<int16_t>(symbol->borderStyle());
+    if (!mode)
+        return;
+    if (other)
+        releaseSymbol(other, *otherMode);
+    Screen::setMousePointer(2);
 }
 
-void frmBre1::Picture2_Click() {
-    Picture2->flipBorder();
-    eyeMode = static_cast<int16_t>(Picture2->borderStyle());
-    if (eyeMode) {
-        releaseSymbol(Picture5, pointMode);
-        Screen::setMousePointer(2);
-    }
-}
-
-void frmBre1::Picture3_Click() {
-    Picture3->flipBorder();
-    protractorMode = static_cast<int16_t>(Picture3->borderStyle());
-    if (protractorMode)
-        Screen::setMousePointer(2);
-}
-
-// ---- Controls ----
+void frmBre1::Picture5_Click() { toggleTool(Picture5, pointMode, Picture2, &eyeMode); }
+void frmBre1::Picture2_Click() { toggleTool(Picture2, eyeMode, Picture5, &pointMode); }
+void frmBre1::Picture3_Click() { toggleTool(Picture3, protractorMode, nullptr, nullptr); }
 
 void frmBre1::Check3D_Click() {
-    scene.showRefracted = Check3D1->isChecked();
-    scene.extendRefracted = Check3D2->isChecked();
-    scene.showReflected = Check3D3->isChecked();
-    scene.extendReflected = Check3D4->isChecked();
-    scene.showNormals = Check3D5->isChecked();
+    scene.setRayOptions(Check3D1->isChecked(), Check3D2->isChecked(), Check3D3->isChecked(),
+                        Check3D4->isChecked(), Check3D5->isChecked());
     redraw(Layer::Clear | kRayPathPicture);
 }
 
 void frmBre1::showIndexTexts() {
     const float n = scene.relIndex;
     if (n < 1) {
-        const QString u = upperIndexText(n);
+        const QString u = qs(NumText(UpperIndex(n)));
         Text3->setText(u);
         Text2->setText(QStringLiteral("1.00"));
-        Text1->setText(QStringLiteral("n = ") + u);
-        Text4->setText(QStringLiteral("n = 1 "));
+        Text1->setText(tr("n = ") + u);
+        Text4->setText(tr("n = 1 "));
     } else {
         Text3->setText(QStringLiteral("1.00"));
         Text2->setText(qs(NumText(n)));
-        Text1->setText(QStringLiteral("n = 1 "));
-        Text4->setText(QStringLiteral("n = ") + qs(NumText(n)));
+        Text1->setText(tr("n = 1 "));
+        Text4->setText(tr("n = ") + qs(NumText(n)));
     }
 }
 
 void frmBre1::HScroll1_Change() {
-    scene.relIndex = HScroll1->value() / 100.0f;
+    scene.setRelIndex(HScroll1->value() / 100.0f);
     if (scene.diagramOn) {
-        setFittedText(Label2, caption(scene.relIndex));
+        setFittedText(Label2, diagramCaption());
         DrawAngleDiagram(); // drawn anew: earlier reading marks vanish
     }
     Picture4->redrawSymbol();
     showIndexTexts();
-    scene.UpdateIndexRatio();
     redraw(Layer::Clear | kRayPathPicture);
 }
 
@@ -418,20 +341,17 @@ void frmBre1::Command4_Click() {
     redraw(Layer::Clear | kRayPathPicture);
 }
 
-// ---- Printing and saving ----
-
 void frmBre1::Command2_Click() {
     PrintHardcopy(scene, PageOrientation::Portrait, [this] { redraw(Layer::Clear | kRayPathPicture); });
 }
 
 void frmBre1::Command6_Click() {
     SaveSteps steps;
-    steps.prompt = QStringLiteral(
-        "Bitte geben Sie den Namen der Datei ein. Benützen Sie die Extension .bmp! Falls Sie auf die "
-        "Angabe eines Pfades vor dem Namen verzichten, wird die Datei in jenem Ordner abgelegt, aus dem "
-        "heraus das Programm gestartet wurde.");
+    steps.prompt = tr("Bitte geben Sie den Namen der Datei ein. Benützen Sie die Extension .bmp! Falls Sie auf die "
+                      "Angabe eines Pfades vor dem Namen verzichten, wird die Datei in jenem Ordner abgelegt, aus dem "
+                      "heraus das Programm gestartet wurde.");
     steps.defaultName = QStringLiteral("Titel.bmp");
-    steps.errorText = QStringLiteral("Fehler beim Speichern! Disk full?");
+    steps.errorText = tr("Fehler beim Speichern! Disk full?");
     steps.criticalIcon = false;
     steps.beforeAsking = [this] { redraw(Layer::Extra); };
     steps.beforeWriting = [this] { DrawAllRays(); };
@@ -441,12 +361,10 @@ void frmBre1::Command6_Click() {
     SavePictureFile(*Picture1, steps);
 }
 
-// ---- Angle diagram ----
-
 void frmBre1::Picture4_MouseDown() {
     Picture4->flipBorder();
     if (Picture4->borderStyle()) {
-        setFittedText(Label2, caption(scene.relIndex));
+        setFittedText(Label2, diagramCaption());
         scene.diagramOn = 1;
         Picture6->move(int(0.6375 * Picture1->width()), 0);
         Picture6->show();
@@ -465,6 +383,10 @@ void frmBre1::Picture6_MouseDown(int button, int, float x, float y) {
     }
     Picture4->setBorderStyle(0);
     scene.diagramOn = 1;
+}
+
+QString frmBre1::diagramCaption() const {
+    return tr("Einfalls- und Brechungswinkel für n = ") + qs(NumText(scene.relIndex));
 }
 
 void frmBre1::DrawAngleDiagram() { DrawAngleGraph(*Picture6, scene.relIndex, kGraphWidths); }

@@ -1,6 +1,7 @@
 #pragma once
 // The refraction ray-path window: the controls of the ray-path scene, its own markers and
 // the angle diagram in a picture of its own.
+#include "canvas/ControlTable.h"
 #include "canvas/DragLayer.h"
 #include "refraction/RayPathScene.h"
 #include "shell/Form.h"
@@ -25,6 +26,7 @@ public:
     void Form_Load() override;
     void Form_Unload() override;
 
+public slots:
     void Picture1_MouseDown(int button, int shift, float x, float y);
     void Picture1_MouseMove(int button, int shift, float x, float y);
     void Picture1_MouseUp(int button, int shift, float x, float y);
@@ -45,6 +47,7 @@ public:
     void Picture3_Click(); // protractor symbol
     void Picture4_MouseDown(); // diagram symbol
 
+public:
     // P, the interface, the rays and the markers over the present picture.
     void DrawAllRays();
     // The chosen layers of the scene on the picture; with Layer::Live, the live ray or
@@ -67,10 +70,12 @@ public:
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7;
 
 private:
-    void createControls();
+    ControlTable ui;
     void layoutControls();
     void showIndexTexts();
+    QString diagramCaption() const;
     void releaseSymbol(SymbolButton *symbol, int16_t &mode);
+    void toggleTool(SymbolButton *symbol, int16_t &mode, SymbolButton *other, int16_t *otherMode);
     void refuse(const QString &message);
 
     bool rayDrag_ = false;   // a left press without a marker tool started a ray

@@ -13,11 +13,28 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 #include <cmath>
+#include <functional>
+#include <map>
 
 using namespace varelo;
 using namespace varelo::test;
+
+namespace {
+// Brackets every text of the ray-path window: a text shown without them bypassed the
+// translation.
+class BracketTranslator : public QTranslator {
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override {
+        if (qstrcmp(context, "varelo::frmBre1") != 0)
+            return {};
+        return QLatin1Char('[') + QString::fromUtf8(source) + QLatin1Char(']');
+    }
+    bool isEmpty() const override { return false; }
+};
+} // namespace
 
 class TestRefraction : public QObject {
     Q_OBJECT
@@ -35,6 +52,12 @@ private slots:
     void refusedRayLeavesNoTrace();
     void undoTakesBackTheLastRay();
     void controlColumn();
+    void keyboardOrder_data();
+    void keyboardOrder();
+    void textsTranslated_data();
+    void textsTranslated();
+    void pointerOverP_data();
+    void pointerOverP();
     void totalReflectionIsBlack_data();
     void totalReflectionIsBlack();
     void equalIndexGoesStraightThrough();
@@ -193,6 +216,148 @@ void TestRefraction::controlColumn() {
     QVERIFY(w->Picture2->x() < w->Picture5->x() && w->Picture5->x() < w->Picture3->x() &&
             w->Picture3->x() < w->Picture4->x());
     QCOMPARE(w->Picture5->width(), w->Picture5->height());
+}
+
+void TestRefraction::keyboardOrder_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("next");
+    // Down the control column: the ray options row by row, then the index, the marker
+    // symbols from left to right, and the buttons.
+    const char *const order[] = {"Check3D1", "Check3D2", "Check3D3", "Check3D4", "Check3D5", "Command1",
+                                 "HScroll1", "Picture2", "Picture5", "Picture3", "Picture4", "Command4",
+                                 "Command2", "Command6", "Command5", "Command3", "Command7"};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        QTest::newRow(order[i]) << order[i] << order[i + 1];
+}
+
+void TestRefraction::keyboardOrder() {
+    QFETCH(QString, control);
+    QFETCH(QString, next);
+    auto *c = w->findChild<QWidget *>(control);
+    QVERIFY(c);
+    QWidget *n = c->nextInFocusChain();
+    while (n != c && !((n->focusPolicy() & Qt::TabFocus) && n->isVisibleTo(w)))
+        n = n->nextInFocusChain();
+    QCOMPARE(n->objectName(), next);
+}
+
+void TestRefraction::textsTranslated_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("title") << "title" << "[Brechung von Bündeln an einer ebenen Grenzfläche - Strahlenverlauf]";
+    QTest::newRow("caption") << "Command4" << "[Markierungen löschen]";
+    QTest::newRow("caption with a blank") << "Label6" << "[Brechzahl n ]";
+    QTest::newRow("hint") << "Label5"
+                          << "[Neuen Strahl starten: linke Maustaste drücken und den Strahl in die gewünschte "
+                             "Richtung ziehen!]";
+    QTest::newRow("name of a ditto caption") << "name Check3D4" << "[gespiegelte verlängern]";
+    QTest::newRow("name of a symbol") << "name Picture3" << "[Winkelmesser]";
+    QTest::newRow("keys in the tooltip")
+        << "tooltip Command1" << "[Strahlen löschen; nur den letzten Strahl: Strg+Z (zurückholen: Strg+Umschalt+Z)]";
+    QTest::newRow("diagram tooltip") << "tooltip Picture6" << "[Winkeldiagramm: klicken zum Ablesen]";
+    QTest::newRow("diagram caption") << "diagram" << "[Einfalls- und Brechungswinkel für n = ]1.33";
+    QTest::newRow("index text") << "index" << "[n = 1 ]";
+    QTest::newRow("ray limit") << "rays" << "[Nur 100 Strahlen möglich]";
+    QTest::newRow("point limit") << "points" << "[Nur 20 Punkte möglich]";
+    QTest::newRow("eye limit") << "eyes" << "[Nur 20 Augen möglich]";
+    QTest::newRow("file prompt") << "prompt"
+                                 << "[Bitte geben Sie den Namen der Datei ein. Benützen Sie die Extension .bmp! Falls "
+                                    "Sie auf die Angabe eines Pfades vor dem Namen verzichten, wird die Datei in jenem "
+                                    "Ordner abgelegt, aus dem heraus das Programm gestartet wurde.]";
+    QTest::newRow("file error") << "error" << "[Fehler beim Speichern! Disk full?]";
+}
+
+void TestRefraction::textsTranslated() {
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    BracketTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    tearDownWindows();
+    Forms::show(FormId::Varelo);
+    w = qobject_cast<frmBre1 *>(Forms::show(FormId::Bre1));
+    QTemporaryDir dir;
+    auto control = [&](const QString &name) { return w->findChild<QWidget *>(name); };
+    auto shown = [&](QWidget *c) {
+        if (auto *b = qobject_cast<QAbstractButton *>(c))
+            return b->text();
+        return qobject_cast<QLabel *>(c)->text();
+    };
+    // A full kind, its tool armed and one more mark set: the refusal shown.
+    auto markOneTooMany = [&](int16_t &count, int most, SymbolButton *tool) {
+        count = int16_t(most);
+        tool->activate();
+        mark(0, -900);
+        return dialogs().messages.value(0);
+    };
+    const std::map<QString, std::function<QString()>> actions{
+        {"title", [&] { return w->windowTitle(); }},
+        {"diagram",
+         [&] {
+             w->Picture4_MouseDown();
+             return w->Label2->text();
+         }},
+        {"index",
+         [&] {
+             w->HScroll1->setValue(150);
+             return w->Text1->text();
+         }},
+        {"rays",
+         [&] {
+             w->scene.rayCount = RayPathScene::kMaxRays;
+             ray(50, 250);
+             return dialogs().messages.value(0);
+         }},
+        {"points", [&] { return markOneTooMany(w->scene.pointCount, RayPathScene::kMaxPoints, w->Picture5); }},
+        {"eyes", [&] { return markOneTooMany(w->scene.eyeCount, RayPathScene::kMaxEyes, w->Picture2); }},
+        {"prompt",
+         [&] {
+             dialogs().inputAnswers.push_back({false, QString()});
+             w->Command6_Click();
+             return dialogs().prompts.value(0);
+         }},
+        {"error",
+         [&] {
+             dialogs().inputAnswers.push_back({true, dir.filePath("fehlt/x.bmp")});
+             w->Command6_Click();
+             return dialogs().messages.value(0);
+         }},
+    };
+    QString got;
+    if (const auto a = actions.find(text); a != actions.end())
+        got = a->second();
+    else if (text.startsWith("name "))
+        got = control(text.mid(5))->accessibleName();
+    else if (text.startsWith("tooltip "))
+        got = control(text.mid(8))->toolTip();
+    else
+        got = shown(control(text));
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(got, expected);
+}
+
+void TestRefraction::pointerOverP_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QPointF>("at");
+    QTest::addColumn<int>("pointer");
+    // P lies at (0, 500); the cross-hair shows within 100 of it on both axes.
+    QTest::newRow("on P") << 0 << QPointF(0, 500) << 2;
+    QTest::newRow("just inside, right") << 0 << QPointF(99, 500) << 2;
+    QTest::newRow("100 to the right") << 0 << QPointF(100, 500) << 0;
+    QTest::newRow("just inside, above") << 0 << QPointF(0, 401) << 2;
+    QTest::newRow("100 above") << 0 << QPointF(0, 400) << 0;
+    QTest::newRow("near on both axes") << 0 << QPointF(-99, 599) << 2;
+    QTest::newRow("right button held") << 2 << QPointF(50, 550) << 2;
+    QTest::newRow("left button held") << 1 << QPointF(0, 500) << 0;
+}
+
+void TestRefraction::pointerOverP() {
+    QFETCH(int, button);
+    QFETCH(QPointF, at);
+    QFETCH(int, pointer);
+    if (button == 2)
+        w->Picture1_MouseDown(2, 0, 0, 500); // P stays where it is
+    w->Picture1_MouseMove(button, 0, float(at.x()), float(at.y()));
+    QCOMPARE(w->Picture1->mousePointer(), pointer);
 }
 
 void TestRefraction::totalReflectionIsBlack_data() {
