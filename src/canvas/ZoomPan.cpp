@@ -2,6 +2,7 @@
 
 #include "core/Surface.h"
 #include "core/NumRules.h"
+#include "core/View.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
@@ -37,10 +38,7 @@ void ZoomPan::ZoomOut() {
     zoomLevel *= 2;
     pic_->SetScaleWidth(static_cast<float>(pic_->ScaleWidth() * 1.25));
     pic_->SetScaleHeight(static_cast<float>(pic_->ScaleHeight() * 1.25));
-    h_->setMaximum(CInt(h_->maximum() * 1.2));
-    h_->setMinimum(CInt(h_->minimum() * 1.2));
-    v_->setMaximum(CInt(v_->maximum() * 1.2));
-    v_->setMinimum(CInt(v_->minimum() * 1.2));
+    setRange(ZoomedOut(range()));
     updateChangeAmounts();
     zoomFactor = zoomFactor / 1.25f;
     afterStep();
@@ -52,11 +50,7 @@ void ZoomPan::ZoomIn() {
     zoomLevel /= 2;
     pic_->SetScaleWidth(static_cast<float>(pic_->ScaleWidth() / 1.25));
     pic_->SetScaleHeight(static_cast<float>(pic_->ScaleHeight() / 1.25));
-    // Shrink the range from the inside so that the minimum never passes the maximum.
-    h_->setMinimum(CInt(h_->minimum() / 1.2));
-    h_->setMaximum(CInt(h_->maximum() / 1.2));
-    v_->setMinimum(CInt(v_->minimum() / 1.2));
-    v_->setMaximum(CInt(v_->maximum() / 1.2));
+    setRange(ZoomedIn(range()));
     updateChangeAmounts();
     zoomFactor = zoomFactor * 1.25f;
     afterStep();
@@ -83,6 +77,55 @@ void ZoomPan::VScroll1_Change() {
     if (parked)
         park();
     redraw_();
+}
+
+PanRange ZoomPan::range() const { return {h_->minimum(), h_->maximum(), v_->minimum(), v_->maximum()}; }
+
+void ZoomPan::setRange(const PanRange &r) {
+    // Shrinking, the minimum moves first; growing, the maximum: the bar never holds min > max.
+    if (r.hMin > h_->minimum()) {
+        h_->setMinimum(r.hMin);
+        h_->setMaximum(r.hMax);
+    } else {
+        h_->setMaximum(r.hMax);
+        h_->setMinimum(r.hMin);
+    }
+    if (r.vMin > v_->minimum()) {
+        v_->setMinimum(r.vMin);
+        v_->setMaximum(r.vMax);
+    } else {
+        v_->setMaximum(r.vMax);
+        v_->setMinimum(r.vMin);
+    }
+}
+
+void ZoomPan::setView(float factor, int panX, int panY) {
+    int steps = 0;
+    if (!ZoomStepsFor(factor, steps))
+        return;
+    Load();
+    const QSignalBlocker bh(h_), bv(v_);
+    for (; steps > 0; --steps) {
+        zoomLevel /= 2;
+        pic_->SetScaleWidth(static_cast<float>(pic_->ScaleWidth() / 1.25));
+        pic_->SetScaleHeight(static_cast<float>(pic_->ScaleHeight() / 1.25));
+        setRange(ZoomedIn(range()));
+    }
+    for (; steps < 0; ++steps) {
+        zoomLevel *= 2;
+        pic_->SetScaleWidth(static_cast<float>(pic_->ScaleWidth() * 1.25));
+        pic_->SetScaleHeight(static_cast<float>(pic_->ScaleHeight() * 1.25));
+        setRange(ZoomedOut(range()));
+    }
+    updateChangeAmounts();
+    zoomFactor = factor;
+    text_->setText(QString::fromStdString(NumText(Int(zoomFactor * 100 + 0.5f))) + QLatin1Char('%'));
+    h_->setValue(panX);
+    v_->setValue(panY);
+    pic_->SetScaleLeft(static_cast<float>(-pic_->ScaleWidth() / 2 + panX));
+    pic_->SetScaleTop(static_cast<float>(-pic_->ScaleHeight() / 2 + panY));
+    if (parked)
+        park();
 }
 
 int ZoomPan::panX() const { return h_->value(); }

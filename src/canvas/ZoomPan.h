@@ -1,6 +1,8 @@
 #pragma once
 // Zoom (one spin button) and pan (two scroll bars) of a picture whose scale starts at
 // (-2000, -1000)-(2000, 1000). Every step ends in the window's redraw.
+#include "core/View.h"
+
 #include <functional>
 
 class QScrollBar;
@@ -21,6 +23,10 @@ public:
     void HScroll1_Change();
     void VScroll1_Change();
 
+    // A view of a lesson: the zoom steps to this factor from 100 %, then the pan, without
+    // a redraw (the factor must be one the steps give, see ViewReachable).
+    void setView(float zoomFactor, int panX, int panY);
+
     // The pan: the world point at the centre of the view.
     int panX() const;
     int panY() const;
@@ -33,6 +39,8 @@ public:
     void unpark();
 
 private:
+    PanRange range() const;
+    void setRange(const PanRange &r);
     void updateChangeAmounts();
     void afterStep();
     Surface *pic_;

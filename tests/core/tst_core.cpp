@@ -2,6 +2,7 @@
 // angles of the angle graph.
 #include "core/AngleGraph.h"
 #include "core/NumRules.h"
+#include "core/View.h"
 #include "mirror/MirrorOptics.h"
 #include "refraction/RefractionOptics.h"
 
@@ -13,6 +14,8 @@ using namespace varelo;
 class TestCore : public QObject {
     Q_OBJECT
 private slots:
+    void viewsTheZoomCanGive_data();
+    void viewsTheZoomCanGive();
     void intRoundsDown_data();
     void intRoundsDown();
     void cintTiesToEven_data();
@@ -313,6 +316,35 @@ void TestCore::diagramAngles() {
     QVERIFY(RefractionAngleDeg(29.5f, 0.5f, b));
     QVERIFY(!RefractionAngleDeg(30.5f, 0.5f, b));
     QVERIFY(!IncidenceAngleDeg(60, 1.33f, a));
+}
+
+void TestCore::viewsTheZoomCanGive_data() {
+    QTest::addColumn<float>("zoomFactor");
+    QTest::addColumn<float>("panX");
+    QTest::addColumn<float>("panY");
+    QTest::addColumn<bool>("reachable");
+    QTest::newRow("100 %") << 1.0f << 6000.f << -3000.f << true;
+    QTest::newRow("100 %, beyond the bar") << 1.0f << 6001.f << 0.f << false;
+    // One step in: 125 %, the bars shrink to ±5000 and ±2500.
+    QTest::newRow("125 %") << 1.25f << -5000.f << 2500.f << true;
+    QTest::newRow("125 %, beyond the bar") << 1.25f << 0.f << 2600.f << false;
+    // One step out: 80 %, the bars grow to ±7200 and ±3600.
+    QTest::newRow("80 %") << 0.8f << 7200.f << 3600.f << true;
+    QTest::newRow("eight steps in") << float(std::pow(1.25, 8)) << 0.f << 0.f << true;
+    QTest::newRow("nine steps in") << float(std::pow(1.25, 9)) << 0.f << 0.f << false;
+    QTest::newRow("nine steps out") << float(std::pow(1.25, -9)) << 0.f << 0.f << true;
+    QTest::newRow("ten steps out") << float(std::pow(1.25, -10)) << 0.f << 0.f << false;
+    QTest::newRow("between two steps") << 1.1f << 0.f << 0.f << false;
+    QTest::newRow("no zoom") << 0.0f << 0.f << 0.f << false;
+    QTest::newRow("half a pan step") << 1.0f << 0.5f << 0.f << false;
+}
+
+void TestCore::viewsTheZoomCanGive() {
+    QFETCH(float, zoomFactor);
+    QFETCH(float, panX);
+    QFETCH(float, panY);
+    QFETCH(bool, reachable);
+    QCOMPARE(ViewReachable(zoomFactor, panX, panY), reachable);
 }
 
 int runSceneTests(int argc, char **argv);

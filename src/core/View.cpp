@@ -1,0 +1,49 @@
+#include "core/View.h"
+
+#include "core/NumRules.h"
+
+#include <cmath>
+
+namespace varelo {
+
+PanRange ZoomedIn(const PanRange &r) {
+    // Shrunk from the inside, so that the minimum never passes the maximum.
+    return {CInt(r.hMin / 1.2), CInt(r.hMax / 1.2), CInt(r.vMin / 1.2), CInt(r.vMax / 1.2)};
+}
+
+PanRange ZoomedOut(const PanRange &r) {
+    return {CInt(r.hMin * 1.2), CInt(r.hMax * 1.2), CInt(r.vMin * 1.2), CInt(r.vMax * 1.2)};
+}
+
+bool ZoomStepsFor(float zoomFactor, int &steps) {
+    if (!(zoomFactor > 0) || !std::isfinite(zoomFactor))
+        return false;
+    const int k = static_cast<int>(std::lround(std::log(double(zoomFactor)) / std::log(1.25)));
+    if (k > kMaxZoomInSteps || k < -kMaxZoomOutSteps)
+        return false;
+    // The factor as the steps make it, up to the rounding of a longer way there.
+    if (std::fabs(zoomFactor / std::pow(1.25, k) - 1) > 1e-4)
+        return false;
+    steps = k;
+    return true;
+}
+
+PanRange PanRangeAfter(int steps) {
+    PanRange r;
+    for (int i = 0; i < steps; ++i)
+        r = ZoomedIn(r);
+    for (int i = 0; i < -steps; ++i)
+        r = ZoomedOut(r);
+    return r;
+}
+
+bool ViewReachable(float zoomFactor, float panX, float panY) {
+    int steps = 0;
+    if (!ZoomStepsFor(zoomFactor, steps))
+        return false;
+    const PanRange r = PanRangeAfter(steps);
+    return panX == std::floor(panX) && panY == std::floor(panY) && panX >= r.hMin && panX <= r.hMax &&
+           panY >= r.vMin && panY <= r.vMax;
+}
+
+} // namespace varelo

@@ -1,0 +1,24 @@
+#pragma once
+// The zoom and pan of the mirror and lens windows as numbers: a zoom step multiplies the
+// factor by 1.25 (in) or divides it (out), at most 8 steps in and 9 out from 100 %, and
+// each step scales the pan bars' ranges (±6000 by ±3000 at 100 %) by 1.2 the other way.
+namespace varelo {
+
+constexpr int kMaxZoomInSteps = 8, kMaxZoomOutSteps = 9;
+
+struct PanRange {
+    int hMin = -6000, hMax = 6000, vMin = -3000, vMax = 3000;
+};
+
+// The range after one step in or out, as the bars are changed by it.
+PanRange ZoomedIn(const PanRange &r);
+PanRange ZoomedOut(const PanRange &r);
+
+// The steps from 100 % (in > 0, out < 0) that give this factor; false when none does.
+bool ZoomStepsFor(float zoomFactor, int &steps);
+// The pan bars' range after these steps from 100 %.
+PanRange PanRangeAfter(int steps);
+// Whether a view (factor and pan) is one the zoom button and the bars can give.
+bool ViewReachable(float zoomFactor, float panX, float panY);
+
+} // namespace varelo
