@@ -16,13 +16,15 @@
 
 namespace varelo {
 
-ControlTable::ControlTable(QWidget *window, const char *context, const ControlSpec *specs, size_t count)
-    : window_(window), context_(context), specs_(specs), count_(count) {
-    for (size_t i = 0; i < count; ++i) {
-        const ControlSpec &spec = specs[i];
+void ControlTable::build(QWidget *window, const char *context, std::initializer_list<ControlSpec> specs) {
+    window_ = window;
+    context_ = context;
+    for (const ControlSpec &spec : specs) {
         QWidget *w = create(spec);
-        w->setObjectName(QString::fromLatin1(spec.member));
-        controls_[spec.member] = w;
+        w->setObjectName(QString::fromLatin1(spec.slot.name));
+        controls_[spec.slot.name] = w;
+        order_.push_back(w);
+        spec.slot.set(w);
         if (spec.name)
             w->setAccessibleName(tr(spec.name));
         if (spec.description)
@@ -89,7 +91,7 @@ QMetaMethod findMethod(const QObject *o, const QByteArray &name) {
 void ControlTable::connectHandler(const ControlSpec &spec, QWidget *w) {
     if (spec.handler && !*spec.handler)
         return;
-    const QByteArray member(spec.member);
+    const QByteArray member(spec.slot.name);
     auto method = [&](const char *event) {
         const QByteArray name = spec.handler ? QByteArray(spec.handler) : member + event;
         const QMetaMethod m = findMethod(window_, name);
@@ -159,21 +161,6 @@ QWidget *ControlTable::operator[](const char *member) const {
     return it->second;
 }
 
-QLabel *ControlTable::label(const char *m) const { return static_cast<QLabel *>((*this)[m]); }
-QPushButton *ControlTable::button(const char *m) const { return static_cast<QPushButton *>((*this)[m]); }
-QCheckBox *ControlTable::check(const char *m) const { return static_cast<QCheckBox *>((*this)[m]); }
-QRadioButton *ControlTable::option(const char *m) const { return static_cast<QRadioButton *>((*this)[m]); }
-QScrollBar *ControlTable::scroll(const char *m) const { return static_cast<QScrollBar *>((*this)[m]); }
-QLineEdit *ControlTable::textBox(const char *m) const { return static_cast<QLineEdit *>((*this)[m]); }
-PictureBox *ControlTable::picture(const char *m) const { return static_cast<PictureBox *>((*this)[m]); }
-SymbolButton *ControlTable::symbol(const char *m) const { return static_cast<SymbolButton *>((*this)[m]); }
-SpinButton *ControlTable::spin(const char *m) const { return static_cast<SpinButton *>((*this)[m]); }
-
-void ControlTable::setTabChain() const {
-    std::vector<QWidget *> chain;
-    for (size_t i = 0; i < count_; ++i)
-        chain.push_back((*this)[specs_[i].member]);
-    varelo::setTabChain(chain);
-}
+void ControlTable::setTabChain() const { varelo::setTabChain(order_); }
 
 } // namespace varelo

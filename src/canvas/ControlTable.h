@@ -5,23 +5,15 @@
 // "HScroll1_Change", "Spin1_SpinUp", "Picture1_MouseDown"), found by Qt's meta-object
 // system among the window's slots.
 #include <QString>
-#include <cstddef>
+#include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
+#include <vector>
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
 class QWidget;
 
 namespace varelo {
-
-class PictureBox;
-class SpinButton;
-class SymbolButton;
 
 enum class ControlKind { Label, WrapLabel, Button, Check, Option, HScroll, VScroll, TextBox, Picture, Symbol, Spin };
 
@@ -29,10 +21,22 @@ struct ScrollRange {
     int min = 0, max = 100, small = 1, large = 10, value = 0;
 };
 
+// The member a control is kept in, and its name in the code.
+struct ControlSlot {
+    template <typename T>
+    ControlSlot(T *&member, const char *memberName)
+        : name(memberName), set([&member](QWidget *w) { member = static_cast<T *>(w); }) {}
+    const char *name;
+    std::function<void(QWidget *)> set;
+};
+#define VARELO_CONTROL(member) ::varelo::ControlSlot(member, #member)
+
 struct ControlSpec {
-    const char *member;  // the control's name in the code
+    ControlSlot slot;
     ControlKind kind;
-    const char *caption; // source text, translated in the window's context; nullptr: none
+    // Texts are source texts (QT_TR_NOOP in the window's constructor), translated in the
+    // window's context.
+    const char *caption; // nullptr: none
     // The accessible name where the caption cannot be one (no caption, a ditto mark, a
     // caption another control shows too); nullptr: the caption.
     const char *name = nullptr;
@@ -46,20 +50,11 @@ struct ControlSpec {
 
 class ControlTable {
 public:
-    // Creates the controls in the table's order, which is also the keyboard's.
-    ControlTable(QWidget *window, const char *context, const ControlSpec *specs, size_t count);
+    // Creates the controls in the table's order, which is also the keyboard's, and puts
+    // each into its member.
+    void build(QWidget *window, const char *context, std::initializer_list<ControlSpec> specs);
 
     QWidget *operator[](const char *member) const;
-    QLabel *label(const char *member) const;
-    QPushButton *button(const char *member) const;
-    QCheckBox *check(const char *member) const;
-    QRadioButton *option(const char *member) const;
-    QScrollBar *scroll(const char *member) const;
-    QLineEdit *textBox(const char *member) const;
-    PictureBox *picture(const char *member) const;
-    SymbolButton *symbol(const char *member) const;
-    SpinButton *spin(const char *member) const;
-
     // A text in the window's context, translated.
     QString tr(const char *source) const;
     // The keyboard goes through the controls that take the focus in the table's order.
@@ -69,10 +64,9 @@ private:
     QWidget *create(const ControlSpec &spec);
     void connectHandler(const ControlSpec &spec, QWidget *w);
 
-    QWidget *window_;
-    const char *context_;
-    const ControlSpec *specs_;
-    size_t count_;
+    QWidget *window_ = nullptr;
+    const char *context_ = "";
+    std::vector<QWidget *> order_;
     std::map<std::string, QWidget *> controls_;
 };
 

@@ -24,66 +24,59 @@ constexpr Rgb kSymbolGrey{224, 224, 224};
 // The graph in its own picture.
 const AngleGraphWidths kGraphWidths{3, 3, 1, 3, 5, 1};
 
-#define T(text) QT_TRANSLATE_NOOP("varelo::frmBre1", text)
-using K = ControlKind;
-// In the keyboard's order; inside the picture the diagram comes after the texts and
-// labels it covers.
-const ControlSpec kControls[] = {
-    {"Picture1", K::Picture, nullptr, T("Bildfeld")},
-    {"Text1", K::TextBox, T(" n = 1"), T("Brechzahl des oberen Mediums"), nullptr, "Picture1"},
-    {"Text4", K::TextBox, T(" n = 1.33"), T("Brechzahl des unteren Mediums"), nullptr, "Picture1"},
-    {"Label5", K::Label,
-     T("Neuen Strahl starten: linke Maustaste drücken und den Strahl in die gewünschte Richtung ziehen!"),
-     nullptr, nullptr, "Picture1"},
-    {"Label4", K::Label, T("Objektposition: rechte Maustaste drücken und ziehen!"), nullptr, nullptr,
-     "Picture1"},
-    {"Picture6", K::Picture, nullptr, T("Einfalls- und Brechungswinkel"),
-     T("Winkeldiagramm: klicken zum Ablesen"), "Picture1"},
-    {"Label2", K::Label, nullptr, nullptr, nullptr, "Picture6"}, // the caption follows n
-    {"Label1", K::Label, T("Wahl der dargest. Strahlen")},
-    {"Check3D1", K::Check, T("gebrochene"), nullptr, nullptr, nullptr, "Check3D_Click"},
-    // Two boxes read "verlängern": each is named by the rays it extends.
-    {"Check3D2", K::Check, T("verlängern"), T("gebrochene verlängern"), nullptr, nullptr, "Check3D_Click"},
-    {"Check3D3", K::Check, T("gespiegelte"), nullptr, nullptr, nullptr, "Check3D_Click"},
-    {"Check3D4", K::Check, T("verlängern"), T("gespiegelte verlängern"), nullptr, nullptr, "Check3D_Click"},
-    {"Check3D5", K::Check, T("Einfallslote"), nullptr, nullptr, nullptr, "Check3D_Click"},
-    {"Command1", K::Button, T("Strahlen löschen"), nullptr,
-     T("Strahlen löschen; nur den letzten Strahl: Strg+Z (zurückholen: Strg+Umschalt+Z)")},
-    {"Label6", K::Label, T("Brechzahl n ")},
-    {"HScroll1", K::HScroll, nullptr, T("Brechzahl n"), nullptr, nullptr, nullptr, {50, 200, 1, 1, 133}},
-    {"Text3", K::TextBox, T("  1.00"), T("Brechzahl oben")},
-    {"Label7", K::Label, T("oben")},
-    {"Text2", K::TextBox, T("  1.33"), T("Brechzahl unten")},
-    {"Label8", K::Label, T("unten")},
-    {"Label3", K::Label, T("Markierungen")},
-    {"Picture2", K::Symbol, nullptr, T("Auge setzen")},
-    {"Picture5", K::Symbol, nullptr, T("Punkt markieren")},
-    {"Picture3", K::Symbol, nullptr, T("Winkelmesser")},
-    // The diagram symbol toggles on the press, not on the click.
-    {"Picture4", K::Symbol, nullptr, T("Winkeldiagramm"), nullptr, nullptr, ""},
-    {"Command4", K::Button, T("Markierungen löschen")},
-    {"Label9", K::Label, T("Bild ...")},
-    {"Command2", K::Button, T("drucken")},
-    {"Command6", K::Button, T("speichern")},
-    {"Command5", K::Button, T("zur Abbildung von Punkten")},
-    {"Command3", K::Button, T("Info")},
-    {"Command7", K::Button, T("Menue")},
-};
-#undef T
 } // namespace
 
-frmBre1::frmBre1() : Form(FormId::Bre1), ui(this, "varelo::frmBre1", kControls, std::size(kControls)) {
+frmBre1::frmBre1() : Form(FormId::Bre1) {
+    // The controls in the keyboard's order.
+#define C(member) VARELO_CONTROL(member)
+    using K = ControlKind;
+    ui.build(this, "varelo::frmBre1", {
+        {C(Picture1), K::Picture, nullptr, QT_TR_NOOP("Bildfeld")},
+        {C(Text1), K::TextBox, QT_TR_NOOP(" n = 1"), QT_TR_NOOP("Brechzahl des oberen Mediums"), nullptr, "Picture1"},
+        {C(Text4), K::TextBox, QT_TR_NOOP(" n = 1.33"), QT_TR_NOOP("Brechzahl des unteren Mediums"), nullptr, "Picture1"},
+        {C(Label5), K::Label,
+         QT_TR_NOOP("Neuen Strahl starten: linke Maustaste drücken und den Strahl in die gewünschte Richtung ziehen!"),
+         nullptr, nullptr, "Picture1"},
+        {C(Label4), K::Label, QT_TR_NOOP("Objektposition: rechte Maustaste drücken und ziehen!"), nullptr, nullptr,
+         "Picture1"},
+        {C(Picture6), K::Picture, nullptr, QT_TR_NOOP("Einfalls- und Brechungswinkel"),
+         QT_TR_NOOP("Winkeldiagramm: klicken zum Ablesen"), "Picture1"},
+        {C(Label2), K::Label, nullptr, nullptr, nullptr, "Picture6"}, // the caption follows n
+        {C(Label1), K::Label, QT_TR_NOOP("Wahl der dargest. Strahlen")},
+        {C(Check3D1), K::Check, QT_TR_NOOP("gebrochene"), nullptr, nullptr, nullptr, "Check3D_Click"},
+        // Two boxes read "verlängern": each is named by the rays it extends.
+        {C(Check3D2), K::Check, QT_TR_NOOP("verlängern"), QT_TR_NOOP("gebrochene verlängern"), nullptr, nullptr, "Check3D_Click"},
+        {C(Check3D3), K::Check, QT_TR_NOOP("gespiegelte"), nullptr, nullptr, nullptr, "Check3D_Click"},
+        {C(Check3D4), K::Check, QT_TR_NOOP("verlängern"), QT_TR_NOOP("gespiegelte verlängern"), nullptr, nullptr, "Check3D_Click"},
+        {C(Check3D5), K::Check, QT_TR_NOOP("Einfallslote"), nullptr, nullptr, nullptr, "Check3D_Click"},
+        {C(Command1), K::Button, QT_TR_NOOP("Strahlen löschen"), nullptr,
+         QT_TR_NOOP("Strahlen löschen; nur den letzten Strahl: Strg+Z (zurückholen: Strg+Umschalt+Z)")},
+        {C(Label6), K::Label, QT_TR_NOOP("Brechzahl n ")},
+        {C(HScroll1), K::HScroll, nullptr, QT_TR_NOOP("Brechzahl n"), nullptr, nullptr, nullptr, {50, 200, 1, 1, 133}},
+        {C(Text3), K::TextBox, QT_TR_NOOP("  1.00"), QT_TR_NOOP("Brechzahl oben")},
+        {C(Label7), K::Label, QT_TR_NOOP("oben")},
+        {C(Text2), K::TextBox, QT_TR_NOOP("  1.33"), QT_TR_NOOP("Brechzahl unten")},
+        {C(Label8), K::Label, QT_TR_NOOP("unten")},
+        {C(Label3), K::Label, QT_TR_NOOP("Markierungen")},
+        {C(Picture2), K::Symbol, nullptr, QT_TR_NOOP("Auge setzen")},
+        {C(Picture5), K::Symbol, nullptr, QT_TR_NOOP("Punkt markieren")},
+        {C(Picture3), K::Symbol, nullptr, QT_TR_NOOP("Winkelmesser")},
+        // The diagram symbol toggles on the press, not on the click.
+        {C(Picture4), K::Symbol, nullptr, QT_TR_NOOP("Winkeldiagramm"), nullptr, nullptr, ""},
+        {C(Command4), K::Button, QT_TR_NOOP("Markierungen löschen")},
+        {C(Label9), K::Label, QT_TR_NOOP("Bild ...")},
+        {C(Command2), K::Button, QT_TR_NOOP("drucken")},
+        {C(Command6), K::Button, QT_TR_NOOP("speichern")},
+        {C(Command5), K::Button, QT_TR_NOOP("zur Abbildung von Punkten")},
+        {C(Command3), K::Button, QT_TR_NOOP("Info")},
+        {C(Command7), K::Button, QT_TR_NOOP("Menue")},
+    });
+#undef C
     setWindowTitle(tr("Brechung von Bündeln an einer ebenen Grenzfläche - Strahlenverlauf"));
     setAutoFillBackground(true);
     setPalette(QPalette(QColor(192, 192, 192)));
     setFont(classicFont(8.25));
-    Picture1 = ui.picture("Picture1");
-    Picture6 = ui.picture("Picture6");
     Picture6->hide();
-    Picture2 = ui.symbol("Picture2");
-    Picture3 = ui.symbol("Picture3");
-    Picture4 = ui.symbol("Picture4");
-    Picture5 = ui.symbol("Picture5");
     Picture5->setBackColor(kSymbolGrey);
     Picture5->setFace([](Surface &s) {
         s.Scale(-14, -14, 14, 14);
@@ -94,34 +87,8 @@ frmBre1::frmBre1() : Form(FormId::Bre1), ui(this, "varelo::frmBre1", kControls, 
     Picture3->setFace(RayPathScene::DrawProtractorSymbol);
     Picture4->setFace([this](Surface &s) { DrawAngleGraphFace(s, scene.relIndex); });
     Picture4->onMouseDown = [this](int, int, float, float) { Picture4_MouseDown(); };
-    Text1 = ui.textBox("Text1");
-    Text2 = ui.textBox("Text2");
-    Text3 = ui.textBox("Text3");
-    Text4 = ui.textBox("Text4");
     for (QLineEdit *t : {Text1, Text4})
         t->setPalette(QPalette()); // white, inside the picture
-    Label1 = ui.label("Label1");
-    Label2 = ui.label("Label2");
-    Label3 = ui.label("Label3");
-    Label4 = ui.label("Label4");
-    Label5 = ui.label("Label5");
-    Label6 = ui.label("Label6");
-    Label7 = ui.label("Label7");
-    Label8 = ui.label("Label8");
-    Label9 = ui.label("Label9");
-    HScroll1 = ui.scroll("HScroll1");
-    Check3D1 = ui.check("Check3D1");
-    Check3D2 = ui.check("Check3D2");
-    Check3D3 = ui.check("Check3D3");
-    Check3D4 = ui.check("Check3D4");
-    Check3D5 = ui.check("Check3D5");
-    Command1 = ui.button("Command1");
-    Command2 = ui.button("Command2");
-    Command3 = ui.button("Command3");
-    Command4 = ui.button("Command4");
-    Command5 = ui.button("Command5");
-    Command6 = ui.button("Command6");
-    Command7 = ui.button("Command7");
     installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
     const QSignalBlocker quiet(Check3D1); // the scene shows refracted rays already
     Check3D1->setChecked(true);

@@ -21,69 +21,44 @@
 
 namespace varelo {
 
-namespace {
-#define T(text) QT_TRANSLATE_NOOP("varelo::frmBre2", text)
-using K = ControlKind;
-// In the keyboard's order.
-const ControlSpec kControls[] = {
-    {"Picture1", K::Picture, nullptr, T("Bildfeld")},
-    {"Text2", K::TextBox, T(" n = 1 "), T("Brechzahl oben"), nullptr, "Picture1"},
-    {"Text3", K::TextBox, nullptr, T("Brechzahl unten"), nullptr, "Picture1"},
-    {"Text1", K::TextBox, T("   1.00"), T("Brechzahl des oberen Mediums")},
-    {"Text4", K::TextBox, T("   1.33"), T("Brechzahl des unteren Mediums")},
-    {"Label3", K::Label, T("Augenposition: linke Maustate drücken!"), nullptr, nullptr, "Picture1"},
-    {"Label4", K::Label, T("Objektposition: rechte Maustaste drücken"), nullptr, nullptr, "Picture1"},
-    {"Label2", K::Label, T("Brechzahl n  ")},
-    {"Label5", K::Label, T("  oben")},
-    {"Label6", K::Label, T("  unten")},
-    {"Label1", K::Label, T("Abbildung von ...")},
-    {"Label7", K::Label, T("Bild ...")},
-    {"HScroll1", K::HScroll, nullptr, T("Brechzahl n"), nullptr, nullptr, nullptr, {50, 200, 1, 10, 133}},
-    {"Option3D1", K::Option, T("einzelnen Punkten"), nullptr, nullptr, nullptr, "Option3D_Click"},
-    {"Option3D2", K::Option, T("Punktreihen"), nullptr, nullptr, nullptr, "Option3D_Click"},
-    {"Raster", K::Check, T("Raster on/off")},
-    {"Command1", K::Button, T("Löschen"), nullptr,
-     T("Löschen der Punktreihe; nur den letzten Punkt: Strg+Z (zurückholen: Strg+Umschalt+Z)")},
-    {"Command3", K::Button, T("drucken")},
-    {"Command4", K::Button, T("speichern")},
-    {"Command2", K::Button, T("zum Strahlenverlauf")},
-    {"Command5", K::Button, T("Info")},
-    {"Command6", K::Button, T("Menue")},
-};
-#undef T
-} // namespace
-
-frmBre2::frmBre2() : Form(FormId::Bre2), ui(this, "varelo::frmBre2", kControls, std::size(kControls)) {
+frmBre2::frmBre2() : Form(FormId::Bre2) {
+    // The controls in the keyboard's order.
+#define C(member) VARELO_CONTROL(member)
+    using K = ControlKind;
+    ui.build(this, "varelo::frmBre2", {
+        {C(Picture1), K::Picture, nullptr, QT_TR_NOOP("Bildfeld")},
+        {C(Text2), K::TextBox, QT_TR_NOOP(" n = 1 "), QT_TR_NOOP("Brechzahl oben"), nullptr, "Picture1"},
+        {C(Text3), K::TextBox, nullptr, QT_TR_NOOP("Brechzahl unten"), nullptr, "Picture1"},
+        {C(Text1), K::TextBox, QT_TR_NOOP("   1.00"), QT_TR_NOOP("Brechzahl des oberen Mediums")},
+        {C(Text4), K::TextBox, QT_TR_NOOP("   1.33"), QT_TR_NOOP("Brechzahl des unteren Mediums")},
+        {C(Label3), K::Label, QT_TR_NOOP("Augenposition: linke Maustate drücken!"), nullptr, nullptr, "Picture1"},
+        {C(Label4), K::Label, QT_TR_NOOP("Objektposition: rechte Maustaste drücken"), nullptr, nullptr, "Picture1"},
+        {C(Label2), K::Label, QT_TR_NOOP("Brechzahl n  ")},
+        {C(Label5), K::Label, QT_TR_NOOP("  oben")},
+        {C(Label6), K::Label, QT_TR_NOOP("  unten")},
+        {C(Label1), K::Label, QT_TR_NOOP("Abbildung von ...")},
+        {C(Label7), K::Label, QT_TR_NOOP("Bild ...")},
+        {C(HScroll1), K::HScroll, nullptr, QT_TR_NOOP("Brechzahl n"), nullptr, nullptr, nullptr, {50, 200, 1, 10, 133}},
+        {C(Option3D1), K::Option, QT_TR_NOOP("einzelnen Punkten"), nullptr, nullptr, nullptr, "Option3D_Click"},
+        {C(Option3D2), K::Option, QT_TR_NOOP("Punktreihen"), nullptr, nullptr, nullptr, "Option3D_Click"},
+        {C(Raster), K::Check, QT_TR_NOOP("Raster on/off")},
+        {C(Command1), K::Button, QT_TR_NOOP("Löschen"), nullptr,
+         QT_TR_NOOP("Löschen der Punktreihe; nur den letzten Punkt: Strg+Z (zurückholen: Strg+Umschalt+Z)")},
+        {C(Command3), K::Button, QT_TR_NOOP("drucken")},
+        {C(Command4), K::Button, QT_TR_NOOP("speichern")},
+        {C(Command2), K::Button, QT_TR_NOOP("zum Strahlenverlauf")},
+        {C(Command5), K::Button, QT_TR_NOOP("Info")},
+        {C(Command6), K::Button, QT_TR_NOOP("Menue")},
+    });
+#undef C
     setWindowTitle(tr("Brechung von schlanken Bündeln an einer ebenen Grenzfläche - Abbildung von Punkten"));
     setAutoFillBackground(true);
     setPalette(QPalette(QColor(192, 192, 192)));
     setFont(classicFont(8.25));
-    Picture1 = ui.picture("Picture1");
-    Text1 = ui.textBox("Text1");
-    Text2 = ui.textBox("Text2");
-    Text3 = ui.textBox("Text3");
-    Text4 = ui.textBox("Text4");
     for (QLineEdit *t : {Text2, Text3})
         t->setPalette(QPalette()); // white, inside the picture
     Text3->setText(QStringLiteral(" n = ") + qs(NumText(1.33f)));
-    Label1 = ui.label("Label1");
-    Label2 = ui.label("Label2");
-    Label3 = ui.label("Label3");
-    Label4 = ui.label("Label4");
-    Label5 = ui.label("Label5");
-    Label6 = ui.label("Label6");
-    Label7 = ui.label("Label7");
-    HScroll1 = ui.scroll("HScroll1");
-    Option3D1 = ui.option("Option3D1");
-    Option3D2 = ui.option("Option3D2");
     Option3D1->setChecked(true);
-    Raster = ui.check("Raster");
-    Command1 = ui.button("Command1");
-    Command2 = ui.button("Command2");
-    Command3 = ui.button("Command3");
-    Command4 = ui.button("Command4");
-    Command5 = ui.button("Command5");
-    Command6 = ui.button("Command6");
     installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
 }
 
