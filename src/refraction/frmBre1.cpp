@@ -72,10 +72,7 @@ frmBre1::frmBre1() : Form(FormId::Bre1) {
         {C(Command7), K::Button, QT_TR_NOOP("Menue")},
     });
 #undef C
-    setWindowTitle(tr("Brechung von Bündeln an einer ebenen Grenzfläche - Strahlenverlauf"));
-    setAutoFillBackground(true);
-    setPalette(QPalette(QColor(192, 192, 192)));
-    setFont(classicFont(8.25));
+    setModuleLook(tr("Brechung von Bündeln an einer ebenen Grenzfläche - Strahlenverlauf"));
     Picture6->hide();
     Picture5->setBackColor(kSymbolGrey);
     Picture5->setFace([](Surface &s) {

@@ -51,10 +51,7 @@ frmBre2::frmBre2() : Form(FormId::Bre2) {
         {C(Command6), K::Button, QT_TR_NOOP("Menue")},
     });
 #undef C
-    setWindowTitle(tr("Brechung von schlanken Bündeln an einer ebenen Grenzfläche - Abbildung von Punkten"));
-    setAutoFillBackground(true);
-    setPalette(QPalette(QColor(192, 192, 192)));
-    setFont(classicFont(8.25));
+    setModuleLook(tr("Brechung von schlanken Bündeln an einer ebenen Grenzfläche - Abbildung von Punkten"));
     for (QLineEdit *t : {Text2, Text3})
         t->setPalette(QPalette()); // white, inside the picture
     Text3->setText(QStringLiteral(" n = ") + qs(NumText(1.33f)));

@@ -1,6 +1,7 @@
 #include "shell/Form.h"
 
 #include "canvas/Screen.h"
+#include "canvas/WindowLayout.h"
 #include "shell/Forms.h"
 
 #include <QCloseEvent>
@@ -8,6 +9,13 @@
 namespace varelo {
 
 Form::Form(FormId id) : QWidget(nullptr), id_(id) {}
+
+void Form::setModuleLook(const QString &title) {
+    setWindowTitle(title);
+    setAutoFillBackground(true);
+    setPalette(QPalette(QColor(192, 192, 192)));
+    setFont(classicFont(8.25));
+}
 
 void Form::setClientTwips(double left, double top, double width, double height) {
     resize(Screen::px(width), Screen::px(height));

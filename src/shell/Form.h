@@ -19,6 +19,10 @@ public:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
 
+    // A module window's look: its title, the grey panel and the classic font its controls
+    // inherit.
+    void setModuleLook(const QString &title);
+
     // Sets the client area: position and size in twips.
     void setClientTwips(double left, double top, double width, double height);
 
