@@ -14,6 +14,17 @@ constexpr Rgb kBlue{0, 0, 255}, kPaleBlue{180, 180, 255};
 
 const LensRayKind kKinds[] = {LensRayKind::Transmitted, LensRayKind::FrontReflected, LensRayKind::BackReflected};
 
+// A preset's curvatures as the bars hold them, with their radii (a plane keeps the radius
+// it had).
+void takeCurvatures(LensParams &p, const float *rec) {
+    p.k1 = static_cast<int16_t>(CInt(rec[LensScene::kPresetK1]));
+    if (p.k1 != 0)
+        p.r1 = RadiusOfCurvature(p.k1);
+    p.k2 = static_cast<int16_t>(CInt(rec[LensScene::kPresetK2]));
+    if (p.k2 != 0)
+        p.r2 = RadiusOfCurvature(p.k2);
+}
+
 // The presets as the window starts with them: k1, k2, semi-diameter, thickness, n.
 const float kInitialPresets[LensScene::kPresets][5] = {
     {-12, 12, 500, 300, 1.6f},          {-12000.f / 920, 0, 500, 250, 1.6f}, {0, 12000.f / 920, 500, 250, 1.6f},
@@ -53,7 +64,7 @@ LensScene::LensScene() {
 void LensScene::setRightCurvature(int k1, float wanted) {
     lens.k1 = static_cast<int16_t>(k1);
     if (k1 != 0)
-        lens.r1 = 12000.0f / k1;
+        lens.r1 = RadiusOfCurvature(k1);
     if (wanted > 0)
         lens.semiDiameter = wanted;
     EnforceDiameterLimit(lens);
@@ -63,7 +74,7 @@ void LensScene::setRightCurvature(int k1, float wanted) {
 void LensScene::setLeftCurvature(int k2, float wanted) {
     lens.k2 = static_cast<int16_t>(k2);
     if (k2 != 0)
-        lens.r2 = 12000.0f / k2;
+        lens.r2 = RadiusOfCurvature(k2);
     if (wanted > 0)
         lens.semiDiameter = wanted;
     EnforceDiameterLimit(lens);
@@ -100,12 +111,7 @@ bool LensScene::loadPreset(int i) {
         return false;
     const float *rec = presets[i];
     const LensParams before = lens;
-    lens.k1 = static_cast<int16_t>(CInt(rec[kPresetK1]));
-    if (lens.k1 != 0)
-        lens.r1 = 12000.0f / lens.k1;
-    lens.k2 = static_cast<int16_t>(CInt(rec[kPresetK2]));
-    if (lens.k2 != 0)
-        lens.r2 = 12000.0f / lens.k2;
+    takeCurvatures(lens, rec);
     // As the scroll bars hold them.
     lens.thickness = static_cast<float>(CInt(rec[kPresetThickness]));
     lens.semiDiameter = static_cast<float>(CInt(rec[kPresetSemiDiameter]));
@@ -128,9 +134,39 @@ void LensScene::storePreset(int i) {
     presets[i][kPresetIndex] = lens.refrIndex;
 }
 
+void LensScene::drawPresetFace(Surface &s, int i) const {
+    const float *rec = presets[i];
+    LensParams p;
+    takeCurvatures(p, rec);
+    p.semiDiameter = rec[kPresetSemiDiameter];
+    p.thickness = rec[kPresetThickness];
+    EnforceDiameterLimit(p);
+    const double left = std::min<double>(-p.thickness, RimX2(p)), right = std::max<double>(0, RimX1(p));
+    const double half = 1.2 * std::max<double>(p.semiDiameter, (right - left) / 2);
+    const double cx = (left + right) / 2;
+    s.Scale(cx - half, -half, cx + half, half);
+    s.SetDrawWidth(1);
+    DrawLensOutline(s, p, kBlack);
+}
+
 float LensScene::newObjectX(float zoomFactor) const { return std::min(-1600 / zoomFactor, -1.2f * lens.thickness); }
 
 bool LensScene::inObjectRegion(float x) const { return x < xRim2() && x < -1.1f * lens.thickness; }
+
+bool LensScene::moveObject(float x, float y) {
+    if (!inObjectRegion(x))
+        return false;
+    setCurrent(x, y);
+    aimX = x;
+    aimY = y;
+    return true;
+}
+
+void LensScene::startAgain(float zoomFactor) {
+    restart(newObjectX(zoomFactor), newObjectY(zoomFactor));
+    markers.clearPointsAndEyes();
+    protractorCount = 0;
+}
 
 bool LensScene::placeProtractor(float x, float y) {
     if (protractorCount >= kMaxProtractors)
@@ -250,6 +286,20 @@ void DrawLensOutline(Surface &s, const LensParams &p, Rgb c) {
     const float x1 = RimX1(p), x2 = RimX2(p);
     s.Line(x1, p.semiDiameter, x2, p.semiDiameter, c);
     s.Line(x1, -p.semiDiameter, x2, -p.semiDiameter, c);
+}
+
+void DrawProtractorSymbol(Surface &s) {
+    constexpr double kDeg = kPi / 180;
+    s.SetDrawWidth(1);
+    for (int i = 1; i <= 36; ++i)
+        s.PSet(79 * std::cos(i * 10 * kDeg), -79 * std::sin(i * 10 * kDeg), kBlack);
+    s.SetDrawWidth(3);
+    for (int i = 0; i <= 36; i += 3)
+        s.PSet(79 * std::cos(i * 10 * kDeg), -79 * std::sin(i * 10 * kDeg), kBlack);
+    s.SetDrawWidth(2);
+    s.Line(90, 0, -90, 0, kBlack);
+    s.Line(0, -90, 0, 90, kBlack);
+    s.SetDrawWidth(1);
 }
 
 void LensScene::drawLens(Surface &s, const Styles &st) const {

@@ -40,6 +40,9 @@ extern const Styles kPrinterLensStyles;
 
 // The two surfaces and the edge of a lens, without axis and centre (also the preset faces).
 void DrawLensOutline(Surface &s, const LensParams &p, Rgb color);
+// The protractor tool's face in the symbol scale: dots every 10 degrees, stronger every 30,
+// and the two diameters.
+void DrawProtractorSymbol(Surface &s);
 
 class LensScene : public ObjectBundles, public Scene {
 public:
@@ -63,11 +66,21 @@ public:
     // goes into it. Loading returns whether the object point had to move.
     bool loadPreset(int i);
     void storePreset(int i);
+    // Preset i's lens, small, filling a palette field.
+    void drawPresetFace(Surface &s, int i) const;
     float xRim1() const { return RimX1(lens); }
     float xRim2() const { return RimX2(lens); }
     // Where the right button may put the object point: left of the left rim and of -1.1
     // thickness.
     bool inObjectRegion(float x) const;
+    // The right button's move of the current object point, also the aim; false outside
+    // the object region.
+    bool moveObject(float x, float y);
+    // The spin button's step towards the lens; refused past -1.2 thickness.
+    bool moveTowardsLens() { return moveTowardsElement(-1.2f * lens.thickness); }
+    // "Neu beginnen": one object point where a new one goes, no marked points, eyes or
+    // protractors.
+    void startAgain(float zoomFactor);
     // Where a new object point goes: (-1600, -650) of the start view, kept in front of the
     // lens also when zoomed in on a thick one.
     float newObjectX(float zoomFactor) const;

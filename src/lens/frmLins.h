@@ -1,7 +1,9 @@
 #pragma once
 // The lens window: the controls of the lens scene, the preset palette, the object points
-// and the marker tools. Its handlers read their control, change the scene and ask for the
-// layers to redraw.
+// and the marker tools. Its handlers (frmLins.cpp) read their control, change the scene and
+// ask for the layers to redraw; its controls are made, finished and placed in
+// LensControls.cpp.
+#include "canvas/ControlTable.h"
 #include "canvas/DragLayer.h"
 #include "canvas/MarkerOverlay.h"
 #include "canvas/ZoomPan.h"
@@ -31,6 +33,7 @@ public:
     void Form_Load() override;
     void Form_Unload() override;
 
+public slots:
     void Picture1_MouseDown(int button, int shift, float x, float y);
     void Picture1_MouseMove(int button, int shift, float x, float y);
     void Picture1_MouseUp(int button, int shift, float x, float y);
@@ -66,8 +69,10 @@ public:
     void command1_Click(); // "Info": the operating notes
     void Command3_Click(); // "Bild drucken"
     void Command4_Click(); // "Bild speichern"
-    void paintGraph();
 
+public:
+    // The graph and its caption for the present index; earlier reading lines vanish.
+    void paintGraph();
     // The whole picture anew.
     void redrawScene();
     // The chosen layers of the scene on the picture; with Layer::Live, the live ray and
@@ -98,17 +103,25 @@ public:
         *command1;
 
 private:
+    ControlTable ui;
     // The diameter when a curvature or thickness slider was pressed: a drag limits this one.
     float semiDiameterAtPress_ = 0;
 
-    void createControls();
+    void takeControls();
     void layoutControls();
+    void showLensBars();
+    // A radius as its box shows it; a plane one reads "plan", after a preset without the blank.
+    QString radiusText(int k, float r, bool fromPreset) const;
     void showLensTexts(bool planFromPreset);
     void showDiameter();
     void showObjectTexts();
     void showObjectX();
     void showObjectY();
+    void showObjectNumber();
+    // After a spin button: the picture if the point moved, and that button's coordinate.
+    void spun(bool moved, void (frmLins::*showCoordinate)());
     void afterLensChange();
+    void afterIndexChange();
     void moveObjectTo(float x, float y);
     void storeTrialRay();
     void setPresetHighlight(int i);

@@ -1,10 +1,11 @@
 // The lens window: the state at load, the parameter bars with their limits, the presets,
-// rays dragged through the lens and stored by their entry point, object points, and the
-// layout on small and large screens.
+// rays dragged through the lens and stored by their entry point, object points, the
+// layout on small and large screens, the keyboard's order and the texts' translation.
 #include "TestSupport.h"
 
 #include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
+#include "canvas/SpinButton.h"
 #include "lens/frmLins.h"
 
 #include "canvas/Hardcopy.h"
@@ -15,6 +16,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QToolButton>
+#include <QTranslator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,6 +65,10 @@ private slots:
     void saveWithGraphAndErrors();
     void layoutInsideWindow_data();
     void layoutInsideWindow();
+    void keyboardOrder_data();
+    void keyboardOrder();
+    void textsTranslated_data();
+    void textsTranslated();
 
 private:
     frmLins *w = nullptr;
@@ -635,6 +642,118 @@ void TestLens::layoutInsideWindow() {
     // The preset fields and the symbols are square.
     QCOMPARE(w->presetFields[7]->width(), w->presetFields[7]->height());
     Screen::setSizeOverride(1280, 1024);
+}
+
+void TestLens::keyboardOrder_data() {
+    QTest::addColumn<QStringList>("chain"); // a spin button's arrows as "Spin1+" and "Spin1-"
+    // The keyboard follows the panel's groups from left to right, each from the top.
+    QTest::newRow("view and lens bars") << QStringList{"HScroll1", "VScroll1", "HScroll3", "HScroll2", "HScroll4",
+                                                       "HScroll5", "HScroll6", "Picture9"};
+    QTest::newRow("presets 1 to 10") << QStringList{"Picture9",  "Picture10", "Picture11", "Picture12",
+                                                    "Picture13", "Picture14", "Picture15", "Picture16",
+                                                    "Picture17", "Picture18", "Check3D1"};
+    // Row by row: each ray kind, then its extension beside it.
+    QTest::newRow("ray options") << QStringList{"Check3D1", "Check3D4", "Check3D2", "Check3D5",
+                                                "Check3D3", "Check3D6", "Check3D8", "Spin1+"};
+    QTest::newRow("zoom and object") << QStringList{"Spin1+", "Spin1-", "Spin2+", "Spin2-", "Spin3+",
+                                                    "Spin3-", "Command5", "Command6", "Picture3"};
+    QTest::newRow("marker tools") << QStringList{"Picture3", "Picture2", "Picture5", "Picture4", "Picture6",
+                                                 "Picture7", "Command2", "Command7", "Command3"};
+    QTest::newRow("buttons") << QStringList{"Command3", "Command4", "command1", "Command8", "Command9"};
+}
+
+void TestLens::keyboardOrder() {
+    QFETCH(QStringList, chain);
+    QList<QWidget *> expected;
+    for (const QString &name : chain) {
+        if (name.endsWith('+') || name.endsWith('-')) {
+            auto *spin = w->findChild<SpinButton *>(name.chopped(1));
+            QVERIFY2(spin, qPrintable(name));
+            expected << (name.endsWith('+') ? spin->upButton() : spin->downButton());
+        } else {
+            expected << w->findChild<QWidget *>(name);
+            QVERIFY2(expected.last(), qPrintable(name));
+        }
+    }
+    QList<QWidget *> order{expected.first()};
+    for (QWidget *c = order.first()->nextInFocusChain(); order.size() < expected.size(); c = c->nextInFocusChain())
+        if (c->focusPolicy() & Qt::TabFocus)
+            order << c;
+    QCOMPARE(order, expected);
+}
+
+namespace {
+// Marks every text that went through the translation, whatever its context.
+class MarkingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *source, const char *, int) const override {
+        return QStringLiteral("«") + QString::fromUtf8(source) + QStringLiteral("»");
+    }
+};
+} // namespace
+
+void TestLens::textsTranslated_data() {
+    QTest::addColumn<int>("state");
+    QTest::newRow("at load") << 0;
+    QTest::newRow("pointer over the picture, graph shown") << 1;
+    QTest::newRow("operating notes") << 2;
+    QTest::newRow("new object, plane surface") << 3;
+    QTest::newRow("plate from a preset") << 4;
+    QTest::newRow("saving fails") << 5;
+}
+
+void TestLens::textsTranslated() {
+    QFETCH(int, state);
+    MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    struct Removal {
+        QTranslator *t;
+        ~Removal() { QCoreApplication::removeTranslator(t); }
+    } removal{&marking};
+    tearDownWindows();
+    init();
+    QTemporaryDir dir;
+    switch (state) {
+    case 1:
+        w->Picture1_MouseMove(0, 0, -500, 300);
+        w->Picture7_Click();
+        break;
+    case 2: w->command1_Click(); break;
+    case 3:
+        w->Command5_Click();
+        w->HScroll3->setValue(0);
+        break;
+    case 4: w->Preset_MouseDown(9, 1); break;
+    case 5:
+        dialogs().inputAnswers.push_back({true, dir.filePath("fehlt/linse.bmp")});
+        w->Command4_Click();
+        QCOMPARE(dialogs().messages.size(), 1);
+        break;
+    }
+    // Every text with a letter in it, of every control shown, came through the translation;
+    // numbers alone need none.
+    QStringList texts{w->windowTitle()};
+    texts << dialogs().prompts << dialogs().messages;
+    for (QWidget *c : w->findChildren<QWidget *>()) {
+        if (!c->isVisibleTo(w))
+            continue;
+        texts << c->toolTip() << c->accessibleName() << c->accessibleDescription();
+        if (auto *b = qobject_cast<QAbstractButton *>(c))
+            texts << b->text();
+        else if (auto *l = qobject_cast<QLabel *>(c))
+            texts << l->text();
+        else if (auto *t = qobject_cast<QLineEdit *>(c))
+            texts << t->text();
+    }
+    int letters = 0;
+    for (const QString &text : std::as_const(texts)) {
+        if (!text.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+            continue;
+        ++letters;
+        QVERIFY2(text.startsWith(QStringLiteral("«")), qPrintable(text));
+    }
+    QVERIFY(letters > 50);
 }
 
 int runLensOpticsTests(int argc, char **argv);
