@@ -22,92 +22,84 @@ namespace varelo {
 namespace {
 const Rgb kSymbolGrey{224, 224, 224};
 
-#define T(text) QT_TRANSLATE_NOOP("varelo::frmLins", text)
 using K = ControlKind;
-constexpr ControlSpec label(const char *m, const char *caption) { return {m, K::Label, caption}; }
-constexpr ControlSpec box(const char *m, const char *name, const char *parent = nullptr) {
+ControlSpec label(ControlSlot m, const char *caption) { return {m, K::Label, caption}; }
+ControlSpec box(ControlSlot m, const char *name, const char *parent = nullptr) {
     return {m, K::TextBox, nullptr, name, nullptr, parent};
 }
-constexpr ControlSpec bar(const char *m, const char *name, ScrollRange range, const char *handler = nullptr) {
+ControlSpec bar(ControlSlot m, const char *name, ScrollRange range, const char *handler = nullptr) {
     return {m, K::HScroll, nullptr, name, nullptr, nullptr, handler, range};
 }
 // The seven ray options share one handler.
-constexpr ControlSpec ray(const char *m, const char *caption, const char *name = nullptr) {
+ControlSpec ray(ControlSlot m, const char *caption, const char *name = nullptr) {
     return {m, K::Check, caption, name, nullptr, nullptr, "Check3D_Click"};
 }
 // A preset field: its names and its mouse handler carry its number.
-constexpr ControlSpec preset(const char *m) { return {m, K::Symbol, nullptr, nullptr, nullptr, nullptr, ""}; }
-constexpr ControlSpec symbol(const char *m, const char *name) { return {m, K::Symbol, nullptr, name}; }
-constexpr ControlSpec button(const char *m, const char *caption) { return {m, K::Button, caption}; }
+ControlSpec preset(ControlSlot m) { return {m, K::Symbol, nullptr, nullptr, nullptr, nullptr, ""}; }
+ControlSpec symbol(ControlSlot m, const char *name) { return {m, K::Symbol, nullptr, name}; }
+ControlSpec button(ControlSlot m, const char *caption) { return {m, K::Button, caption}; }
 
-// In the keyboard's order: the view, the lens bars, the presets, the ray options, zoom, the
-// current object, the marker tools, the buttons. Where controls overlap, the later one lies
-// on top: the graph over the pointer boxes on a small screen.
-const ControlSpec kControls[] = {
-    {"Picture1", K::Picture, nullptr, T("Bildfeld")},
-    box("Text1", T("x-Position der Maus"), "Picture1"), box("Text2", T("y-Position der Maus"), "Picture1"),
-    {"Picture8", K::Picture, nullptr, T("Einfalls- und Brechungswinkel"), T("Winkeldiagramm: klicken zum Ablesen"),
-     "Picture1"},
-    {"Label40", K::WrapLabel, nullptr, nullptr, nullptr, "Picture8"},
-    {"Label6", K::WrapLabel,
-     T("Objektpunkt durch Drücken der rechten Maustaste  und  durch Ziehen in gew.Position bringen!"), nullptr,
-     nullptr, "Picture1"},
-    {"Label9", K::WrapLabel, T("Strahl kann durch Drücken  und Ziehen der linken Maustaste selektiert werden"),
-     nullptr, nullptr, "Picture1"},
-    bar("HScroll1", T("Bildfeld waagerecht verschieben"), {-6000, 6000, 100, 400, 0}, ""),
-    {"VScroll1", K::VScroll, nullptr, T("Bildfeld senkrecht verschieben"), nullptr, nullptr, "",
-     {-3000, 3000, 50, 200, 0}},
-    label("Label10", T("Linsenparameter")),
-    label("Label2", T("R1 (rechts)")), bar("HScroll3", T("Krümmung der rechten Fläche R1"), {-36, 36, 1, 2, -12}),
-    box("Text4", T("Radius R1")),
-    label("label1", T("R2 (links)")), bar("HScroll2", T("Krümmung der linken Fläche R2"), {-36, 36, 1, 2, -12}),
-    box("Text3", T("Radius R2")),
-    label("Label3", T("Dicke ")), bar("HScroll4", T("Dicke der Linse in der Mitte"), {10, 1000, 1, 10, 300}),
-    box("Text5", T("Dicke")),
-    label("Label5", T("Durchmesser")), bar("HScroll5", T("Durchmesser der Linse"), {10, 1000, 5, 50, 500}),
-    box("Text6", T("Durchmesser")),
-    label("Label8", T("Brechzahl n")), bar("HScroll6", T("Brechzahl n"), {10, 200, 1, 10, 160}),
-    box("Text7", T("Brechzahl")),
-    label("Label25", T("Fertige Linsen")),
-    label("Label13", T(" 1")), preset("Picture9"), label("Label14", T("2")), preset("Picture10"),
-    label("Label15", T("3")), preset("Picture11"), label("Label16", T("4")), preset("Picture12"),
-    label("Label17", T("5")), preset("Picture13"), label("Label18", T("6")), preset("Picture14"),
-    label("Label45", T("7")), preset("Picture15"), label("Label46", T("8")), preset("Picture16"),
-    label("Label47", T("9")), preset("Picture17"), label("Label48", T("10")), preset("Picture18"),
-    label("Label11", T("Wahl der dargest.Strahlen ")),
-    ray("Check3D1", T("durchgehende")), ray("Check3D4", T("verlängern")), ray("Check3D2", T("vorn gespiegelte")),
-    ray("Check3D5", T("      \""), T("vorn gespiegelte verlängern")), ray("Check3D3", T("hinten gespiegelte")),
-    ray("Check3D6", T("      \""), T("hinten gespiegelte verlängern")), ray("Check3D8", T("Einfallslote ")),
-    label("Label7", T("Zoom")), box("Text10", T("Zoomfaktor")), {"Spin1", K::Spin, nullptr},
-    {"Label12", K::WrapLabel, T("Position und Nummer des aktuellen Objekts")},
-    // The spin buttons over the edges of the position boxes beside them.
-    box("Text8", T("x-Position des Objekts")), box("Text9", T("y-Position des Objekts")),
-    box("Text11", T("Nummer des aktuellen Objekts")), {"Spin2", K::Spin, nullptr}, {"Spin3", K::Spin, nullptr},
-    button("Command5", T("Neues Objekt")), button("Command6", T("Neu beginnen")),
-    label("Label35", T("Markieren")),
-    symbol("Picture3", T("Auge setzen")), symbol("Picture2", T("Punkt markieren")),
-    symbol("Picture5", T("Bildschirmlinie")), symbol("Picture4", T("Raster ein/aus")),
-    symbol("Picture6", T("Winkelmesser")), symbol("Picture7", T("Winkeldiagramm")),
-    button("Command2", T("Markierungen löschen")),
-    {"Command7", K::Button, T("Aktuelles Bündel löschen"), nullptr,
-     T("Aktuelles Bündel löschen; nur den letzten Strahl: Strg+Z (zurückholen: Strg+Umschalt+Z)")},
-    button("Command3", T("Bild drucken")), button("Command4", T("Bild speichern")), button("command1", T("Info ")),
-    button("Command8", T("Didaktische Bemerkungen")), button("Command9", T("Menue")),
-};
-#undef T
-// The preset fields' numbers and fields, 1 .. 10.
-const char *const kPresetLabels[] = {"Label13", "Label14", "Label15", "Label16", "Label17",
-                                     "Label18", "Label45", "Label46", "Label47", "Label48"};
-const char *const kPresetFields[] = {"Picture9",  "Picture10", "Picture11", "Picture12", "Picture13",
-                                     "Picture14", "Picture15", "Picture16", "Picture17", "Picture18"};
 } // namespace
 
-frmLins::frmLins() : Form(FormId::Lins), ui(this, "varelo::frmLins", kControls, std::size(kControls)) {
-    setWindowTitle(tr("Sphärische Linsen  als Bündel-Wandler"));
-    setAutoFillBackground(true);
-    setPalette(QPalette(QColor(192, 192, 192)));
-    setFont(classicFont(8.25));
-    takeControls();
+frmLins::frmLins() : Form(FormId::Lins) {
+    // In the keyboard's order: the view, the lens bars, the presets, the ray options, zoom, the
+    // current object, the marker tools, the buttons. Where controls overlap, the later one lies
+    // on top: the graph over the pointer boxes on a small screen.
+#define C(member) VARELO_CONTROL(member)
+    ui.build(this, "varelo::frmLins", {
+        {C(Picture1), K::Picture, nullptr, QT_TR_NOOP("Bildfeld")},
+        box(C(Text1), QT_TR_NOOP("x-Position der Maus"), "Picture1"), box(C(Text2), QT_TR_NOOP("y-Position der Maus"), "Picture1"),
+        {C(Picture8), K::Picture, nullptr, QT_TR_NOOP("Einfalls- und Brechungswinkel"), QT_TR_NOOP("Winkeldiagramm: klicken zum Ablesen"),
+         "Picture1"},
+        {C(Label40), K::WrapLabel, nullptr, nullptr, nullptr, "Picture8"},
+        {C(Label6), K::WrapLabel,
+         QT_TR_NOOP("Objektpunkt durch Drücken der rechten Maustaste  und  durch Ziehen in gew.Position bringen!"), nullptr,
+         nullptr, "Picture1"},
+        {C(Label9), K::WrapLabel, QT_TR_NOOP("Strahl kann durch Drücken  und Ziehen der linken Maustaste selektiert werden"),
+         nullptr, nullptr, "Picture1"},
+        bar(C(HScroll1), QT_TR_NOOP("Bildfeld waagerecht verschieben"), {-6000, 6000, 100, 400, 0}, ""),
+        {C(VScroll1), K::VScroll, nullptr, QT_TR_NOOP("Bildfeld senkrecht verschieben"), nullptr, nullptr, "",
+         {-3000, 3000, 50, 200, 0}},
+        label(C(Label10), QT_TR_NOOP("Linsenparameter")),
+        label(C(Label2), QT_TR_NOOP("R1 (rechts)")), bar(C(HScroll3), QT_TR_NOOP("Krümmung der rechten Fläche R1"), {-36, 36, 1, 2, -12}),
+        box(C(Text4), QT_TR_NOOP("Radius R1")),
+        label(C(label1), QT_TR_NOOP("R2 (links)")), bar(C(HScroll2), QT_TR_NOOP("Krümmung der linken Fläche R2"), {-36, 36, 1, 2, -12}),
+        box(C(Text3), QT_TR_NOOP("Radius R2")),
+        label(C(Label3), QT_TR_NOOP("Dicke ")), bar(C(HScroll4), QT_TR_NOOP("Dicke der Linse in der Mitte"), {10, 1000, 1, 10, 300}),
+        box(C(Text5), QT_TR_NOOP("Dicke")),
+        label(C(Label5), QT_TR_NOOP("Durchmesser")), bar(C(HScroll5), QT_TR_NOOP("Durchmesser der Linse"), {10, 1000, 5, 50, 500}),
+        box(C(Text6), QT_TR_NOOP("Durchmesser")),
+        label(C(Label8), QT_TR_NOOP("Brechzahl n")), bar(C(HScroll6), QT_TR_NOOP("Brechzahl n"), {10, 200, 1, 10, 160}),
+        box(C(Text7), QT_TR_NOOP("Brechzahl")),
+        label(C(Label25), QT_TR_NOOP("Fertige Linsen")),
+        label(ControlSlot(presetLabels[1], "Label13"), QT_TR_NOOP(" 1")), preset(ControlSlot(presetFields[1], "Picture9")), label(ControlSlot(presetLabels[2], "Label14"), QT_TR_NOOP("2")), preset(ControlSlot(presetFields[2], "Picture10")),
+        label(ControlSlot(presetLabels[3], "Label15"), QT_TR_NOOP("3")), preset(ControlSlot(presetFields[3], "Picture11")), label(ControlSlot(presetLabels[4], "Label16"), QT_TR_NOOP("4")), preset(ControlSlot(presetFields[4], "Picture12")),
+        label(ControlSlot(presetLabels[5], "Label17"), QT_TR_NOOP("5")), preset(ControlSlot(presetFields[5], "Picture13")), label(ControlSlot(presetLabels[6], "Label18"), QT_TR_NOOP("6")), preset(ControlSlot(presetFields[6], "Picture14")),
+        label(ControlSlot(presetLabels[7], "Label45"), QT_TR_NOOP("7")), preset(ControlSlot(presetFields[7], "Picture15")), label(ControlSlot(presetLabels[8], "Label46"), QT_TR_NOOP("8")), preset(ControlSlot(presetFields[8], "Picture16")),
+        label(ControlSlot(presetLabels[9], "Label47"), QT_TR_NOOP("9")), preset(ControlSlot(presetFields[9], "Picture17")), label(ControlSlot(presetLabels[10], "Label48"), QT_TR_NOOP("10")), preset(ControlSlot(presetFields[10], "Picture18")),
+        label(C(Label11), QT_TR_NOOP("Wahl der dargest.Strahlen ")),
+        ray(C(Check3D1), QT_TR_NOOP("durchgehende")), ray(C(Check3D4), QT_TR_NOOP("verlängern")), ray(C(Check3D2), QT_TR_NOOP("vorn gespiegelte")),
+        ray(C(Check3D5), QT_TR_NOOP("      \""), QT_TR_NOOP("vorn gespiegelte verlängern")), ray(C(Check3D3), QT_TR_NOOP("hinten gespiegelte")),
+        ray(C(Check3D6), QT_TR_NOOP("      \""), QT_TR_NOOP("hinten gespiegelte verlängern")), ray(C(Check3D8), QT_TR_NOOP("Einfallslote ")),
+        label(C(Label7), QT_TR_NOOP("Zoom")), box(C(Text10), QT_TR_NOOP("Zoomfaktor")), {C(Spin1), K::Spin, nullptr},
+        {C(Label12), K::WrapLabel, QT_TR_NOOP("Position und Nummer des aktuellen Objekts")},
+        // The spin buttons over the edges of the position boxes beside them.
+        box(C(Text8), QT_TR_NOOP("x-Position des Objekts")), box(C(Text9), QT_TR_NOOP("y-Position des Objekts")),
+        box(C(Text11), QT_TR_NOOP("Nummer des aktuellen Objekts")), {C(Spin2), K::Spin, nullptr}, {C(Spin3), K::Spin, nullptr},
+        button(C(Command5), QT_TR_NOOP("Neues Objekt")), button(C(Command6), QT_TR_NOOP("Neu beginnen")),
+        label(C(Label35), QT_TR_NOOP("Markieren")),
+        symbol(C(Picture3), QT_TR_NOOP("Auge setzen")), symbol(C(Picture2), QT_TR_NOOP("Punkt markieren")),
+        symbol(C(Picture5), QT_TR_NOOP("Bildschirmlinie")), symbol(C(Picture4), QT_TR_NOOP("Raster ein/aus")),
+        symbol(C(Picture6), QT_TR_NOOP("Winkelmesser")), symbol(C(Picture7), QT_TR_NOOP("Winkeldiagramm")),
+        button(C(Command2), QT_TR_NOOP("Markierungen löschen")),
+        {C(Command7), K::Button, QT_TR_NOOP("Aktuelles Bündel löschen"), nullptr,
+         QT_TR_NOOP("Aktuelles Bündel löschen; nur den letzten Strahl: Strg+Z (zurückholen: Strg+Umschalt+Z)")},
+        button(C(Command3), QT_TR_NOOP("Bild drucken")), button(C(Command4), QT_TR_NOOP("Bild speichern")), button(C(command1), QT_TR_NOOP("Info ")),
+        button(C(Command8), QT_TR_NOOP("Didaktische Bemerkungen")), button(C(Command9), QT_TR_NOOP("Menue")),
+    });
+#undef C
+    setModuleLook(tr("Sphärische Linsen  als Bündel-Wandler"));
+    finishControls();
     zoom = std::make_unique<ZoomPan>(Picture1, HScroll1, VScroll1, Text10, [this] {
         scene.zoomFactor = zoom->zoomFactor;
         scene.panX = static_cast<float>(zoom->panX());
@@ -127,18 +119,7 @@ frmLins::frmLins() : Form(FormId::Lins), ui(this, "varelo::frmLins", kControls, 
 
 frmLins::~frmLins() = default;
 
-void frmLins::takeControls() {
-#define TAKE(member) member = static_cast<decltype(member)>(ui[#member])
-    TAKE(Picture1); TAKE(Picture8); TAKE(Label40); TAKE(Label6); TAKE(Label9); TAKE(HScroll1); TAKE(VScroll1);
-    TAKE(Label10); TAKE(Label2); TAKE(label1); TAKE(Label3); TAKE(Label5); TAKE(Label8); TAKE(Label25);
-    TAKE(Label11); TAKE(Label12); TAKE(Label7); TAKE(Label35); TAKE(Text1); TAKE(Text2); TAKE(Text3);
-    TAKE(Text4); TAKE(Text5); TAKE(Text6); TAKE(Text7); TAKE(Text8); TAKE(Text9); TAKE(Text10); TAKE(Text11);
-    TAKE(HScroll2); TAKE(HScroll3); TAKE(HScroll4); TAKE(HScroll5); TAKE(HScroll6); TAKE(Check3D1);
-    TAKE(Check3D2); TAKE(Check3D3); TAKE(Check3D4); TAKE(Check3D5); TAKE(Check3D6); TAKE(Check3D8);
-    TAKE(Spin1); TAKE(Spin2); TAKE(Spin3); TAKE(Picture2); TAKE(Picture3); TAKE(Picture4); TAKE(Picture5);
-    TAKE(Picture6); TAKE(Picture7); TAKE(Command2); TAKE(Command3); TAKE(Command4); TAKE(Command5);
-    TAKE(Command6); TAKE(Command7); TAKE(Command8); TAKE(Command9); TAKE(command1);
-#undef TAKE
+void frmLins::finishControls() {
     Picture8->hide();
     Label6->setToolTip(QString()); // its hint changes with a new object point
     Label40->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -161,10 +142,8 @@ void frmLins::takeControls() {
     Picture6->setFace(DrawProtractorSymbol);
     Picture7->setFace([this](Surface &s) { DrawAngleGraphFace(s, scene.lens.refrIndex); });
     for (int i = 1; i <= LensScene::kPresets; ++i) {
-        presetLabels[i] = ui.label(kPresetLabels[i - 1]);
         presetLabels[i]->setAlignment(Qt::AlignCenter);
         presetLabels[i]->setAutoFillBackground(true);
-        presetFields[i] = ui.symbol(kPresetFields[i - 1]);
         presetFields[i]->setFace([this, i](Surface &s) { scene.drawPresetFace(s, i); });
         presetFields[i]->onMouseDown = [this, i](int button, int, float, float) { Preset_MouseDown(i, button); };
         named(presetFields[i], tr("Fertige Linse %1").arg(i));

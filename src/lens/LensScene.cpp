@@ -357,18 +357,16 @@ void LensScene::replayBundles(Surface &s, const Styles &st) const {
 }
 
 namespace {
-#define T(text) QT_TRANSLATE_NOOP("varelo::LensScene", text)
-const char *const kParameters = T("Linsenparameter: r1 (rechts) = ");
-const char *const kLeft = T("    r2 (links) = ");
-const char *const kIndex = T("    n = ");
-const char *const kDiameter = T("Durchmesser = ");
-const char *const kThickness = T("   Dicke i.d.Mitte = ");
-const char *const kFocal = T("Brennweite nach Linsenmacherformel f = ");
-const char *const kPlane = T("plan");
-const char *const kGraphCaption = T("Einfalls- und Brechungswinkel für n = ");
-const char *const kZeroDegrees = T("0°");
-const char *const kRightAngle = T("90°");
-#undef T
+const char *const kParameters = QT_TRANSLATE_NOOP("varelo::LensScene", "Linsenparameter: r1 (rechts) = ");
+const char *const kLeft = QT_TRANSLATE_NOOP("varelo::LensScene", "    r2 (links) = ");
+const char *const kIndex = QT_TRANSLATE_NOOP("varelo::LensScene", "    n = ");
+const char *const kDiameter = QT_TRANSLATE_NOOP("varelo::LensScene", "Durchmesser = ");
+const char *const kThickness = QT_TRANSLATE_NOOP("varelo::LensScene", "   Dicke i.d.Mitte = ");
+const char *const kFocal = QT_TRANSLATE_NOOP("varelo::LensScene", "Brennweite nach Linsenmacherformel f = ");
+const char *const kPlane = QT_TRANSLATE_NOOP("varelo::LensScene", "plan");
+const char *const kGraphCaption = QT_TRANSLATE_NOOP("varelo::LensScene", "Einfalls- und Brechungswinkel für n = ");
+const char *const kZeroDegrees = QT_TRANSLATE_NOOP("varelo::LensScene", "0°");
+const char *const kRightAngle = QT_TRANSLATE_NOOP("varelo::LensScene", "90°");
 // Where the page's parts stand, as fractions of the page from its top-left corner.
 constexpr double kTitleX = 0.1, kTitleY = 0.05, kLinesX = 0.1, kLinesY = 0.9;
 constexpr double kGraphLeft = 0.675, kGraphTop = 0.08, kGraphSize = 0.22, kGraphCaptionY = 0.04;

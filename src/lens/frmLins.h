@@ -107,7 +107,7 @@ private:
     // The diameter when a curvature or thickness slider was pressed: a drag limits this one.
     float semiDiameterAtPress_ = 0;
 
-    void takeControls();
+    void finishControls();
     void layoutControls();
     void showLensBars();
     // A radius as its box shows it; a plane one reads "plan", after a preset without the blank.
