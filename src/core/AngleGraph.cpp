@@ -1,6 +1,7 @@
 #include "core/AngleGraph.h"
 
 #include "core/NumRules.h"
+#include "core/Scene.h"
 
 #include <cmath>
 
@@ -9,6 +10,17 @@ namespace varelo {
 namespace {
 constexpr double kDeg = kPi / 180;
 } // namespace
+
+AngleGraphWidths GraphWidths(const Styles &st, int firstKind) {
+    AngleGraphWidths w;
+    w.axis = st[firstKind].width;
+    w.curve = st[firstKind + 1].width;
+    w.tick5 = st[firstKind + 2].width;
+    w.tick10 = st[firstKind + 3].width;
+    w.tick30 = st[firstKind + 4].width;
+    w.smallAngle = st[firstKind + 5].width;
+    return w;
+}
 
 bool RefractionAngleDeg(float a, float relIndex, float &beta) {
     const double s = std::sin(a * kDeg) / relIndex;

@@ -13,12 +13,17 @@ bool RefractionAngleDeg(float a, float relIndex, float &beta);
 // The angle of incidence that belongs to the angle of refraction b, or false.
 bool IncidenceAngleDeg(float b, float relIndex, float &alpha);
 
+class Styles;
+
 struct AngleGraphWidths {
     int axis = 3;
     int curve = 3;
     int tick5 = 1, tick10 = 3, tick30 = 5;
     int smallAngle = 1;
 };
+// The widths from a style table whose graph kinds follow each other from `firstKind`:
+// axis, curve, ticks every 5, 10 and 30 degrees, the small-angle line.
+AngleGraphWidths GraphWidths(const Styles &st, int firstKind);
 
 // Sets the graph's scale: x -10 .. 100 (incidence), y 100 .. -10 (refraction, upwards).
 void SetAngleGraphScale(Surface &s);

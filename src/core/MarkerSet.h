@@ -3,6 +3,7 @@
 // dot raster over the picture of the mirror and lens windows: the data and its drawing.
 // The symbol faces and the rule for where an eye looks are shared with the refraction
 // windows' own markers.
+#include "core/Scene.h"
 #include "core/Surface.h"
 
 #include <cstdint>
@@ -10,10 +11,20 @@
 namespace varelo {
 
 class FieldVisitor;
-class Styles;
 
-// The first kinds of every table that draws markers.
+// The first kinds of every table that draws markers, and their shared block of styles.
 enum MarkerKind { kMarkDot, kEyeCircle, kPupil, kScreenLine, kRasterDot, kMarkerKindCount };
+// Marks, eyes and the screen line in black; on paper heavier.
+inline constexpr StyleEntry kScreenMarkerStyles[] = {
+    {kMarkDot, {kBlack, 5}}, {kEyeCircle, {kBlack, 2}}, {kPupil, {kBlack, 12}},
+    {kScreenLine, {kBlack, 2}}, {kRasterDot, {kBlack, 1}},
+};
+inline constexpr StyleEntry kPrinterMarkerStyles[] = {
+    {kMarkDot, {kBlack, 20}}, {kEyeCircle, {kBlack, 5}}, {kPupil, {kBlack, 30}},
+    {kScreenLine, {kBlack, 2}}, {kRasterDot, {kBlack, 1}},
+};
+static_assert(CoversKinds(kScreenMarkerStyles, kMarkDot, kMarkerKindCount) &&
+              CoversKinds(kPrinterMarkerStyles, kMarkDot, kMarkerKindCount));
 
 // The unit vector from an eye towards the point it looks at; an eye on its point looks
 // to the left. Returns the distance.

@@ -22,10 +22,38 @@ struct Style {
     double extent = 0;
 };
 
-// A module's table of styles, indexed by its enum of drawn kinds.
+// One entry of a style table: a drawn kind and its look.
+struct StyleEntry {
+    int kind;
+    Style style;
+};
+
+// Whether a block of entries names every kind from `first` to `end` - 1 exactly once; each
+// table checks its blocks with a static_assert, so no kind is ever missing or doubled.
+template <size_t N> constexpr bool CoversKinds(const StyleEntry (&entries)[N], int first, int end) {
+    if (static_cast<int>(N) != end - first)
+        return false;
+    for (int kind = first; kind < end; ++kind) {
+        int seen = 0;
+        for (size_t i = 0; i < N; ++i)
+            seen += entries[i].kind == kind;
+        if (seen != 1)
+            return false;
+    }
+    return true;
+}
+
+struct StyleBlock {
+    const StyleEntry *entries;
+    size_t count;
+    template <size_t N> constexpr StyleBlock(const StyleEntry (&e)[N]) : entries(e), count(N) {}
+};
+
+// A module's table of styles, filled by drawn kind from blocks (the markers' block is
+// shared by the mirror and lens tables).
 class Styles {
 public:
-    Styles(std::initializer_list<Style> entries) : entries_(entries) {}
+    Styles(std::initializer_list<StyleBlock> blocks);
     const Style &operator[](int kind) const;
     // Sets the surface's width and line style for this kind and returns its colour.
     Rgb use(Surface &s, int kind) const;

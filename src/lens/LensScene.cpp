@@ -35,23 +35,61 @@ const float kInitialPresets[LensScene::kPresets][5] = {
 } // namespace
 
 // Marker kinds first, then the lens's own.
-const Styles kScreenLensStyles{
-    {kBlack, 5}, {kBlack, 2}, {kBlack, 12}, {kBlack, 2}, {kBlack, 1},
-    {kBlack, 5}, {kBlack, 1}, {kBlack, 1, kDashDot}, {kBlack, 1},
-    {kBlack, 1}, {kGreen, 1}, {kBlue, 1}, {kGrey, 1}, {kPaleGreen, 1}, {kPaleBlue, 1}, {kRed, 1},
-    {kBlack, 1}, {kBlack, 2}, {kBlack, 5}, {kRed, 2}, {kBlack, 2},
-    {kBlack, 1}, {kBlack, 2}, {kBlack, 1}, {kBlack, 3}, {kBlack, 5}, {kBlack, 1},
+constexpr StyleEntry kScreenLensEntries[] = {
+    {kLensObjectDot, {kBlack, 5}},
+    {kLensOutline, {kBlack, 1}},
+    {kLensAxis, {kBlack, 1, kDashDot}},
+    {kLensCentre, {kBlack, 1}},
+    {kLensRay, {kBlack, 1}},
+    {kLensFront, {kGreen, 1}},
+    {kLensBack, {kBlue, 1}},
+    {kLensExtension, {kGrey, 1}},
+    {kLensFrontExtension, {kPaleGreen, 1}},
+    {kLensBackExtension, {kPaleBlue, 1}},
+    {kLensNormal, {kRed, 1}},
+    {kLensProtractorCircle, {kBlack, 1}},
+    {kLensProtractorDots, {kBlack, 2}},
+    {kLensProtractorDots30, {kBlack, 5}},
+    {kLensProtractorNormal, {kRed, 2}},
+    {kLensProtractorCross, {kBlack, 2}},
+    {kLensGraphAxis, {kBlack, 1}},
+    {kLensGraphCurve, {kBlack, 2}},
+    {kLensGraphTick5, {kBlack, 1}},
+    {kLensGraphTick10, {kBlack, 3}},
+    {kLensGraphTick30, {kBlack, 5}},
+    {kLensGraphSmallAngle, {kBlack, 1}},
 };
+static_assert(CoversKinds(kScreenLensEntries, kLensObjectDot, kLensKindCount));
+const Styles kScreenLensStyles{kScreenMarkerStyles, kScreenLensEntries};
 // On paper every ray is black: its kind shows by the path it takes. The lens, its centre and
 // the axis, for which no printed width is given, are readable lines (the axis keeps its
 // dash-dot pattern).
-const Styles kPrinterLensStyles{
-    {kBlack, 20}, {kBlack, 5}, {kBlack, 30}, {kBlack, 2}, {kBlack, 1},
-    {kBlack, 20}, {kBlack, 6}, {kBlack, 6, kDashDot | kPatternAtAnyWidth}, {kBlack, 6},
-    {kBlack, 3}, {kBlack, 3}, {kBlack, 3}, {kBlack, 1}, {kBlack, 1}, {kBlack, 1}, {kRed, 2},
-    {kBlack, 0}, {kBlack, 4}, {kBlack, 10}, {kRed, 4}, {kBlack, 4},
-    {kBlack, 12}, {kBlack, 12}, {kBlack, 6}, {kBlack, 18}, {kBlack, 30}, {kBlack, 6},
+constexpr StyleEntry kPrinterLensEntries[] = {
+    {kLensObjectDot, {kBlack, 20}},
+    {kLensOutline, {kBlack, 6}},
+    {kLensAxis, {kBlack, 6, kDashDot | kPatternAtAnyWidth}},
+    {kLensCentre, {kBlack, 6}},
+    {kLensRay, {kBlack, 3}},
+    {kLensFront, {kBlack, 3}},
+    {kLensBack, {kBlack, 3}},
+    {kLensExtension, {kBlack, 1}},
+    {kLensFrontExtension, {kBlack, 1}},
+    {kLensBackExtension, {kBlack, 1}},
+    {kLensNormal, {kRed, 2}},
+    {kLensProtractorCircle, {kBlack, 0}},
+    {kLensProtractorDots, {kBlack, 4}},
+    {kLensProtractorDots30, {kBlack, 10}},
+    {kLensProtractorNormal, {kRed, 4}},
+    {kLensProtractorCross, {kBlack, 4}},
+    {kLensGraphAxis, {kBlack, 12}},
+    {kLensGraphCurve, {kBlack, 12}},
+    {kLensGraphTick5, {kBlack, 6}},
+    {kLensGraphTick10, {kBlack, 18}},
+    {kLensGraphTick30, {kBlack, 30}},
+    {kLensGraphSmallAngle, {kBlack, 6}},
 };
+static_assert(CoversKinds(kPrinterLensEntries, kLensObjectDot, kLensKindCount));
+const Styles kPrinterLensStyles{kPrinterMarkerStyles, kPrinterLensEntries};
 
 LensScene::LensScene() {
     restart(-1600, -650);
@@ -210,17 +248,6 @@ void LensScene::drawProtractor(Surface &s, const Styles &st, int i) const {
     s.Line(px + cx, py - sy, px - cx, py + sy, st.use(s, kLensProtractorNormal));
     s.Line(px + sy, py + cx, px - sy, py - cx, st.use(s, kLensProtractorCross));
     s.SetDrawWidth(1);
-}
-
-AngleGraphWidths LensScene::graphWidths(const Styles &st) {
-    AngleGraphWidths w;
-    w.axis = st[kLensGraphAxis].width;
-    w.curve = st[kLensGraphCurve].width;
-    w.tick5 = st[kLensGraphTick5].width;
-    w.tick10 = st[kLensGraphTick10].width;
-    w.tick30 = st[kLensGraphTick30].width;
-    w.smallAngle = st[kLensGraphSmallAngle].width;
-    return w;
 }
 
 void LensScene::aimTrial(float x, float y) {
@@ -385,7 +412,7 @@ void LensScene::drawPage(Surface &s, const PageTexts &texts) const {
     const double L = s.ScaleLeft(), T = s.ScaleTop(), W = s.ScaleWidth(), H = s.ScaleHeight();
     if (graphOn) {
         const double left = L + kGraphLeft * W, top = T + kGraphTop * H, w = kGraphSize * W, h = kGraphSize * H;
-        DrawAngleGraphInBox(s, lens.refrIndex, graphWidths(kPrinterLensStyles), left, top, w, h);
+        DrawAngleGraphInBox(s, lens.refrIndex, GraphWidths(kPrinterLensStyles, kLensGraphAxis), left, top, w, h);
         s.SetFontSize(10);
         PrintLines(s, kGraphLeft, kGraphCaptionY, {texts.words(kGraphCaption) + NumText(lens.refrIndex)});
         // The axis labels at the graph's corners.

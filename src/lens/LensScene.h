@@ -34,6 +34,7 @@ enum LensKind {
     kLensGraphTick10,
     kLensGraphTick30,
     kLensGraphSmallAngle,
+    kLensKindCount
 };
 extern const Styles kScreenLensStyles;
 extern const Styles kPrinterLensStyles;
@@ -93,7 +94,6 @@ public:
     // there are ten already.
     bool placeProtractor(float x, float y);
     void drawProtractor(Surface &s, const Styles &st, int i) const;
-    static AngleGraphWidths graphWidths(const Styles &st);
 
     void aimTrial(float x, float y);
     void endTrial() { trialActive = false; }

@@ -11,16 +11,30 @@ constexpr Rgb kExtensionGrey{180, 180, 180};
 } // namespace
 
 // Marker kinds first, then the mirror's own.
-const Styles kScreenMirrorStyles{
-    {kBlack, 5}, {kBlack, 2}, {kBlack, 12}, {kBlack, 2}, {kBlack, 1},
-    {kBlack, 5}, {kBlack, 1}, {kBlack, 1, kDotted}, {kExtensionGrey, 1}, {kRed, 1}, {kBlack, 2},
-    {kBlack, 1, kDashDot}, {kBlack, 1},
+constexpr StyleEntry kScreenMirrorEntries[] = {
+    {kMirrorObjectDot, {kBlack, 5}},
+    {kMirrorRay, {kBlack, 1}},
+    {kMirrorDotted, {kBlack, 1, kDotted}},
+    {kMirrorExtension, {kExtensionGrey, 1}},
+    {kMirrorNormal, {kRed, 1}},
+    {kMirrorOutline, {kBlack, 2}},
+    {kMirrorAxis, {kBlack, 1, kDashDot}},
+    {kMirrorCentre, {kBlack, 1}},
 };
-const Styles kPrinterMirrorStyles{
-    {kBlack, 20}, {kBlack, 5}, {kBlack, 30}, {kBlack, 2}, {kBlack, 1},
-    {kBlack, 20}, {kBlack, 2}, {kBlack, 1, kDotted}, {kExtensionGrey, 2}, {kRed, 2}, {kBlack, 4},
-    {kBlack, 1, kDashDot}, {kBlack, 1},
+static_assert(CoversKinds(kScreenMirrorEntries, kMirrorObjectDot, kMirrorKindCount));
+const Styles kScreenMirrorStyles{kScreenMarkerStyles, kScreenMirrorEntries};
+constexpr StyleEntry kPrinterMirrorEntries[] = {
+    {kMirrorObjectDot, {kBlack, 20}},
+    {kMirrorRay, {kBlack, 2}},
+    {kMirrorDotted, {kBlack, 1, kDotted}},
+    {kMirrorExtension, {kExtensionGrey, 2}},
+    {kMirrorNormal, {kRed, 2}},
+    {kMirrorOutline, {kBlack, 4}},
+    {kMirrorAxis, {kBlack, 1, kDashDot}},
+    {kMirrorCentre, {kBlack, 1}},
 };
+static_assert(CoversKinds(kPrinterMirrorEntries, kMirrorObjectDot, kMirrorKindCount));
+const Styles kPrinterMirrorStyles{kPrinterMarkerStyles, kPrinterMirrorEntries};
 
 MirrorScene::MirrorScene() {
     restart(-1600, -750);

@@ -18,6 +18,7 @@ enum MirrorKind {
     kMirrorOutline,
     kMirrorAxis,
     kMirrorCentre,
+    kMirrorKindCount
 };
 extern const Styles kScreenMirrorStyles;
 extern const Styles kPrinterMirrorStyles;

@@ -7,13 +7,29 @@
 
 namespace varelo {
 
-const Styles kScreenImagingStyles{
-    {kBlack, 2}, {kBlack, 1}, {kRed, 5}, {kBlack, 5}, {kBlack, 3}, {kBlack, 15}, {kBlack, 1},
+constexpr StyleEntry kScreenImagingEntries[] = {
+    {kImgInterface, {kBlack, 2}},
+    {kImgRay, {kBlack, 1}},
+    {kImgImageDot, {kRed, 5}},
+    {kImgObjectDot, {kBlack, 5}},
+    {kImgEyeCircle, {kBlack, 3}},
+    {kImgPupil, {kBlack, 15}},
+    {kImgRaster, {kBlack, 1}},
 };
+static_assert(CoversKinds(kScreenImagingEntries, kImgInterface, kImgKindCount));
+const Styles kScreenImagingStyles{kScreenImagingEntries};
 // Heavier on paper: the raster as given, every other line six times its screen width.
-const Styles kPrinterImagingStyles{
-    {kBlack, 12}, {kBlack, 6}, {kRed, 30}, {kBlack, 30}, {kBlack, 18}, {kBlack, 90}, {kBlack, 3},
+constexpr StyleEntry kPrinterImagingEntries[] = {
+    {kImgInterface, {kBlack, 12}},
+    {kImgRay, {kBlack, 6}},
+    {kImgImageDot, {kRed, 30}},
+    {kImgObjectDot, {kBlack, 30}},
+    {kImgEyeCircle, {kBlack, 18}},
+    {kImgPupil, {kBlack, 90}},
+    {kImgRaster, {kBlack, 3}},
 };
+static_assert(CoversKinds(kPrinterImagingEntries, kImgInterface, kImgKindCount));
+const Styles kPrinterImagingStyles{kPrinterImagingEntries};
 
 bool ImagingScene::addRowPoint(float x, float y) {
     if (rowCount >= kMaxRowPoints)

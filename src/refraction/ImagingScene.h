@@ -19,6 +19,7 @@ enum ImagingKind {
     kImgEyeCircle,
     kImgPupil,
     kImgRaster,
+    kImgKindCount
 };
 extern const Styles kScreenImagingStyles;
 extern const Styles kPrinterImagingStyles;

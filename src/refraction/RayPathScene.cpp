@@ -12,20 +12,58 @@ constexpr Rgb kAuxGrey{192, 192, 192};
 constexpr double kDeg = kPi / 180;
 } // namespace
 
-const Styles kScreenRayPathStyles{
-    {kBlack, 5}, {kBlack, 2, kSolid, 2000}, {kBlack, 1}, {kAuxGrey, 1}, {kBlack, 1}, {kRed, 1},
-    {kBlack, 5}, {kBlack, 3}, {kBlack, 15},
-    {kBlack, 2}, {kBlack, 4}, {kWhite, 5}, {kBlack, 3}, {kBlack, 2}, {kRed, 2},
-    {kBlack, 1}, {kBlack, 2}, {kBlack, 1}, {kBlack, 3}, {kBlack, 5}, {kBlack, 2},
+constexpr StyleEntry kScreenRayPathEntries[] = {
+    {kPathObjectDot, {kBlack, 5}},
+    {kPathInterface, {kBlack, 2, kSolid, 2000}},
+    {kPathRay, {kBlack, 1}},
+    {kPathExtension, {kAuxGrey, 1}},
+    {kPathReflected, {kBlack, 1}},
+    {kPathNormal, {kRed, 1}},
+    {kPathMarkDot, {kBlack, 5}},
+    {kPathEyeCircle, {kBlack, 3}},
+    {kPathPupil, {kBlack, 15}},
+    {kPathScaleDots, {kBlack, 2}},
+    {kPathScaleDots10, {kBlack, 4}},
+    {kPathScaleGaps, {kWhite, 5}},
+    {kPathScaleTicks, {kBlack, 3}},
+    {kPathDiameter, {kBlack, 2}},
+    {kPathDiameterNormal, {kRed, 2}},
+    {kPathGraphAxis, {kBlack, 1}},
+    {kPathGraphCurve, {kBlack, 2}},
+    {kPathGraphTick5, {kBlack, 1}},
+    {kPathGraphTick10, {kBlack, 3}},
+    {kPathGraphTick30, {kBlack, 5}},
+    {kPathGraphSmallAngle, {kBlack, 2}},
 };
+static_assert(CoversKinds(kScreenRayPathEntries, kPathObjectDot, kPathKindCount));
+const Styles kScreenRayPathStyles{kScreenRayPathEntries};
 // Heavier on paper: the points as given for the printer, every other line six times its
 // screen width, so that the thinnest is about 0.25 mm at 600 dpi.
-const Styles kPrinterRayPathStyles{
-    {kBlack, 20}, {kBlack, 12, kSolid, 1200}, {kBlack, 6}, {kAuxGrey, 6}, {kBlack, 6}, {kRed, 6},
-    {kBlack, 20}, {kBlack, 18}, {kBlack, 90},
-    {kBlack, 12}, {kBlack, 24}, {kWhite, 30}, {kBlack, 18}, {kBlack, 12}, {kRed, 12},
-    {kBlack, 6}, {kBlack, 12}, {kBlack, 6}, {kBlack, 18}, {kBlack, 30}, {kBlack, 12},
+constexpr StyleEntry kPrinterRayPathEntries[] = {
+    {kPathObjectDot, {kBlack, 20}},
+    {kPathInterface, {kBlack, 12, kSolid, 1200}},
+    {kPathRay, {kBlack, 6}},
+    {kPathExtension, {kAuxGrey, 6}},
+    {kPathReflected, {kBlack, 6}},
+    {kPathNormal, {kRed, 6}},
+    {kPathMarkDot, {kBlack, 20}},
+    {kPathEyeCircle, {kBlack, 18}},
+    {kPathPupil, {kBlack, 90}},
+    {kPathScaleDots, {kBlack, 12}},
+    {kPathScaleDots10, {kBlack, 24}},
+    {kPathScaleGaps, {kWhite, 30}},
+    {kPathScaleTicks, {kBlack, 18}},
+    {kPathDiameter, {kBlack, 12}},
+    {kPathDiameterNormal, {kRed, 12}},
+    {kPathGraphAxis, {kBlack, 6}},
+    {kPathGraphCurve, {kBlack, 12}},
+    {kPathGraphTick5, {kBlack, 6}},
+    {kPathGraphTick10, {kBlack, 18}},
+    {kPathGraphTick30, {kBlack, 30}},
+    {kPathGraphSmallAngle, {kBlack, 12}},
 };
+static_assert(CoversKinds(kPrinterRayPathEntries, kPathObjectDot, kPathKindCount));
+const Styles kPrinterRayPathStyles{kPrinterRayPathEntries};
 
 void RayPathScene::UpdateIndexRatio() { indexRatio = IndexRatio(relIndex, objY); }
 
@@ -223,17 +261,6 @@ void RayPathScene::DrawProtractorSymbol(Surface &s) {
     s.Line(0, -500, 0, 500, kBlack);
 }
 
-AngleGraphWidths RayPathScene::graphWidths(const Styles &st) {
-    AngleGraphWidths w;
-    w.axis = st[kPathGraphAxis].width;
-    w.curve = st[kPathGraphCurve].width;
-    w.tick5 = st[kPathGraphTick5].width;
-    w.tick10 = st[kPathGraphTick10].width;
-    w.tick30 = st[kPathGraphTick30].width;
-    w.smallAngle = st[kPathGraphSmallAngle].width;
-    return w;
-}
-
 void RayPathScene::draw(Surface &s, const Styles &st, Layers layers) const {
     if (layers & Layer::Clear)
         s.Cls();
@@ -265,7 +292,7 @@ void RayPathScene::draw(Surface &s, const Styles &st, Layers layers) const {
         }
     }
     if ((layers & Layer::Extra) && diagramOn)
-        DrawAngleGraphInPicture(s, relIndex, graphWidths(st));
+        DrawAngleGraphInPicture(s, relIndex, GraphWidths(st, kPathGraphAxis));
     s.SetDrawWidth(1);
 }
 

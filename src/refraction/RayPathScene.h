@@ -34,6 +34,7 @@ enum RayPathKind {
     kPathGraphTick10,
     kPathGraphTick30,
     kPathGraphSmallAngle,
+    kPathKindCount
 };
 // What the window's redraw draws: the interface, P with its rays, and the markers.
 constexpr Layers kRayPathPicture = Layer::Element | Layer::Bundles | Layer::Markers;
@@ -98,7 +99,6 @@ public:
     static void DrawProtractor(Surface &s, const Styles &st, float xc);
     // The protractor tool's symbol face.
     static void DrawProtractorSymbol(Surface &s);
-    static AngleGraphWidths graphWidths(const Styles &st);
     // The scene's state as fields; the drag picture's key derives from it.
     void visit(FieldVisitor &v) override;
     uint64_t key() const;

@@ -14,7 +14,7 @@ using namespace varelo;
 using namespace varelo::test;
 
 namespace {
-const Styles kMarkStyles{{kBlack, 5}, {kBlack, 2}, {kBlack, 12}, {kBlack, 2}, {kBlack, 1}};
+const Styles kMarkStyles{kScreenMarkerStyles};
 } // namespace
 
 class TestMarkers : public QObject {
