@@ -46,4 +46,28 @@ bool ViewReachable(float zoomFactor, float panX, float panY) {
            panY >= r.vMin && panY <= r.vMax;
 }
 
+bool RasterStepsReachable(int stepX, int stepY) {
+    // The scale as the zoom steps change it, from (-2000, -1000)-(2000, 1000).
+    float w = 4000, h = 2000;
+    for (int i = 0; i < kMaxZoomInSteps; ++i) {
+        w = static_cast<float>(w / 1.25);
+        h = static_cast<float>(h / 1.25);
+    }
+    for (int k = -kMaxZoomInSteps; k <= kMaxZoomOutSteps; ++k) {
+        if (CInt(w / 40.0) == stepX && CInt(h / 20.0) == stepY)
+            return true;
+        w = static_cast<float>(w * 1.25);
+        h = static_cast<float>(h * 1.25);
+    }
+    return false;
+}
+
+void CheckZoomedView(float zoomFactor, float panX, float panY, int rasterStepX, int rasterStepY,
+                     std::string &faults) {
+    if (!ViewReachable(zoomFactor, panX, panY))
+        faults += "zoomFactor\n";
+    if (!RasterStepsReachable(rasterStepX, rasterStepY))
+        faults += "markers.rasterStepX\n";
+}
+
 } // namespace varelo

@@ -2,6 +2,8 @@
 // The zoom and pan of the mirror and lens windows as numbers: a zoom step multiplies the
 // factor by 1.25 (in) or divides it (out), at most 8 steps in and 9 out from 100 %, and
 // each step scales the pan bars' ranges (±6000 by ±3000 at 100 %) by 1.2 the other way.
+#include <string>
+
 namespace varelo {
 
 constexpr int kMaxZoomInSteps = 8, kMaxZoomOutSteps = 9;
@@ -20,5 +22,11 @@ bool ZoomStepsFor(float zoomFactor, int &steps);
 PanRange PanRangeAfter(int steps);
 // Whether a view (factor and pan) is one the zoom button and the bars can give.
 bool ViewReachable(float zoomFactor, float panX, float panY);
+// Whether the raster's steps are those of some zoom: the view's width / 40 and height / 20
+// when the raster was switched on.
+bool RasterStepsReachable(int stepX, int stepY);
+// Both, for a lesson of the mirror or lens window: the faults listed one name a line.
+void CheckZoomedView(float zoomFactor, float panX, float panY, int rasterStepX, int rasterStepY,
+                     std::string &faults);
 
 } // namespace varelo

@@ -1,6 +1,7 @@
 #include "lens/LensScene.h"
 
 #include "core/NumRules.h"
+#include "core/View.h"
 
 #include <algorithm>
 #include <cmath>
@@ -440,6 +441,20 @@ void LensScene::drawPage(Surface &s, const PageTexts &texts) const {
         lines.push_back(texts.words(kFocal) + ShownLength(f));
     PrintLines(s, kLinesX, kLinesY, lines);
     DrawScaleBar(s, true);
+}
+
+bool LensScene::checkLesson(std::string &faults) const {
+    LensParams kept = lens;
+    EnforceDiameterLimit(kept);
+    if ((lens.k1 != 0 && lens.r1 != RadiusOfCurvature(lens.k1)) ||
+        (lens.k2 != 0 && lens.r2 != RadiusOfCurvature(lens.k2)))
+        faults += "lens.r1\n";
+    if (kept.semiDiameter != lens.semiDiameter || kept.r1 != lens.r1 || kept.r2 != lens.r2)
+        faults += "lens.semiDiameter\n";
+    if (!OnIndexStep(lens.refrIndex) || lens.thickness != Int(lens.thickness))
+        faults += "lens.refrIndex\n";
+    CheckZoomedView(zoomFactor, panX, panY, markers.rasterStepX, markers.rasterStepY, faults);
+    return faults.empty();
 }
 
 void LensScene::visit(FieldVisitor &v) {

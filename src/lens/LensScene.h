@@ -106,6 +106,9 @@ public:
     void drawPage(Surface &page, const PageTexts &texts) const override;
     std::vector<const char *> pageWords() const override;
     const char *textContext() const override { return "varelo::LensScene"; }
+    // The lens as its bars keep it (radii from the curvatures, the diameter within its
+    // limit, the index on a step) and the view one the zoom gives.
+    bool checkLesson(std::string &faults) const override;
     void drawLens(Surface &s, const Styles &st) const;
     void replayBundles(Surface &s, const Styles &st) const;
     void drawObjectPoint(Surface &s, const Styles &st, int k) const;

@@ -322,6 +322,14 @@ void RayPathScene::drawPage(Surface &s, const PageTexts &texts) const {
     PrintLines(s, kIndexX, kLowerY, {n < 1 ? texts.words(kIndexOneShort) : texts.words(kIndexIs) + NumText(n)});
 }
 
+bool RayPathScene::checkLesson(std::string &faults) const {
+    if (!OnIndexStep(relIndex))
+        faults += "relIndex\n";
+    else if (indexRatio != IndexRatio(relIndex, objY))
+        faults += "indexRatio\n";
+    return faults.empty();
+}
+
 void RayPathScene::visit(FieldVisitor &v) {
     v.field("objX", objX, -kCoordinateLimit, kCoordinateLimit);
     v.field("objY", objY, -kCoordinateLimit, kCoordinateLimit);

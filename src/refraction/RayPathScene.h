@@ -95,6 +95,8 @@ public:
     void drawPage(Surface &page, const PageTexts &texts) const override;
     std::vector<const char *> pageWords() const override;
     const char *textContext() const override { return "varelo::RayPathScene"; }
+    // The index on a step of its bar, and k as it follows from it and from P's side.
+    bool checkLesson(std::string &faults) const override;
     void DrawEye(Surface &s, const Styles &st, int i) const;
     static void DrawProtractor(Surface &s, const Styles &st, float xc);
     // The protractor tool's symbol face.

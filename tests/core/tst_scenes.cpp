@@ -40,11 +40,13 @@ struct SceneProbe {
     std::function<void(FieldVisitor &)> visit;
     std::function<uint64_t()> key;
     std::function<void(Surface &)> draw;
+    std::function<bool(std::string &)> check;
 };
 
 template <typename S> SceneProbe probe(std::shared_ptr<S> scene, const Styles &styles) {
     return {[scene](FieldVisitor &v) { scene->visit(v); }, [scene] { return scene->key(); },
-            [scene, &styles](Surface &s) { scene->draw(s, styles, kFullRedraw | Layer::Extra); }};
+            [scene, &styles](Surface &s) { scene->draw(s, styles, kFullRedraw | Layer::Extra); },
+            [scene](std::string &faults) { return scene->checkLesson(faults); }};
 }
 
 void fillBundles(ObjectBundles &b) {
@@ -73,7 +75,7 @@ SceneProbe fullestScene(const QString &module, bool fill) {
             s->mirror.mirrorRadius = -600;
             s->mirror.halfAperture = 590;
             s->dottedReflected = s->extendReflected = s->drawNormals = true;
-            s->zoomFactor = 1.5f;
+            s->zoomFactor = 1.25f * 1.25f;
             fillBundles(*s);
             fillMarkers(s->markers);
         }
@@ -352,6 +354,9 @@ void TestScenes::fieldsRoundTrip() {
     FieldReader reader(writer.values);
     fresh.visit(reader);
     QCOMPARE(QString::fromStdString(reader.faults), QString());
+    // The fullest state, made through the setters, is one the controls could produce.
+    std::string faults;
+    QVERIFY2(fresh.check(faults), faults.c_str());
     QCOMPARE(fresh.key(), full.key());
     FieldDump a, b;
     full.visit(a);
