@@ -25,6 +25,9 @@ std::string ShownLength(float worldLength);
 // The radius of a surface from its curvature index k (the scroll bars' value): 12000 / k.
 inline float RadiusOfCurvature(int k) { return 12000.0f / static_cast<float>(k); }
 
+// The upper medium's index shown for a relative index n < 1: Int(100 / n + 0.5) / 100.
+inline float UpperIndex(float n) { return Int(100 / n + 0.5f) / 100; }
+
 // Whether an index is one a scroll bar of value / 100 can give.
 bool OnIndexStep(float n);
 

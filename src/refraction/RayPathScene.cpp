@@ -304,8 +304,6 @@ const char *const kIndexOneShort = QT_TRANSLATE_NOOP("varelo::RayPathScene", "n 
 constexpr double kTitleX = 0.05, kTitleY = 0.05, kIndexX = 0.8, kUpperY = 0.2, kLowerY = 0.6;
 } // namespace
 
-float UpperIndex(float n) { return Int(100 / n + 0.5f) / 100; }
-
 void RayPathScene::scalePage(Surface &page, double widthTwips, double heightTwips) const {
     ScalePageToMiddle(page, widthTwips, heightTwips);
 }

@@ -41,9 +41,6 @@ constexpr Layers kRayPathPicture = Layer::Element | Layer::Bundles | Layer::Mark
 extern const Styles kScreenRayPathStyles;
 extern const Styles kPrinterRayPathStyles;
 
-// The upper medium's index for n < 1 as shown: Int(100 / n + 0.5) / 100.
-float UpperIndex(float n);
-
 class RayPathScene : public Scene {
 public:
     static constexpr int kMaxRays = 100;

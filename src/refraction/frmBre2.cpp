@@ -54,7 +54,7 @@ frmBre2::frmBre2() : Form(FormId::Bre2) {
     setModuleLook(tr("Brechung von schlanken Bündeln an einer ebenen Grenzfläche - Abbildung von Punkten"));
     for (QLineEdit *t : {Text2, Text3})
         t->setPalette(QPalette()); // white, inside the picture
-    Text3->setText(QStringLiteral(" n = ") + qs(NumText(1.33f)));
+    Text3->setText(tr(" n = ") + qs(NumText(1.33f)));
     Option3D1->setChecked(true);
     installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
 }
@@ -141,16 +141,16 @@ void frmBre2::redraw(Layers layers) {
 void frmBre2::showIndexTexts() {
     const float n = scene.relIndex;
     if (n < 1) {
-        const QString u = qs(NumText(Int(100 / n + 0.5f) / 100));
+        const QString u = qs(NumText(UpperIndex(n)));
         Text1->setText(QStringLiteral("  ") + u);
         Text4->setText(QStringLiteral("  1.00"));
-        Text2->setText(QStringLiteral(" n = ") + u);
-        Text3->setText(QStringLiteral(" n = 1 "));
+        Text2->setText(tr(" n = ") + u);
+        Text3->setText(tr(" n = 1 "));
     } else {
         Text1->setText(QStringLiteral("  1.00 "));
         Text4->setText(QStringLiteral("  ") + qs(NumText(n)));
-        Text2->setText(QStringLiteral(" n = 1 "));
-        Text3->setText(QStringLiteral(" n = ") + qs(NumText(n)));
+        Text2->setText(tr(" n = 1 "));
+        Text3->setText(tr(" n = ") + qs(NumText(n)));
     }
 }
 
@@ -274,7 +274,7 @@ void frmBre2::Picture1_MouseUp(int button, int, float, float) {
     redrawScene();
     Picture1->setMousePointer(0);
     if (refused)
-        Dialogs::instance().messageBox(QStringLiteral("Nur 100 Punkte möglich"), true);
+        Dialogs::instance().messageBox(tr("Nur 100 Punkte möglich"), true);
 }
 
 // ---- Printing and saving ----
