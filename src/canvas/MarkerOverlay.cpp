@@ -25,7 +25,7 @@ void MarkerOverlay::PointSymbol_Click() {
     markPointMode = static_cast<int16_t>(pointSym_->borderStyle());
     eyeSym_->flipBorder();
     markEyeMode = static_cast<int16_t>(1 - markPointMode);
-    Screen::setMousePointer(2);
+    Screen::setMousePointer(Screen::kCrossHair);
 }
 
 void MarkerOverlay::EyeSymbol_Click() {
@@ -33,14 +33,14 @@ void MarkerOverlay::EyeSymbol_Click() {
     markEyeMode = static_cast<int16_t>(eyeSym_->borderStyle());
     pointSym_->flipBorder();
     markPointMode = static_cast<int16_t>(1 - markEyeMode);
-    Screen::setMousePointer(2);
+    Screen::setMousePointer(Screen::kCrossHair);
 }
 
 void MarkerOverlay::LineSymbol_Click() {
     lineSym_->flipBorder();
     if (lineSym_->borderStyle()) {
         markLineMode = 1;
-        Screen::setMousePointer(2);
+        Screen::setMousePointer(Screen::kCrossHair);
     } else {
         markLineMode = 0;
         redraw_(kFullRedraw & ~Layer::Raster);

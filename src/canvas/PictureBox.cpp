@@ -1,5 +1,7 @@
 #include "canvas/PictureBox.h"
 
+#include "canvas/Screen.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QGuiApplication>
@@ -31,9 +33,9 @@ void PictureBox::setBorderStyle(int style) {
 
 void PictureBox::setMousePointer(int pointer) {
     mousePointer_ = pointer;
-    if (pointer == 2)
+    if (pointer == Screen::kCrossHair)
         setCursor(Qt::CrossCursor);
-    else if (pointer == 12)
+    else if (pointer == Screen::kNoDrop)
         setCursor(Qt::ForbiddenCursor);
     else
         unsetCursor();

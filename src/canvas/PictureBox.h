@@ -19,7 +19,7 @@ public:
 
     void setBorderStyle(int style); // 0 none, 1 a fixed single border
     int borderStyle() const { return borderStyle_; }
-    // The picture's own mouse pointer: 0 arrow, 2 cross-hair, 12 no-drop.
+    // The picture's own mouse pointer (Screen::Pointer).
     void setMousePointer(int pointer);
     int mousePointer() const { return mousePointer_; }
 

@@ -40,14 +40,14 @@ void setSizeOverride(int widthPx, int heightPx) {
 void setMousePointer(int pointer) {
     if (pointer == g_pointer)
         return;
-    if (g_pointer != 0)
+    if (g_pointer != kArrow)
         QGuiApplication::restoreOverrideCursor();
     g_pointer = pointer;
-    if (pointer == 2)
+    if (pointer == kCrossHair)
         QGuiApplication::setOverrideCursor(Qt::CrossCursor);
-    else if (pointer == 12)
+    else if (pointer == kNoDrop)
         QGuiApplication::setOverrideCursor(Qt::ForbiddenCursor);
-    else if (pointer != 0)
+    else if (pointer != kArrow)
         QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
 }
 

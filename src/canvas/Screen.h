@@ -13,7 +13,8 @@ int px(double twips); // twips to device pixels
 // Pretend a screen of this pixel size at 96 dpi (tests and snapshots); 0 clears it.
 void setSizeOverride(int widthPx, int heightPx);
 
-// Application-wide pointer: 0 default, 2 cross-hair, 12 no-drop.
+// Application-wide pointer, numbered as the classic pointers were.
+enum Pointer : int { kArrow = 0, kCrossHair = 2, kNoDrop = 12 };
 void setMousePointer(int pointer);
 int mousePointer();
 

@@ -199,7 +199,7 @@ void frmLins::Picture1_MouseMove(int button, int, float x, float y) {
     Text1->setText(tr("x = ") + shown(scene.shownX(x)));
     Text2->setText(tr("y = ") + shownY(y));
     const bool nearP = std::fabs(scene.currentX() - x) < 100 && std::fabs(scene.currentY() - y) < 100;
-    Picture1->setMousePointer(button == 2 && nearP ? 2 : 0);
+    Picture1->setMousePointer(button == 2 && nearP ? Screen::kCrossHair : Screen::kArrow);
     if (button == 1 && markers->anyMode()) {
         markers->MouseMove(x, y);
     } else if (button == 1) {
@@ -213,8 +213,8 @@ void frmLins::Picture1_MouseMove(int button, int, float x, float y) {
 }
 
 void frmLins::Picture1_MouseUp(int button, int, float x, float) {
-    Screen::setMousePointer(0);
-    Picture1->setMousePointer(0);
+    Screen::setMousePointer(Screen::kArrow);
+    Picture1->setMousePointer(Screen::kArrow);
     if (button == 1 && markers->anyMode()) {
         markers->MouseUp(x, scene.currentX(), scene.currentY());
     } else if (button == 1 && scene.trialActive) {
@@ -306,12 +306,12 @@ void frmLins::Picture6_Click() {
     Picture6->flipBorder();
     protractorMode = static_cast<int16_t>(Picture6->borderStyle());
     if (protractorMode)
-        Screen::setMousePointer(2);
+        Screen::setMousePointer(Screen::kCrossHair);
 }
 
 void frmLins::placeProtractor(float x, float y) {
     Picture6->setBorderStyle(0);
-    Screen::setMousePointer(0);
+    Screen::setMousePointer(Screen::kArrow);
     // An eleventh is not placed; the click only ends the mode.
     if (scene.placeProtractor(x, y))
         scene.drawProtractor(*Picture1, kScreenLensStyles, scene.protractorCount);

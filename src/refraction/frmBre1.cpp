@@ -206,7 +206,7 @@ void frmBre1::Picture1_MouseDown(int button, int, float x, float y) {
 }
 
 void frmBre1::Picture1_MouseMove(int button, int, float x, float y) {
-    Picture1->setMousePointer(!(button & 1) && scene.nearObject(x, y) ? 2 : 0);
+    Picture1->setMousePointer(!(button & 1) && scene.nearObject(x, y) ? Screen::kCrossHair : Screen::kArrow);
     if (button == 1 && rayDrag_) {
         scene.aimPreview(x, y);
         redraw(Layer::Live);
@@ -233,7 +233,7 @@ void frmBre1::Picture1_MouseUp(int button, int, float x, float y) {
     }
     // Whatever was previewed, the picture is the stored scene again.
     redraw(Layer::Clear | kRayPathPicture);
-    Screen::setMousePointer(0);
+    Screen::setMousePointer(Screen::kArrow);
     if (refused)
         refuse(tr("Nur 100 Strahlen möglich"));
 }
@@ -253,7 +253,7 @@ void frmBre1::toggleTool(SymbolButton *symbol, int16_t &mode, SymbolButton *othe
         return;
     if (other)
         releaseSymbol(other, *otherMode);
-    Screen::setMousePointer(2);
+    Screen::setMousePointer(Screen::kCrossHair);
 }
 
 void frmBre1::Picture5_Click() { toggleTool(Picture5, pointMode, Picture2, &eyeMode); }

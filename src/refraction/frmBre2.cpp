@@ -218,10 +218,10 @@ void frmBre2::placeObject(float x, float y, float lowest) {
 void frmBre2::dragEye(float x, float y) {
     // The eye stays in the upper medium, 50 above the interface at the least.
     if (y > -50) {
-        Screen::setMousePointer(12);
+        Screen::setMousePointer(Screen::kNoDrop);
         return;
     }
-    Screen::setMousePointer(2);
+    Screen::setMousePointer(Screen::kCrossHair);
     scene.drag = ImagingScene::Drag::Eye;
     scene.dragX = x;
     scene.dragY = y;
@@ -233,10 +233,10 @@ void frmBre2::Picture1_MouseDown(int button, int, float x, float y) {
         dragEye(x, y);
     } else if (button == 2) {
         if (!scene.rowMode && y < 10) {
-            Picture1->setMousePointer(12);
+            Picture1->setMousePointer(Screen::kNoDrop);
             return;
         }
-        Screen::setMousePointer(2);
+        Screen::setMousePointer(Screen::kCrossHair);
         // A single object point near the interface goes to 50; a row point may lie anywhere.
         placeObject(x, y, scene.rowMode ? -1e30f : 100);
     }
@@ -247,16 +247,16 @@ void frmBre2::Picture1_MouseMove(int button, int, float x, float y) {
         dragEye(x, y);
     } else if (button == 2) {
         if (y >= 10) {
-            Screen::setMousePointer(2);
+            Screen::setMousePointer(Screen::kCrossHair);
             placeObject(x, y, 50);
         } else if (y < -10) {
-            Screen::setMousePointer(12);
+            Screen::setMousePointer(Screen::kNoDrop);
         }
     }
 }
 
 void frmBre2::Picture1_MouseUp(int button, int, float, float) {
-    Screen::setMousePointer(0);
+    Screen::setMousePointer(Screen::kArrow);
     bool refused = false;
     if (button == 1 && scene.drag == ImagingScene::Drag::Eye) {
         scene.eyeX = scene.dragX;
@@ -272,7 +272,7 @@ void frmBre2::Picture1_MouseUp(int button, int, float, float) {
     if ((button == 1 || button == 2) && !refused)
         scene.bundleInRowMode = true;
     redrawScene();
-    Picture1->setMousePointer(0);
+    Picture1->setMousePointer(Screen::kArrow);
     if (refused)
         Dialogs::instance().messageBox(tr("Nur 100 Punkte möglich"), true);
 }

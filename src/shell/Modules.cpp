@@ -38,7 +38,7 @@ const ModuleRow *ModuleOf(FormId window) {
 }
 
 void UnloadModule(FormId window) {
-    Screen::setMousePointer(0); // an armed tool must not leave its cross-hair behind
+    Screen::setMousePointer(Screen::kArrow); // an armed tool must not leave its cross-hair behind
     if (const ModuleRow *row = ModuleOf(window))
         for (FormId id : row->unloadedWith)
             Forms::unload(id);
