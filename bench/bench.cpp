@@ -229,7 +229,7 @@ int main(int argc, char **argv) {
     frmLins *l = fullLensScene();
     std::printf("lens picture %d x %d, %d object points x %d rays, all ray kinds, all markers\n",
                 l->Picture1->width(), l->Picture1->height(), int(l->scene.objectCount), int(l->scene.rayCount[10]));
-    report("lens: full redraw", measure(runs, [l] { l->redrawScene(); }), 8);
+    report("lens: full redraw", measure(runs, [l] { l->Redraw(); }), 8);
     l->Picture1_MouseDown(1, 0, -700, -100);
     const Stats lensCached = measure(runs * 4, [l, &tick] { l->Picture1_MouseMove(1, 0, -700, -80 + (++tick % 200)); });
     report("lens: drag frame (cached layer)", lensCached, 1);
@@ -245,7 +245,7 @@ int main(int argc, char **argv) {
     frmBre2 *g = fullImagingScene();
     std::printf("imaging picture %d x %d, %d row points, raster and bundle\n", g->Picture1->width(),
                 g->Picture1->height(), int(g->scene.rowCount));
-    report("imaging: full redraw", measure(runs, [g] { g->redrawScene(); }), 8);
+    report("imaging: full redraw", measure(runs, [g] { g->Redraw(); }), 8);
     g->Picture1_MouseDown(1, 0, 200, -400);
     report("imaging: eye drag frame", measure(runs * 4, [g, &tick] {
                g->Picture1_MouseMove(1, 0, 200 + (++tick % 200), -400);

@@ -104,7 +104,7 @@ frmLins::frmLins() : Form(FormId::Lins) {
         scene.zoomFactor = zoom->zoomFactor;
         scene.panX = static_cast<float>(zoom->panX());
         scene.panY = static_cast<float>(zoom->panY());
-        redrawScene();
+        Redraw();
     });
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { zoom->HScroll1_Change(); });
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { zoom->VScroll1_Change(); });
@@ -113,7 +113,7 @@ frmLins::frmLins() : Form(FormId::Lins) {
     markers = std::make_unique<MarkerOverlay>(scene.markers, Picture1, Picture2, Picture3, Picture4, Picture5,
                                               [this](Layers layers) { redraw(layers); });
     help = std::make_unique<HelpPanel>(Picture1, zoom.get(), command1, Command8, kLensNotes, kLensNoteCount,
-                                       std::vector<QWidget *>{Label6, Label9, Text1, Text2}, [this] { redrawScene(); });
+                                       std::vector<QWidget *>{Label6, Label9, Text1, Text2}, [this] { Redraw(); });
     installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
 }
 

@@ -85,7 +85,7 @@ void frmLins::showDiameter() {
 
 void frmLins::afterLensChange() {
     showDiameter();
-    redrawScene();
+    Redraw();
     setPresetHighlight(0);
 }
 
@@ -127,7 +127,7 @@ void frmLins::afterIndexChange() {
     Picture7->redrawSymbol();
     if (scene.graphOn)
         paintGraph();
-    redrawScene();
+    Redraw();
 }
 
 void frmLins::setPresetHighlight(int i) {
@@ -161,7 +161,7 @@ void frmLins::Preset_MouseDown(int i, int button) {
 
 // ---- Drawing ----
 
-void frmLins::redrawScene() { redraw(kFullRedraw); }
+void frmLins::Redraw() { redraw(kFullRedraw); }
 
 void frmLins::redraw(Layers layers) {
     drag.draw(*Picture1, layers, scene.key(), kFullRedraw, Layer::Raster,
@@ -176,7 +176,7 @@ void frmLins::Check3D_Click() {
     scene.showBack = Check3D3->isChecked();
     scene.extendBack = Check3D6->isChecked();
     scene.showNormals = Check3D8->isChecked();
-    redrawScene();
+    Redraw();
 }
 
 // ---- Mouse ----
@@ -227,13 +227,13 @@ void frmLins::Picture1_MouseUp(int button, int, float x, float) {
 
 void frmLins::storeTrialRay() {
     scene.endTrial();
-    BundleActions::storeRay(scene, scene.trialHasEntry, scene.entryX, scene.entryY, [this] { redrawScene(); });
+    BundleActions::storeRay(scene, scene.trialHasEntry, scene.entryX, scene.entryY, [this] { Redraw(); });
 }
 
 void frmLins::moveObjectTo(float x, float y) {
     if (!scene.moveObject(x, y))
         return;
-    redrawScene();
+    Redraw();
     showObjectTexts();
 }
 
@@ -258,7 +258,7 @@ void frmLins::Spin3_SpinUp() { spun(scene.moveUp(), &frmLins::showObjectY); }
 
 void frmLins::spun(bool moved, void (frmLins::*showCoordinate)()) {
     if (moved)
-        redrawScene();
+        Redraw();
     (this->*showCoordinate)();
 }
 
@@ -277,11 +277,11 @@ void frmLins::Command5_Click() {
 void frmLins::Command7_Click() {
     scene.clearCurrent();
     showObjectNumber();
-    redrawScene();
+    Redraw();
 }
 
-void frmLins::Undo() { BundleActions::undo(scene, scene.trialActive, [this] { redrawScene(); }); }
-void frmLins::Redo() { BundleActions::redo(scene, scene.trialActive, [this] { redrawScene(); }); }
+void frmLins::Undo() { BundleActions::undo(scene, scene.trialActive, [this] { Redraw(); }); }
+void frmLins::Redo() { BundleActions::redo(scene, scene.trialActive, [this] { Redraw(); }); }
 
 void frmLins::Command6_Click() {
     scene.startAgain(zoom->zoomFactor);
@@ -383,7 +383,7 @@ void frmLins::Command4_Click() {
         }
     };
     if (!SavePictureFile(*Picture1, steps))
-        redrawScene(); // cancelled: the whole scene comes back
+        Redraw(); // cancelled: the whole scene comes back
 }
 
 } // namespace varelo

@@ -74,7 +74,7 @@ public:
     // The graph and its caption for the present index; earlier reading lines vanish.
     void paintGraph();
     // The whole picture anew.
-    void redrawScene();
+    void Redraw();
     // The chosen layers of the scene on the picture; with Layer::Live, the live ray and
     // mark over the kept picture of the rest.
     void redraw(Layers layers);

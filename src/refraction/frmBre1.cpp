@@ -93,12 +93,12 @@ frmBre1::frmBre1() : Form(FormId::Bre1) {
 
 void frmBre1::Undo() {
     if (!rayDrag_ && scene.takeBackRay())
-        redraw(Layer::Clear | kRayPathPicture);
+        Redraw();
 }
 
 void frmBre1::Redo() {
     if (!rayDrag_ && scene.redoRay())
-        redraw(Layer::Clear | kRayPathPicture);
+        Redraw();
 }
 
 void frmBre1::layoutControls() {
@@ -170,6 +170,8 @@ void frmBre1::Command7_Click() { Forms::closeModule(FormId::Bre1); }
 
 void frmBre1::Command3_Click() { Forms::toggleInfo(this, FormId::BreI1, Command3, infoOn); }
 
+void frmBre1::Redraw() { redraw(Layer::Clear | kRayPathPicture); }
+
 void frmBre1::DrawAllRays() { redraw(Layer::Element | Layer::Bundles | Layer::Markers); }
 
 void frmBre1::redraw(Layers layers) {
@@ -201,7 +203,7 @@ void frmBre1::Picture1_MouseDown(int button, int, float x, float y) {
         redraw(Layer::Live);
     } else if (button == 2) {
         scene.moveObject(x, y);
-        redraw(Layer::Clear | kRayPathPicture);
+        Redraw();
     }
 }
 
@@ -215,7 +217,7 @@ void frmBre1::Picture1_MouseMove(int button, int, float x, float y) {
         redraw(Layer::Live);
     } else if (button == 2) {
         scene.moveObject(x, y);
-        redraw(Layer::Clear | kRayPathPicture);
+        Redraw();
     }
 }
 
@@ -232,7 +234,7 @@ void frmBre1::Picture1_MouseUp(int button, int, float x, float y) {
         }
     }
     // Whatever was previewed, the picture is the stored scene again.
-    redraw(Layer::Clear | kRayPathPicture);
+    Redraw();
     Screen::setMousePointer(Screen::kArrow);
     if (refused)
         refuse(tr("Nur 100 Strahlen möglich"));
@@ -263,7 +265,7 @@ void frmBre1::Picture3_Click() { toggleTool(Picture3, protractorMode, nullptr, n
 void frmBre1::Check3D_Click() {
     scene.setRayOptions(Check3D1->isChecked(), Check3D2->isChecked(), Check3D3->isChecked(),
                         Check3D4->isChecked(), Check3D5->isChecked());
-    redraw(Layer::Clear | kRayPathPicture);
+    Redraw();
 }
 
 void frmBre1::showIndexTexts() {
@@ -290,23 +292,23 @@ void frmBre1::HScroll1_Change() {
     }
     Picture4->redrawSymbol();
     showIndexTexts();
-    redraw(Layer::Clear | kRayPathPicture);
+    Redraw();
 }
 
 void frmBre1::Command1_Click() {
     scene.clearRays();
-    redraw(Layer::Clear | kRayPathPicture);
+    Redraw();
 }
 
 void frmBre1::Command4_Click() {
     move(Screen::px(1), Screen::px(1));
     scene.clearMarkers();
     Picture6->hide();
-    redraw(Layer::Clear | kRayPathPicture);
+    Redraw();
 }
 
 void frmBre1::Command2_Click() {
-    PrintHardcopy(scene, PageOrientation::Portrait, [this] { redraw(Layer::Clear | kRayPathPicture); });
+    PrintHardcopy(scene, PageOrientation::Portrait, [this] { Redraw(); });
 }
 
 void frmBre1::Command6_Click() {

@@ -49,6 +49,8 @@ public slots:
 
 public:
     // P, the interface, the rays and the markers over the present picture.
+    // The whole picture anew.
+    void Redraw();
     void DrawAllRays();
     // The chosen layers of the scene on the picture; with Layer::Live, the live ray or
     // mark over the kept picture of the rest.

@@ -112,7 +112,7 @@ void frmBre2::Form_Load() {
     layoutControls();
     scene = ImagingScene();
     // The retained picture shows the first scene at once.
-    redrawScene();
+    Redraw();
 }
 
 void frmBre2::Form_Unload() { UnloadModule(FormId::Bre2); }
@@ -129,7 +129,7 @@ void frmBre2::Command5_Click() { Forms::toggleInfo(this, FormId::BreI2, Command5
 
 // ---- Drawing ----
 
-void frmBre2::redrawScene() { redraw(kFullRedraw); }
+void frmBre2::Redraw() { redraw(kFullRedraw); }
 
 void frmBre2::redraw(Layers layers) {
     drag.draw(*Picture1, layers, scene.key(), kFullRedraw, 0,
@@ -186,12 +186,12 @@ void frmBre2::Option3D_Click() { scene.rowMode = Option3D2->isChecked(); }
 
 void frmBre2::Undo() {
     if (scene.drag == ImagingScene::Drag::None && scene.takeBackRowPoint())
-        redrawScene();
+        Redraw();
 }
 
 void frmBre2::Redo() {
     if (scene.drag == ImagingScene::Drag::None && scene.redoRowPoint())
-        redrawScene();
+        Redraw();
 }
 
 void frmBre2::Command1_Click() {
@@ -271,7 +271,7 @@ void frmBre2::Picture1_MouseUp(int button, int, float, float) {
     scene.drag = ImagingScene::Drag::None;
     if ((button == 1 || button == 2) && !refused)
         scene.bundleInRowMode = true;
-    redrawScene();
+    Redraw();
     Picture1->setMousePointer(Screen::kArrow);
     if (refused)
         Dialogs::instance().messageBox(tr("Nur 100 Punkte möglich"), true);
@@ -279,7 +279,7 @@ void frmBre2::Picture1_MouseUp(int button, int, float, float) {
 
 // ---- Printing and saving ----
 
-void frmBre2::Command3_Click() { PrintHardcopy(scene, PageOrientation::Portrait, [this] { redrawScene(); }); }
+void frmBre2::Command3_Click() { PrintHardcopy(scene, PageOrientation::Portrait, [this] { Redraw(); }); }
 
 void frmBre2::Command4_Click() {
     SaveSteps steps;

@@ -45,7 +45,7 @@ public slots:
 public:
 
     // The whole picture anew.
-    void redrawScene();
+    void Redraw();
     // The chosen layers of the scene on the picture; with Layer::Live, the eye or point
     // being dragged over the kept picture of the rest.
     void redraw(Layers layers);

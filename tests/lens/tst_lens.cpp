@@ -81,7 +81,7 @@ private:
     int linesFrom(float x, float y) {
         SurfaceRecorder rec;
         w->Picture1->attachRecorder(&rec);
-        w->redrawScene();
+        w->Redraw();
         w->Picture1->attachRecorder(nullptr);
         int n = 0;
         for (const SurfaceOp &op : rec.ops)
@@ -278,7 +278,7 @@ void TestLens::fanTurnsWithObjectPoint() {
     QCOMPARE(w->scene.rayY[1][1], sy);
     SurfaceRecorder rec;
     w->Picture1->attachRecorder(&rec);
-    w->redrawScene();
+    w->Redraw();
     w->Picture1->attachRecorder(nullptr);
     bool throughEntry = false;
     for (const SurfaceOp &op : rec.ops)
@@ -361,7 +361,7 @@ void TestLens::refusedRayLeavesNoTrace() {
     QCOMPARE(int(w->scene.rayCount[1]), 100);
     QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Nur 100 Strahlen je Objekt möglich")});
     const QImage afterRefusal = w->Picture1->image();
-    w->redrawScene();
+    w->Redraw();
     QCOMPARE(afterRefusal, w->Picture1->image());
 }
 

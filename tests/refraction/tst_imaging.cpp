@@ -59,7 +59,7 @@ private:
     int redDots() {
         SurfaceRecorder rec;
         w->Picture1->attachRecorder(&rec);
-        w->redrawScene();
+        w->Redraw();
         w->Picture1->attachRecorder(nullptr);
         int n = 0;
         for (const SurfaceOp &op : rec.ops)

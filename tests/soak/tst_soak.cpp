@@ -379,7 +379,7 @@ void TestSoak::lensWindow() {
             }
             break;
         default:
-            chance(0.4) ? keyboard(w) : w->redrawScene();
+            chance(0.4) ? keyboard(w) : w->Redraw();
             break;
         }
         checkLens(w, step);
@@ -454,7 +454,7 @@ void TestSoak::imagingWindow() {
             }
             break;
         default:
-            chance(0.4) ? keyboard(w) : w->redrawScene();
+            chance(0.4) ? keyboard(w) : w->Redraw();
             break;
         }
         checkImaging(w, step);
