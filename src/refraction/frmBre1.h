@@ -48,9 +48,9 @@ public slots:
     void Picture4_MouseDown(); // diagram symbol
 
 public:
-    // P, the interface, the rays and the markers over the present picture.
     // The whole picture anew.
     void Redraw();
+    // P, the interface, the rays and the markers over the present picture.
     void DrawAllRays();
     // The chosen layers of the scene on the picture; with Layer::Live, the live ray or
     // mark over the kept picture of the rest.
