@@ -1,6 +1,8 @@
 #include "canvas/Dialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -27,6 +29,18 @@ public:
     bool printerDialog(QPrinter *printer) override {
         QPrintDialog dialog(printer, QApplication::activeWindow());
         return dialog.exec() == QDialog::Accepted;
+    }
+    bool lessonFileDialog(bool save, const QString &title, const QString &suggested, QString *fileName) override {
+        const QString filter = QCoreApplication::translate("varelo::Canvas", "Varelo-Lektionen (*.varelo)");
+        QWidget *parent = QApplication::activeWindow();
+        QString name = save ? QFileDialog::getSaveFileName(parent, title, suggested, filter)
+                            : QFileDialog::getOpenFileName(parent, title, suggested, filter);
+        if (name.isEmpty())
+            return false;
+        if (save && !name.endsWith(QLatin1String(".varelo"), Qt::CaseInsensitive))
+            name += QLatin1String(".varelo");
+        *fileName = name;
+        return true;
     }
 };
 

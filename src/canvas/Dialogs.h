@@ -15,6 +15,11 @@ public:
                           QString *answer) = 0;
     // Returns false when the user cancels the printer dialog.
     virtual bool printerDialog(QPrinter *printer) = 0;
+    // A lesson file to open or to save as: false when the user cancels.
+    virtual bool lessonFileDialog(bool save, const QString &title, const QString &suggested, QString *fileName) {
+        (void)save, (void)title, (void)suggested, (void)fileName;
+        return false;
+    }
 
     static Dialogs &instance();
     // Installs a replacement (not owned); nullptr restores the Qt dialogs.

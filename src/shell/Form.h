@@ -5,6 +5,8 @@
 
 namespace varelo {
 
+class Scene;
+
 // Height of a window's title bar and borders: the classic sizes count the outer window,
 // Qt sizes the client area.
 constexpr double kWindowFrameTwips = 465;
@@ -18,6 +20,11 @@ public:
     FormId formId() const { return id_; }
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
+
+    // A module window's scene (nullptr for the other windows) and what the window does when
+    // a lesson replaced it: its controls show the new state and the picture is drawn anew.
+    virtual Scene *moduleScene() { return nullptr; }
+    virtual void sceneReplaced() {}
 
     // A module window's look: its title, the grey panel and the classic font its controls
     // inherit.

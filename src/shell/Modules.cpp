@@ -13,18 +13,19 @@ namespace varelo {
 
 namespace {
 template <typename W> Form *make() { return new W; }
+template <typename S> std::unique_ptr<Scene> makeScene() { return std::make_unique<S>(); }
 } // namespace
 
 const std::vector<ModuleRow> &Modules() {
     static const std::vector<ModuleRow> rows{
-        {FormId::Spieg, make<frmSpieg>, QT_TRANSLATE_NOOP("varelo::frmVarelo", "Reflexion"), FormId::SpiegIn,
+        {FormId::Spieg, make<frmSpieg>, "mirror", makeScene<MirrorScene>, QT_TRANSLATE_NOOP("varelo::frmVarelo", "Reflexion"), FormId::SpiegIn,
          {FormId::SpiegIn}, {FormId::Spieg, FormId::SpiegIn}},
-        {FormId::Bre1, make<frmBre1>, QT_TRANSLATE_NOOP("varelo::frmVarelo", "Brechung"), FormId::BreI1,
+        {FormId::Bre1, make<frmBre1>, "ray-path", makeScene<RayPathScene>, QT_TRANSLATE_NOOP("varelo::frmVarelo", "Brechung"), FormId::BreI1,
          {FormId::Bre2, FormId::BreI1, FormId::BreI2}, {FormId::Bre1, FormId::BreI1, FormId::BreI2, FormId::Bre2}},
-        {FormId::Bre2, make<frmBre2>, nullptr, FormId::BreI2, {FormId::Bre1},
+        {FormId::Bre2, make<frmBre2>, "imaging", makeScene<ImagingScene>, nullptr, FormId::BreI2, {FormId::Bre1},
          {FormId::Bre1, FormId::Bre2, FormId::BreI1, FormId::BreI2}},
         // Closing the lens window leaves its information window open; "Menue" closes both.
-        {FormId::Lins, make<frmLins>, QT_TRANSLATE_NOOP("varelo::frmVarelo", "Linsen"), FormId::LinsInf, {},
+        {FormId::Lins, make<frmLins>, "lens", makeScene<LensScene>, QT_TRANSLATE_NOOP("varelo::frmVarelo", "Linsen"), FormId::LinsInf, {},
          {FormId::Lins, FormId::LinsInf}},
     };
     return rows;
@@ -33,6 +34,13 @@ const std::vector<ModuleRow> &Modules() {
 const ModuleRow *ModuleOf(FormId window) {
     for (const ModuleRow &row : Modules())
         if (row.window == window)
+            return &row;
+    return nullptr;
+}
+
+const ModuleRow *ModuleOfLesson(const std::string &lessonName) {
+    for (const ModuleRow &row : Modules())
+        if (lessonName == row.lessonName)
             return &row;
     return nullptr;
 }

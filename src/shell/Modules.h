@@ -4,6 +4,7 @@
 // registry's factory, the main menu, "Ende" and the closing of every module derive from it.
 #include "shell/Form.h"
 
+#include <memory>
 #include <vector>
 
 namespace varelo {
@@ -11,6 +12,8 @@ namespace varelo {
 struct ModuleRow {
     FormId window;
     Form *(*create)();
+    const char *lessonName;              // the module's name in a lesson file
+    std::unique_ptr<Scene> (*makeScene)(); // a fresh scene, to check a lesson in
     const char *menuCaption; // the main menu's button; nullptr: reached from another module
     FormId info;             // its information window
     // Unloaded, besides the window itself, when the window is unloaded (its close box, or a
@@ -20,10 +23,14 @@ struct ModuleRow {
     std::vector<FormId> closedByMenu;
 };
 
+class Scene;
+
 const std::vector<ModuleRow> &Modules();
 // The row of a module window, or nullptr (the main menu, an information window).
 const ModuleRow *ModuleOf(FormId window);
 // A module window's Form_Unload: the windows that go with it, then the main menu.
 void UnloadModule(FormId window);
+// The row of a lesson's module, or nullptr.
+const ModuleRow *ModuleOfLesson(const std::string &lessonName);
 
 } // namespace varelo

@@ -46,6 +46,17 @@ bool ScriptedDialogs::printerDialog(QPrinter *printer) {
     return ok;
 }
 
+bool ScriptedDialogs::lessonFileDialog(bool, const QString &title, const QString &, QString *fileName) {
+    fileTitles << title;
+    if (fileAnswers.empty())
+        return false;
+    const Answer a = fileAnswers.front();
+    fileAnswers.pop_front();
+    if (a.ok)
+        *fileName = a.text;
+    return a.ok;
+}
+
 int pdfPageCount(const QString &fileName) {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))

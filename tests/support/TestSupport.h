@@ -25,11 +25,14 @@ public:
     QList<bool> messageIcons;  // critical icon per message
     QStringList prompts;       // prompts of input boxes
     QList<bool> printerLandscape; // the orientation each printer dialog opened with
+    std::deque<Answer> fileAnswers; // lesson file dialogs, in order; empty: cancelled
+    QStringList fileTitles;
 
     void messageBox(const QString &text, bool critical) override;
     bool inputBox(const QString &prompt, const QString &title, const QString &defaultText,
                   QString *answer) override;
     bool printerDialog(QPrinter *printer) override;
+    bool lessonFileDialog(bool save, const QString &title, const QString &suggested, QString *fileName) override;
 };
 
 // Sets up the program as main() does, at a fixed screen size, with the scripted dialogs.

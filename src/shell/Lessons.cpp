@@ -1,0 +1,64 @@
+#include "shell/Lessons.h"
+
+#include "canvas/Dialogs.h"
+#include "canvas/LessonFile.h"
+#include "core/Scene.h"
+#include "shell/Forms.h"
+#include "shell/Modules.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace varelo {
+
+namespace {
+QString tr(const char *text) { return QCoreApplication::translate("varelo::Lessons", text); }
+} // namespace
+
+bool OpenLesson(const QString &fileName, FormId from) {
+    Lesson lesson;
+    QString error;
+    if (!ReadLessonFile(fileName, lesson, error)) {
+        Dialogs::instance().messageBox(error, true);
+        return false;
+    }
+    const ModuleRow *row = ModuleOfLesson(lesson.module);
+    if (!row) {
+        Dialogs::instance().messageBox(
+            tr("Die Lektion \"%1\" gehört zu einem Teil von Varelo, den es hier nicht gibt.")
+                .arg(QFileInfo(fileName).fileName()),
+            true);
+        return false;
+    }
+    // The whole lesson in a fresh scene first: the open window stays as it is on any fault.
+    std::string faults;
+    {
+        const std::unique_ptr<Scene> trial = row->makeScene();
+        if (!ReadLessonFields(*trial, lesson.fields, faults) || !trial->checkLesson(faults)) {
+            Dialogs::instance().messageBox(LessonFieldsError(fileName, faults), true);
+            return false;
+        }
+    }
+    if (from != row->window && ModuleOf(from))
+        Forms::closeModule(from);
+    Form *w = Forms::load(row->window);
+    Forms::hide(FormId::Varelo);
+    Forms::show(row->window);
+    ReadLessonFields(*w->moduleScene(), lesson.fields, faults);
+    w->sceneReplaced();
+    return true;
+}
+
+bool SaveLesson(Form *module, const QString &fileName) {
+    const ModuleRow *row = ModuleOf(module->formId());
+    if (!row || !module->moduleScene())
+        return false;
+    QString error;
+    if (!WriteLessonFile(fileName, {row->lessonName, LessonFields(*module->moduleScene())}, error)) {
+        Dialogs::instance().messageBox(error, true);
+        return false;
+    }
+    return true;
+}
+
+} // namespace varelo
