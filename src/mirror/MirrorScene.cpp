@@ -53,6 +53,19 @@ void MirrorScene::aimTrial(float x, float y) {
     }
 }
 
+void MirrorScene::moveCurrentTo(float x, float y) {
+    if (markers.rasterOn == 0) {
+        setCurrent(x, y);
+        return;
+    }
+    float sx = 0, sy = 0;
+    markers.snapToRaster(x, y, sx, sy);
+    // A snapped point on the mirror plane would leave the object side.
+    if (sx >= 0)
+        sx = -static_cast<float>(markers.rasterStepX);
+    setCurrent(sx, sy);
+}
+
 float MirrorScene::arcHalfAngle() const {
     return ComputeApertureAngle(mirror.mirrorRadius, mirror.halfAperture, static_cast<float>(kPi));
 }
@@ -152,15 +165,19 @@ const char *const kFocal = QT_TRANSLATE_NOOP("varelo::MirrorScene", "Brennweite 
 constexpr double kTitleX = 0.1, kTitleY = 0.05, kLinesX = 0.1, kLinesY = 0.9;
 } // namespace
 
-bool MirrorScene::setCurvature(int curvature, float wanted, float planeRadius) {
+void MirrorScene::pressCurvature() {
+    apertureAtPress_ = mirror.halfAperture;
+    radiusAtPress_ = mirror.mirrorRadius;
+}
+
+bool MirrorScene::setCurvature(int curvature, bool dragging) {
     mirror.curvature = static_cast<int16_t>(curvature);
     if (curvature != 0)
         mirror.mirrorRadius = RadiusOfCurvature(curvature);
-    else if (planeRadius != 0)
-        mirror.mirrorRadius = planeRadius;
+    else if (dragging && radiusAtPress_ != 0)
+        mirror.mirrorRadius = radiusAtPress_;
     const float before = mirror.halfAperture;
-    if (wanted <= 0)
-        wanted = before;
+    const float wanted = dragging && apertureAtPress_ > 0 ? apertureAtPress_ : before;
     // Limited, the opening is what the aperture bar can show: the whole part of the limit.
     mirror.halfAperture = apertureLimit() < wanted ? Int(apertureLimit()) : wanted;
     return mirror.halfAperture != before;

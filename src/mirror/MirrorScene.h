@@ -27,11 +27,14 @@ class MirrorScene : public ObjectBundles, public Scene {
 public:
     MirrorScene();
 
+    // The curvature bar's slider was pressed: the opening and the radius of now are what a
+    // drag goes back to, so that the drag does not depend on its path.
+    void pressCurvature();
     // The curvature bar: the radius 12000 / curvature (a plane mirror keeps its last one,
-    // or `planeRadius` when given), and the half-aperture limited to 0.99 |r|: the one
-    // given as `wanted` (> 0, during a drag the one from before it) or the present one.
-    // Returns whether the opening changed.
-    bool setCurvature(int curvature, float wanted = 0, float planeRadius = 0);
+    // while `dragging` the one from the press), and the half-aperture limited to 0.99 |r|:
+    // the present one, while `dragging` the one from the press. Returns whether the
+    // opening changed.
+    bool setCurvature(int curvature, bool dragging = false);
     // The aperture bar: the half-aperture, limited to 0.99 |r|; returns it as the bar shows it.
     void setHalfAperture(float h);
     float apertureLimit() const;
@@ -40,6 +43,9 @@ public:
     // the aim point; its hit point is what a release stores.
     void aimTrial(float x, float y);
     void endTrial() { trialActive = false; }
+    // The current object point put at (x, y) by the mouse: on the raster while it is on,
+    // and never onto the mirror's plane.
+    void moveCurrentTo(float x, float y);
 
     void draw(Surface &s, const Styles &st, Layers layers) const override;
     // The page (landscape): the view as on the screen, the mirror, rays and markers, the
@@ -71,6 +77,7 @@ public:
     float aimX = 0, aimY = 0, hitX = 0, hitY = 0;
 
 private:
+    float apertureAtPress_ = 0, radiusAtPress_ = 0;
     // One ray from P reflected at its hit point: the one routine for stored, live and
     // printed rays (the normal is drawn for stored rays only).
     void drawRay(Surface &s, const Styles &st, float px, float py, const RayTrace &t, bool normal) const;

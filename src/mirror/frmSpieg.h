@@ -1,6 +1,7 @@
 #pragma once
 // The mirror window: the controls of the mirror scene. Its handlers read their control,
 // change the scene and ask for the layers to redraw.
+#include "canvas/ControlTable.h"
 #include "canvas/DragLayer.h"
 #include "canvas/MarkerOverlay.h"
 #include "canvas/ZoomPan.h"
@@ -30,15 +31,13 @@ public:
     void Form_Load() override;
     void Form_Unload() override;
 
-    // Event handlers.
+public slots:
     void Picture1_MouseDown(int button, int shift, float x, float y);
     void Picture1_MouseMove(int button, int shift, float x, float y);
     void Picture1_MouseUp(int button, int shift, float x, float y);
     void HScroll2_Change();
     void HScroll5_Change();
-    void Check3D2_Click();
-    void Check3D5_Click();
-    void Check3D8_Click();
+    void Check3D_Click(); // any of the three ray options
     void Spin1_SpinDown();
     void Spin1_SpinUp();
     void Spin2_SpinDown();
@@ -61,6 +60,7 @@ public:
     void Picture4_Click();
     void Picture5_Click();
 
+public:
     // The whole picture anew.
     void Redraw();
     // The chosen layers of the scene on the picture; with Layer::Live, the live ray and
@@ -86,16 +86,11 @@ public:
     QLabel *Label6, *Label9;
 
 private:
-    // The half-aperture when the curvature bar's slider was pressed: a drag limits this one.
-    float apertureAtPress_ = 0, radiusAtPress_ = 0;
-
+    ControlTable ui;
     void showDiameter();
-    void createControls();
     void layoutControls();
-    void readOptions();
-    void moveObjectTo(float x, float y);
-    void storeTrialRay();
-    void redrawAfterObjectChange();
+    // The object's position shown and the picture redrawn, when it moved.
+    void redrawAfterObjectChange(bool moved = true);
 };
 
 } // namespace varelo
