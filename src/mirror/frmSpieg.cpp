@@ -24,88 +24,68 @@ namespace varelo {
 namespace {
 // What the saved picture holds: the mirror and the rays, without markers and raster.
 constexpr Layers kPictureLayers = Layer::Clear | Layer::Element | Layer::Bundles;
-#define T(text) QT_TRANSLATE_NOOP("varelo::frmSpieg", text)
-using K = ControlKind;
-// The keyboard's order (the picture's bars, then the panel's groups from left to right);
-// where two controls touch, the later one lies on top.
-const ControlSpec kControls[] = {
-    {"Picture1", K::Picture, nullptr, T("Bildfeld")},
-    {"Label10", K::Label, T("Spiegelparameter")},
-    {"Label8", K::Label, T("   -     Krümmung     +")},
-    {"label1", K::Label, T("Radius")},
-    {"Label5", K::Label, T("Durchmesser")},
-    {"Label11", K::Label, T("Wahl der dargest. Strahlen ")},
-    {"Label12", K::WrapLabel, T("Position und Nummer des aktuellen Objekts")},
-    {"Label7", K::Label, T("Zoom")},
-    {"Label2", K::Label, T("Markieren ")},
-    {"HScroll1", K::HScroll, nullptr, T("Bildfeld waagerecht verschieben"), nullptr, nullptr, ""},
-    {"VScroll1", K::VScroll, nullptr, T("Bildfeld senkrecht verschieben"), nullptr, nullptr, ""},
-    {"HScroll2", K::HScroll, nullptr, T("Krümmung des Spiegels"), nullptr, nullptr, nullptr, {-36, 36, 1, 2, 0}},
-    {"HScroll5", K::HScroll, nullptr, T("Durchmesser der Spiegelöffnung"), nullptr, nullptr, nullptr,
-     {10, 1000, 5, 50, 600}},
-    {"Text3", K::TextBox, nullptr, T("Radius")},
-    {"Text6", K::TextBox, nullptr, T("Durchmesser")},
-    {"Text8", K::TextBox, nullptr, T("x-Position des Objekts")},
-    {"Text9", K::TextBox, nullptr, T("y-Position des Objekts")},
-    {"Text11", K::TextBox, nullptr, T("Nummer des aktuellen Objekts")},
-    {"Text10", K::TextBox, nullptr, T("Zoomfaktor")},
-    {"Text1", K::TextBox, nullptr, T("x-Position der Maus"), nullptr, "Picture1"},
-    {"Text2", K::TextBox, nullptr, T("y-Position der Maus"), nullptr, "Picture1"},
-    {"Check3D5", K::Check, T(" gespiegelte verlängern"), nullptr, nullptr, nullptr, "Check3D_Click"},
-    {"Check3D2", K::Check, T("gespiegelte gestrichelt"), nullptr, nullptr, nullptr, "Check3D_Click"},
-    {"Check3D8", K::Check, T("Einfallslote einzeichnen"), nullptr, nullptr, nullptr, "Check3D_Click"},
-    {"Spin1", K::Spin, nullptr},
-    {"Spin2", K::Spin, nullptr},
-    {"Spin3", K::Spin, nullptr},
-    {"Command5", K::Button, T("Neues Objekt")},
-    {"Command6", K::Button, T("Neu beginnen")},
-    {"Picture3", K::Symbol, nullptr, T("Auge setzen")},
-    {"Picture2", K::Symbol, nullptr, T("Punkt markieren")},
-    {"Picture5", K::Symbol, nullptr, T("Bildschirmlinie")},
-    {"Picture4", K::Symbol, nullptr, T("Raster ein/aus")},
-    {"Command2", K::Button, T("Markierungen löschen")},
-    {"command1", K::Button, T("Aktuelles Bündel löschen"), nullptr,
-     T("Aktuelles Bündel löschen; nur den letzten Strahl: Strg+Z (zurückholen: Strg+Umschalt+Z)")},
-    {"Command3", K::Button, T("Bild drucken")},
-    {"Command4", K::Button, T("Bild speichern")},
-    {"Command7", K::Button, T("Info ")},
-    {"Command8", K::Button, T("Didaktische Bemerkung")},
-    {"Command9", K::Button, T("Menu")},
-    {"Label6", K::WrapLabel, T("Objektpunkt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden"),
-     nullptr, nullptr, "Picture1"},
-    {"Label9", K::WrapLabel, T("Strahl kann durch Drücken  und Ziehen der linken Maustaste selektiert werden"),
-     nullptr, nullptr, "Picture1"},
-};
-#undef T
-// Each member points at the table's control of its name.
-template <class W> void take(const ControlTable &ui, std::initializer_list<std::pair<W **, const char *>> members) {
-    for (const auto &[member, name] : members)
-        *member = static_cast<W *>(ui[name]);
-}
 } // namespace
 
-frmSpieg::frmSpieg() : Form(FormId::Spieg), ui(this, "varelo::frmSpieg", kControls, std::size(kControls)) {
-    setWindowTitle(tr("Ebene und sphärische Spiegel  als Bündel-Wandler"));
-    setAutoFillBackground(true);
-    setPalette(QPalette(QColor(192, 192, 192)));
-    setFont(classicFont(8.25));
-    Picture1 = ui.picture("Picture1");
-    take<QLabel>(ui, {{&Label10, "Label10"}, {&Label8, "Label8"}, {&label1, "label1"}, {&Label5, "Label5"},
-                      {&Label11, "Label11"}, {&Label12, "Label12"}, {&Label7, "Label7"}, {&Label2, "Label2"},
-                      {&Label6, "Label6"}, {&Label9, "Label9"}});
-    take<QScrollBar>(ui, {{&HScroll2, "HScroll2"}, {&HScroll5, "HScroll5"}, {&HScroll1, "HScroll1"},
-                          {&VScroll1, "VScroll1"}});
-    take<QLineEdit>(ui, {{&Text3, "Text3"}, {&Text6, "Text6"}, {&Text8, "Text8"}, {&Text9, "Text9"},
-                         {&Text11, "Text11"}, {&Text10, "Text10"}, {&Text1, "Text1"}, {&Text2, "Text2"}});
+frmSpieg::frmSpieg() : Form(FormId::Spieg) {
+    // The keyboard's order (the picture's bars, then the panel's groups from left to right);
+    // where two controls touch, the later one lies on top.
+#define C(member) VARELO_CONTROL(member)
+    using K = ControlKind;
+    ui.build(this, "varelo::frmSpieg", {
+        {C(Picture1), K::Picture, nullptr, QT_TR_NOOP("Bildfeld")},
+        {C(Label10), K::Label, QT_TR_NOOP("Spiegelparameter")},
+        {C(Label8), K::Label, QT_TR_NOOP("   -     Krümmung     +")},
+        {C(label1), K::Label, QT_TR_NOOP("Radius")},
+        {C(Label5), K::Label, QT_TR_NOOP("Durchmesser")},
+        {C(Label11), K::Label, QT_TR_NOOP("Wahl der dargest. Strahlen ")},
+        {C(Label12), K::WrapLabel, QT_TR_NOOP("Position und Nummer des aktuellen Objekts")},
+        {C(Label7), K::Label, QT_TR_NOOP("Zoom")},
+        {C(Label2), K::Label, QT_TR_NOOP("Markieren ")},
+        {C(HScroll1), K::HScroll, nullptr, QT_TR_NOOP("Bildfeld waagerecht verschieben"), nullptr, nullptr, ""},
+        {C(VScroll1), K::VScroll, nullptr, QT_TR_NOOP("Bildfeld senkrecht verschieben"), nullptr, nullptr, ""},
+        {C(HScroll2), K::HScroll, nullptr, QT_TR_NOOP("Krümmung des Spiegels"), nullptr, nullptr, nullptr, {-36, 36, 1, 2, 0}},
+        {C(HScroll5), K::HScroll, nullptr, QT_TR_NOOP("Durchmesser der Spiegelöffnung"), nullptr, nullptr, nullptr,
+         {10, 1000, 5, 50, 600}},
+        {C(Text3), K::TextBox, nullptr, QT_TR_NOOP("Radius")},
+        {C(Text6), K::TextBox, nullptr, QT_TR_NOOP("Durchmesser")},
+        {C(Text8), K::TextBox, nullptr, QT_TR_NOOP("x-Position des Objekts")},
+        {C(Text9), K::TextBox, nullptr, QT_TR_NOOP("y-Position des Objekts")},
+        {C(Text11), K::TextBox, nullptr, QT_TR_NOOP("Nummer des aktuellen Objekts")},
+        {C(Text10), K::TextBox, nullptr, QT_TR_NOOP("Zoomfaktor")},
+        {C(Text1), K::TextBox, nullptr, QT_TR_NOOP("x-Position der Maus"), nullptr, "Picture1"},
+        {C(Text2), K::TextBox, nullptr, QT_TR_NOOP("y-Position der Maus"), nullptr, "Picture1"},
+        {C(Check3D5), K::Check, QT_TR_NOOP(" gespiegelte verlängern"), nullptr, nullptr, nullptr, "Check3D_Click"},
+        {C(Check3D2), K::Check, QT_TR_NOOP("gespiegelte gestrichelt"), nullptr, nullptr, nullptr, "Check3D_Click"},
+        {C(Check3D8), K::Check, QT_TR_NOOP("Einfallslote einzeichnen"), nullptr, nullptr, nullptr, "Check3D_Click"},
+        {C(Spin1), K::Spin, nullptr},
+        {C(Spin2), K::Spin, nullptr},
+        {C(Spin3), K::Spin, nullptr},
+        {C(Command5), K::Button, QT_TR_NOOP("Neues Objekt")},
+        {C(Command6), K::Button, QT_TR_NOOP("Neu beginnen")},
+        {C(Picture3), K::Symbol, nullptr, QT_TR_NOOP("Auge setzen")},
+        {C(Picture2), K::Symbol, nullptr, QT_TR_NOOP("Punkt markieren")},
+        {C(Picture5), K::Symbol, nullptr, QT_TR_NOOP("Bildschirmlinie")},
+        {C(Picture4), K::Symbol, nullptr, QT_TR_NOOP("Raster ein/aus")},
+        {C(Command2), K::Button, QT_TR_NOOP("Markierungen löschen")},
+        {C(command1), K::Button, QT_TR_NOOP("Aktuelles Bündel löschen"), nullptr,
+         QT_TR_NOOP("Aktuelles Bündel löschen; nur den letzten Strahl: Strg+Z (zurückholen: Strg+Umschalt+Z)")},
+        {C(Command3), K::Button, QT_TR_NOOP("Bild drucken")},
+        {C(Command4), K::Button, QT_TR_NOOP("Bild speichern")},
+        {C(Command7), K::Button, QT_TR_NOOP("Info ")},
+        {C(Command8), K::Button, QT_TR_NOOP("Didaktische Bemerkung")},
+        {C(Command9), K::Button, QT_TR_NOOP("Menu")},
+        {C(Label6), K::WrapLabel, QT_TR_NOOP("Objektpunkt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden"),
+         nullptr, nullptr, "Picture1"},
+        {C(Label9), K::WrapLabel, QT_TR_NOOP("Strahl kann durch Drücken  und Ziehen der linken Maustaste selektiert werden"),
+         nullptr, nullptr, "Picture1"},
+    });
+#undef C
+    setModuleLook(tr("Ebene und sphärische Spiegel  als Bündel-Wandler"));
     for (QLineEdit *t : {Text1, Text2})
         t->setPalette(QPalette()); // the pointer position in the system colours
-    take<QCheckBox>(ui, {{&Check3D5, "Check3D5"}, {&Check3D2, "Check3D2"}, {&Check3D8, "Check3D8"}});
-    take<SpinButton>(ui, {{&Spin1, "Spin1"}, {&Spin2, "Spin2"}, {&Spin3, "Spin3"}});
     Spin1->setNames(tr("Zoom vergrößern"), tr("Zoom verkleinern"));
     Spin2->setNames(tr("Objektpunkt nach links"), tr("Objektpunkt nach rechts"));
     Spin3->setNames(tr("Objektpunkt nach oben"), tr("Objektpunkt nach unten"));
-    take<SymbolButton>(ui, {{&Picture2, "Picture2"}, {&Picture3, "Picture3"}, {&Picture4, "Picture4"},
-                            {&Picture5, "Picture5"}});
     // Point and eye on light grey; raster and line on the window's base colour, white.
     for (SymbolButton *s : {Picture2, Picture3})
         s->setBackColor(Rgb{224, 224, 224});
@@ -113,9 +93,6 @@ frmSpieg::frmSpieg() : Form(FormId::Spieg), ui(this, "varelo::frmSpieg", kContro
     Picture3->setFace([](Surface &s) { DrawEyeSymbol(s, 45, 2); });
     Picture4->setFace(DrawRasterSymbol);
     Picture5->setFace(DrawLineSymbol);
-    take<QPushButton>(ui, {{&Command2, "Command2"}, {&command1, "command1"}, {&Command5, "Command5"},
-                           {&Command6, "Command6"}, {&Command3, "Command3"}, {&Command4, "Command4"},
-                           {&Command7, "Command7"}, {&Command8, "Command8"}, {&Command9, "Command9"}});
 
     zoom = std::make_unique<ZoomPan>(Picture1, HScroll1, VScroll1, Text10, [this] {
         scene.zoomFactor = zoom->zoomFactor;
@@ -285,7 +262,7 @@ void frmSpieg::Picture1_MouseMove(int button, int, float x, float y) {
     Text1->setText(QStringLiteral("x = ") + qs(ShownLength(x)));
     Text2->setText(QStringLiteral("y = ") + qs(NumText(-Int(y / 10 + 0.5f))));
     const bool nearP = std::fabs(scene.currentX() - x) < 100 && std::fabs(scene.currentY() - y) < 100;
-    Picture1->setMousePointer(button == 2 && nearP ? 2 : 0);
+    Picture1->setMousePointer(button == 2 && nearP ? Screen::kCrossHair : Screen::kArrow);
     if (button == 1 && !markers->anyMode()) {
         if (scene.trialActive) {
             scene.aimTrial(x, y);
@@ -300,7 +277,7 @@ void frmSpieg::Picture1_MouseMove(int button, int, float x, float y) {
 }
 
 void frmSpieg::Picture1_MouseUp(int button, int, float x, float) {
-    Screen::setMousePointer(0);
+    Screen::setMousePointer(Screen::kArrow);
     if (button == 1 && !markers->anyMode()) {
         if (scene.trialActive) {
             scene.endTrial();
