@@ -3,6 +3,12 @@
 // application-wide mouse pointer.
 class QWidget;
 
+namespace varelo {
+// Height of a window's title bar and borders: the classic sizes count the outer window,
+// Qt sizes the client area.
+constexpr double kWindowFrameTwips = 465;
+} // namespace varelo
+
 namespace varelo::Screen {
 
 int widthTwips();

@@ -194,6 +194,36 @@ void placeWidePicture(PictureBox *picture, double W, double H) {
     picture->Scale(-2000, -1000, 2000, 1000);
 }
 
+namespace {
+void setClient(QWidget *window, double width, double height) {
+    window->resize(Screen::px(width), Screen::px(height));
+    window->move(Screen::px(1), Screen::px(1));
+}
+} // namespace
+
+WindowFrame LayoutWideWindow(QWidget *window, PictureBox *picture, QWidget *vScroll, QWidget *hScroll,
+                             double heightShare) {
+    const double W = 0.98 * Screen::widthTwips();
+    const double H = heightShare * Screen::heightTwips() - kWindowFrameTwips;
+    setClient(window, W, H);
+    placeWidePicture(picture, W, H);
+    const double picW = picture->width() * Screen::twipsPerPixel();
+    const double picH = picture->height() * Screen::twipsPerPixel();
+    const double scrollH = H / 40;
+    Screen::place(vScroll, picW, 1, W / 60, picH);
+    Screen::place(hScroll, 0, picH, picW, scrollH);
+    return {W, H, picH + scrollH, 0};
+}
+
+WindowFrame LayoutColumnWindow(QWidget *window, PictureBox *picture) {
+    const double H = 0.95 * Screen::heightTwips() - kWindowFrameTwips;
+    const double W = columnWindowWidth(H);
+    setClient(window, W, H);
+    placeColumnPicture(picture, W, H);
+    const double x = (picture->x() + picture->width()) * Screen::twipsPerPixel() + 0.01 * W;
+    return {W, H, 0, x};
+}
+
 double columnWindowWidth(double H) {
     const double screenW = Screen::widthTwips(), screenH = Screen::heightTwips();
     const double W = 0.98 * screenW;

@@ -48,6 +48,19 @@ QLineEdit *displayBox(QWidget *parent, const QString &text = QString());
 // Places a control inside the picture at world coordinates of the present scale.
 void placeInWorld(PictureBox *picture, QWidget *control, double x, double y, double width, double height);
 
+// The frame of a module window's layout, in twips: its width and height, and for the mirror
+// and lens windows the top of the control panel under the picture (T0), for the refraction
+// windows the left edge of the control column beside it (x).
+struct WindowFrame {
+    double W, H, T0, x;
+};
+// Mirror and lens windows: the window sized from the screen (0.98 of its width,
+// `heightShare` of its height), the 2:1 picture with the pan bars right of it and under it.
+WindowFrame LayoutWideWindow(QWidget *window, PictureBox *picture, QWidget *vScroll, QWidget *hScroll,
+                             double heightShare);
+// Refraction windows: the window sized from the screen, the picture on its left.
+WindowFrame LayoutColumnWindow(QWidget *window, PictureBox *picture);
+
 // Mirror and lens windows: 0.98 W wide, half as high, scale (-2000,-1000)-(2000,1000).
 // Where that would push the control panel (a quarter of the height) out of the window,
 // the picture is made smaller with the same shape.

@@ -153,17 +153,8 @@ void frmLins::finishControls() {
 
 void frmLins::layoutControls() {
     using Screen::place;
-    const double W = 0.98 * Screen::widthTwips();
-    const double H = 0.96 * Screen::heightTwips() - kWindowFrameTwips;
-    setClientTwips(1, 1, W, H);
-    placeWidePicture(Picture1, W, H);
-    const double picW = Picture1->width() * Screen::twipsPerPixel();
-    const double picH = Picture1->height() * Screen::twipsPerPixel();
-    const double scrollH = H / 40;
-    place(VScroll1, picW, 1, W / 60, picH);
-    place(HScroll1, 0, picH, picW, scrollH);
+    const auto [W, H, T0, unused] = LayoutWideWindow(this, Picture1, VScroll1, HScroll1, 0.96);
 
-    const double T0 = picH + scrollH;
     const double headerH = 0.035 * H, rowH = 0.042 * H;
     // Lens parameters: a label, a scroll bar and a text box in each row.
     double x = 0.005 * W, y = T0;
@@ -250,7 +241,7 @@ void frmLins::layoutControls() {
     placeInWorld(Picture1, Label6, -1950, -990, 1800, 100);
     placeInWorld(Picture1, Label9, -1950, 850, 1800, 100);
     // The graph's top-left corner at (700, -1000) of the start view.
-    place(Picture8, 0.675 * picW, 0, 2535, 1455);
+    place(Picture8, 0.675 * Picture1->width() * Screen::twipsPerPixel(), 0, 2535, 1455);
     Picture8->resizeImage(Picture8->width(), Picture8->height());
     // The caption in the graph's empty upper part, right of its vertical axis.
     Label40->setGeometry(int(0.12 * Picture8->width()), 2, int(0.86 * Picture8->width()), int(0.3 * Picture8->height()));

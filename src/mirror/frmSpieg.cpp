@@ -114,17 +114,9 @@ frmSpieg::~frmSpieg() = default;
 
 void frmSpieg::layoutControls() {
     using Screen::place;
-    const double W = 0.98 * Screen::widthTwips();
-    const double H = 0.95 * Screen::heightTwips() - kWindowFrameTwips;
-    setClientTwips(1, 1, W, H);
-    placeWidePicture(Picture1, W, H);
-    const double picW = Picture1->width() * Screen::twipsPerPixel();
-    const double picH = Picture1->height() * Screen::twipsPerPixel();
-    const double scrollH = H / 40;
-    place(VScroll1, picW, 1, W / 60, picH);
-    place(HScroll1, 0, picH, picW, scrollH);
+    const auto [W, H, T0, unused] = LayoutWideWindow(this, Picture1, VScroll1, HScroll1, 0.95);
 
-    const double T0 = picH + scrollH;
+    const double scrollH = H / 40;
     const double headerH = 0.04 * H, rowH = 0.05 * H, step = 0.06 * H;
     // Mirror parameters.
     double x = 0.01 * W, w = 0.15 * W, y = T0;

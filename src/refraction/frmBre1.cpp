@@ -103,12 +103,7 @@ void frmBre1::Redo() {
 
 void frmBre1::layoutControls() {
     using Screen::place;
-    const double H = 0.95 * Screen::heightTwips() - kWindowFrameTwips;
-    const double W = columnWindowWidth(H);
-    setClientTwips(1, 1, W, H);
-    placeColumnPicture(Picture1, W, H);
-    const double tpp = Screen::twipsPerPixel();
-    const double x = (Picture1->x() + Picture1->width()) * tpp + 0.01 * W;
+    const auto [W, H, unused, x] = LayoutColumnWindow(this, Picture1);
     const double rowH = 0.05 * H, gap = 0.01 * H;
     double y = 0.01 * H;
     // One row of the column: each control at its offset and width (fractions of W), then
@@ -146,7 +141,7 @@ void frmBre1::layoutControls() {
     Label4->move(int(Picture1->toDeviceX(-990)), int(Picture1->toDeviceY(800)));
     Label5->adjustSize();
     Label4->adjustSize();
-    place(Picture6, 0.6375 * Picture1->width() * tpp, 0, 4335, 4095);
+    place(Picture6, 0.6375 * Picture1->width() * Screen::twipsPerPixel(), 0, 4335, 4095);
     Picture6->resizeImage(Picture6->width(), Picture6->height());
     place(Label2, 120, 120, 3855, 375);
     fitLabels(this);

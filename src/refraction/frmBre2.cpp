@@ -61,12 +61,7 @@ frmBre2::frmBre2() : Form(FormId::Bre2) {
 
 void frmBre2::layoutControls() {
     using Screen::place;
-    const double H = 0.95 * Screen::heightTwips() - kWindowFrameTwips;
-    const double W = columnWindowWidth(H);
-    setClientTwips(1, 1, W, H);
-    placeColumnPicture(Picture1, W, H);
-    const double tpp = Screen::twipsPerPixel();
-    const double x = (Picture1->x() + Picture1->width()) * tpp + 0.01 * W;
+    const auto [W, H, unused, x] = LayoutColumnWindow(this, Picture1);
     const double rowH = 0.05 * H, gap = 0.01 * H;
     double y = 0.01 * H;
     place(Label2, x, y, 0.2 * W, 0.04 * H);

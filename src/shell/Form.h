@@ -7,9 +7,6 @@ namespace varelo {
 
 class Scene;
 
-// Height of a window's title bar and borders: the classic sizes count the outer window,
-// Qt sizes the client area.
-constexpr double kWindowFrameTwips = 465;
 
 enum class FormId { Varelo, Spieg, SpiegIn, Bre1, Bre2, BreI1, BreI2, Lins, LinsInf };
 
