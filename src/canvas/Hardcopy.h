@@ -32,6 +32,10 @@ bool PrintHardcopy(const Scene &scene, PageOrientation orientation, const std::f
 PageTexts TranslatedPageTexts(const Scene &scene, const QString &title);
 
 struct SaveSteps {
+    SaveSteps() = default;
+    SaveSteps(QString promptText, QString defaultFile, QString error, bool critical)
+        : prompt(std::move(promptText)), defaultName(std::move(defaultFile)), errorText(std::move(error)),
+          criticalIcon(critical) {}
     QString prompt;
     QString defaultName;
     QString errorText;

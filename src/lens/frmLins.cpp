@@ -360,13 +360,10 @@ void frmLins::Command4_Click() {
     // The file holds the lens, the rays with the markers and protractors drawn after them,
     // and the graph while it is shown.
     constexpr Layers kSaved = Layer::Clear | Layer::Element | Layer::Bundles | Layer::Markers;
-    SaveSteps steps;
-    steps.prompt = tr("Bitte geben Sie den Namen der Bilddatei an; als Extension sollten Sie.bmp verwenden! Falls Sie "
-                      "auf Angabe eines Pfades verzichten, wird die Datei in jenem Ordner abgelegt, aus dem heraus Sie "
-                      "das Programm gestartet haben.");
-    steps.defaultName = QStringLiteral("Linsen.bmp");
-    steps.errorText = tr("Fehler beim Speichern!  Disk full?");
-    steps.criticalIcon = false;
+    SaveSteps steps{tr("Bitte geben Sie den Namen der Bilddatei an; als Extension sollten Sie.bmp verwenden! Falls Sie "
+                         "auf Angabe eines Pfades verzichten, wird die Datei in jenem Ordner abgelegt, aus dem heraus Sie "
+                         "das Programm gestartet haben."),
+                    QStringLiteral("Linsen.bmp"), tr("Fehler beim Speichern!  Disk full?"), false};
     steps.beforeAsking = [this] {
         redraw(kSaved);
         if (scene.graphOn)

@@ -344,12 +344,9 @@ void frmSpieg::Command3_Click() {
 
 void frmSpieg::Command4_Click() {
     auto drawScene = [this] { redraw(kPictureLayers); };
-    SaveSteps steps;
-    steps.prompt = tr("Bitte geben Sie den Namen der Bilddatei an; als Extension sollten Sie.bmp verwenden! "
-                      "Falls Sie auf Angabe eines Pfades verzichten, wird die Datei im Desktop abgelegt.");
-    steps.defaultName = tr("Spiegel.bmp");
-    steps.errorText = tr("Fehler beim Speichern! Disk full?");
-    steps.criticalIcon = true;
+    SaveSteps steps{tr("Bitte geben Sie den Namen der Bilddatei an; als Extension sollten Sie.bmp verwenden! "
+                         "Falls Sie auf Angabe eines Pfades verzichten, wird die Datei im Desktop abgelegt."),
+                    tr("Spiegel.bmp"), tr("Fehler beim Speichern! Disk full?"), true};
     steps.beforeAsking = drawScene;
     steps.afterWriting = drawScene;
     steps.drawVector = [this](Surface &s) { scene.draw(s, kScreenMirrorStyles, kPictureLayers); };

@@ -307,13 +307,10 @@ void frmBre1::Command2_Click() {
 }
 
 void frmBre1::Command6_Click() {
-    SaveSteps steps;
-    steps.prompt = tr("Bitte geben Sie den Namen der Datei ein. Benützen Sie die Extension .bmp! Falls Sie auf die "
-                      "Angabe eines Pfades vor dem Namen verzichten, wird die Datei in jenem Ordner abgelegt, aus dem "
-                      "heraus das Programm gestartet wurde.");
-    steps.defaultName = QStringLiteral("Titel.bmp");
-    steps.errorText = tr("Fehler beim Speichern! Disk full?");
-    steps.criticalIcon = false;
+    SaveSteps steps{tr("Bitte geben Sie den Namen der Datei ein. Benützen Sie die Extension .bmp! Falls Sie auf die "
+                         "Angabe eines Pfades vor dem Namen verzichten, wird die Datei in jenem Ordner abgelegt, aus dem "
+                         "heraus das Programm gestartet wurde."),
+                    QStringLiteral("Titel.bmp"), tr("Fehler beim Speichern! Disk full?"), false};
     steps.beforeAsking = [this] { redraw(Layer::Extra); };
     steps.beforeWriting = [this] { DrawAllRays(); };
     steps.drawVector = [this](Surface &s) {

@@ -277,12 +277,9 @@ void frmBre2::Picture1_MouseUp(int button, int, float, float) {
 void frmBre2::Command3_Click() { PrintHardcopy(scene, PageOrientation::Portrait, [this] { Redraw(); }); }
 
 void frmBre2::Command4_Click() {
-    SaveSteps steps;
-    steps.prompt = tr("Bitte geben Sie den Namen der Datei ein. Benützen Sie die Extension .bmp! Falls Sie auf die "
-                      "Angabe eines Pfades vor dem Namen verzichten, wird die Datei auf dem Desktop abgelegt.");
-    steps.defaultName = QStringLiteral("titel.bmp");
-    steps.errorText = tr("Fehler beim Speichern! Disk full?");
-    steps.criticalIcon = false;
+    SaveSteps steps{tr("Bitte geben Sie den Namen der Datei ein. Benützen Sie die Extension .bmp! Falls Sie auf die "
+                         "Angabe eines Pfades vor dem Namen verzichten, wird die Datei auf dem Desktop abgelegt."),
+                    QStringLiteral("titel.bmp"), tr("Fehler beim Speichern! Disk full?"), false};
     // The bundle, the row and its images go into the file whatever the mode.
     steps.beforeWriting = [this] { scene.draw(*Picture1, kScreenImagingStyles, Layer::Extra); };
     steps.afterWriting = [this] {
