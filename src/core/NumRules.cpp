@@ -78,6 +78,7 @@ std::string NumText(double v) { return shortestText<double>(v, 15); }
 std::string NumText(int v) { return std::to_string(v); }
 
 std::string ShownLength(float worldLength) { return NumText(Int(worldLength / 10 + 0.5f)); }
+std::string ShownHeight(float worldY) { return NumText(-Int(worldY / 10 + 0.5f)); }
 
 bool OnIndexStep(float n) { return std::isfinite(n) && CInt(n * 100) / 100.0f == n; }
 

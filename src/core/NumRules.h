@@ -21,6 +21,8 @@ std::string NumText(int v);
 
 // A world length as the user reads it: divided by 10, rounded by Int(v / 10 + 0.5).
 std::string ShownLength(float worldLength);
+// A world y as the user reads it: up is positive, -Int(y / 10 + 0.5).
+std::string ShownHeight(float worldY);
 
 // The radius of a surface from its curvature index k (the scroll bars' value): 12000 / k.
 inline float RadiusOfCurvature(int k) { return 12000.0f / static_cast<float>(k); }

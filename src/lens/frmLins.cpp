@@ -29,7 +29,7 @@ const AngleGraphWidths kGraphWidths{2, 2, 1, 3, 5, 1};
 
 QString shown(float length) { return qs(ShownLength(length)); }
 // A height as the user reads it: upwards.
-QString shownY(float y) { return qs(NumText(-Int(y / 10 + 0.5f))); }
+QString shownY(float y) { return qs(ShownHeight(y)); }
 } // namespace
 
 void frmLins::Form_Load() {

@@ -187,8 +187,8 @@ void frmSpieg::Form_Load() {
     layoutControls();
     zoom->Load();
     scene = MirrorScene();
-    Text8->setText(QStringLiteral("x=-160"));
-    Text9->setText(QStringLiteral("y=75"));
+    Text8->setText(tr("x=") + QStringLiteral("-160"));
+    Text9->setText(tr("y=") + QStringLiteral("75"));
     Text11->setText(QStringLiteral("   1"));
     markers->Load();
     {
@@ -251,8 +251,8 @@ void frmSpieg::Picture1_MouseDown(int button, int, float x, float y) {
 }
 
 void frmSpieg::Picture1_MouseMove(int button, int, float x, float y) {
-    Text1->setText(QStringLiteral("x = ") + qs(ShownLength(x)));
-    Text2->setText(QStringLiteral("y = ") + qs(NumText(-Int(y / 10 + 0.5f))));
+    Text1->setText(tr("x = ") + qs(ShownLength(x)));
+    Text2->setText(tr("y = ") + qs(ShownHeight(y)));
     const bool nearP = std::fabs(scene.currentX() - x) < 100 && std::fabs(scene.currentY() - y) < 100;
     Picture1->setMousePointer(button == 2 && nearP ? Screen::kCrossHair : Screen::kArrow);
     if (button == 1 && !markers->anyMode()) {
@@ -285,8 +285,8 @@ void frmSpieg::Picture1_MouseUp(int button, int, float x, float) {
 void frmSpieg::redrawAfterObjectChange(bool moved) {
     if (!moved)
         return;
-    Text8->setText(QStringLiteral("x=") + qs(ShownLength(scene.currentX())));
-    Text9->setText(QStringLiteral("y=") + qs(NumText(-Int(scene.currentY() / 10 + 0.5f))));
+    Text8->setText(tr("x=") + qs(ShownLength(scene.currentX())));
+    Text9->setText(tr("y=") + qs(ShownHeight(scene.currentY())));
     Redraw();
 }
 

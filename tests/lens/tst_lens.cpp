@@ -67,8 +67,6 @@ private slots:
     void layoutInsideWindow();
     void keyboardOrder_data();
     void keyboardOrder();
-    void textsTranslated_data();
-    void textsTranslated();
 
 private:
     frmLins *w = nullptr;
@@ -680,80 +678,6 @@ void TestLens::keyboardOrder() {
         if (c->focusPolicy() & Qt::TabFocus)
             order << c;
     QCOMPARE(order, expected);
-}
-
-namespace {
-// Marks every text that went through the translation, whatever its context.
-class MarkingTranslator : public QTranslator {
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *, const char *source, const char *, int) const override {
-        return QStringLiteral("«") + QString::fromUtf8(source) + QStringLiteral("»");
-    }
-};
-} // namespace
-
-void TestLens::textsTranslated_data() {
-    QTest::addColumn<int>("state");
-    QTest::newRow("at load") << 0;
-    QTest::newRow("pointer over the picture, graph shown") << 1;
-    QTest::newRow("operating notes") << 2;
-    QTest::newRow("new object, plane surface") << 3;
-    QTest::newRow("plate from a preset") << 4;
-    QTest::newRow("saving fails") << 5;
-}
-
-void TestLens::textsTranslated() {
-    QFETCH(int, state);
-    MarkingTranslator marking;
-    QCoreApplication::installTranslator(&marking);
-    struct Removal {
-        QTranslator *t;
-        ~Removal() { QCoreApplication::removeTranslator(t); }
-    } removal{&marking};
-    tearDownWindows();
-    init();
-    QTemporaryDir dir;
-    switch (state) {
-    case 1:
-        w->Picture1_MouseMove(0, 0, -500, 300);
-        w->Picture7_Click();
-        break;
-    case 2: w->command1_Click(); break;
-    case 3:
-        w->Command5_Click();
-        w->HScroll3->setValue(0);
-        break;
-    case 4: w->Preset_MouseDown(9, 1); break;
-    case 5:
-        dialogs().inputAnswers.push_back({true, dir.filePath("fehlt/linse.bmp")});
-        w->Command4_Click();
-        QCOMPARE(dialogs().messages.size(), 1);
-        break;
-    }
-    // Every text with a letter in it, of every control shown, came through the translation;
-    // numbers alone need none.
-    QStringList texts{w->windowTitle()};
-    texts << dialogs().prompts << dialogs().messages;
-    for (QWidget *c : w->findChildren<QWidget *>()) {
-        if (!c->isVisibleTo(w))
-            continue;
-        texts << c->toolTip() << c->accessibleName() << c->accessibleDescription();
-        if (auto *b = qobject_cast<QAbstractButton *>(c))
-            texts << b->text();
-        else if (auto *l = qobject_cast<QLabel *>(c))
-            texts << l->text();
-        else if (auto *t = qobject_cast<QLineEdit *>(c))
-            texts << t->text();
-    }
-    int letters = 0;
-    for (const QString &text : std::as_const(texts)) {
-        if (!text.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
-            continue;
-        ++letters;
-        QVERIFY2(text.startsWith(QStringLiteral("«")), qPrintable(text));
-    }
-    QVERIFY(letters > 50);
 }
 
 int runLensOpticsTests(int argc, char **argv);

@@ -22,20 +22,6 @@
 using namespace varelo;
 using namespace varelo::test;
 
-namespace {
-// Brackets every text of the ray-path window: a text shown without them bypassed the
-// translation.
-class BracketTranslator : public QTranslator {
-public:
-    QString translate(const char *context, const char *source, const char *, int) const override {
-        if (qstrcmp(context, "varelo::frmBre1") != 0)
-            return {};
-        return QLatin1Char('[') + QString::fromUtf8(source) + QLatin1Char(']');
-    }
-    bool isEmpty() const override { return false; }
-};
-} // namespace
-
 class TestRefraction : public QObject {
     Q_OBJECT
 private slots:
@@ -54,8 +40,6 @@ private slots:
     void controlColumn();
     void keyboardOrder_data();
     void keyboardOrder();
-    void textsTranslated_data();
-    void textsTranslated();
     void pointerOverP_data();
     void pointerOverP();
     void totalReflectionIsBlack_data();
@@ -239,100 +223,6 @@ void TestRefraction::keyboardOrder() {
     while (n != c && !((n->focusPolicy() & Qt::TabFocus) && n->isVisibleTo(w)))
         n = n->nextInFocusChain();
     QCOMPARE(n->objectName(), next);
-}
-
-void TestRefraction::textsTranslated_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("title") << "title" << "[Brechung von Bündeln an einer ebenen Grenzfläche - Strahlenverlauf]";
-    QTest::newRow("caption") << "Command4" << "[Markierungen löschen]";
-    QTest::newRow("caption with a blank") << "Label6" << "[Brechzahl n ]";
-    QTest::newRow("hint") << "Label5"
-                          << "[Neuen Strahl starten: linke Maustaste drücken und den Strahl in die gewünschte "
-                             "Richtung ziehen!]";
-    QTest::newRow("name of a ditto caption") << "name Check3D4" << "[gespiegelte verlängern]";
-    QTest::newRow("name of a symbol") << "name Picture3" << "[Winkelmesser]";
-    QTest::newRow("keys in the tooltip")
-        << "tooltip Command1" << "[Strahlen löschen; nur den letzten Strahl: Strg+Z (zurückholen: Strg+Umschalt+Z)]";
-    QTest::newRow("diagram tooltip") << "tooltip Picture6" << "[Winkeldiagramm: klicken zum Ablesen]";
-    QTest::newRow("diagram caption") << "diagram" << "[Einfalls- und Brechungswinkel für n = ]1.33";
-    QTest::newRow("index text") << "index" << "[n = 1 ]";
-    QTest::newRow("ray limit") << "rays" << "[Nur 100 Strahlen möglich]";
-    QTest::newRow("point limit") << "points" << "[Nur 20 Punkte möglich]";
-    QTest::newRow("eye limit") << "eyes" << "[Nur 20 Augen möglich]";
-    QTest::newRow("file prompt") << "prompt"
-                                 << "[Bitte geben Sie den Namen der Datei ein. Benützen Sie die Extension .bmp! Falls "
-                                    "Sie auf die Angabe eines Pfades vor dem Namen verzichten, wird die Datei in jenem "
-                                    "Ordner abgelegt, aus dem heraus das Programm gestartet wurde.]";
-    QTest::newRow("file error") << "error" << "[Fehler beim Speichern! Disk full?]";
-}
-
-void TestRefraction::textsTranslated() {
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    BracketTranslator translator;
-    QCoreApplication::installTranslator(&translator);
-    tearDownWindows();
-    Forms::show(FormId::Varelo);
-    w = qobject_cast<frmBre1 *>(Forms::show(FormId::Bre1));
-    QTemporaryDir dir;
-    auto control = [&](const QString &name) { return w->findChild<QWidget *>(name); };
-    auto shown = [&](QWidget *c) {
-        if (auto *b = qobject_cast<QAbstractButton *>(c))
-            return b->text();
-        return qobject_cast<QLabel *>(c)->text();
-    };
-    // A full kind, its tool armed and one more mark set: the refusal shown.
-    auto markOneTooMany = [&](int16_t &count, int most, SymbolButton *tool) {
-        count = int16_t(most);
-        tool->activate();
-        mark(0, -900);
-        return dialogs().messages.value(0);
-    };
-    const std::map<QString, std::function<QString()>> actions{
-        {"title", [&] { return w->windowTitle(); }},
-        {"diagram",
-         [&] {
-             w->Picture4_MouseDown();
-             return w->Label2->text();
-         }},
-        {"index",
-         [&] {
-             w->HScroll1->setValue(150);
-             return w->Text1->text();
-         }},
-        {"rays",
-         [&] {
-             w->scene.rayCount = RayPathScene::kMaxRays;
-             ray(50, 250);
-             return dialogs().messages.value(0);
-         }},
-        {"points", [&] { return markOneTooMany(w->scene.pointCount, RayPathScene::kMaxPoints, w->Picture5); }},
-        {"eyes", [&] { return markOneTooMany(w->scene.eyeCount, RayPathScene::kMaxEyes, w->Picture2); }},
-        {"prompt",
-         [&] {
-             dialogs().inputAnswers.push_back({false, QString()});
-             w->Command6_Click();
-             return dialogs().prompts.value(0);
-         }},
-        {"error",
-         [&] {
-             dialogs().inputAnswers.push_back({true, dir.filePath("fehlt/x.bmp")});
-             w->Command6_Click();
-             return dialogs().messages.value(0);
-         }},
-    };
-    QString got;
-    if (const auto a = actions.find(text); a != actions.end())
-        got = a->second();
-    else if (text.startsWith("name "))
-        got = control(text.mid(5))->accessibleName();
-    else if (text.startsWith("tooltip "))
-        got = control(text.mid(8))->toolTip();
-    else
-        got = shown(control(text));
-    QCoreApplication::removeTranslator(&translator);
-    QCOMPARE(got, expected);
 }
 
 void TestRefraction::pointerOverP_data() {

@@ -29,6 +29,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 using namespace varelo;
@@ -48,6 +49,8 @@ private slots:
     void tabOrderFollowsLayout();
     void labelsFitOnSmallScreen_data();
     void labelsFitOnSmallScreen();
+    void everyTextTranslated_data();
+    void everyTextTranslated();
 };
 
 void TestAccess::controlsNamed_data() {
@@ -298,6 +301,71 @@ void TestAccess::labelsFitOnSmallScreen() {
     showLongestTexts(w);
     checkTextsFit(w);
     Screen::setSizeOverride(1280, 1024);
+}
+
+namespace {
+// Marks every text that went through the translation, whatever its context.
+class MarkingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *source, const char *, int) const override {
+        return QStringLiteral("«") + QString::fromUtf8(source) + QStringLiteral("»");
+    }
+};
+} // namespace
+
+void TestAccess::everyTextTranslated_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<bool>("longest");
+    for (bool longest : {false, true}) {
+        const QString tag = longest ? QStringLiteral(", longest texts") : QStringLiteral(", at load");
+        QTest::newRow(qPrintable("menu" + tag)) << int(FormId::Varelo) << longest;
+        QTest::newRow(qPrintable("mirror" + tag)) << int(FormId::Spieg) << longest;
+        QTest::newRow(qPrintable("ray path" + tag)) << int(FormId::Bre1) << longest;
+        QTest::newRow(qPrintable("imaging" + tag)) << int(FormId::Bre2) << longest;
+        QTest::newRow(qPrintable("lens" + tag)) << int(FormId::Lins) << longest;
+    }
+}
+
+void TestAccess::everyTextTranslated() {
+    // Every text with a letter in it, of every control shown, and every message and prompt,
+    // came through the translation; numbers alone need none.
+    QFETCH(int, id);
+    QFETCH(bool, longest);
+    MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    Form *w = Forms::show(static_cast<FormId>(id));
+    dialogs().messages.clear();
+    dialogs().prompts.clear();
+    if (longest)
+        showLongestTexts(w);
+    QTemporaryDir dir;
+    dialogs().inputAnswers.push_back({true, dir.filePath("fehlt/bild.bmp")});
+    if (auto *save = w->findChild<QPushButton *>(QStringLiteral("Command4")); save && id != int(FormId::Varelo) &&
+                                                                            id != int(FormId::Bre1))
+        save->click(); // a prompt and, for the missing folder, a message
+    QStringList texts{w->windowTitle()};
+    texts << dialogs().prompts << dialogs().messages;
+    for (QWidget *c : w->findChildren<QWidget *>()) {
+        if (!c->isVisibleTo(w))
+            continue;
+        texts << c->toolTip() << c->accessibleName() << c->accessibleDescription();
+        if (auto *b = qobject_cast<QAbstractButton *>(c))
+            texts << b->text();
+        else if (auto *l = qobject_cast<QLabel *>(c))
+            texts << l->text();
+        else if (auto *t = qobject_cast<QLineEdit *>(c))
+            texts << t->text();
+    }
+    QCoreApplication::removeTranslator(&marking);
+    int letters = 0;
+    for (const QString &text : std::as_const(texts)) {
+        if (!text.contains(QRegularExpression(QStringLiteral("[A-Za-zÄÖÜäöü]"))) || text == QLatin1String("Varelo"))
+            continue;
+        ++letters;
+        QVERIFY2(text.startsWith(QStringLiteral("«")), qPrintable(text));
+    }
+    QVERIFY(letters >= 5);
 }
 
 int runAccessTests(int argc, char **argv) {
