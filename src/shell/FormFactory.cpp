@@ -18,7 +18,9 @@ Form *createForm(FormId id) {
         return new frmVarelo;
     if (const ModuleRow *row = ModuleOf(id))
         return row->create();
-    return createInfoWindow(id);
+    if (const ModuleRow *row = ModuleOfInfo(id))
+        return new InfoWindow(row->info);
+    return nullptr;
 }
 
 void initApplication() {

@@ -5,9 +5,7 @@
 
 namespace varelo {
 
-namespace {
-
-const char *const kMirrorText =
+const char *const kMirrorInfoText =
     QT_TRANSLATE_NOOP("varelo::InfoWindow",
     "Didaktisches Anliegen des Programms\n"
     "   Das Programm macht die Abbildung durch ebene und \n"
@@ -40,7 +38,7 @@ const char *const kMirrorText =
     "   in das Auge gelangen. Auch eine kleine Spiegelöff-\n"
     "   nung liefert ein nahezu zentriertes Bildbündel.");
 
-const char *const kRayPathText =
+const char *const kRayPathInfoText =
     QT_TRANSLATE_NOOP("varelo::InfoWindow",
     "Allgemeines\n"
     "   Das Programm zeigt das Verhalten von Lichtstrahlen,\n"
@@ -93,7 +91,7 @@ const char *const kRayPathText =
     "   dann ist dem Dateinamen der Ordner vorangestellt,\n"
     "   aus dem heraus das Programm gestartet wurde.");
 
-const char *const kImagingText =
+const char *const kImagingInfoText =
     QT_TRANSLATE_NOOP("varelo::InfoWindow",
     "Abbildung einzelner Punkte   \n"
     "   Der abzubildende Objektpunkt P befindet sich in der\n"
@@ -137,7 +135,7 @@ const char *const kImagingText =
     "   dann ist seinem Namen der Ordner vorangestellt,\n"
     "   aus dem heraus das Programm gestartet wurde.");
 
-const char *const kLensText =
+const char *const kLensInfoText =
     QT_TRANSLATE_NOOP("varelo::InfoWindow",
     "Allgemeines\n"
     "   Das Programm macht die Abbildung durch sphärische \n"
@@ -205,29 +203,5 @@ const char *const kLensText =
     "   Die aktuelle Darstellung kann jederzeit in hoher Auf-\n"
     "   lösung ausgedruckt werden. Der Drucker sollte dazu\n"
     "   auf Querformat eingestellt werden.");
-
-} // namespace
-
-InfoWindow *createInfoWindow(FormId id) {
-    switch (id) {
-    case FormId::SpiegIn:
-        return new InfoWindow(
-            id, QT_TRANSLATE_NOOP("varelo::InfoWindow", "Didaktische Hinweise zum Programm \" ebene und sphärische Spiegel\""),
-            7365, 7860, 7335, 7815, 2, kMirrorText);
-    case FormId::BreI1:
-        return new InfoWindow(
-            id, QT_TRANSLATE_NOOP("varelo::InfoWindow", "Info zum Programm Brechung  an einer ebenen Fläche - Strahlenverlauf"),
-            12885, 8775, 7335, 8295, 1, kRayPathText);
-    case FormId::BreI2:
-        return new InfoWindow(
-            id, QT_TRANSLATE_NOOP("varelo::InfoWindow", "Info zum Programm Brechung an einer ebenen Fläche - Abbildung von Punkten"),
-            14055, 8595, 7335, 8295, 1, kImagingText);
-    case FormId::LinsInf:
-        return new InfoWindow(id, QT_TRANSLATE_NOOP("varelo::InfoWindow", "Informationen zum Programm SPHÄRISCHE LINSEN"), 7605,
-                              8340, 7335, 7815, 2, kLensText);
-    default:
-        return nullptr;
-    }
-}
 
 } // namespace varelo

@@ -8,18 +8,17 @@
 
 namespace varelo {
 
-InfoWindow::InfoWindow(FormId id, const char *caption, double clientWidth, double clientHeight, double textWidth,
-                       double textHeight, int leadingEmptyLines, const char *text)
-    : Form(id), clientWidth_(clientWidth), clientHeight_(clientHeight), leadingEmptyLines_(leadingEmptyLines),
-      lines_(tr(text).split(QLatin1Char('\n'))) {
-    setWindowTitle(tr(caption));
+InfoWindow::InfoWindow(const InfoSpec &spec)
+    : Form(spec.id), clientWidth_(spec.clientWidth), clientHeight_(spec.clientHeight),
+      leadingEmptyLines_(spec.leadingEmptyLines), lines_(tr(spec.text).split(QLatin1Char('\n'))) {
+    setWindowTitle(tr(spec.caption));
     Text1 = new QPlainTextEdit(this);
     Text1->setFont(classicFont(12));
     // Lines wrap like a multi-line text box's: a wider font needs no horizontal scrolling.
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Screen::place(Text1, 0, 0, textWidth, textHeight);
+    Screen::place(Text1, 0, 0, spec.textWidth, spec.textHeight);
 }
 
 void InfoWindow::Form_Load() {

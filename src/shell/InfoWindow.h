@@ -8,13 +8,22 @@ class QPlainTextEdit;
 
 namespace varelo {
 
+// The sizes of an information window and its text (twips), its caption and text as source
+// texts (lines separated by line feeds).
+struct InfoSpec {
+    FormId id;
+    const char *caption;
+    double clientWidth, clientHeight, textWidth, textHeight;
+    int leadingEmptyLines;
+    const char *text;
+};
+
 class InfoWindow : public Form {
     Q_OBJECT
 public:
     // The caption and the text (its lines separated by line feeds) are source texts,
     // translated here.
-    InfoWindow(FormId id, const char *caption, double clientWidth, double clientHeight, double textWidth,
-               double textHeight, int leadingEmptyLines, const char *text);
+    explicit InfoWindow(const InfoSpec &spec);
     void Form_Load() override;
     void Form_Unload() override;
     QString composedText() const { return composed_; }
@@ -28,7 +37,11 @@ private:
     QString composed_;
 };
 
-// The four information windows with their captions and texts.
-InfoWindow *createInfoWindow(FormId id);
+
+// The didactic texts of the modules.
+extern const char *const kMirrorInfoText;
+extern const char *const kRayPathInfoText;
+extern const char *const kImagingInfoText;
+extern const char *const kLensInfoText;
 
 } // namespace varelo

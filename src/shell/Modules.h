@@ -3,6 +3,7 @@
 // is made, its button in the main menu, its information window and its closing rules. The
 // registry's factory, the main menu, "Ende" and the closing of every module derive from it.
 #include "shell/Form.h"
+#include "shell/InfoWindow.h"
 
 #include <memory>
 #include <vector>
@@ -15,7 +16,7 @@ struct ModuleRow {
     const char *lessonName;              // the module's name in a lesson file
     std::unique_ptr<Scene> (*makeScene)(); // a fresh scene, to check a lesson in
     const char *menuCaption; // the main menu's button; nullptr: reached from another module
-    FormId info;             // its information window
+    InfoSpec info;           // its information window
     // Unloaded, besides the window itself, when the window is unloaded (its close box, or a
     // switch to another module); the main menu is shown afterwards.
     std::vector<FormId> unloadedWith;
@@ -30,6 +31,8 @@ const std::vector<ModuleRow> &Modules();
 const ModuleRow *ModuleOf(FormId window);
 // A module window's Form_Unload: the windows that go with it, then the main menu.
 void UnloadModule(FormId window);
+// The row whose information window this is, or nullptr.
+const ModuleRow *ModuleOfInfo(FormId info);
 // The row of a lesson's module, or nullptr.
 const ModuleRow *ModuleOfLesson(const std::string &lessonName);
 

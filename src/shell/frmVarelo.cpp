@@ -73,7 +73,7 @@ void frmVarelo::Command3_Click() { openModule(2); }
 
 void frmVarelo::Command4_Click() {
     for (const ModuleRow &row : Modules()) {
-        Forms::unload(row.info);
+        Forms::unload(row.info.id);
         Forms::unload(row.window);
     }
     Forms::unload(FormId::Varelo);
@@ -84,7 +84,7 @@ void frmVarelo::Form_Unload() {
     // Information windows do not outlive the menu; open modules keep the program running.
     Forms::unload(FormId::Varelo);
     for (const ModuleRow &row : Modules())
-        Forms::unload(row.info);
+        Forms::unload(row.info.id);
 }
 
 } // namespace varelo

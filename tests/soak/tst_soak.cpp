@@ -564,7 +564,7 @@ void TestSoak::switchingWindows() {
     std::vector<FormId> windows{FormId::Varelo};
     for (const ModuleRow &row : Modules()) {
         windows.push_back(row.window);
-        windows.push_back(row.info);
+        windows.push_back(row.info.id);
     }
     Forms::show(FormId::Varelo);
     for (long step = 0; step < actions; ++step) {
