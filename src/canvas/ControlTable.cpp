@@ -16,8 +16,9 @@
 
 namespace varelo {
 
-void ControlTable::build(QWidget *window, const char *context, std::initializer_list<ControlSpec> specs) {
+void ControlTable::build(QWidget *window, QWidget *area, const char *context, std::initializer_list<ControlSpec> specs) {
     window_ = window;
+    area_ = area;
     context_ = context;
     for (const ControlSpec &spec : specs) {
         QWidget *w = create(spec);
@@ -40,7 +41,7 @@ void ControlTable::build(QWidget *window, const char *context, std::initializer_
 QString ControlTable::tr(const char *source) const { return QCoreApplication::translate(context_, source); }
 
 QWidget *ControlTable::create(const ControlSpec &spec) {
-    QWidget *parent = spec.parent ? (*this)[spec.parent] : window_;
+    QWidget *parent = spec.parent ? (*this)[spec.parent] : area_;
     const QString caption = spec.caption ? tr(spec.caption) : QString();
     switch (spec.kind) {
     case ControlKind::Label:

@@ -52,7 +52,9 @@ class ControlTable {
 public:
     // Creates the controls in the table's order, which is also the keyboard's, and puts
     // each into its member.
-    void build(QWidget *window, const char *context, std::initializer_list<ControlSpec> specs);
+    // Controls without a parent picture go into `area` (the window's client area); their
+    // handlers are the window's.
+    void build(QWidget *window, QWidget *area, const char *context, std::initializer_list<ControlSpec> specs);
 
     QWidget *operator[](const char *member) const;
     // A text in the window's context, translated.
@@ -65,6 +67,7 @@ private:
     void connectHandler(const ControlSpec &spec, QWidget *w);
 
     QWidget *window_ = nullptr;
+    QWidget *area_ = nullptr;
     const char *context_ = "";
     std::vector<QWidget *> order_;
     std::map<std::string, QWidget *> controls_;

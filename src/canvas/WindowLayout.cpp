@@ -195,16 +195,21 @@ void placeWidePicture(PictureBox *picture, double W, double H) {
 }
 
 namespace {
-void setClient(QWidget *window, double width, double height) {
-    window->resize(Screen::px(width), Screen::px(height));
-    window->move(Screen::px(1), Screen::px(1));
+// The area may lie under a menu bar: the window around it is sized to fit.
+void setClient(QWidget *area, double width, double height) {
+    area->resize(Screen::px(width), Screen::px(height));
+    area->window()->resize(area->width(), area->y() + area->height());
+    area->window()->move(Screen::px(1), Screen::px(1));
 }
+
+// The height the window keeps above its client area (a menu bar), in twips.
+double reservedAbove(const QWidget *area) { return area == area->window() ? 0 : area->y() * Screen::twipsPerPixel(); }
 } // namespace
 
 WindowFrame LayoutWideWindow(QWidget *window, PictureBox *picture, QWidget *vScroll, QWidget *hScroll,
                              double heightShare) {
     const double W = 0.98 * Screen::widthTwips();
-    const double H = heightShare * Screen::heightTwips() - kWindowFrameTwips;
+    const double H = heightShare * Screen::heightTwips() - kWindowFrameTwips - reservedAbove(window);
     setClient(window, W, H);
     placeWidePicture(picture, W, H);
     const double picW = picture->width() * Screen::twipsPerPixel();
@@ -216,7 +221,7 @@ WindowFrame LayoutWideWindow(QWidget *window, PictureBox *picture, QWidget *vScr
 }
 
 WindowFrame LayoutColumnWindow(QWidget *window, PictureBox *picture) {
-    const double H = 0.95 * Screen::heightTwips() - kWindowFrameTwips;
+    const double H = 0.95 * Screen::heightTwips() - kWindowFrameTwips - reservedAbove(window);
     const double W = columnWindowWidth(H);
     setClient(window, W, H);
     placeColumnPicture(picture, W, H);

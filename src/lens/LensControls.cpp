@@ -9,6 +9,7 @@
 #include "canvas/SpinButton.h"
 #include "canvas/WindowLayout.h"
 #include "lens/LensNotes.h"
+#include "shell/ModuleMenu.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -42,11 +43,20 @@ ControlSpec button(ControlSlot m, const char *caption) { return {m, K::Button, c
 } // namespace
 
 frmLins::frmLins() : Form(FormId::Lins) {
+    ModuleMenuActions menu;
+    menu.savePicture = [this] { Command4_Click(); };
+    menu.print = [this] { Command3_Click(); };
+    menu.backToMenu = [this] { Command9_Click(); };
+    menu.undo = [this] { Undo(); };
+    menu.redo = [this] { Redo(); };
+    menu.operatingNotes = [this] { command1_Click(); };
+    menu.didacticNotes = [this] { Command8_Click(); };
+    InstallModuleMenu(this, menu);
     // In the keyboard's order: the view, the lens bars, the presets, the ray options, zoom, the
     // current object, the marker tools, the buttons. Where controls overlap, the later one lies
     // on top: the graph over the pointer boxes on a small screen.
 #define C(member) VARELO_CONTROL(member)
-    ui.build(this, "varelo::frmLins", {
+    ui.build(this, clientArea(), "varelo::frmLins", {
         {C(Picture1), K::Picture, nullptr, QT_TR_NOOP("Bildfeld")},
         box(C(Text1), QT_TR_NOOP("x-Position der Maus"), "Picture1"), box(C(Text2), QT_TR_NOOP("y-Position der Maus"), "Picture1"),
         {C(Picture8), K::Picture, nullptr, QT_TR_NOOP("Einfalls- und Brechungswinkel"), QT_TR_NOOP("Winkeldiagramm: klicken zum Ablesen"),
@@ -114,7 +124,6 @@ frmLins::frmLins() : Form(FormId::Lins) {
                                               [this](Layers layers) { redraw(layers); });
     help = std::make_unique<HelpPanel>(Picture1, zoom.get(), command1, Command8, kLensNotes, kLensNoteCount,
                                        std::vector<QWidget *>{Label6, Label9, Text1, Text2}, [this] { Redraw(); });
-    installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
 }
 
 frmLins::~frmLins() = default;
@@ -153,7 +162,7 @@ void frmLins::finishControls() {
 
 void frmLins::layoutControls() {
     using Screen::place;
-    const auto [W, H, T0, unused] = LayoutWideWindow(this, Picture1, VScroll1, HScroll1, 0.96);
+    const auto [W, H, T0, unused] = LayoutWideWindow(clientArea(), Picture1, VScroll1, HScroll1, 0.96);
 
     const double headerH = 0.035 * H, rowH = 0.042 * H;
     // Lens parameters: a label, a scroll bar and a text box in each row.

@@ -10,6 +10,7 @@
 #include "core/NumRules.h"
 #include "mirror/MirrorNotes.h"
 #include "shell/Forms.h"
+#include "shell/ModuleMenu.h"
 #include "shell/Modules.h"
 
 #include <QCheckBox>
@@ -27,11 +28,20 @@ constexpr Layers kPictureLayers = Layer::Clear | Layer::Element | Layer::Bundles
 } // namespace
 
 frmSpieg::frmSpieg() : Form(FormId::Spieg) {
+    ModuleMenuActions menu;
+    menu.savePicture = [this] { Command4_Click(); };
+    menu.print = [this] { Command3_Click(); };
+    menu.backToMenu = [this] { Command9_Click(); };
+    menu.undo = [this] { Undo(); };
+    menu.redo = [this] { Redo(); };
+    menu.operatingNotes = [this] { Command7_Click(); };
+    menu.didacticNotes = [this] { Command8_Click(); };
+    InstallModuleMenu(this, menu);
     // The keyboard's order (the picture's bars, then the panel's groups from left to right);
     // where two controls touch, the later one lies on top.
 #define C(member) VARELO_CONTROL(member)
     using K = ControlKind;
-    ui.build(this, "varelo::frmSpieg", {
+    ui.build(this, clientArea(), "varelo::frmSpieg", {
         {C(Picture1), K::Picture, nullptr, QT_TR_NOOP("Bildfeld")},
         {C(Label10), K::Label, QT_TR_NOOP("Spiegelparameter")},
         {C(Label8), K::Label, QT_TR_NOOP("   -     Krümmung     +")},
@@ -107,14 +117,13 @@ frmSpieg::frmSpieg() : Form(FormId::Spieg) {
                                               [this](Layers layers) { redraw(layers); });
     help = std::make_unique<HelpPanel>(Picture1, zoom.get(), Command7, Command8, kMirrorNotes, kMirrorNoteCount,
                                        std::vector<QWidget *>{Label6, Label9, Text1, Text2}, [this] { Redraw(); });
-    installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
 }
 
 frmSpieg::~frmSpieg() = default;
 
 void frmSpieg::layoutControls() {
     using Screen::place;
-    const auto [W, H, T0, unused] = LayoutWideWindow(this, Picture1, VScroll1, HScroll1, 0.95);
+    const auto [W, H, T0, unused] = LayoutWideWindow(clientArea(), Picture1, VScroll1, HScroll1, 0.95);
 
     const double scrollH = H / 40;
     const double headerH = 0.04 * H, rowH = 0.05 * H, step = 0.06 * H;

@@ -8,6 +8,7 @@
 #include "core/MarkerSet.h"
 #include "core/NumRules.h"
 #include "shell/Forms.h"
+#include "shell/ModuleMenu.h"
 #include "shell/Modules.h"
 
 #include <QCheckBox>
@@ -27,10 +28,18 @@ const AngleGraphWidths kGraphWidths{3, 3, 1, 3, 5, 1};
 } // namespace
 
 frmBre1::frmBre1() : Form(FormId::Bre1) {
+    ModuleMenuActions menu;
+    menu.savePicture = [this] { Command6_Click(); };
+    menu.print = [this] { Command2_Click(); };
+    menu.backToMenu = [this] { Command7_Click(); };
+    menu.undo = [this] { Undo(); };
+    menu.redo = [this] { Redo(); };
+    menu.operatingNotes = [this] { Command3_Click(); };
+    InstallModuleMenu(this, menu);
     // The controls in the keyboard's order.
 #define C(member) VARELO_CONTROL(member)
     using K = ControlKind;
-    ui.build(this, "varelo::frmBre1", {
+    ui.build(this, clientArea(), "varelo::frmBre1", {
         {C(Picture1), K::Picture, nullptr, QT_TR_NOOP("Bildfeld")},
         {C(Text1), K::TextBox, QT_TR_NOOP(" n = 1"), QT_TR_NOOP("Brechzahl des oberen Mediums"), nullptr, "Picture1"},
         {C(Text4), K::TextBox, QT_TR_NOOP(" n = 1.33"), QT_TR_NOOP("Brechzahl des unteren Mediums"), nullptr, "Picture1"},
@@ -86,7 +95,6 @@ frmBre1::frmBre1() : Form(FormId::Bre1) {
     Picture4->onMouseDown = [this](int, int, float, float) { Picture4_MouseDown(); };
     for (QLineEdit *t : {Text1, Text4})
         t->setPalette(QPalette()); // white, inside the picture
-    installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
     const QSignalBlocker quiet(Check3D1); // the scene shows refracted rays already
     Check3D1->setChecked(true);
 }
@@ -103,7 +111,7 @@ void frmBre1::Redo() {
 
 void frmBre1::layoutControls() {
     using Screen::place;
-    const auto [W, H, unused, x] = LayoutColumnWindow(this, Picture1);
+    const auto [W, H, unused, x] = LayoutColumnWindow(clientArea(), Picture1);
     const double rowH = 0.05 * H, gap = 0.01 * H;
     double y = 0.01 * H;
     // One row of the column: each control at its offset and width (fractions of W), then

@@ -10,6 +10,7 @@
 #include "core/NumRules.h"
 #include "core/Surface.h"
 #include "shell/Forms.h"
+#include "shell/ModuleMenu.h"
 #include "shell/Modules.h"
 
 #include <QCheckBox>
@@ -22,10 +23,18 @@
 namespace varelo {
 
 frmBre2::frmBre2() : Form(FormId::Bre2) {
+    ModuleMenuActions menu;
+    menu.savePicture = [this] { Command4_Click(); };
+    menu.print = [this] { Command3_Click(); };
+    menu.backToMenu = [this] { Command6_Click(); };
+    menu.undo = [this] { Undo(); };
+    menu.redo = [this] { Redo(); };
+    menu.operatingNotes = [this] { Command5_Click(); };
+    InstallModuleMenu(this, menu);
     // The controls in the keyboard's order.
 #define C(member) VARELO_CONTROL(member)
     using K = ControlKind;
-    ui.build(this, "varelo::frmBre2", {
+    ui.build(this, clientArea(), "varelo::frmBre2", {
         {C(Picture1), K::Picture, nullptr, QT_TR_NOOP("Bildfeld")},
         {C(Text2), K::TextBox, QT_TR_NOOP(" n = 1 "), QT_TR_NOOP("Brechzahl oben"), nullptr, "Picture1"},
         {C(Text3), K::TextBox, nullptr, QT_TR_NOOP("Brechzahl unten"), nullptr, "Picture1"},
@@ -56,12 +65,11 @@ frmBre2::frmBre2() : Form(FormId::Bre2) {
         t->setPalette(QPalette()); // white, inside the picture
     Text3->setText(tr(" n = ") + qs(NumText(1.33f)));
     Option3D1->setChecked(true);
-    installUndoShortcuts(this, [this] { Undo(); }, [this] { Redo(); });
 }
 
 void frmBre2::layoutControls() {
     using Screen::place;
-    const auto [W, H, unused, x] = LayoutColumnWindow(this, Picture1);
+    const auto [W, H, unused, x] = LayoutColumnWindow(clientArea(), Picture1);
     const double rowH = 0.05 * H, gap = 0.01 * H;
     double y = 0.01 * H;
     place(Label2, x, y, 0.2 * W, 0.04 * H);

@@ -5,6 +5,7 @@
 #include "shell/Forms.h"
 
 #include <QCloseEvent>
+#include <QMenuBar>
 
 namespace varelo {
 
@@ -18,8 +19,32 @@ void Form::setModuleLook(const QString &title) {
 }
 
 void Form::setClientTwips(double left, double top, double width, double height) {
-    resize(Screen::px(width), Screen::px(height));
+    QWidget *area = clientArea();
+    area->resize(Screen::px(width), Screen::px(height));
+    resize(area->width(), area->y() + area->height());
     move(Screen::px(left), Screen::px(top));
+}
+
+QMenuBar *Form::createMenuBar() {
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(this);
+        client_ = new QWidget(this);
+    }
+    return menuBar_;
+}
+
+QWidget *Form::clientArea() {
+    if (!client_)
+        return this;
+    // Under the bar as high as its menus make it.
+    client_->move(0, menuBar_->sizeHint().height());
+    return client_;
+}
+
+void Form::resizeEvent(QResizeEvent *e) {
+    if (menuBar_)
+        menuBar_->setGeometry(0, 0, width(), client_->y());
+    QWidget::resizeEvent(e);
 }
 
 void Form::closeEvent(QCloseEvent *e) {

@@ -3,6 +3,8 @@
 // close box routed through the registry so that closing equals unloading.
 #include <QWidget>
 
+class QMenuBar;
+
 namespace varelo {
 
 class Scene;
@@ -30,15 +32,24 @@ public:
     // Sets the client area: position and size in twips.
     void setClientTwips(double left, double top, double width, double height);
 
+    // A module window's menu bar, and the area under it where its controls live: sizing
+    // that area sizes the window around it. Without a menu bar the area is the window.
+    QMenuBar *createMenuBar();
+    QMenuBar *menuBar() const { return menuBar_; }
+    QWidget *clientArea();
+
 signals:
     // Emitted once when the registry unloads the window.
     void unloaded();
 
 protected:
     void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
 
 private:
     FormId id_;
+    QMenuBar *menuBar_ = nullptr;
+    QWidget *client_ = nullptr;
 };
 
 } // namespace varelo

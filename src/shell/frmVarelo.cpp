@@ -3,6 +3,7 @@
 #include "canvas/Screen.h"
 #include "canvas/WindowLayout.h"
 #include "shell/Forms.h"
+#include "shell/ModuleMenu.h"
 #include "shell/Modules.h"
 
 #include <QLabel>
@@ -21,13 +22,15 @@ constexpr double kEndLeft = 3000, kEndTop = 1680, kRightMargin = 765;
 frmVarelo::frmVarelo() : Form(FormId::Varelo) {
     setWindowTitle(QStringLiteral("Varelo"));
     setFont(classicFont(8.25));
-    Label1 = new QLabel(tr("Wandlung von Lichtbündeln durch ..."), this);
+    InstallMainMenu(this);
+    QWidget *area = clientArea();
+    Label1 = new QLabel(tr("Wandlung von Lichtbündeln durch ..."), area);
     Label1->setFont(classicFont(13.5));
     for (const ModuleRow &row : Modules()) {
         if (!row.menuCaption)
             continue;
         const double left = kButtonLeft + kButtonStep * double(moduleButtons.size());
-        auto *b = new QPushButton(tr(row.menuCaption), this);
+        auto *b = new QPushButton(tr(row.menuCaption), area);
         b->setFont(classicFont(12));
         Screen::place(b, left, kButtonTop, kButtonWidth, kButtonHeight);
         const size_t i = moduleButtons.size();
@@ -38,7 +41,7 @@ frmVarelo::frmVarelo() : Form(FormId::Varelo) {
     Command1 = moduleButtons.at(0);
     Command2 = moduleButtons.at(1);
     Command3 = moduleButtons.at(2);
-    Command4 = new QPushButton(tr("Ende"), this);
+    Command4 = new QPushButton(tr("Ende"), area);
     Command4->setFont(classicFont(12));
     Screen::place(Label1, 1440, 120, 5535, 495);
     // The stand-in font may be wider than the original: never cut the heading off.
@@ -54,8 +57,9 @@ frmVarelo::frmVarelo() : Form(FormId::Varelo) {
 void frmVarelo::Form_Load() {
     const double width = kButtonLeft + kButtonStep * double(moduleButtons.size() - 1) + kButtonWidth + kRightMargin;
     // The top edge is at half the screen's width, but the window stays on the screen.
+    const double bar = (clientArea()->y()) * Screen::twipsPerPixel();
     const double top = std::max(1.0, std::min(Screen::widthTwips() / 2.0,
-                                              Screen::heightTwips() - kClientHeight - kWindowFrameTwips));
+                                              Screen::heightTwips() - kClientHeight - bar - kWindowFrameTwips));
     setClientTwips(1, top, width, kClientHeight);
     setFixedSize(size());
 }

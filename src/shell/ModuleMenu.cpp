@@ -1,0 +1,123 @@
+#include "shell/ModuleMenu.h"
+
+#include "canvas/Dialogs.h"
+#include "shell/Lessons.h"
+#include "shell/Modules.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace varelo {
+
+namespace {
+QString tr(const char *text) { return QCoreApplication::translate("varelo::ModuleMenu", text); }
+
+QAction *addAction(QMenu *menu, const char *text, const std::function<void()> &run,
+                   const QList<QKeySequence> &keys = {}) {
+    QAction *a = menu->addAction(tr(text));
+    // The screen reader reads the entry without the marker of its access key.
+    a->setObjectName(QString(tr(text)).remove(QLatin1Char('&')).remove(QStringLiteral("…")));
+    if (!keys.isEmpty())
+        a->setShortcuts(keys);
+    QObject::connect(a, &QAction::triggered, menu, [run] {
+        if (run)
+            run();
+    });
+    return a;
+}
+
+void addLessonEntries(QMenu *file, Form *window) {
+    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Lektion ö&ffnen…"), [window] {
+        QString name;
+        if (Dialogs::instance().lessonFileDialog(false, tr("Lektion öffnen"), QString(), &name))
+            OpenLesson(name, window->formId());
+    }, {QKeySequence::Open});
+}
+
+void addExamples(QMenu *file, Form *window) {
+    QMenu *examples = file->addMenu(tr(QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Beispiele")));
+    for (const ExampleLesson &e : ExampleLessons()) {
+        const QString path = QString::fromLatin1(e.file);
+        QAction *a = examples->addAction(QCoreApplication::translate("varelo::ModuleMenu", e.title));
+        QObject::connect(a, &QAction::triggered, examples, [window, path] { OpenLesson(path, window->formId()); });
+    }
+}
+
+void saveAs(Form *window) {
+    QString name;
+    if (Dialogs::instance().lessonFileDialog(true, tr("Lektion speichern unter"), window->property("lessonFile").toString(),
+                                             &name) &&
+        SaveLesson(window, name))
+        window->setProperty("lessonFile", name);
+}
+} // namespace
+
+const std::vector<ExampleLesson> &ExampleLessons() {
+    static const std::vector<ExampleLesson> examples{
+        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Hohlspiegel: die Katakaustik eines Bündels"), ":/lessons/hohlspiegel-kaustik.varelo"},
+        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Ebener Spiegel: das virtuelle Bild"), ":/lessons/ebener-spiegel.varelo"},
+        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Totalreflexion bei n = 1,5"), ":/lessons/totalreflexion.varelo"},
+        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Scheinbare Tiefe: eine Punktreihe unter Wasser"), ":/lessons/scheinbare-tiefe.varelo"},
+        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Dicke Sammellinse: sphärische Aberration"), ":/lessons/aberration.varelo"},
+        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Glaskugel als Linse"), ":/lessons/glaskugel.varelo"},
+    };
+    return examples;
+}
+
+QMenu *InstallModuleMenu(Form *window, const ModuleMenuActions &actions) {
+    QMenuBar *bar = window->createMenuBar();
+    QMenu *file = bar->addMenu(tr(QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Datei")));
+    addLessonEntries(file, window);
+    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Lektion &speichern…"), [window] {
+        const QString name = window->property("lessonFile").toString();
+        if (name.isEmpty())
+            saveAs(window);
+        else
+            SaveLesson(window, name);
+    }, {QKeySequence::Save});
+    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Lektion speichern &unter…"), [window] { saveAs(window); },
+              {QKeySequence(QStringLiteral("Ctrl+Shift+S"))});
+    file->addSeparator();
+    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Bild speichern…"), actions.savePicture);
+    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Drucken…"), actions.print, {QKeySequence::Print});
+    file->addSeparator();
+    addExamples(file, window);
+    file->addSeparator();
+    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Zurück zum Menü"), actions.backToMenu);
+
+    QMenu *edit = bar->addMenu(tr(QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Bearbeiten")));
+    addAction(edit, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Rückgängig"), actions.undo, {QKeySequence::Undo});
+    addAction(edit, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Wiederholen"), actions.redo,
+              {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+
+    QMenu *view = bar->addMenu(tr(QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Ansicht")));
+
+    QMenu *help = bar->addMenu(tr(QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Hilfe")));
+    if (actions.didacticNotes) {
+        addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Bedienungshinweise"), actions.operatingNotes);
+        addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Didaktische Bemerkungen"), actions.didacticNotes);
+    } else {
+        addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Info"), actions.operatingNotes);
+    }
+    help->addSeparator();
+    addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Ü&ber Varelo"), [] {
+        Dialogs::instance().messageBox(
+            tr("Varelo %1\n\nWandlung von Lichtbündeln durch ebene und sphärische Spiegel, Brechung und Linsen.\n\n"
+               "Lizenz: GNU General Public License, Version 3 oder neuer (GPL-3.0-or-later).")
+                .arg(QCoreApplication::applicationVersion()),
+            false);
+    });
+    return view;
+}
+
+void InstallMainMenu(Form *window) {
+    QMenuBar *bar = window->createMenuBar();
+    QMenu *file = bar->addMenu(tr(QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Datei")));
+    addLessonEntries(file, window);
+    addExamples(file, window);
+}
+
+} // namespace varelo

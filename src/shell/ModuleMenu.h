@@ -1,0 +1,32 @@
+#pragma once
+// The menu bar of a module window: "Datei" (lessons, picture, printing, examples, back to
+// the main menu), "Bearbeiten" (undo, redo), "Ansicht", "Hilfe". Its entries call the
+// window's own handlers, so a menu entry and the button beside the picture are one action.
+#include "shell/Form.h"
+
+#include <functional>
+
+class QMenu;
+
+namespace varelo {
+
+struct ModuleMenuActions {
+    std::function<void()> savePicture, print, backToMenu, undo, redo;
+    // "Bedienungshinweise" (the operating notes) where the window has them; the window's
+    // "Info" (its information window) otherwise.
+    std::function<void()> operatingNotes;
+    std::function<void()> didacticNotes;
+};
+
+// Builds the menu bar of a module window; returns its "Ansicht" menu for the window's views.
+QMenu *InstallModuleMenu(Form *window, const ModuleMenuActions &actions);
+// The main menu's bar: opening a lesson and the examples.
+void InstallMainMenu(Form *window);
+// The shipped example lessons: (title, resource path).
+struct ExampleLesson {
+    const char *title; // source text
+    const char *file;  // in the program's resources
+};
+const std::vector<ExampleLesson> &ExampleLessons();
+
+} // namespace varelo
