@@ -18,6 +18,17 @@ double MarkerOverlay::rightEdge() const { return pic_->ScaleLeft() + pic_->Scale
 
 void MarkerOverlay::Load() { set_.resetScreenLine(rightEdge()); }
 
+void MarkerOverlay::showMarks() {
+    disarmPoint();
+    disarmEye();
+    markLineMode = 0;
+    lineSym_->setBorderStyle(0);
+    rasterSym_->setBorderStyle(set_.rasterOn ? 1 : 0);
+    placing_ = false;
+    set_.pending = MarkerSet::Pending::None;
+    Screen::setMousePointer(Screen::kArrow);
+}
+
 void MarkerOverlay::computeRasterSteps() { set_.computeRasterSteps(pic_->ScaleWidth(), pic_->ScaleHeight()); }
 
 void MarkerOverlay::PointSymbol_Click() {

@@ -28,6 +28,8 @@ public:
                   SymbolButton *rasterSymbol, SymbolButton *lineSymbol, Redraw redraw);
 
     void Load(); // the screen line on the right edge of the view
+    // After the marks were replaced (a lesson): no tool armed, the raster's symbol as its state.
+    void showMarks();
 
     void PointSymbol_Click();
     void EyeSymbol_Click();

@@ -8,6 +8,7 @@
 #include "canvas/Screen.h"
 #include "canvas/SpinButton.h"
 #include "canvas/WindowLayout.h"
+#include "core/NumRules.h"
 #include "lens/LensNotes.h"
 #include "shell/ModuleMenu.h"
 
@@ -158,6 +159,35 @@ void frmLins::finishControls() {
         named(presetFields[i], tr("Fertige Linse %1").arg(i));
         described(presetFields[i], tr("Fertige Linse %1: links laden, rechts speichern").arg(i));
     }
+}
+
+void frmLins::sceneReplaced() {
+    help->Load();
+    zoom->setView(scene.zoomFactor, CInt(scene.panX), CInt(scene.panY));
+    markers->showMarks();
+    protractorMode = 0;
+    Picture6->setBorderStyle(0);
+    showLensBars();
+    showLensTexts(false);
+    {
+        const QSignalBlocker b1(Check3D1), b4(Check3D4), b2(Check3D2), b5(Check3D5), b3(Check3D3), b6(Check3D6),
+            b8(Check3D8);
+        Check3D1->setChecked(scene.showTransmitted);
+        Check3D4->setChecked(scene.extendTransmitted);
+        Check3D2->setChecked(scene.showFront);
+        Check3D5->setChecked(scene.extendFront);
+        Check3D3->setChecked(scene.showBack);
+        Check3D6->setChecked(scene.extendBack);
+        Check3D8->setChecked(scene.showNormals);
+    }
+    showObjectTexts();
+    showObjectNumber();
+    setPresetHighlight(0);
+    for (int i = 1; i <= LensScene::kPresets; ++i)
+        presetFields[i]->redrawSymbol();
+    Picture7->redrawSymbol();
+    showGraph(scene.graphOn != 0);
+    Redraw();
 }
 
 void frmLins::layoutControls() {

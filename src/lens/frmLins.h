@@ -32,6 +32,9 @@ public:
     ~frmLins() override;
     void Form_Load() override;
     void Form_Unload() override;
+    Scene *moduleScene() override { return &scene; }
+    void resetModuleScene() override { scene = LensScene(); }
+    void sceneReplaced() override;
 
 public slots:
     void Picture1_MouseDown(int button, int shift, float x, float y);

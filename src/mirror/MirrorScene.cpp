@@ -1,6 +1,7 @@
 #include "mirror/MirrorScene.h"
 
 #include "core/NumRules.h"
+#include "core/View.h"
 
 #include <cmath>
 
@@ -209,6 +210,17 @@ void MirrorScene::drawPage(Surface &s, const PageTexts &texts) const {
         lines.push_back(texts.words(kFocal) + ShownLength(r / 2));
     PrintLines(s, kLinesX, kLinesY, lines);
     DrawScaleBar(s, false);
+}
+
+bool MirrorScene::checkLesson(std::string &faults) const {
+    if (mirror.curvature != 0 && mirror.mirrorRadius != RadiusOfCurvature(mirror.curvature))
+        faults += "mirror.mirrorRadius\n";
+    if (!(mirror.halfAperture <= apertureLimit()) || mirror.halfAperture < 10)
+        faults += "mirror.halfAperture\n";
+    if (mirror.mirrorRadius == 0)
+        faults += "mirror.mirrorRadius\n";
+    CheckZoomedView(zoomFactor, panX, panY, markers.rasterStepX, markers.rasterStepY, faults);
+    return faults.empty();
 }
 
 void MirrorScene::visit(FieldVisitor &v) {

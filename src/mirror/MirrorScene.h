@@ -54,6 +54,9 @@ public:
     void drawPage(Surface &page, const PageTexts &texts) const override;
     std::vector<const char *> pageWords() const override;
     const char *textContext() const override { return "varelo::MirrorScene"; }
+    // The radius from the curvature (a plane mirror keeps any), the opening within its limit,
+    // the view one the zoom gives.
+    bool checkLesson(std::string &faults) const override;
     // The optical axis, the mirror's centre and the mirror itself.
     void DrawMirror(Surface &s, const Styles &st) const;
     // The object points and every stored ray, traced from the points' present places.

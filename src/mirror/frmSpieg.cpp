@@ -211,6 +211,23 @@ void frmSpieg::Form_Load() {
     redraw(Layer::Element | Layer::Bundles);
 }
 
+void frmSpieg::sceneReplaced() {
+    help->Load();
+    zoom->setView(scene.zoomFactor, CInt(scene.panX), CInt(scene.panY));
+    markers->showMarks();
+    {
+        const QSignalBlocker b(HScroll2), b5(Check3D5), b2(Check3D2), b8(Check3D8);
+        HScroll2->setValue(-scene.mirror.curvature);
+        Check3D5->setChecked(scene.extendReflected);
+        Check3D2->setChecked(scene.dottedReflected);
+        Check3D8->setChecked(scene.drawNormals);
+    }
+    Text3->setText(scene.mirror.curvature != 0 ? qs(ShownLength(scene.mirror.mirrorRadius)) : tr(" plan"));
+    showDiameter();
+    Text11->setText(QStringLiteral("   ") + QString::number(scene.objectCount));
+    redrawAfterObjectChange(true);
+}
+
 void frmSpieg::Form_Unload() { UnloadModule(FormId::Spieg); }
 
 void frmSpieg::Command9_Click() { Forms::closeModule(FormId::Spieg); }

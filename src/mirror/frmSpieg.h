@@ -30,6 +30,9 @@ public:
     ~frmSpieg() override;
     void Form_Load() override;
     void Form_Unload() override;
+    Scene *moduleScene() override { return &scene; }
+    void resetModuleScene() override { scene = MirrorScene(); }
+    void sceneReplaced() override;
 
 public slots:
     void Picture1_MouseDown(int button, int shift, float x, float y);

@@ -162,6 +162,33 @@ void frmBre1::Form_Load() {
     redraw(Layer::Element | Layer::Bundles);
 }
 
+void frmBre1::sceneReplaced() {
+    {
+        const QSignalBlocker b(HScroll1), b1(Check3D1), b2(Check3D2), b3(Check3D3), b4(Check3D4), b5(Check3D5);
+        HScroll1->setValue(CInt(100 * scene.relIndex));
+        Check3D1->setChecked(scene.showRefracted);
+        Check3D2->setChecked(scene.extendRefracted);
+        Check3D3->setChecked(scene.showReflected);
+        Check3D4->setChecked(scene.extendReflected);
+        Check3D5->setChecked(scene.showNormals);
+    }
+    showIndexTexts();
+    pointMode = eyeMode = protractorMode = 0;
+    for (SymbolButton *s : {Picture5, Picture2, Picture3, Picture4})
+        s->setBorderStyle(0);
+    Picture4->redrawSymbol();
+    Screen::setMousePointer(Screen::kArrow);
+    if (scene.diagramOn) {
+        setFittedText(Label2, diagramCaption());
+        Picture6->move(int(0.6375 * Picture1->width()), 0);
+        Picture6->show();
+        DrawAngleDiagram();
+    } else {
+        Picture6->hide();
+    }
+    Redraw();
+}
+
 void frmBre1::Form_Unload() { UnloadModule(FormId::Bre1); }
 
 void frmBre1::Command5_Click() {

@@ -118,6 +118,17 @@ void frmBre2::Form_Load() {
     Redraw();
 }
 
+void frmBre2::sceneReplaced() {
+    {
+        const QSignalBlocker b(HScroll1), b1(Option3D1), b2(Option3D2), b3(Raster);
+        HScroll1->setValue(CInt(100 * scene.relIndex));
+        (scene.rowMode ? Option3D2 : Option3D1)->setChecked(true);
+        Raster->setChecked(scene.rasterOn);
+    }
+    showIndexTexts();
+    Redraw();
+}
+
 void frmBre2::Form_Unload() { UnloadModule(FormId::Bre2); }
 
 void frmBre2::Command2_Click() {

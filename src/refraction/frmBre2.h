@@ -25,6 +25,9 @@ public:
     frmBre2();
     void Form_Load() override;
     void Form_Unload() override;
+    Scene *moduleScene() override { return &scene; }
+    void resetModuleScene() override { scene = ImagingScene(); }
+    void sceneReplaced() override;
 
 public slots:
     void Picture1_MouseDown(int button, int shift, float x, float y);

@@ -23,6 +23,8 @@ public:
     // A module window's scene (nullptr for the other windows) and what the window does when
     // a lesson replaced it: its controls show the new state and the picture is drawn anew.
     virtual Scene *moduleScene() { return nullptr; }
+    // The scene as a fresh one (no history, nothing being dragged), for a lesson to fill.
+    virtual void resetModuleScene() {}
     virtual void sceneReplaced() {}
 
     // A module window's look: its title, the grey panel and the classic font its controls

@@ -44,6 +44,7 @@ bool OpenLesson(const QString &fileName, FormId from) {
     Form *w = Forms::load(row->window);
     Forms::hide(FormId::Varelo);
     Forms::show(row->window);
+    w->resetModuleScene();
     ReadLessonFields(*w->moduleScene(), lesson.fields, faults);
     w->sceneReplaced();
     return true;
