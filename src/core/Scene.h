@@ -86,6 +86,8 @@ public:
     virtual void draw(Surface &s, const Styles &st, Layers layers) const = 0;
     // The state as named fields (the lesson file, the drag picture's key, test dumps).
     virtual void visit(FieldVisitor &v) = 0;
+    // A hash of what the drawing depends on: the fields (and what is being dragged).
+    virtual uint64_t key() const = 0;
     // After a lesson was read into a fresh scene: whether its fields agree with each other
     // as the controls keep them; the faults are listed, one path a line.
     virtual bool checkLesson(std::string &faults) const {

@@ -114,7 +114,7 @@ public:
     void drawObjectPoint(Surface &s, const Styles &st, int k) const;
     // The scene's state as fields (the presets too); the drag picture's key derives from it.
     void visit(FieldVisitor &v) override;
-    uint64_t key() const;
+    uint64_t key() const override;
 
     LensParams lens;
     float presets[kPresets + 1][5] = {};

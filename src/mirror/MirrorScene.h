@@ -65,7 +65,7 @@ public:
     float arcHalfAngle() const;
     // The scene's state as fields; the key of what the drawing depends on derives from it.
     void visit(FieldVisitor &v) override;
-    uint64_t key() const;
+    uint64_t key() const override;
 
     MirrorParams mirror;
     bool dottedReflected = false;

@@ -64,7 +64,7 @@ public:
     void DrawRaster(Surface &s, const Styles &st, bool erase) const;
     // The scene's state as fields; the drag picture's key derives from it and the drag.
     void visit(FieldVisitor &v) override;
-    uint64_t key() const;
+    uint64_t key() const override;
 
     float objX = 0, objY = 500;
     float eyeX = 300, eyeY = -500;

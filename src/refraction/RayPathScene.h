@@ -100,7 +100,7 @@ public:
     static void DrawProtractorSymbol(Surface &s);
     // The scene's state as fields; the drag picture's key derives from it.
     void visit(FieldVisitor &v) override;
-    uint64_t key() const;
+    uint64_t key() const override;
 
     float objX = 0, objY = 500;
     float relIndex = 1.33f, indexRatio = 1.33f;
