@@ -13,6 +13,7 @@
 #include "mirror/frmSpieg.h"
 #include "refraction/frmBre1.h"
 #include "refraction/frmBre2.h"
+#include "shell/Lessons.h"
 #include "shell/Modules.h"
 #include "shell/frmVarelo.h"
 
@@ -23,6 +24,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QFile>
 #include <QtTest>
 #include <cmath>
 #include <deque>
@@ -41,6 +43,7 @@ private slots:
     void lensWindow();
     void imagingWindow();
     void switchingWindows();
+    void mutatedLessons();
 
 private:
     std::mt19937 rng;
@@ -614,6 +617,84 @@ void TestSoak::switchingWindows() {
             return;
         progress("switching", step);
     }
+}
+
+void TestSoak::mutatedLessons() {
+    // Lessons of every module, saved from a window with some state and then damaged at
+    // random: bytes flipped, fields deleted, numbers replaced. Each opens or is refused with
+    // a message; the window that is open stays usable either way.
+    std::vector<QByteArray> lessons;
+    const long step = 0; // while the good lessons are made
+    for (const ModuleRow &row : Modules()) {
+        Forms::show(FormId::Varelo);
+        Form *w = Forms::show(row.window);
+        for (int i = 0; i < 20; ++i) {
+            const float x = coord(1500), y = coord(900);
+            QMetaObject::invokeMethod(w, "Picture1_MouseDown", Q_ARG(int, 1 + pick(2)), Q_ARG(int, 0), Q_ARG(float, x),
+                                      Q_ARG(float, y));
+            QMetaObject::invokeMethod(w, "Picture1_MouseUp", Q_ARG(int, 1 + pick(2)), Q_ARG(int, 0), Q_ARG(float, x),
+                                      Q_ARG(float, y));
+        }
+        const QString file = dir.filePath(QStringLiteral("gut.varelo"));
+        SOAK_VERIFY(SaveLesson(w, file));
+        QFile f(file);
+        SOAK_VERIFY(f.open(QIODevice::ReadOnly));
+        lessons.push_back(f.readAll());
+        tearDownWindows();
+    }
+    const char *const numbers[] = {"1e308", "-1e308", "0", "-1", "1e-40", "101", "32768", "0.5", "2.5", "-0"};
+    Forms::show(FormId::Varelo);
+    FormId from = FormId::Varelo;
+    int openedCount = 0, refusedCount = 0;
+    for (long mutation = 0; mutation < actions / 10 + 20; ++mutation) {
+        const long step = mutation;
+        QByteArray bytes = lessons[size_t(pick(int(lessons.size())))];
+        switch (pick(3)) {
+        case 0:
+            for (int i = 0, n = 1 + pick(4); i < n && !bytes.isEmpty(); ++i)
+                bytes[pick(int(bytes.size()))] = char(pick(256));
+            break;
+        case 1: {
+            QList<QByteArray> lines = bytes.split('\n');
+            lines.removeAt(pick(int(lines.size())));
+            bytes = lines.join('\n');
+            break;
+        }
+        default: {
+            // A number somewhere replaced by one that is out of place.
+            const int at = int(bytes.indexOf(QByteArray(": "), pick(int(bytes.size()))));
+            if (at > 0) {
+                int end = at + 2;
+                while (end < bytes.size() && (std::isdigit(uchar(bytes[end])) || bytes[end] == '.' || bytes[end] == '-' ||
+                                              bytes[end] == 'e'))
+                    ++end;
+                bytes.replace(at + 2, end - at - 2, numbers[pick(int(std::size(numbers)))]);
+            }
+        }
+        }
+        const QString file = dir.filePath(QStringLiteral("kaputt.varelo"));
+        QFile f(file);
+        SOAK_VERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        f.close();
+        dialogs().messages.clear();
+        const bool opened = OpenLesson(file, from);
+        note(QStringLiteral("lesson %1").arg(opened ? "opened" : "refused"));
+        SOAK_VERIFY(opened || dialogs().messages.size() == 1);
+        ++(opened ? openedCount : refusedCount);
+        processDeletes();
+        for (const ModuleRow &row : Modules())
+            if (Form *w = Forms::get(row.window); w && w->isVisible()) {
+                from = row.window;
+                QMetaObject::invokeMethod(w, "Redraw");
+                SOAK_VERIFY(w->moduleScene()->key() != 0);
+            }
+        if (QTest::currentTestFailed())
+            return;
+    }
+    // Damage that leaves a lesson whole (a blank changed, a zero for a zero) and damage
+    // that spoils it both happen.
+    QVERIFY2(openedCount > 0 && refusedCount > 0, qPrintable(QStringLiteral("%1 %2").arg(openedCount).arg(refusedCount)));
 }
 
 QTEST_MAIN(TestSoak)
