@@ -9,11 +9,14 @@
 #include "refraction/frmBre2.h"
 #include "shell/FormFactory.h"
 #include "shell/Forms.h"
+#include "shell/Lessons.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPrinter>
 #include <QProcess>
 #include <QScrollBar>
@@ -240,6 +243,12 @@ int main(int argc, char **argv) {
     report("lens: drag frame (re-draw everything)", lensNaive);
     l->Picture1_MouseUp(1, 0, -700, -80);
     std::printf("%-46s %8.1f x (target >= 20 x)\n", "lens: naive / cached drag frame", lensNaive.median / lensCached.median);
+    // The fullest lens as a lesson: saved, then opened again with its first full redraw.
+    const QString lessonFile = QDir::temp().filePath(QStringLiteral("varelo-bench.varelo"));
+    report("lens: save the fullest lesson", measure(runs, [l, &lessonFile] { SaveLesson(l, lessonFile); }), 50);
+    report("lens: open it with the first redraw",
+           measure(runs, [&lessonFile] { OpenLesson(lessonFile, FormId::Lins); }), 50);
+    QFile::remove(lessonFile);
     Forms::unload(FormId::Lins);
 
     frmBre2 *g = fullImagingScene();
