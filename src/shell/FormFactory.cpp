@@ -24,6 +24,8 @@ Form *createForm(FormId id) {
 }
 
 void initApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Varelo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VARELO_VERSION));
     // The windows keep asking for the classic font; a Debian sans-serif stands in.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});

@@ -11,7 +11,10 @@
 #include "refraction/frmBre2.h"
 #include "shell/Lessons.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -95,6 +98,8 @@ private slots:
     void badFilesChangeNothing_data();
     void badFilesChangeNothing();
     void lessonOfAnotherModuleSwitches();
+    void menuBar_data();
+    void menuBar();
 };
 
 void TestLessons::savedAndOpenedTheSame_data() {
@@ -207,6 +212,55 @@ void TestLessons::lessonOfAnotherModuleSwitches() {
     QVERIFY(!Forms::isLoaded(FormId::Spieg));
     QVERIFY(Forms::isVisible(FormId::Lins));
     QCOMPARE(Forms::as<frmLins>(FormId::Lins)->scene.key(), key);
+}
+
+void TestLessons::menuBar_data() { savedAndOpenedTheSame_data(); }
+
+void TestLessons::menuBar() {
+    // The four menus with access keys; every entry has a name without its markers; the
+    // entries reach the window's own handlers.
+    QFETCH(int, id);
+    Forms::show(FormId::Varelo);
+    Form *w = Forms::show(static_cast<FormId>(id));
+    QStringList menus;
+    for (QAction *a : w->menuBar()->actions())
+        menus << a->text();
+    QCOMPARE(menus, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe"}));
+    QStringList entries;
+    for (QAction *menu : w->menuBar()->actions())
+        for (QAction *a : menu->menu()->actions())
+            if (!a->isSeparator() && !a->menu()) {
+                QVERIFY2(a->text().contains(QLatin1Char('&')), qPrintable(a->text()));
+                entries << a->objectName();
+            }
+    for (const char *entry : {"Lektion öffnen", "Lektion speichern", "Lektion speichern unter", "Bild speichern",
+                              "Drucken", "Zurück zum Menü", "Rückgängig", "Wiederholen", "Über Varelo"})
+        QVERIFY2(entries.contains(QString::fromUtf8(entry)), entry);
+    // "Drucken…" asks for the title as the button does; cancelled, nothing is printed.
+    dialogs().prompts.clear();
+    dialogs().inputAnswers.push_back({false, QString()});
+    for (QAction *a : w->findChildren<QAction *>())
+        if (a->objectName() == QStringLiteral("Drucken"))
+            a->trigger();
+    QCOMPARE(dialogs().prompts, QStringList{QStringLiteral("Bitte geben Sie die Titelzeile für den Ausdruck ein!")});
+    // Ctrl+Z and Ctrl+Y are the menu's: the last ray or row point goes and comes back.
+    buildState(w);
+    const uint64_t before = w->moduleScene()->key();
+    for (QAction *a : w->findChildren<QAction *>())
+        if (a->shortcuts().contains(QKeySequence::Undo))
+            a->trigger();
+    QVERIFY(w->moduleScene()->key() != before);
+    for (QAction *a : w->findChildren<QAction *>())
+        if (a->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Y"))))
+            a->trigger();
+    QCOMPARE(w->moduleScene()->key(), before);
+    // "Zurück zum Menü" closes the module.
+    for (QAction *a : w->findChildren<QAction *>())
+        if (a->objectName() == QStringLiteral("Zurück zum Menü"))
+            a->trigger();
+    processDeletes();
+    QVERIFY(!Forms::isLoaded(static_cast<FormId>(id)));
+    QVERIFY(Forms::isVisible(FormId::Varelo));
 }
 
 int runLessonWindowTests(int argc, char **argv) {
