@@ -18,7 +18,8 @@ fi
 out=${1:?usage: scripts/snapshots.sh OUTDIR}
 mkdir -p "$out"
 states="menu mirror mirror-caustic mirror-markers mirror-help mirror-info ray-path ray-path-fan ray-path-all
-        imaging imaging-row imaging-raster lens lens-bundle lens-all lens-sphere lens-protractors lens-help lens-info"
+        imaging imaging-row imaging-raster lens lens-bundle lens-all lens-sphere lens-protractors lens-help lens-info
+        example-1 example-2 example-3 example-4 example-5 example-6"
 for size in "1280 1024" "800 600" "1920 1080"; do
   for s in $states; do
     QT_QPA_PLATFORM=offscreen build/varelo_snapshot "$s" "$out/$s-${size/ /x}.png" $size 2>/dev/null

@@ -3,7 +3,8 @@
 // With "pdf" the window's hardcopy is printed into OUT instead.
 // States: menu, mirror, mirror-caustic, mirror-markers, mirror-help, mirror-info, ray-path,
 // ray-path-fan, ray-path-all, lens, lens-bundle, lens-all, lens-sphere, lens-protractors,
-// lens-help, lens-info, imaging, imaging-row, imaging-raster
+// lens-help, lens-info, imaging, imaging-row, imaging-raster, example-1 .. example-6 (the
+// shipped example lessons as the "Beispiele" menu opens them)
 #include "canvas/Dialogs.h"
 #include "canvas/Screen.h"
 #include "lens/frmLins.h"
@@ -12,6 +13,8 @@
 #include "refraction/frmBre2.h"
 #include "shell/FormFactory.h"
 #include "shell/Forms.h"
+#include "shell/Lessons.h"
+#include "shell/ModuleMenu.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -40,6 +43,14 @@ public:
         printer->setPageOrientation(QPageLayout::Landscape);
         return true;
     }
+};
+
+// Prints messages instead of waiting for a click that never comes.
+class LogDialogs : public Dialogs {
+public:
+    void messageBox(const QString &text, bool) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    bool inputBox(const QString &, const QString &, const QString &, QString *) override { return false; }
+    bool printerDialog(QPrinter *) override { return false; }
 };
 
 void dragRay(frmSpieg *w, float x, float y) {
@@ -71,6 +82,16 @@ int main(int argc, char *argv[]) {
     QWidget *shot = nullptr;
     if (!std::strcmp(state, "menu")) {
         shot = Forms::show(FormId::Varelo);
+    } else if (!std::strncmp(state, "example-", 8)) {
+        const size_t k = std::strtoul(state + 8, nullptr, 10);
+        const std::vector<ExampleLesson> &examples = ExampleLessons();
+        static LogDialogs log;
+        Dialogs::install(&log);
+        Forms::show(FormId::Varelo);
+        if (k >= 1 && k <= examples.size() && OpenLesson(QString::fromLatin1(examples[k - 1].file), FormId::Varelo))
+            for (FormId id : {FormId::Spieg, FormId::Bre1, FormId::Bre2, FormId::Lins})
+                if (Forms::isVisible(id))
+                    shot = Forms::get(id);
     } else if (!std::strncmp(state, "mirror", 6)) {
         auto *w = qobject_cast<frmSpieg *>(Forms::show(FormId::Spieg));
         shot = w;

@@ -357,11 +357,12 @@ void TestShell::infoWindowsComposeTheirText() {
 
 int runAccessTests(int argc, char **argv);
 int runLessonWindowTests(int argc, char **argv);
+int runExampleTests(int argc, char **argv);
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     TestShell shell;
     const int failed = QTest::qExec(&shell, argc, argv);
-    return failed | runAccessTests(argc, argv) | runLessonWindowTests(argc, argv);
+    return failed | runAccessTests(argc, argv) | runLessonWindowTests(argc, argv) | runExampleTests(argc, argv);
 }
 #include "tst_shell.moc"

@@ -1,0 +1,48 @@
+# Installs the build into a fresh prefix and checks the installed desktop entry and lesson
+# file type with the desktop's own tools. Neither tool fails on every fault by its exit code
+# (update-mime-database skips a broken package file with a message and exit code 0), so their
+# messages count as failures too.
+# Variables: BUILD_DIR, PREFIX, DESKTOP_FILE_VALIDATE, UPDATE_MIME_DATABASE.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${err}")
+endif()
+
+set(share "${PREFIX}/share")
+foreach(f applications/varelo.desktop mime/packages/varelo.xml icons/hicolor/scalable/apps/varelo.svg
+          varelo/lessons/hohlspiegel-kaustik.varelo varelo/lessons/ebener-spiegel.varelo
+          varelo/lessons/totalreflexion.varelo varelo/lessons/scheinbare-tiefe.varelo
+          varelo/lessons/aberration.varelo varelo/lessons/glaskugel.varelo)
+  if(NOT EXISTS "${share}/${f}")
+    message(FATAL_ERROR "not installed: share/${f}")
+  endif()
+endforeach()
+
+execute_process(COMMAND "${DESKTOP_FILE_VALIDATE}" "${share}/applications/varelo.desktop"
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+# Hints (advice, such as two main categories) pass; errors and warnings do not.
+if(NOT rc EQUAL 0 OR "${out}${err}" MATCHES "(error|warning):")
+  message(FATAL_ERROR "desktop-file-validate: ${out}${err}")
+endif()
+
+# With the prefix on the search path the tool has nothing to say about a sound package.
+set(ENV{XDG_DATA_DIRS} "${share}:/usr/share")
+execute_process(COMMAND "${UPDATE_MIME_DATABASE}" "${share}/mime"
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT "${out}${err}" STREQUAL "")
+  message(FATAL_ERROR "update-mime-database: ${out}${err}")
+endif()
+# The database it built must know the type: its glob, its parent and its icon.
+foreach(pair "globs2|application/x-varelo-lesson:\\*\\.varelo"
+             "subclasses|application/x-varelo-lesson application/json"
+             "icons|application/x-varelo-lesson:varelo")
+  string(REPLACE "|" ";" pair "${pair}")
+  list(GET pair 0 name)
+  list(GET pair 1 pattern)
+  file(READ "${share}/mime/${name}" text)
+  if(NOT text MATCHES "${pattern}")
+    message(FATAL_ERROR "share/mime/${name} lacks ${pattern}")
+  endif()
+endforeach()
