@@ -47,6 +47,8 @@ bool OpenLesson(const QString &fileName, FormId from) {
     w->resetModuleScene();
     ReadLessonFields(*w->moduleScene(), lesson.fields, faults);
     w->sceneReplaced();
+    // "Lektion speichern" writes back to the file; an example is saved under a new name.
+    w->setProperty("lessonFile", fileName.startsWith(QLatin1String(":/")) ? QString() : fileName);
     return true;
 }
 
@@ -59,6 +61,7 @@ bool SaveLesson(Form *module, const QString &fileName) {
         Dialogs::instance().messageBox(error, true);
         return false;
     }
+    module->setProperty("lessonFile", fileName);
     return true;
 }
 
