@@ -14,9 +14,15 @@ bool newObject(ObjectBundles &b, float x, float y, QLabel *hint, QLineEdit *numb
         Dialogs::instance().messageBox(QCoreApplication::translate("varelo::Canvas", "Nur 10 Objekte möglich"), true);
         return false;
     }
-    hint->setText(QCoreApplication::translate("varelo::Canvas", "Neues Objekt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden!"));
-    number->setText(numberPrefix + QString::number(b.objectCount));
+    showObjects(b, hint, number, numberPrefix);
     return true;
+}
+
+void showObjects(const ObjectBundles &b, QLabel *hint, QLineEdit *number, const QString &numberPrefix) {
+    if (b.objectCount > 1)
+        hint->setText(QCoreApplication::translate(
+            "varelo::Canvas", "Neues Objekt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden!"));
+    number->setText(numberPrefix + QString::number(b.objectCount));
 }
 
 void storeRay(ObjectBundles &b, bool met, float x, float y, const std::function<void()> &redraw) {

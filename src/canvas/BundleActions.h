@@ -15,6 +15,8 @@ namespace BundleActions {
 // "Neues Objekt": a new current point, or the refusal at ten; the hint and the number box
 // change. True when the point was added.
 bool newObject(ObjectBundles &b, float x, float y, QLabel *hint, QLineEdit *number, const QString &numberPrefix);
+// The number box, and the hint once there is more than one point (as after "Neues Objekt").
+void showObjects(const ObjectBundles &b, QLabel *hint, QLineEdit *number, const QString &numberPrefix);
 // A released ray that met the element is stored (refused at 100); the picture is redrawn.
 void storeRay(ObjectBundles &b, bool met, float x, float y, const std::function<void()> &redraw);
 // Ctrl+Z and Ctrl+Shift+Z, not while a ray is dragged.

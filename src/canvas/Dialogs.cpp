@@ -31,15 +31,15 @@ public:
         return dialog.exec() == QDialog::Accepted;
     }
     bool lessonFileDialog(bool save, const QString &title, const QString &suggested, QString *fileName) override {
-        const QString filter = QCoreApplication::translate("varelo::Canvas", "Varelo-Lektionen (*.varelo)");
-        QWidget *parent = QApplication::activeWindow();
-        QString name = save ? QFileDialog::getSaveFileName(parent, title, suggested, filter)
-                            : QFileDialog::getOpenFileName(parent, title, suggested, filter);
-        if (name.isEmpty())
+        QFileDialog dialog(QApplication::activeWindow(), title, suggested,
+                           QCoreApplication::translate("varelo::Canvas", "Varelo-Lektionen (*.varelo)"));
+        dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        // The dialog adds the extension before it asks whether to replace a file.
+        dialog.setDefaultSuffix(QStringLiteral("varelo"));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return false;
-        if (save && !name.endsWith(QLatin1String(".varelo"), Qt::CaseInsensitive))
-            name += QLatin1String(".varelo");
-        *fileName = name;
+        *fileName = dialog.selectedFiles().constFirst();
         return true;
     }
 };

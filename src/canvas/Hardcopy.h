@@ -49,6 +49,11 @@ struct SaveSteps {
     const Scene *scene = nullptr;
     const Styles *styles = nullptr;
     unsigned layers = 0;
+    void vectorScene(const Scene &s, const Styles &st, unsigned drawn) {
+        scene = &s;
+        styles = &st;
+        layers = drawn;
+    }
 };
 
 // Asks for the file name and writes the picture: by the name's extension as PNG of the same

@@ -87,6 +87,8 @@ void HelpPanel::setShown(bool shown) {
 
 void HelpPanel::Load() {
     helpShown = 0;
+    pic_->SetSuspended(false);
+    zoom_->unpark();
     setShown(false);
     setFittedText(toggle_, QCoreApplication::translate("varelo::Canvas", "Info "));
 }

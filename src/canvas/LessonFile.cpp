@@ -69,6 +69,11 @@ bool flatten(const QJsonObject &o, const std::string &prefix, FieldMap &fields, 
                 return false;
         } else if (v.isArray()) {
             const QJsonArray list = v.toArray();
+            // No list of a scene holds more than 101 values.
+            if (list.size() > 1000) {
+                bad = path;
+                return false;
+            }
             for (int i = 0; i < list.size(); ++i) {
                 const QJsonValue item = list[i];
                 if (!item.isDouble() && !item.isBool()) {

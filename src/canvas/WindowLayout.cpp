@@ -6,8 +6,6 @@
 
 #include <QAbstractButton>
 #include <QFont>
-#include <QKeySequence>
-#include <QShortcut>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -144,15 +142,6 @@ void fitLabels(QWidget *window) {
             fitButton(b);
     for (QLineEdit *t : window->findChildren<QLineEdit *>())
         fitTextBox(t);
-}
-
-void installUndoShortcuts(QWidget *window, const std::function<void()> &undo, const std::function<void()> &redo) {
-    auto *u = new QShortcut(QKeySequence::Undo, window);
-    QObject::connect(u, &QShortcut::activated, window, undo);
-    // One shortcut for both keys: two with the same key would block each other.
-    auto *r = new QShortcut(window);
-    r->setKeys({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
-    QObject::connect(r, &QShortcut::activated, window, redo);
 }
 
 QFont classicFont(double points) {

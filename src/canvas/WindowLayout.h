@@ -39,8 +39,6 @@ bool textFits(const QLineEdit *t);
 // A caption that changes while the window is open, fitted to its box again.
 void setFittedText(QLabel *l, const QString &text);
 void setFittedText(QAbstractButton *b, const QString &text);
-// Ctrl+Z takes back, Ctrl+Shift+Z and Ctrl+Y bring back, anywhere in the window.
-void installUndoShortcuts(QWidget *window, const std::function<void()> &undo, const std::function<void()> &redo);
 // The classic bold sans-serif of the windows (a Debian font stands in for it).
 QFont classicFont(double points);
 // A read-only text box for displayed values, on the grey of the control panel.

@@ -76,7 +76,7 @@ class FieldReader : public FieldPaths {
 public:
     explicit FieldReader(const FieldMap &values) : values_(values) {}
     std::string faults;
-    // The values of the map that no field took, one path a line.
+    // The first value of the map that no field took, as a line.
     std::string unusedPaths() const;
 
 protected:

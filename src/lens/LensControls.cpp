@@ -3,6 +3,7 @@
 // fields' numbered names) and placed on the screen.
 #include "lens/frmLins.h"
 
+#include "canvas/BundleActions.h"
 #include "canvas/HelpPanel.h"
 #include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
@@ -181,7 +182,10 @@ void frmLins::sceneReplaced() {
         Check3D8->setChecked(scene.showNormals);
     }
     showObjectTexts();
-    showObjectNumber();
+    if (scene.objectCount > 1)
+        BundleActions::showObjects(scene, Label6, Text11, QStringLiteral(" "));
+    else
+        showObjectNumber();
     setPresetHighlight(0);
     for (int i = 1; i <= LensScene::kPresets; ++i)
         presetFields[i]->redrawSymbol();

@@ -446,8 +446,12 @@ void LensScene::drawPage(Surface &s, const PageTexts &texts) const {
 bool LensScene::checkLesson(std::string &faults) const {
     LensParams kept = lens;
     EnforceDiameterLimit(kept);
-    if ((lens.k1 != 0 && lens.r1 != RadiusOfCurvature(lens.k1)) ||
-        (lens.k2 != 0 && lens.r2 != RadiusOfCurvature(lens.k2)))
+    // A radius is 12000 / k, or its whole part where it limits the diameter.
+    auto radiusFits = [this](int k, float r) {
+        return k == 0 || r == RadiusOfCurvature(k) ||
+               (r == Int(RadiusOfCurvature(k)) && lens.semiDiameter == std::fabs(r));
+    };
+    if (!radiusFits(lens.k1, lens.r1) || !radiusFits(lens.k2, lens.r2))
         faults += "lens.r1\n";
     if (kept.semiDiameter != lens.semiDiameter || kept.r1 != lens.r1 || kept.r2 != lens.r2)
         faults += "lens.semiDiameter\n";

@@ -215,7 +215,7 @@ void MirrorScene::drawPage(Surface &s, const PageTexts &texts) const {
 bool MirrorScene::checkLesson(std::string &faults) const {
     if (mirror.curvature != 0 && mirror.mirrorRadius != RadiusOfCurvature(mirror.curvature))
         faults += "mirror.mirrorRadius\n";
-    if (!(mirror.halfAperture <= apertureLimit()) || mirror.halfAperture < 10)
+    if (!(mirror.halfAperture <= apertureLimit()) || mirror.halfAperture < 10 || mirror.halfAperture > 1000)
         faults += "mirror.halfAperture\n";
     if (mirror.mirrorRadius == 0)
         faults += "mirror.mirrorRadius\n";

@@ -224,7 +224,7 @@ void frmSpieg::sceneReplaced() {
     }
     Text3->setText(scene.mirror.curvature != 0 ? qs(ShownLength(scene.mirror.mirrorRadius)) : tr(" plan"));
     showDiameter();
-    Text11->setText(QStringLiteral("   ") + QString::number(scene.objectCount));
+    BundleActions::showObjects(scene, Label6, Text11, QStringLiteral("   "));
     redrawAfterObjectChange(true);
 }
 
@@ -375,7 +375,7 @@ void frmSpieg::Command4_Click() {
                     tr("Spiegel.bmp"), tr("Fehler beim Speichern! Disk full?"), true};
     steps.beforeAsking = drawScene;
     steps.afterWriting = drawScene;
-    steps.drawVector = [this](Surface &s) { scene.draw(s, kScreenMirrorStyles, kPictureLayers); };
+    steps.vectorScene(scene, kScreenMirrorStyles, kPictureLayers);
     if (!SavePictureFile(*Picture1, steps))
         Redraw(); // cancelled: the whole scene comes back
 }

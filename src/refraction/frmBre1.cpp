@@ -174,8 +174,9 @@ void frmBre1::sceneReplaced() {
     }
     showIndexTexts();
     pointMode = eyeMode = protractorMode = 0;
-    for (SymbolButton *s : {Picture5, Picture2, Picture3, Picture4})
+    for (SymbolButton *s : {Picture5, Picture2, Picture3})
         s->setBorderStyle(0);
+    Picture4->setBorderStyle(scene.diagramOn ? 1 : 0);
     Picture4->redrawSymbol();
     Screen::setMousePointer(Screen::kArrow);
     if (scene.diagramOn) {
@@ -348,9 +349,7 @@ void frmBre1::Command6_Click() {
                     QStringLiteral("Titel.bmp"), tr("Fehler beim Speichern! Disk full?"), false};
     steps.beforeAsking = [this] { redraw(Layer::Extra); };
     steps.beforeWriting = [this] { DrawAllRays(); };
-    steps.drawVector = [this](Surface &s) {
-        scene.draw(s, kScreenRayPathStyles, Layer::Clear | kRayPathPicture | Layer::Extra);
-    };
+    steps.vectorScene(scene, kScreenRayPathStyles, Layer::Clear | kRayPathPicture | Layer::Extra);
     SavePictureFile(*Picture1, steps);
 }
 

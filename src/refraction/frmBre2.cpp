@@ -306,9 +306,8 @@ void frmBre2::Command4_Click() {
         scene.draw(*Picture1, kScreenImagingStyles, Layer::Element);
         scene.DrawEyeSymbol(*Picture1, kScreenImagingStyles, scene.eyeX, scene.eyeY);
     };
-    steps.scene = &scene;
-    steps.styles = &kScreenImagingStyles;
-    steps.layers = Layer::Clear | Layer::Element | Layer::Markers | Layer::Raster | Layer::Extra;
+    steps.vectorScene(scene, kScreenImagingStyles,
+                      Layer::Clear | Layer::Element | Layer::Markers | Layer::Raster | Layer::Extra);
     SavePictureFile(*Picture1, steps);
 }
 

@@ -41,7 +41,9 @@ void addExamples(QMenu *file, Form *window) {
     QMenu *examples = file->addMenu(tr(QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Beispiele")));
     for (const ExampleLesson &e : ExampleLessons()) {
         const QString path = QString::fromLatin1(e.file);
-        QAction *a = examples->addAction(QCoreApplication::translate("varelo::ModuleMenu", e.title));
+        const int number = examples->actions().size() + 1;
+        QAction *a = examples->addAction(QStringLiteral("&%1 ").arg(number) +
+                                         QCoreApplication::translate("varelo::ModuleMenu", e.title));
         QObject::connect(a, &QAction::triggered, examples, [window, path] { OpenLesson(path, window->formId()); });
     }
 }
@@ -81,7 +83,7 @@ QMenu *InstallModuleMenu(Form *window, const ModuleMenuActions &actions) {
     addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Lektion speichern &unter…"), [window] { saveAs(window); },
               {QKeySequence(QStringLiteral("Ctrl+Shift+S"))});
     file->addSeparator();
-    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Bild speichern…"), actions.savePicture);
+    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "B&ild speichern…"), actions.savePicture);
     addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Drucken…"), actions.print, {QKeySequence::Print});
     file->addSeparator();
     addExamples(file, window);
@@ -103,7 +105,7 @@ QMenu *InstallModuleMenu(Form *window, const ModuleMenuActions &actions) {
         addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Info"), actions.operatingNotes);
     }
     help->addSeparator();
-    addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Ü&ber Varelo"), [] {
+    addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Über &Varelo"), [] {
         Dialogs::instance().messageBox(
             tr("Varelo %1\n\nWandlung von Lichtbündeln durch ebene und sphärische Spiegel, Brechung und Linsen.\n\n"
                "Lizenz: GNU General Public License, Version 3 oder neuer (GPL-3.0-or-later).")

@@ -3,6 +3,7 @@
 // of another module switches to it.
 #include "TestSupport.h"
 
+#include "canvas/HelpPanel.h"
 #include "canvas/PictureBox.h"
 #include "core/Scene.h"
 #include "lens/frmLins.h"
@@ -50,6 +51,7 @@ void buildState(Form *f) {
         w->Picture4_Click(); // the raster
     } else if (auto *w = qobject_cast<frmLins *>(f)) {
         w->Preset_MouseDown(7, 1);
+        w->HScroll3->setValue(36); // r1 = 333: it limits the diameter and keeps its whole part
         // The point moved after the new thickness: its text is that of the present lens.
         click(w, 2, -1500, -500);
         for (int i = 0; i < 10; ++i)
@@ -98,6 +100,7 @@ private slots:
     void badFilesChangeNothing_data();
     void badFilesChangeNothing();
     void lessonOfAnotherModuleSwitches();
+    void openedWhileNotesShown();
     void menuBar_data();
     void menuBar();
 };
@@ -153,6 +156,8 @@ void TestLessons::badFilesChangeNothing_data() {
     QTest::newRow("a number as text") << QByteArray("\"drawNormals\": 0|\"drawNormals\": \"nein\"")
                                       << "(drawNormals)";
     QTest::newRow("larger than 10 MB") << QByteArray("huge") << "ist zu groß für eine Lektion";
+    QTest::newRow("a list far too long") << QByteArray("\"rayX\": [|\"rayX\": [" + QByteArray("0, ").repeated(2000))
+                                         << "(bundles.object1.rayX)";
 }
 
 void TestLessons::badFilesChangeNothing() {
@@ -212,6 +217,23 @@ void TestLessons::lessonOfAnotherModuleSwitches() {
     QVERIFY(!Forms::isLoaded(FormId::Spieg));
     QVERIFY(Forms::isVisible(FormId::Lins));
     QCOMPARE(Forms::as<frmLins>(FormId::Lins)->scene.key(), key);
+}
+
+void TestLessons::openedWhileNotesShown() {
+    // The operating notes go, and the lesson's picture shows at once.
+    Forms::show(FormId::Varelo);
+    auto *w = qobject_cast<frmSpieg *>(Forms::show(FormId::Spieg));
+    buildState(w);
+    QTemporaryDir dir;
+    QVERIFY(SaveLesson(w, dir.filePath("s.varelo")));
+    w->Command7_Click();
+    QCOMPARE(int(w->help->helpShown), 1);
+    QVERIFY(OpenLesson(dir.filePath("s.varelo"), FormId::Spieg));
+    QCOMPARE(int(w->help->helpShown), 0);
+    QVERIFY(!w->Picture1->Suspended());
+    // The mirror's vertex on the axis is drawn.
+    QVERIFY(colourNear(w->Picture1->image(), int(w->Picture1->toDeviceX(0)), int(w->Picture1->toDeviceY(0)), 3,
+                       Qt::black));
 }
 
 void TestLessons::menuBar_data() { savedAndOpenedTheSame_data(); }
