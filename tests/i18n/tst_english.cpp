@@ -292,6 +292,8 @@ private slots:
     void translationsAreEnglish();
     void windowsInEnglish_data();
     void windowsInEnglish();
+    void menuAccessKeys_data();
+    void menuAccessKeys();
     void messagesInEnglish_data();
     void messagesInEnglish();
     void lessonOpensInTheOtherLanguage_data();
@@ -419,6 +421,39 @@ void TestEnglish::windowsInEnglish() {
     QCoreApplication::removeTranslator(&lookups);
     QVERIFY2(lookups.missing.isEmpty(), qPrintable(lookups.missing.join('\n')));
     verifyNoGerman(texts);
+}
+
+void TestEnglish::menuAccessKeys_data() {
+    QTest::addColumn<int>("id");
+    QTest::newRow("menu") << int(FormId::Varelo);
+    QTest::newRow("mirror") << int(FormId::Spieg);
+    QTest::newRow("ray path") << int(FormId::Bre1);
+    QTest::newRow("imaging") << int(FormId::Bre2);
+    QTest::newRow("lens") << int(FormId::Lins);
+}
+
+void TestEnglish::menuAccessKeys() {
+    // The menus and their entries each have an access key, none used twice in one menu.
+    QFETCH(int, id);
+    Form *w = Forms::show(static_cast<FormId>(id));
+    const auto keyOf = [](const QString &text) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toLower() : QChar();
+    };
+    QList<QList<QAction *>> menus{w->menuBar()->actions()};
+    for (QAction *m : w->menuBar()->actions())
+        menus << m->menu()->actions();
+    for (const QList<QAction *> &entries : std::as_const(menus)) {
+        QList<QChar> keys;
+        for (QAction *a : entries) {
+            if (a->isSeparator())
+                continue;
+            const QChar key = keyOf(a->text());
+            QVERIFY2(key.isLetter(), qPrintable(a->text()));
+            QVERIFY2(!keys.contains(key), qPrintable(a->text()));
+            keys << key;
+        }
+    }
 }
 
 void TestEnglish::messagesInEnglish_data() {
