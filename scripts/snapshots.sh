@@ -3,8 +3,10 @@
 # before and after a change can be compared:
 #   scripts/snapshots.sh OUTDIR             (needs build/varelo_snapshot)
 #   scripts/snapshots.sh --compare OLD NEW  (lists the pictures that differ; fails if any)
+# The windows speak German unless LANGUAGE says otherwise (LANGUAGE=en for the English ones).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+export LANGUAGE="${LANGUAGE:-de}"
 if [ "${1:-}" = "--compare" ]; then
   differ=0
   for f in "$2"/*.png; do

@@ -12,7 +12,10 @@
 namespace varelo {
 
 namespace {
-QString tr(const char *text) { return QCoreApplication::translate("varelo::LessonFile", text); }
+// The messages' context, declared so that lupdate files them under it as well.
+struct LessonFile {
+    Q_DECLARE_TR_FUNCTIONS(varelo::LessonFile)
+};
 QString shownName(const QString &fileName) { return QFileInfo(fileName).fileName(); }
 
 // A field's path split into its groups, its name and its slot (0 for a single value).
@@ -113,23 +116,23 @@ bool LessonFromJson(const QByteArray &json, const QString &fileName, Lesson &les
     const QJsonObject root = doc.object();
     if (parse.error != QJsonParseError::NoError || !doc.isObject() ||
         root.value(QStringLiteral("format")).toString() != QLatin1String(kLessonFormat)) {
-        error = tr("Die Datei \"%1\" ist keine Varelo-Lektion oder ist beschädigt.").arg(name);
+        error = LessonFile::tr("Die Datei \"%1\" ist keine Varelo-Lektion oder ist beschädigt.").arg(name);
         return false;
     }
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() < 1 || std::floor(version.toDouble()) != version.toDouble()) {
-        error = tr("Die Datei \"%1\" ist keine Varelo-Lektion oder ist beschädigt.").arg(name);
+        error = LessonFile::tr("Die Datei \"%1\" ist keine Varelo-Lektion oder ist beschädigt.").arg(name);
         return false;
     }
     if (version.toDouble() > kLessonVersion) {
-        error = tr("Die Lektion \"%1\" wurde mit einer neueren Version von Varelo gespeichert und kann hier nicht "
+        error = LessonFile::tr("Die Lektion \"%1\" wurde mit einer neueren Version von Varelo gespeichert und kann hier nicht "
                    "geöffnet werden.")
                     .arg(name);
         return false;
     }
     const QJsonValue module = root.value(QStringLiteral("module"));
     if (!module.isString()) {
-        error = tr("Die Datei \"%1\" ist keine Varelo-Lektion oder ist beschädigt.").arg(name);
+        error = LessonFile::tr("Die Datei \"%1\" ist keine Varelo-Lektion oder ist beschädigt.").arg(name);
         return false;
     }
     QJsonObject fields = root;
@@ -149,7 +152,7 @@ bool LessonFromJson(const QByteArray &json, const QString &fileName, Lesson &les
 QString LessonFieldsError(const QString &fileName, const std::string &faults) {
     // The first fault is enough to find the place; the rest follow from it as a rule.
     const QString first = QString::fromStdString(faults.substr(0, faults.find('\n')));
-    return tr("Die Lektion \"%1\" enthält einen ungültigen Wert (%2) und wurde nicht geöffnet.")
+    return LessonFile::tr("Die Lektion \"%1\" enthält einen ungültigen Wert (%2) und wurde nicht geöffnet.")
         .arg(shownName(fileName), first.section(QLatin1Char(' '), 0, 0));
 }
 
@@ -157,7 +160,7 @@ bool WriteLessonFile(const QString &fileName, const Lesson &lesson, QString &err
     QSaveFile file(fileName);
     const QByteArray json = LessonToJson(lesson);
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
-        error = tr("Die Lektion \"%1\" konnte nicht gespeichert werden: %2").arg(shownName(fileName), file.errorString());
+        error = LessonFile::tr("Die Lektion \"%1\" konnte nicht gespeichert werden: %2").arg(shownName(fileName), file.errorString());
         return false;
     }
     return true;
@@ -166,11 +169,11 @@ bool WriteLessonFile(const QString &fileName, const Lesson &lesson, QString &err
 bool ReadLessonFile(const QString &fileName, Lesson &lesson, QString &error) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = tr("Die Datei \"%1\" kann nicht gelesen werden.").arg(shownName(fileName));
+        error = LessonFile::tr("Die Datei \"%1\" kann nicht gelesen werden.").arg(shownName(fileName));
         return false;
     }
     if (file.size() > kLessonMaxBytes) {
-        error = tr("Die Datei \"%1\" ist zu groß für eine Lektion (mehr als 10 MB).").arg(shownName(fileName));
+        error = LessonFile::tr("Die Datei \"%1\" ist zu groß für eine Lektion (mehr als 10 MB).").arg(shownName(fileName));
         return false;
     }
     return LessonFromJson(file.read(kLessonMaxBytes + 1), fileName, lesson, error);

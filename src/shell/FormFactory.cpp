@@ -9,7 +9,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 namespace varelo {
 
@@ -23,7 +25,27 @@ Form *createForm(FormId id) {
     return nullptr;
 }
 
+bool germanInterface(const QStringList &uiLanguages) {
+    return !uiLanguages.isEmpty() && uiLanguages.first().startsWith(QLatin1String("de"));
+}
+
+void setInterfaceLanguage(bool german) {
+    // One translator of each kind for the program's life: a second call replaces the first's.
+    static QTranslator program, qt;
+    QCoreApplication::removeTranslator(&program);
+    QCoreApplication::removeTranslator(&qt);
+    // Qt's own dialogs (printing, input, files) speak the same language as the program.
+    const QString language = german ? QStringLiteral("de") : QStringLiteral("en");
+    if (qt.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+    // German is the source language: it needs no translator of the program's own.
+    if (!german && program.load(QStringLiteral(":/i18n/varelo_en.qm")))
+        QCoreApplication::installTranslator(&program);
+}
+
 void initApplication() {
+    // Before any window: every text is translated when its window is made.
+    setInterfaceLanguage(germanInterface(QLocale::system().uiLanguages()));
     QCoreApplication::setApplicationName(QStringLiteral("Varelo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VARELO_VERSION));
     // The windows keep asking for the classic font; a Debian sans-serif stands in.

@@ -12,7 +12,10 @@
 namespace varelo {
 
 namespace {
-QString tr(const char *text) { return QCoreApplication::translate("varelo::Lessons", text); }
+// The messages' context, declared so that lupdate files them under it as well.
+struct Lessons {
+    Q_DECLARE_TR_FUNCTIONS(varelo::Lessons)
+};
 } // namespace
 
 bool OpenLesson(const QString &fileName, FormId from) {
@@ -25,7 +28,7 @@ bool OpenLesson(const QString &fileName, FormId from) {
     const ModuleRow *row = ModuleOfLesson(lesson.module);
     if (!row) {
         Dialogs::instance().messageBox(
-            tr("Die Lektion \"%1\" gehört zu einem Teil von Varelo, den es hier nicht gibt.")
+            Lessons::tr("Die Lektion \"%1\" gehört zu einem Teil von Varelo, den es hier nicht gibt.")
                 .arg(QFileInfo(fileName).fileName()),
             true);
         return false;

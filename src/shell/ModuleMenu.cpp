@@ -13,13 +13,16 @@
 namespace varelo {
 
 namespace {
-QString tr(const char *text) { return QCoreApplication::translate("varelo::ModuleMenu", text); }
+// The messages' context, declared so that lupdate files them under it as well.
+struct ModuleMenu {
+    Q_DECLARE_TR_FUNCTIONS(varelo::ModuleMenu)
+};
 
 QAction *addAction(QMenu *menu, const char *text, const std::function<void()> &run,
                    const QList<QKeySequence> &keys = {}) {
-    QAction *a = menu->addAction(tr(text));
+    QAction *a = menu->addAction(ModuleMenu::tr(text));
     // The screen reader reads the entry without the marker of its access key.
-    a->setObjectName(QString(tr(text)).remove(QLatin1Char('&')).remove(QStringLiteral("…")));
+    a->setObjectName(QString(ModuleMenu::tr(text)).remove(QLatin1Char('&')).remove(QStringLiteral("…")));
     if (!keys.isEmpty())
         a->setShortcuts(keys);
     QObject::connect(a, &QAction::triggered, menu, [run] {
@@ -32,13 +35,13 @@ QAction *addAction(QMenu *menu, const char *text, const std::function<void()> &r
 void addLessonEntries(QMenu *file, Form *window) {
     addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Lektion ö&ffnen…"), [window] {
         QString name;
-        if (Dialogs::instance().lessonFileDialog(false, tr("Lektion öffnen"), QString(), &name))
+        if (Dialogs::instance().lessonFileDialog(false, ModuleMenu::tr("Lektion öffnen"), QString(), &name))
             OpenLesson(name, window->formId());
     }, {QKeySequence::Open});
 }
 
 void addExamples(QMenu *file, Form *window) {
-    QMenu *examples = file->addMenu(tr(QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Beispiele")));
+    QMenu *examples = file->addMenu(ModuleMenu::tr("&Beispiele"));
     for (const ExampleLesson &e : ExampleLessons()) {
         const QString path = QString::fromLatin1(e.file);
         const int number = examples->actions().size() + 1;
@@ -50,7 +53,7 @@ void addExamples(QMenu *file, Form *window) {
 
 void saveAs(Form *window) {
     QString name;
-    if (Dialogs::instance().lessonFileDialog(true, tr("Lektion speichern unter"), window->property("lessonFile").toString(),
+    if (Dialogs::instance().lessonFileDialog(true, ModuleMenu::tr("Lektion speichern unter"), window->property("lessonFile").toString(),
                                              &name) &&
         SaveLesson(window, name))
         window->setProperty("lessonFile", name);
@@ -71,7 +74,7 @@ const std::vector<ExampleLesson> &ExampleLessons() {
 
 QMenu *InstallModuleMenu(Form *window, const ModuleMenuActions &actions) {
     QMenuBar *bar = window->createMenuBar();
-    QMenu *file = bar->addMenu(tr(QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Datei")));
+    QMenu *file = bar->addMenu(ModuleMenu::tr("&Datei"));
     addLessonEntries(file, window);
     addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Lektion &speichern…"), [window] {
         const QString name = window->property("lessonFile").toString();
@@ -90,14 +93,14 @@ QMenu *InstallModuleMenu(Form *window, const ModuleMenuActions &actions) {
     file->addSeparator();
     addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Zurück zum Menü"), actions.backToMenu);
 
-    QMenu *edit = bar->addMenu(tr(QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Bearbeiten")));
+    QMenu *edit = bar->addMenu(ModuleMenu::tr("&Bearbeiten"));
     addAction(edit, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Rückgängig"), actions.undo, {QKeySequence::Undo});
     addAction(edit, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Wiederholen"), actions.redo,
               {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
 
-    QMenu *view = bar->addMenu(tr(QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Ansicht")));
+    QMenu *view = bar->addMenu(ModuleMenu::tr("&Ansicht"));
 
-    QMenu *help = bar->addMenu(tr(QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Hilfe")));
+    QMenu *help = bar->addMenu(ModuleMenu::tr("&Hilfe"));
     if (actions.didacticNotes) {
         addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Bedienungshinweise"), actions.operatingNotes);
         addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Didaktische Bemerkungen"), actions.didacticNotes);
@@ -107,7 +110,7 @@ QMenu *InstallModuleMenu(Form *window, const ModuleMenuActions &actions) {
     help->addSeparator();
     addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Über &Varelo"), [] {
         Dialogs::instance().messageBox(
-            tr("Varelo %1\n\nWandlung von Lichtbündeln durch ebene und sphärische Spiegel, Brechung und Linsen.\n\n"
+            ModuleMenu::tr("Varelo %1\n\nWandlung von Lichtbündeln durch ebene und sphärische Spiegel, Brechung und Linsen.\n\n"
                "Lizenz: GNU General Public License, Version 3 oder neuer (GPL-3.0-or-later).")
                 .arg(QCoreApplication::applicationVersion()),
             false);
@@ -117,7 +120,7 @@ QMenu *InstallModuleMenu(Form *window, const ModuleMenuActions &actions) {
 
 void InstallMainMenu(Form *window) {
     QMenuBar *bar = window->createMenuBar();
-    QMenu *file = bar->addMenu(tr(QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Datei")));
+    QMenu *file = bar->addMenu(ModuleMenu::tr("&Datei"));
     addLessonEntries(file, window);
     addExamples(file, window);
 }

@@ -14,6 +14,7 @@
 #include "mirror/frmSpieg.h"
 #include "refraction/frmBre1.h"
 #include "refraction/frmBre2.h"
+#include "shell/FormFactory.h"
 #include "shell/InfoWindow.h"
 
 #include <QAbstractSlider>
@@ -39,7 +40,11 @@ class TestAccess : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { setUpProgram(); }
-    void cleanup() { tearDownWindows(); }
+    void cleanup() {
+        tearDownWindows();
+        setInterfaceLanguage(true);
+        Screen::setSizeOverride(1280, 1024);
+    }
     void controlsNamed_data();
     void controlsNamed();
     void optionsReactToEveryChange();
@@ -225,13 +230,16 @@ void TestAccess::tabOrderFollowsLayout() {
 void TestAccess::labelsFitOnSmallScreen_data() {
     QTest::addColumn<int>("id");
     QTest::addColumn<QSize>("screen");
-    for (QSize screen : {QSize(800, 600), QSize(1024, 768)}) {
-        const QString tag = QStringLiteral(" %1x%2").arg(screen.width()).arg(screen.height());
-        QTest::newRow(qPrintable("mirror" + tag)) << int(FormId::Spieg) << screen;
-        QTest::newRow(qPrintable("ray path" + tag)) << int(FormId::Bre1) << screen;
-        QTest::newRow(qPrintable("imaging" + tag)) << int(FormId::Bre2) << screen;
-        QTest::newRow(qPrintable("lens" + tag)) << int(FormId::Lins) << screen;
-    }
+    QTest::addColumn<bool>("german");
+    for (bool german : {true, false})
+        for (QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080)}) {
+            const QString tag = QStringLiteral(" %1x%2 %3").arg(screen.width()).arg(screen.height()).arg(german ? "de" : "en");
+            QTest::newRow(qPrintable("menu" + tag)) << int(FormId::Varelo) << screen << german;
+            QTest::newRow(qPrintable("mirror" + tag)) << int(FormId::Spieg) << screen << german;
+            QTest::newRow(qPrintable("ray path" + tag)) << int(FormId::Bre1) << screen << german;
+            QTest::newRow(qPrintable("imaging" + tag)) << int(FormId::Bre2) << screen << german;
+            QTest::newRow(qPrintable("lens" + tag)) << int(FormId::Lins) << screen << german;
+        }
 }
 
 namespace {
@@ -259,48 +267,18 @@ void checkTextsFit(Form *w) {
             QVERIFY2(textFits(b), qPrintable(b->text()));
 }
 
-// The longest texts a teacher can bring about: an object point as far out as the spin
-// buttons go, the largest zoom, the pointer far out, the extreme indices with the angle
-// graph, the notes and information windows switched on.
-void showLongestTexts(Form *f) {
-    if (auto *w = qobject_cast<frmSpieg *>(f)) {
-        for (int i = 0; i < 40; ++i) {
-            w->Spin2_SpinUp();
-            w->Spin3_SpinDown();
-            w->Spin1_SpinUp();
-        }
-        w->Picture1_MouseMove(0, 0, -29990, 29990);
-        w->Command7_Click();
-    } else if (auto *w = qobject_cast<frmLins *>(f)) {
-        for (int i = 0; i < 40; ++i) {
-            w->Spin2_SpinUp();
-            w->Spin3_SpinDown();
-            w->Spin1_SpinUp();
-        }
-        w->Picture1_MouseMove(0, 0, -29990, 29990);
-        w->HScroll6->setValue(199);
-        w->Picture7_Click();
-        w->command1_Click();
-    } else if (auto *w = qobject_cast<frmBre1 *>(f)) {
-        w->Picture4_MouseDown();
-        w->HScroll1->setValue(51);
-        w->Command3_Click();
-    } else if (auto *w = qobject_cast<frmBre2 *>(f)) {
-        w->HScroll1->setValue(51);
-        w->Command5_Click();
-    }
-}
 } // namespace
 
 void TestAccess::labelsFitOnSmallScreen() {
     QFETCH(int, id);
     QFETCH(QSize, screen);
+    QFETCH(bool, german);
     Screen::setSizeOverride(screen.width(), screen.height());
+    setInterfaceLanguage(german);
     Form *w = Forms::show(static_cast<FormId>(id));
     checkTextsFit(w);
     showLongestTexts(w);
     checkTextsFit(w);
-    Screen::setSizeOverride(1280, 1024);
 }
 
 namespace {
@@ -344,19 +322,8 @@ void TestAccess::everyTextTranslated() {
     if (auto *save = w->findChild<QPushButton *>(QStringLiteral("Command4")); save && id != int(FormId::Varelo) &&
                                                                             id != int(FormId::Bre1))
         save->click(); // a prompt and, for the missing folder, a message
-    QStringList texts{w->windowTitle()};
+    QStringList texts = shownTexts(w);
     texts << dialogs().prompts << dialogs().messages;
-    for (QWidget *c : w->findChildren<QWidget *>()) {
-        if (!c->isVisibleTo(w))
-            continue;
-        texts << c->toolTip() << c->accessibleName() << c->accessibleDescription();
-        if (auto *b = qobject_cast<QAbstractButton *>(c))
-            texts << b->text();
-        else if (auto *l = qobject_cast<QLabel *>(c))
-            texts << l->text();
-        else if (auto *t = qobject_cast<QLineEdit *>(c))
-            texts << t->text();
-    }
     QCoreApplication::removeTranslator(&marking);
     int letters = 0;
     for (const QString &text : std::as_const(texts)) {

@@ -1,13 +1,24 @@
 #include "TestSupport.h"
 
 #include "canvas/Screen.h"
+#include "lens/frmLins.h"
+#include "mirror/frmSpieg.h"
+#include "refraction/frmBre1.h"
+#include "refraction/frmBre2.h"
 #include "shell/FormFactory.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScrollBar>
 
 namespace varelo::test {
 
@@ -21,8 +32,9 @@ void ScriptedDialogs::messageBox(const QString &text, bool critical) {
     messageIcons << critical;
 }
 
-bool ScriptedDialogs::inputBox(const QString &prompt, const QString &, const QString &, QString *answer) {
+bool ScriptedDialogs::inputBox(const QString &prompt, const QString &title, const QString &, QString *answer) {
     prompts << prompt;
+    inputTitles << title;
     Answer a;
     if (!inputAnswers.empty()) {
         a = inputAnswers.front();
@@ -55,6 +67,65 @@ bool ScriptedDialogs::lessonFileDialog(bool, const QString &title, const QString
     if (a.ok)
         *fileName = a.text;
     return a.ok;
+}
+
+void showLongestTexts(Form *f) {
+    if (auto *w = qobject_cast<frmSpieg *>(f)) {
+        for (int i = 0; i < 40; ++i) {
+            w->Spin2_SpinUp();
+            w->Spin3_SpinDown();
+            w->Spin1_SpinUp();
+        }
+        w->Picture1_MouseMove(0, 0, -29990, 29990);
+        w->Command7_Click();
+    } else if (auto *w = qobject_cast<frmLins *>(f)) {
+        for (int i = 0; i < 40; ++i) {
+            w->Spin2_SpinUp();
+            w->Spin3_SpinDown();
+            w->Spin1_SpinUp();
+        }
+        w->Picture1_MouseMove(0, 0, -29990, 29990);
+        w->HScroll6->setValue(199);
+        w->Picture7_Click();
+        w->command1_Click();
+    } else if (auto *w = qobject_cast<frmBre1 *>(f)) {
+        w->Picture4_MouseDown();
+        w->HScroll1->setValue(51);
+        w->Command3_Click();
+    } else if (auto *w = qobject_cast<frmBre2 *>(f)) {
+        w->HScroll1->setValue(51);
+        w->Command5_Click();
+    }
+}
+
+namespace {
+void menuTexts(const QList<QAction *> &actions, QStringList &texts) {
+    for (QAction *a : actions) {
+        texts << a->text() << a->toolTip();
+        if (a->menu())
+            menuTexts(a->menu()->actions(), texts);
+    }
+}
+} // namespace
+
+QStringList shownTexts(Form *w) {
+    QStringList texts{w->windowTitle()};
+    if (w->menuBar())
+        menuTexts(w->menuBar()->actions(), texts);
+    for (QWidget *c : w->findChildren<QWidget *>()) {
+        if (!c->isVisibleTo(w))
+            continue;
+        texts << c->toolTip() << c->accessibleName() << c->accessibleDescription();
+        if (auto *b = qobject_cast<QAbstractButton *>(c))
+            texts << b->text();
+        else if (auto *l = qobject_cast<QLabel *>(c))
+            texts << l->text();
+        else if (auto *t = qobject_cast<QLineEdit *>(c))
+            texts << t->text();
+        else if (auto *e = qobject_cast<QPlainTextEdit *>(c))
+            texts << e->toPlainText();
+    }
+    return texts;
 }
 
 int pdfPageCount(const QString &fileName) {

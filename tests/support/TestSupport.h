@@ -24,6 +24,7 @@ public:
     QStringList messages;      // texts shown in message boxes
     QList<bool> messageIcons;  // critical icon per message
     QStringList prompts;       // prompts of input boxes
+    QStringList inputTitles;   // captions of input boxes
     QList<bool> printerLandscape; // the orientation each printer dialog opened with
     std::deque<Answer> fileAnswers; // lesson file dialogs, in order; empty: cancelled
     QStringList fileTitles;
@@ -45,6 +46,14 @@ void tearDownWindows();
 void processDeletes();
 
 template <typename T> T *open(FormId id) { return qobject_cast<T *>(Forms::load(id)); }
+
+// The longest texts a teacher can bring about in a module window: an object point as far out
+// as the spin buttons go, the largest zoom, the pointer far out, the extreme indices with
+// the angle graph, the notes and information windows switched on.
+void showLongestTexts(Form *f);
+// Every text a window shows: its title, its menu bar's menus and entries, and of every control
+// shown its text, tooltip, accessible name and description.
+QStringList shownTexts(Form *w);
 
 // Pages in a PDF file (-1 when it is no PDF).
 int pdfPageCount(const QString &fileName);
