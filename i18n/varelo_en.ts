@@ -603,28 +603,28 @@ Printing
         <translation>Save lesson as</translation>
     </message>
     <message>
-        <source>Hohlspiegel: die Katakaustik eines Bündels</source>
-        <translation>Concave mirror: the catacaustic of a bundle</translation>
+        <source>&amp;Hohlspiegel: die Katakaustik eines Bündels</source>
+        <translation>&amp;Concave mirror: the catacaustic of a bundle</translation>
     </message>
     <message>
-        <source>Ebener Spiegel: das virtuelle Bild</source>
-        <translation>Plane mirror: the virtual image</translation>
+        <source>&amp;Ebener Spiegel: das virtuelle Bild</source>
+        <translation>&amp;Plane mirror: the virtual image</translation>
     </message>
     <message>
-        <source>Totalreflexion bei n = 1,5</source>
-        <translation>Total internal reflection at n = 1.5</translation>
+        <source>&amp;Totalreflexion bei n = 1,5</source>
+        <translation>&amp;Total internal reflection at n = 1.5</translation>
     </message>
     <message>
-        <source>Scheinbare Tiefe: eine Punktreihe unter Wasser</source>
-        <translation>Apparent depth: a row of points under water</translation>
+        <source>&amp;Scheinbare Tiefe: eine Punktreihe unter Wasser</source>
+        <translation>&amp;Apparent depth: a row of points under water</translation>
     </message>
     <message>
-        <source>Dicke Sammellinse: sphärische Aberration</source>
-        <translation>Thick converging lens: spherical aberration</translation>
+        <source>&amp;Dicke Sammellinse: sphärische Aberration</source>
+        <translation>Thic&amp;k converging lens: spherical aberration</translation>
     </message>
     <message>
-        <source>Glaskugel als Linse</source>
-        <translation>A glass sphere as a lens</translation>
+        <source>&amp;Glaskugel als Linse</source>
+        <translation>A &amp;glass sphere as a lens</translation>
     </message>
     <message>
         <source>&amp;Datei</source>
@@ -637,10 +637,6 @@ Printing
     <message>
         <source>Lektion speichern &amp;unter…</source>
         <translation>Save lesson &amp;as…</translation>
-    </message>
-    <message>
-        <source>&amp;Bild speichern…</source>
-        <translation>Save p&amp;icture…</translation>
     </message>
     <message>
         <source>&amp;Drucken…</source>
@@ -683,10 +679,6 @@ Printing
         <translation>&amp;Info</translation>
     </message>
     <message>
-        <source>Ü&amp;ber Varelo</source>
-        <translation>&amp;About Varelo</translation>
-    </message>
-    <message>
         <source>Varelo %1
 
 Wandlung von Lichtbündeln durch ebene und sphärische Spiegel, Brechung und Linsen.
@@ -697,6 +689,14 @@ Lizenz: GNU General Public License, Version 3 oder neuer (GPL-3.0-or-later).</so
 Light bundles transformed by plane and spherical mirrors, refraction and lenses.
 
 Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>B&amp;ild speichern…</source>
+        <translation>Save p&amp;icture…</translation>
+    </message>
+    <message>
+        <source>Über &amp;Varelo</source>
+        <translation>&amp;About Varelo</translation>
     </message>
 </context>
 <context>

@@ -44,9 +44,7 @@ void addExamples(QMenu *file, Form *window) {
     QMenu *examples = file->addMenu(ModuleMenu::tr("&Beispiele"));
     for (const ExampleLesson &e : ExampleLessons()) {
         const QString path = QString::fromLatin1(e.file);
-        const int number = examples->actions().size() + 1;
-        QAction *a = examples->addAction(QStringLiteral("&%1 ").arg(number) +
-                                         QCoreApplication::translate("varelo::ModuleMenu", e.title));
+        QAction *a = examples->addAction(QCoreApplication::translate("varelo::ModuleMenu", e.title));
         QObject::connect(a, &QAction::triggered, examples, [window, path] { OpenLesson(path, window->formId()); });
     }
 }
@@ -62,12 +60,12 @@ void saveAs(Form *window) {
 
 const std::vector<ExampleLesson> &ExampleLessons() {
     static const std::vector<ExampleLesson> examples{
-        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Hohlspiegel: die Katakaustik eines Bündels"), ":/lessons/hohlspiegel-kaustik.varelo"},
-        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Ebener Spiegel: das virtuelle Bild"), ":/lessons/ebener-spiegel.varelo"},
-        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Totalreflexion bei n = 1,5"), ":/lessons/totalreflexion.varelo"},
-        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Scheinbare Tiefe: eine Punktreihe unter Wasser"), ":/lessons/scheinbare-tiefe.varelo"},
-        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Dicke Sammellinse: sphärische Aberration"), ":/lessons/aberration.varelo"},
-        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Glaskugel als Linse"), ":/lessons/glaskugel.varelo"},
+        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Hohlspiegel: die Katakaustik eines Bündels"), ":/lessons/hohlspiegel-kaustik.varelo"},
+        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Ebener Spiegel: das virtuelle Bild"), ":/lessons/ebener-spiegel.varelo"},
+        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Totalreflexion bei n = 1,5"), ":/lessons/totalreflexion.varelo"},
+        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Scheinbare Tiefe: eine Punktreihe unter Wasser"), ":/lessons/scheinbare-tiefe.varelo"},
+        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Dicke Sammellinse: sphärische Aberration"), ":/lessons/aberration.varelo"},
+        {QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Glaskugel als Linse"), ":/lessons/glaskugel.varelo"},
     };
     return examples;
 }
