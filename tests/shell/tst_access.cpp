@@ -30,7 +30,6 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <QtTest>
 
 using namespace varelo;
@@ -54,8 +53,6 @@ private slots:
     void tabOrderFollowsLayout();
     void labelsFitOnSmallScreen_data();
     void labelsFitOnSmallScreen();
-    void everyTextTranslated_data();
-    void everyTextTranslated();
 };
 
 void TestAccess::controlsNamed_data() {
@@ -279,60 +276,6 @@ void TestAccess::labelsFitOnSmallScreen() {
     checkTextsFit(w);
     showLongestTexts(w);
     checkTextsFit(w);
-}
-
-namespace {
-// Marks every text that went through the translation, whatever its context.
-class MarkingTranslator : public QTranslator {
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *, const char *source, const char *, int) const override {
-        return QStringLiteral("«") + QString::fromUtf8(source) + QStringLiteral("»");
-    }
-};
-} // namespace
-
-void TestAccess::everyTextTranslated_data() {
-    QTest::addColumn<int>("id");
-    QTest::addColumn<bool>("longest");
-    for (bool longest : {false, true}) {
-        const QString tag = longest ? QStringLiteral(", longest texts") : QStringLiteral(", at load");
-        QTest::newRow(qPrintable("menu" + tag)) << int(FormId::Varelo) << longest;
-        QTest::newRow(qPrintable("mirror" + tag)) << int(FormId::Spieg) << longest;
-        QTest::newRow(qPrintable("ray path" + tag)) << int(FormId::Bre1) << longest;
-        QTest::newRow(qPrintable("imaging" + tag)) << int(FormId::Bre2) << longest;
-        QTest::newRow(qPrintable("lens" + tag)) << int(FormId::Lins) << longest;
-    }
-}
-
-void TestAccess::everyTextTranslated() {
-    // Every text with a letter in it, of every control shown, and every message and prompt,
-    // came through the translation; numbers alone need none.
-    QFETCH(int, id);
-    QFETCH(bool, longest);
-    MarkingTranslator marking;
-    QCoreApplication::installTranslator(&marking);
-    Form *w = Forms::show(static_cast<FormId>(id));
-    dialogs().messages.clear();
-    dialogs().prompts.clear();
-    if (longest)
-        showLongestTexts(w);
-    QTemporaryDir dir;
-    dialogs().inputAnswers.push_back({true, dir.filePath("fehlt/bild.bmp")});
-    if (auto *save = w->findChild<QPushButton *>(QStringLiteral("Command4")); save && id != int(FormId::Varelo) &&
-                                                                            id != int(FormId::Bre1))
-        save->click(); // a prompt and, for the missing folder, a message
-    QStringList texts = shownTexts(w);
-    texts << dialogs().prompts << dialogs().messages;
-    QCoreApplication::removeTranslator(&marking);
-    int letters = 0;
-    for (const QString &text : std::as_const(texts)) {
-        if (!text.contains(QRegularExpression(QStringLiteral("[A-Za-zÄÖÜäöü]"))) || text == QLatin1String("Varelo"))
-            continue;
-        ++letters;
-        QVERIFY2(text.startsWith(QStringLiteral("«")), qPrintable(text));
-    }
-    QVERIFY(letters >= 5);
 }
 
 int runAccessTests(int argc, char **argv) {
