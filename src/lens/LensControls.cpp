@@ -45,15 +45,7 @@ ControlSpec button(ControlSlot m, const char *caption) { return {m, K::Button, c
 } // namespace
 
 frmLins::frmLins() : Form(FormId::Lins) {
-    ModuleMenuActions menu;
-    menu.savePicture = [this] { Command4_Click(); };
-    menu.print = [this] { Command3_Click(); };
-    menu.backToMenu = [this] { Command9_Click(); };
-    menu.undo = [this] { Undo(); };
-    menu.redo = [this] { Redo(); };
-    menu.operatingNotes = [this] { command1_Click(); };
-    menu.didacticNotes = [this] { Command8_Click(); };
-    InstallModuleMenu(this, menu);
+    InstallModuleMenu(this, {"Command4_Click", "Command3_Click", "Command9_Click", "command1_Click", "Command8_Click"});
     // In the keyboard's order: the view, the lens bars, the presets, the ray options, zoom, the
     // current object, the marker tools, the buttons. Where controls overlap, the later one lies
     // on top: the graph over the pointer boxes on a small screen.

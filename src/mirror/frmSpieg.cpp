@@ -28,15 +28,7 @@ constexpr Layers kPictureLayers = Layer::Clear | Layer::Element | Layer::Bundles
 } // namespace
 
 frmSpieg::frmSpieg() : Form(FormId::Spieg) {
-    ModuleMenuActions menu;
-    menu.savePicture = [this] { Command4_Click(); };
-    menu.print = [this] { Command3_Click(); };
-    menu.backToMenu = [this] { Command9_Click(); };
-    menu.undo = [this] { Undo(); };
-    menu.redo = [this] { Redo(); };
-    menu.operatingNotes = [this] { Command7_Click(); };
-    menu.didacticNotes = [this] { Command8_Click(); };
-    InstallModuleMenu(this, menu);
+    InstallModuleMenu(this, {"Command4_Click", "Command3_Click", "Command9_Click", "Command7_Click", "Command8_Click"});
     // The keyboard's order (the picture's bars, then the panel's groups from left to right);
     // where two controls touch, the later one lies on top.
 #define C(member) VARELO_CONTROL(member)

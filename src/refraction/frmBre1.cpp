@@ -28,14 +28,7 @@ const AngleGraphWidths kGraphWidths{3, 3, 1, 3, 5, 1};
 } // namespace
 
 frmBre1::frmBre1() : Form(FormId::Bre1) {
-    ModuleMenuActions menu;
-    menu.savePicture = [this] { Command6_Click(); };
-    menu.print = [this] { Command2_Click(); };
-    menu.backToMenu = [this] { Command7_Click(); };
-    menu.undo = [this] { Undo(); };
-    menu.redo = [this] { Redo(); };
-    menu.operatingNotes = [this] { Command3_Click(); };
-    InstallModuleMenu(this, menu);
+    InstallModuleMenu(this, {"Command6_Click", "Command2_Click", "Command7_Click", "Command3_Click", nullptr});
     // The controls in the keyboard's order.
 #define C(member) VARELO_CONTROL(member)
     using K = ControlKind;

@@ -23,14 +23,7 @@
 namespace varelo {
 
 frmBre2::frmBre2() : Form(FormId::Bre2) {
-    ModuleMenuActions menu;
-    menu.savePicture = [this] { Command4_Click(); };
-    menu.print = [this] { Command3_Click(); };
-    menu.backToMenu = [this] { Command6_Click(); };
-    menu.undo = [this] { Undo(); };
-    menu.redo = [this] { Redo(); };
-    menu.operatingNotes = [this] { Command5_Click(); };
-    InstallModuleMenu(this, menu);
+    InstallModuleMenu(this, {"Command4_Click", "Command3_Click", "Command6_Click", "Command5_Click", nullptr});
     // The controls in the keyboard's order.
 #define C(member) VARELO_CONTROL(member)
     using K = ControlKind;

@@ -70,7 +70,11 @@ const std::vector<ExampleLesson> &ExampleLessons() {
     return examples;
 }
 
-QMenu *InstallModuleMenu(Form *window, const ModuleMenuActions &actions) {
+QMenu *InstallModuleMenu(Form *window, const ModuleMenuSlots &handlers) {
+    // An entry runs the window's slot of that name, as its button does.
+    auto slot = [window](const char *name) -> std::function<void()> {
+        return [window, name] { QMetaObject::invokeMethod(window, name); };
+    };
     QMenuBar *bar = window->createMenuBar();
     QMenu *file = bar->addMenu(ModuleMenu::tr("&Datei"));
     addLessonEntries(file, window);
@@ -84,26 +88,26 @@ QMenu *InstallModuleMenu(Form *window, const ModuleMenuActions &actions) {
     addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Lektion speichern &unter…"), [window] { saveAs(window); },
               {QKeySequence(QStringLiteral("Ctrl+Shift+S"))});
     file->addSeparator();
-    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "B&ild speichern…"), actions.savePicture);
-    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Drucken…"), actions.print, {QKeySequence::Print});
+    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "B&ild speichern…"), slot(handlers.savePicture));
+    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Drucken…"), slot(handlers.print), {QKeySequence::Print});
     file->addSeparator();
     addExamples(file, window);
     file->addSeparator();
-    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Zurück zum Menü"), actions.backToMenu);
+    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Zurück zum Menü"), slot(handlers.backToMenu));
 
     QMenu *edit = bar->addMenu(ModuleMenu::tr("&Bearbeiten"));
-    addAction(edit, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Rückgängig"), actions.undo, {QKeySequence::Undo});
-    addAction(edit, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Wiederholen"), actions.redo,
+    addAction(edit, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Rückgängig"), slot("Undo"), {QKeySequence::Undo});
+    addAction(edit, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Wiederholen"), slot("Redo"),
               {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
 
     QMenu *view = bar->addMenu(ModuleMenu::tr("&Ansicht"));
 
     QMenu *help = bar->addMenu(ModuleMenu::tr("&Hilfe"));
-    if (actions.didacticNotes) {
-        addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Bedienungshinweise"), actions.operatingNotes);
-        addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Didaktische Bemerkungen"), actions.didacticNotes);
+    if (handlers.didacticNotes) {
+        addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Bedienungshinweise"), slot(handlers.operatingNotes));
+        addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Didaktische Bemerkungen"), slot(handlers.didacticNotes));
     } else {
-        addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Info"), actions.operatingNotes);
+        addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Info"), slot(handlers.operatingNotes));
     }
     help->addSeparator();
     addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Über &Varelo"), [] {

@@ -10,16 +10,15 @@ class QMenu;
 
 namespace varelo {
 
-struct ModuleMenuActions {
-    std::function<void()> savePicture, print, backToMenu, undo, redo;
-    // "Bedienungshinweise" (the operating notes) where the window has them; the window's
-    // "Info" (its information window) otherwise.
-    std::function<void()> operatingNotes;
-    std::function<void()> didacticNotes;
+// The window's slots the entries call (its buttons' handlers); undo and redo are its "Undo"
+// and "Redo". With didacticNotes, the notes are "Bedienungshinweise" and the didactic notes;
+// without, the window's "Info" (its information window).
+struct ModuleMenuSlots {
+    const char *savePicture, *print, *backToMenu, *operatingNotes, *didacticNotes;
 };
 
 // Builds the menu bar of a module window; returns its "Ansicht" menu for the window's views.
-QMenu *InstallModuleMenu(Form *window, const ModuleMenuActions &actions);
+QMenu *InstallModuleMenu(Form *window, const ModuleMenuSlots &handlers);
 // The main menu's bar: opening a lesson and the examples.
 void InstallMainMenu(Form *window);
 // The shipped example lessons: (title, resource path).
