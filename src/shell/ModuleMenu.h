@@ -4,7 +4,7 @@
 // window's own handlers, so a menu entry and the button beside the picture are one action.
 #include "shell/Form.h"
 
-#include <functional>
+#include <vector>
 
 class QMenu;
 
