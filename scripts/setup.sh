@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs, when they are missing.
 set -euo pipefail
 packages=(g++ cmake make qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2 desktop-file-utils shared-mime-info qt6-svg-dev
-          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+          dpkg-dev file lintian appstream man-db groff-base gzip)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
