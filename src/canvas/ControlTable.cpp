@@ -16,38 +16,38 @@
 
 namespace varelo {
 
-void ControlTable::build(QWidget *window, QWidget *area, const char *context, std::initializer_list<ControlSpec> specs) {
+void ControlTable::build(QWidget *window, QWidget *area, const char *context, std::initializer_list<ControlRow> rows) {
     window_ = window;
     area_ = area;
     context_ = context;
-    for (const ControlSpec &spec : specs) {
-        QWidget *w = create(spec);
-        w->setObjectName(QString::fromLatin1(spec.slot.name));
-        controls_[spec.slot.name] = w;
+    for (const ControlRow &row : rows) {
+        QWidget *w = create(row);
+        w->setObjectName(QString::fromLatin1(row.slot.name));
+        controls_[row.slot.name] = w;
         order_.push_back(w);
-        spec.slot.set(w);
-        if (spec.name)
-            w->setAccessibleName(tr(spec.name));
-        if (spec.description)
-            described(w, tr(spec.description));
-        else if (spec.name)
-            w->setToolTip(tr(spec.name));
-        else if (spec.caption)
-            w->setToolTip(tr(spec.caption).trimmed());
-        connectHandler(spec, w);
+        row.slot.set(w);
+        if (row.name)
+            w->setAccessibleName(tr(row.name));
+        if (row.description)
+            described(w, tr(row.description));
+        else if (row.name)
+            w->setToolTip(tr(row.name));
+        else if (row.caption)
+            w->setToolTip(tr(row.caption).trimmed());
+        connectHandler(row, w);
     }
 }
 
 QString ControlTable::tr(const char *source) const { return QCoreApplication::translate(context_, source); }
 
-QWidget *ControlTable::create(const ControlSpec &spec) {
-    QWidget *parent = spec.parent ? (*this)[spec.parent] : area_;
-    const QString caption = spec.caption ? tr(spec.caption) : QString();
-    switch (spec.kind) {
+QWidget *ControlTable::create(const ControlRow &row) {
+    QWidget *parent = row.parent ? (*this)[row.parent] : area_;
+    const QString caption = row.caption ? tr(row.caption) : QString();
+    switch (row.kind) {
     case ControlKind::Label:
     case ControlKind::WrapLabel: {
         auto *l = new QLabel(caption, parent);
-        l->setWordWrap(spec.kind == ControlKind::WrapLabel);
+        l->setWordWrap(row.kind == ControlKind::WrapLabel);
         return l;
     }
     case ControlKind::Button:
@@ -58,11 +58,11 @@ QWidget *ControlTable::create(const ControlSpec &spec) {
         return new QRadioButton(caption, parent);
     case ControlKind::HScroll:
     case ControlKind::VScroll: {
-        auto *s = new QScrollBar(spec.kind == ControlKind::HScroll ? Qt::Horizontal : Qt::Vertical, parent);
-        s->setRange(spec.range.min, spec.range.max);
-        s->setSingleStep(spec.range.small);
-        s->setPageStep(spec.range.large);
-        s->setValue(spec.range.value);
+        auto *s = new QScrollBar(row.kind == ControlKind::HScroll ? Qt::Horizontal : Qt::Vertical, parent);
+        s->setRange(row.range.min, row.range.max);
+        s->setSingleStep(row.range.small);
+        s->setPageStep(row.range.large);
+        s->setValue(row.range.value);
         s->setFocusPolicy(Qt::StrongFocus); // arrow keys move it
         return s;
     }
@@ -89,20 +89,20 @@ QMetaMethod findMethod(const QObject *o, const QByteArray &name) {
 }
 } // namespace
 
-void ControlTable::connectHandler(const ControlSpec &spec, QWidget *w) {
-    if (spec.handler && !*spec.handler)
+void ControlTable::connectHandler(const ControlRow &row, QWidget *w) {
+    if (row.handler && !*row.handler)
         return;
-    const QByteArray member(spec.slot.name);
+    const QByteArray member(row.slot.name);
     auto method = [&](const char *event) {
-        const QByteArray name = spec.handler ? QByteArray(spec.handler) : member + event;
+        const QByteArray name = row.handler ? QByteArray(row.handler) : member + event;
         const QMetaMethod m = findMethod(window_, name);
         // A missing handler is a fault of the table, found by any test that opens the window.
-        if (!m.isValid() && spec.handler)
+        if (!m.isValid() && row.handler)
             qFatal("ControlTable: %s has no handler %s", context_, name.constData());
         return m;
     };
     QObject *win = window_;
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Button:
         if (const QMetaMethod m = method("_Click"); m.isValid())
             QObject::connect(static_cast<QPushButton *>(w), &QPushButton::clicked, win, [win, m] { m.invoke(win); });
@@ -112,7 +112,7 @@ void ControlTable::connectHandler(const ControlSpec &spec, QWidget *w) {
         // An option reacts to every change of its value: mouse, keyboard or screen reader;
         // an option button only when it becomes the chosen one.
         if (const QMetaMethod m = method("_Click"); m.isValid()) {
-            const bool option = spec.kind == ControlKind::Option;
+            const bool option = row.kind == ControlKind::Option;
             QObject::connect(static_cast<QAbstractButton *>(w), &QAbstractButton::toggled, win, [win, m, option](bool on) {
                 if (on || !option)
                     m.invoke(win);

@@ -31,7 +31,7 @@ struct ControlSlot {
 };
 #define VARELO_CONTROL(member) ::varelo::ControlSlot(member, #member)
 
-struct ControlSpec {
+struct ControlRow {
     ControlSlot slot;
     ControlKind kind;
     // Texts are source texts (QT_TR_NOOP in the window's constructor), translated in the
@@ -54,7 +54,7 @@ public:
     // each into its member.
     // Controls without a parent picture go into `area` (the window's client area); their
     // handlers are the window's.
-    void build(QWidget *window, QWidget *area, const char *context, std::initializer_list<ControlSpec> specs);
+    void build(QWidget *window, QWidget *area, const char *context, std::initializer_list<ControlRow> rows);
 
     QWidget *operator[](const char *member) const;
     // A text in the window's context, translated.
@@ -63,8 +63,8 @@ public:
     void setTabChain() const;
 
 private:
-    QWidget *create(const ControlSpec &spec);
-    void connectHandler(const ControlSpec &spec, QWidget *w);
+    QWidget *create(const ControlRow &row);
+    void connectHandler(const ControlRow &row, QWidget *w);
 
     QWidget *window_ = nullptr;
     QWidget *area_ = nullptr;

@@ -26,21 +26,21 @@ namespace {
 const Rgb kSymbolGrey{224, 224, 224};
 
 using K = ControlKind;
-ControlSpec label(ControlSlot m, const char *caption) { return {m, K::Label, caption}; }
-ControlSpec box(ControlSlot m, const char *name, const char *parent = nullptr) {
+ControlRow label(ControlSlot m, const char *caption) { return {m, K::Label, caption}; }
+ControlRow box(ControlSlot m, const char *name, const char *parent = nullptr) {
     return {m, K::TextBox, nullptr, name, nullptr, parent};
 }
-ControlSpec bar(ControlSlot m, const char *name, ScrollRange range, const char *handler = nullptr) {
+ControlRow bar(ControlSlot m, const char *name, ScrollRange range, const char *handler = nullptr) {
     return {m, K::HScroll, nullptr, name, nullptr, nullptr, handler, range};
 }
 // The seven ray options share one handler.
-ControlSpec ray(ControlSlot m, const char *caption, const char *name = nullptr) {
+ControlRow ray(ControlSlot m, const char *caption, const char *name = nullptr) {
     return {m, K::Check, caption, name, nullptr, nullptr, "Check3D_Click"};
 }
 // A preset field: its names and its mouse handler carry its number.
-ControlSpec preset(ControlSlot m) { return {m, K::Symbol, nullptr, nullptr, nullptr, nullptr, ""}; }
-ControlSpec symbol(ControlSlot m, const char *name) { return {m, K::Symbol, nullptr, name}; }
-ControlSpec button(ControlSlot m, const char *caption) { return {m, K::Button, caption}; }
+ControlRow preset(ControlSlot m) { return {m, K::Symbol, nullptr, nullptr, nullptr, nullptr, ""}; }
+ControlRow symbol(ControlSlot m, const char *name) { return {m, K::Symbol, nullptr, name}; }
+ControlRow button(ControlSlot m, const char *caption) { return {m, K::Button, caption}; }
 
 } // namespace
 

@@ -8,17 +8,17 @@
 
 namespace varelo {
 
-InfoWindow::InfoWindow(const InfoSpec &spec)
-    : Form(spec.id), clientWidth_(spec.clientWidth), clientHeight_(spec.clientHeight),
-      leadingEmptyLines_(spec.leadingEmptyLines), lines_(tr(spec.text).split(QLatin1Char('\n'))) {
-    setWindowTitle(tr(spec.caption));
+InfoWindow::InfoWindow(const InfoLayout &row)
+    : Form(row.id), clientWidth_(row.clientWidth), clientHeight_(row.clientHeight),
+      leadingEmptyLines_(row.leadingEmptyLines), lines_(tr(row.text).split(QLatin1Char('\n'))) {
+    setWindowTitle(tr(row.caption));
     Text1 = new QPlainTextEdit(this);
     Text1->setFont(classicFont(12));
     // Lines wrap like a multi-line text box's: a wider font needs no horizontal scrolling.
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Screen::place(Text1, 0, 0, spec.textWidth, spec.textHeight);
+    Screen::place(Text1, 0, 0, row.textWidth, row.textHeight);
 }
 
 void InfoWindow::Form_Load() {

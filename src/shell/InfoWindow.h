@@ -10,7 +10,7 @@ namespace varelo {
 
 // The sizes of an information window and its text (twips), its caption and text as source
 // texts (lines separated by line feeds).
-struct InfoSpec {
+struct InfoLayout {
     FormId id;
     const char *caption;
     double clientWidth, clientHeight, textWidth, textHeight;
@@ -23,7 +23,7 @@ class InfoWindow : public Form {
 public:
     // The caption and the text (its lines separated by line feeds) are source texts,
     // translated here.
-    explicit InfoWindow(const InfoSpec &spec);
+    explicit InfoWindow(const InfoLayout &row);
     void Form_Load() override;
     void Form_Unload() override;
     QString composedText() const { return composed_; }

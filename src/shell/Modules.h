@@ -16,7 +16,7 @@ struct ModuleRow {
     const char *lessonName;              // the module's name in a lesson file
     std::unique_ptr<Scene> (*makeScene)(); // a fresh scene, to check a lesson in
     const char *menuCaption; // the main menu's button; nullptr: reached from another module
-    InfoSpec info;           // its information window
+    InfoLayout info;           // its information window
     // Unloaded, besides the window itself, when the window is unloaded (its close box, or a
     // switch to another module); the main menu is shown afterwards.
     std::vector<FormId> unloadedWith;
