@@ -243,6 +243,15 @@ int main(int argc, char **argv) {
     report("lens: drag frame (re-draw everything)", lensNaive);
     l->Picture1_MouseUp(1, 0, -700, -80);
     std::printf("%-46s %8.1f x (target >= 20 x)\n", "lens: naive / cached drag frame", lensNaive.median / lensCached.median);
+    l->drag.enabled = true;
+    l->scene.view.presentation = true;
+    report("lens: presentation full redraw", measure(runs, [l] { l->Redraw(); }), 16);
+    l->Picture1_MouseDown(1, 0, -700, -100);
+    report("lens: presentation drag frame", measure(runs * 4, [l, &tick] {
+               l->Picture1_MouseMove(1, 0, -700, -80 + (++tick % 200));
+           }), 1);
+    l->Picture1_MouseUp(1, 0, -700, -80);
+    l->scene.view.presentation = false;
     // The fullest lens as a lesson: saved, then opened again with its first full redraw.
     const QString lessonFile = QDir::temp().filePath(QStringLiteral("varelo-bench.varelo"));
     report("lens: save the fullest lesson", measure(runs, [l, &lessonFile] { SaveLesson(l, lessonFile); }), 50);

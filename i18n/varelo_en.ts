@@ -698,6 +698,30 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</tra
         <source>Über &amp;Varelo</source>
         <translation>&amp;About Varelo</translation>
     </message>
+    <message>
+        <source>&amp;Präsentation</source>
+        <translation>&amp;Presentation</translation>
+    </message>
+    <message>
+        <source>P&amp;feile</source>
+        <translation>&amp;Arrows</translation>
+    </message>
+    <message>
+        <source>&amp;Brennpunkte</source>
+        <translation>&amp;Focal points</translation>
+    </message>
+    <message>
+        <source>&amp;Winkel anzeigen</source>
+        <translation>Show an&amp;gles</translation>
+    </message>
+    <message>
+        <source>Farbige B&amp;ündel</source>
+        <translation>&amp;Coloured bundles</translation>
+    </message>
+    <message>
+        <source>Paraxiales B&amp;ild</source>
+        <translation>Pa&amp;raxial image</translation>
+    </message>
 </context>
 <context>
     <name>varelo::RayPathScene</name>

@@ -5,6 +5,7 @@
 // ray-path-fan, ray-path-all, lens, lens-bundle, lens-all, lens-sphere, lens-protractors,
 // lens-help, lens-info, imaging, imaging-row, imaging-raster, example-1 .. example-6 (the
 // shipped example lessons as the "Beispiele" menu opens them)
+// VARELO_VIEW=presentation,arrows,... switches on those options of the "Ansicht" menu.
 #include "canvas/Dialogs.h"
 #include "canvas/Screen.h"
 #include "lens/frmLins.h"
@@ -192,6 +193,15 @@ int main(int argc, char *argv[]) {
             w->Command8_Click();
             shot = Forms::get(FormId::LinsInf);
         }
+    }
+    const QStringList options = qEnvironmentVariable("VARELO_VIEW").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (auto *f = qobject_cast<Form *>(shot); f && f->moduleScene() && !options.isEmpty()) {
+        size_t count = 0;
+        const ViewOptionRow *rows = ViewOptionRows(count);
+        for (size_t i = 0; i < count; ++i)
+            if (options.contains(QLatin1String(rows[i].field)))
+                f->moduleScene()->view.*rows[i].member = true;
+        f->Redraw();
     }
     if (argc > 5 && !std::strcmp(argv[5], "pdf")) {
         // Print the window's scene instead of grabbing it: OUT names the PDF.

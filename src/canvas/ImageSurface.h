@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <vector>
 
 namespace varelo {
 
@@ -12,6 +13,9 @@ public:
     ~PainterSurface() override;
     // Ends the open painter so that the device can be read or painted elsewhere.
     void flush();
+    // Smooth edges (the presentation look); off, exact aliased pixels.
+    void setAntialiased(bool on);
+    bool antialiased() const { return antialiased_; }
 
 protected:
     virtual QPaintDevice *paintDevice() = 0;
@@ -31,12 +35,15 @@ protected:
     }
     // Called after every rasterised operation (the screen picture schedules a repaint).
     virtual void changed() {}
+    // Sets what was kept back for drawing in one go; before any other drawing or reading.
+    virtual void commitDeferred() {}
 
 private:
     void usePen(Rgb c, int width, int style);
     QPainter painter_;
     bool beginFailed_ = false;
     bool penValid_ = false;
+    bool antialiased_ = false;
     Rgb penColor_;
     int penWidth_ = -1, penStyle_ = -1;
 };
@@ -66,6 +73,21 @@ protected:
     void paintLine(double x1, double y1, double x2, double y2, Rgb c, int width, int style) override;
 
 private:
+    // Solid antialiased lines are set into the image by the program itself: the painter's
+    // stroker takes many times as long for the thousands of rays of a full scene.
+    struct SmoothLine {
+        bool xMajor;
+        double u0, v0, slope, span; // the centre on the minor axis: v0 + slope (u - u0)
+        int endFirst, endLast;       // the steps of its ends, covered in part
+        uint32_t coverFirst, coverLast;
+        int first, last;             // the steps inside the image
+        double top, bottom;          // the rows it may touch
+        uint32_t colour;
+    };
+    void paintSmoothLine(double x1, double y1, double x2, double y2, Rgb c, int width);
+    void rasterSmooth(const SmoothLine &l, int rowFirst, int rowLast);
+    void commitDeferred() override;
+    std::vector<SmoothLine> smooth_;
     QImage image_;
     Rgb backColor_ = kWhite;
 };

@@ -2,6 +2,7 @@
 
 #include "canvas/Screen.h"
 
+#include <QAbstractSlider>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QGuiApplication>
@@ -39,6 +40,22 @@ void PictureBox::setMousePointer(int pointer) {
         setCursor(Qt::ForbiddenCursor);
     else
         unsetCursor();
+}
+
+void PictureBox::setPresentation(bool on, const std::function<void()> &redraw) {
+    QAbstractSlider *held = nullptr;
+    if (on)
+        for (QAbstractSlider *s : window()->findChildren<QAbstractSlider *>())
+            if (s->isSliderDown())
+                held = s;
+    setAntialiased(on && !held);
+    if (held && !redrawAtRelease_ && redraw) {
+        redrawAtRelease_ = true;
+        connect(held, &QAbstractSlider::sliderReleased, this, [this, redraw] {
+            redrawAtRelease_ = false;
+            redraw();
+        }, Qt::SingleShotConnection);
+    }
 }
 
 // One repaint request per batch of drawing: asking for every line costs more than the line.

@@ -22,6 +22,9 @@ public:
     // The picture's own mouse pointer (Screen::Pointer).
     void setMousePointer(int pointer);
     int mousePointer() const { return mousePointer_; }
+    // The presentation look is drawn antialiased, except while one of the window's scroll
+    // bars is held (frames must keep up); `redraw` then runs once when it is let go.
+    void setPresentation(bool on, const std::function<void()> &redraw);
 
 protected:
     void changed() override;
@@ -38,6 +41,7 @@ private:
     int mousePointer_ = 0;
     bool pressed_ = false;
     bool repaintAsked_ = false;
+    bool redrawAtRelease_ = false;
 };
 
 // A small picture that shows a marker symbol in its own scale (-100,-100)-(100,100);

@@ -31,6 +31,12 @@ void FieldVisitor::field(const char *name, bool &v) {
     v = d != 0;
 }
 
+void FieldVisitor::option(const char *name, bool &v) {
+    double d = v ? 1 : 0;
+    value(name, -1, d, 0, 1, FieldType::Option);
+    v = d != 0;
+}
+
 void FieldVisitor::field(const char *name, float *v, int count, double lo, double hi) {
     for (int i = 0; i < count; ++i) {
         double d = v[i];
@@ -77,7 +83,8 @@ void FieldReader::value(const char *name, int index, double &v, double lo, doubl
     const std::string p = path(name, index);
     const auto it = values_.find(p);
     if (it == values_.end()) {
-        faults += p + " missing\n";
+        if (type != FieldType::Option)
+            faults += p + " missing\n";
         return;
     }
     taken_.insert(p);

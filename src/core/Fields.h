@@ -9,7 +9,9 @@
 
 namespace varelo {
 
-enum class FieldType { Number, Integer, Flag };
+// Option: a flag added after the first lessons were written; a lesson without it keeps
+// the default.
+enum class FieldType { Number, Integer, Flag, Option };
 
 // The range of a world coordinate kept in a field: far beyond any view, yet safe to draw.
 constexpr double kCoordinateLimit = 100000;
@@ -22,6 +24,7 @@ public:
     void field(const char *name, int16_t &v, int lo, int hi);
     void field(const char *name, int &v, int lo, int hi);
     void field(const char *name, bool &v);
+    void option(const char *name, bool &v);
     // The used part of a list (count values); its count is a field visited before it.
     void field(const char *name, float *v, int count, double lo, double hi);
     void field(const char *name, int16_t *v, int count, int lo, int hi);

@@ -4,6 +4,30 @@ namespace varelo {
 
 Scene::~Scene() = default;
 
+const ViewOptionRow *ViewOptionRows(size_t &count) {
+    static const ViewOptionRow rows[] = {
+        {kViewPresentation, &ViewOptions::presentation, "presentation"},
+        {kViewArrows, &ViewOptions::arrows, "arrows"},
+        {kViewFocalPoints, &ViewOptions::focalPoints, "focalPoints"},
+        {kViewParaxialImage, &ViewOptions::paraxialImage, "paraxialImage"},
+        {kViewAngles, &ViewOptions::angles, "angles"},
+        {kViewColouredBundles, &ViewOptions::colouredBundles, "colouredBundles"},
+    };
+    count = sizeof rows / sizeof rows[0];
+    return rows;
+}
+
+void Scene::visitView(FieldVisitor &v) {
+    size_t n = 0;
+    const ViewOptionRow *rows = ViewOptionRows(n);
+    const unsigned applicable = viewOptions();
+    v.enter("view");
+    for (size_t i = 0; i < n; ++i)
+        if (applicable & rows[i].option)
+            v.option(rows[i].field, view.*rows[i].member);
+    v.leave();
+}
+
 Styles::Styles(std::initializer_list<StyleBlock> blocks) {
     for (const StyleBlock &b : blocks)
         for (size_t i = 0; i < b.count; ++i) {
@@ -12,6 +36,19 @@ Styles::Styles(std::initializer_list<StyleBlock> blocks) {
                 entries_.resize(static_cast<size_t>(e.kind) + 1);
             entries_[static_cast<size_t>(e.kind)] = e.style;
         }
+}
+
+Styles Styles::Presentation(const Styles &screen, std::initializer_list<int> rayKinds) {
+    Styles p = screen;
+    for (Style &st : p.entries_) {
+        st.width *= 2;
+        if (st.style == kDotted || st.style == kDashDot)
+            st.style |= kPatternAtAnyWidth;
+    }
+    for (int kind : rayKinds)
+        if (kind >= 0 && kind < p.size() && p.entries_[kind].width > 0)
+            p.entries_[kind].width = 3;
+    return p;
 }
 
 const Style &Styles::operator[](int kind) const {

@@ -54,7 +54,11 @@ struct StyleBlock {
 class Styles {
 public:
     Styles(std::initializer_list<StyleBlock> blocks);
+    // The presentation look of a screen table, for a projector: the light's rays (`rayKinds`)
+    // 3 px wide, every other width doubled, dotted and dash-dot patterns kept at any width.
+    static Styles Presentation(const Styles &screen, std::initializer_list<int> rayKinds);
     const Style &operator[](int kind) const;
+    int size() const { return static_cast<int>(entries_.size()); }
     // Sets the surface's width and line style for this kind and returns its colour.
     Rgb use(Surface &s, int kind) const;
 
@@ -79,10 +83,41 @@ enum : unsigned {
 using Layers = unsigned;
 constexpr Layers kFullRedraw = Layer::Clear | Layer::Element | Layer::Bundles | Layer::Markers | Layer::Raster;
 
+// What a teacher switches on in a module window's "Ansicht" menu: the presentation look
+// and the teaching aids. They belong to the scene, so lessons keep them.
+struct ViewOptions {
+    bool presentation = false;
+    bool arrows = false;          // the direction of the light on every real segment
+    bool focalPoints = false;     // F (and F', H, H' of a lens) on the axis
+    bool paraxialImage = false;   // the imaging equation's image of the object point
+    bool angles = false;          // the angles at the points of incidence of the last ray
+    bool colouredBundles = false; // each object point's bundle in its own colour
+};
+enum ViewOption : unsigned {
+    kViewPresentation = 1u << 0,
+    kViewArrows = 1u << 1,
+    kViewFocalPoints = 1u << 2,
+    kViewParaxialImage = 1u << 3,
+    kViewAngles = 1u << 4,
+    kViewColouredBundles = 1u << 5,
+};
+struct ViewOptionRow {
+    unsigned option;
+    bool ViewOptions::*member;
+    const char *field; // its name in the lesson
+};
+// Every option once, in menu order.
+const ViewOptionRow *ViewOptionRows(size_t &count);
+
 // What printing and saving need of every module's scene.
 class Scene {
 public:
     virtual ~Scene();
+    ViewOptions view;
+    // The options of the "Ansicht" menu that apply to this scene.
+    virtual unsigned viewOptions() const { return kViewPresentation; }
+    // The applicable options as the group "view" (older lessons may lack them).
+    void visitView(FieldVisitor &v);
     virtual void draw(Surface &s, const Styles &st, Layers layers) const = 0;
     // The state as named fields (the lesson file, the drag picture's key, test dumps).
     virtual void visit(FieldVisitor &v) = 0;

@@ -62,6 +62,7 @@ constexpr StyleEntry kScreenLensEntries[] = {
 };
 static_assert(CoversKinds(kScreenLensEntries, kLensObjectDot, kLensKindCount));
 const Styles kScreenLensStyles{kScreenMarkerStyles, kScreenLensEntries};
+const Styles kPresentLensStyles = Styles::Presentation(kScreenLensStyles, {kLensRay, kLensFront, kLensBack});
 // On paper every ray is black: its kind shows by the path it takes. The lens, its centre and
 // the axis, for which no printed width is given, are readable lines (the axis keeps its
 // dash-dot pattern).
@@ -499,6 +500,7 @@ void LensScene::visit(FieldVisitor &v) {
         v.field("refrIndex", p[kPresetIndex], 0.1, 2);
         v.leave();
     }
+    visitView(v);
 }
 
 uint64_t LensScene::key() const {

@@ -37,6 +37,8 @@ enum LensKind {
     kLensKindCount
 };
 extern const Styles kScreenLensStyles;
+// On a projector (drawn antialiased).
+extern const Styles kPresentLensStyles;
 extern const Styles kPrinterLensStyles;
 
 // The two surfaces and the edge of a lens, without axis and centre (also the preset faces).
@@ -113,6 +115,10 @@ public:
     void replayBundles(Surface &s, const Styles &st) const;
     void drawObjectPoint(Surface &s, const Styles &st, int k) const;
     // The scene's state as fields (the presets too); the drag picture's key derives from it.
+    unsigned viewOptions() const override {
+        return kViewPresentation | kViewArrows | kViewFocalPoints | kViewParaxialImage | kViewAngles |
+               kViewColouredBundles;
+    }
     void visit(FieldVisitor &v) override;
     uint64_t key() const override;
 

@@ -164,8 +164,9 @@ void frmLins::Preset_MouseDown(int i, int button) {
 void frmLins::Redraw() { redraw(kFullRedraw); }
 
 void frmLins::redraw(Layers layers) {
+    Picture1->setPresentation(scene.view.presentation, [this] { Redraw(); });
     drag.draw(*Picture1, layers, scene.key(), kFullRedraw, Layer::Raster,
-              [this](Layers l) { scene.draw(*Picture1, kScreenLensStyles, l); });
+              [this](Layers l) { scene.draw(*Picture1, screenStyles(), l); });
 }
 
 void frmLins::Check3D_Click() {
@@ -270,7 +271,7 @@ void frmLins::Command5_Click() {
     if (!BundleActions::newObject(scene, scene.newObjectX(zf), scene.newObjectY(zf), Label6, Text11,
                                   QStringLiteral(" ")))
         return;
-    scene.drawObjectPoint(*Picture1, kScreenLensStyles, scene.objectCount);
+    scene.drawObjectPoint(*Picture1, screenStyles(), scene.objectCount);
     Picture1->SetDrawWidth(1);
 }
 
@@ -314,7 +315,7 @@ void frmLins::placeProtractor(float x, float y) {
     Screen::setMousePointer(Screen::kArrow);
     // An eleventh is not placed; the click only ends the mode.
     if (scene.placeProtractor(x, y))
-        scene.drawProtractor(*Picture1, kScreenLensStyles, scene.protractorCount);
+        scene.drawProtractor(*Picture1, screenStyles(), scene.protractorCount);
 }
 
 // ---- Angle graph ----
@@ -371,7 +372,7 @@ void frmLins::Command4_Click() {
     };
     steps.afterWriting = [this] { redraw(kSaved); };
     steps.drawVector = [this](Surface &s) {
-        scene.draw(s, kScreenLensStyles, kSaved);
+        scene.draw(s, screenStyles(), kSaved);
         if (scene.graphOn) {
             const QRect box = Picture8->geometry();
             DrawAngleGraphInBox(s, scene.lens.refrIndex, kGraphWidths, s.toWorldX(box.left()), s.toWorldY(box.top()),

@@ -77,7 +77,9 @@ public:
     // The graph and its caption for the present index; earlier reading lines vanish.
     void paintGraph();
     // The whole picture anew.
-    void Redraw();
+    void Redraw() override;
+    // The screen's table: the presentation look while it is on.
+    const Styles &screenStyles() const { return scene.view.presentation ? kPresentLensStyles : kScreenLensStyles; }
     // The chosen layers of the scene on the picture; with Layer::Live, the live ray and
     // mark over the kept picture of the rest.
     void redraw(Layers layers);

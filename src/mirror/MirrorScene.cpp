@@ -24,6 +24,7 @@ constexpr StyleEntry kScreenMirrorEntries[] = {
 };
 static_assert(CoversKinds(kScreenMirrorEntries, kMirrorObjectDot, kMirrorKindCount));
 const Styles kScreenMirrorStyles{kScreenMarkerStyles, kScreenMirrorEntries};
+const Styles kPresentMirrorStyles = Styles::Presentation(kScreenMirrorStyles, {kMirrorRay, kMirrorDotted});
 constexpr StyleEntry kPrinterMirrorEntries[] = {
     {kMirrorObjectDot, {kBlack, 20}},
     {kMirrorRay, {kBlack, 2}},
@@ -237,6 +238,7 @@ void MirrorScene::visit(FieldVisitor &v) {
     v.field("panY", panY, -32768, 32767);
     ObjectBundles::visit(v);
     markers.visit(v);
+    visitView(v);
 }
 
 uint64_t MirrorScene::key() const {

@@ -21,6 +21,8 @@ enum MirrorKind {
     kMirrorKindCount
 };
 extern const Styles kScreenMirrorStyles;
+// On a projector (drawn antialiased).
+extern const Styles kPresentMirrorStyles;
 extern const Styles kPrinterMirrorStyles;
 
 class MirrorScene : public ObjectBundles, public Scene {
@@ -64,6 +66,9 @@ public:
     void drawObjectPoint(Surface &s, const Styles &st, int k) const;
     float arcHalfAngle() const;
     // The scene's state as fields; the key of what the drawing depends on derives from it.
+    unsigned viewOptions() const override {
+        return kViewPresentation | kViewArrows | kViewFocalPoints | kViewParaxialImage | kViewColouredBundles;
+    }
     void visit(FieldVisitor &v) override;
     uint64_t key() const override;
 

@@ -227,8 +227,9 @@ void frmSpieg::Command9_Click() { Forms::closeModule(FormId::Spieg); }
 void frmSpieg::Redraw() { redraw(kFullRedraw); }
 
 void frmSpieg::redraw(Layers layers) {
+    Picture1->setPresentation(scene.view.presentation, [this] { Redraw(); });
     drag.draw(*Picture1, layers, scene.key(), kFullRedraw, Layer::Raster,
-              [this](Layers l) { scene.draw(*Picture1, kScreenMirrorStyles, l); });
+              [this](Layers l) { scene.draw(*Picture1, screenStyles(), l); });
 }
 
 // ---- Mirror parameters ----
@@ -318,7 +319,7 @@ void frmSpieg::Command5_Click() {
     const float zf = zoom->zoomFactor;
     if (!BundleActions::newObject(scene, -1600 / zf, -750 / zf, Label6, Text11, QStringLiteral("   ")))
         return;
-    scene.drawObjectPoint(*Picture1, kScreenMirrorStyles, scene.objectCount);
+    scene.drawObjectPoint(*Picture1, screenStyles(), scene.objectCount);
     Picture1->SetDrawWidth(1);
 }
 
@@ -367,7 +368,7 @@ void frmSpieg::Command4_Click() {
                     tr("Spiegel.bmp"), tr("Fehler beim Speichern! Disk full?"), true};
     steps.beforeAsking = drawScene;
     steps.afterWriting = drawScene;
-    steps.vectorScene(scene, kScreenMirrorStyles, kPictureLayers);
+    steps.vectorScene(scene, screenStyles(), kPictureLayers);
     if (!SavePictureFile(*Picture1, steps))
         Redraw(); // cancelled: the whole scene comes back
 }

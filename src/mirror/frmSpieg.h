@@ -65,7 +65,9 @@ public slots:
 
 public:
     // The whole picture anew.
-    void Redraw();
+    void Redraw() override;
+    // The screen's table: the presentation look while it is on.
+    const Styles &screenStyles() const { return scene.view.presentation ? kPresentMirrorStyles : kScreenMirrorStyles; }
     // The chosen layers of the scene on the picture; with Layer::Live, the live ray and
     // mark over the kept picture of the rest.
     void redraw(Layers layers);

@@ -18,6 +18,7 @@ constexpr StyleEntry kScreenImagingEntries[] = {
 };
 static_assert(CoversKinds(kScreenImagingEntries, kImgInterface, kImgKindCount));
 const Styles kScreenImagingStyles{kScreenImagingEntries};
+const Styles kPresentImagingStyles = Styles::Presentation(kScreenImagingStyles, {kImgRay});
 // Heavier on paper: the raster as given, every other line six times its screen width.
 constexpr StyleEntry kPrinterImagingEntries[] = {
     {kImgInterface, {kBlack, 12}},
@@ -234,6 +235,7 @@ void ImagingScene::visit(FieldVisitor &v) {
     v.field("rowMode", rowMode);
     v.field("rasterOn", rasterOn);
     v.field("bundleInRowMode", bundleInRowMode);
+    visitView(v);
 }
 
 uint64_t ImagingScene::key() const {

@@ -22,6 +22,8 @@ enum ImagingKind {
     kImgKindCount
 };
 extern const Styles kScreenImagingStyles;
+// On a projector (drawn antialiased).
+extern const Styles kPresentImagingStyles;
 extern const Styles kPrinterImagingStyles;
 
 class ImagingScene : public Scene {
@@ -63,6 +65,9 @@ public:
     // The raster's dots, or white over them (whatever lies under them goes too).
     void DrawRaster(Surface &s, const Styles &st, bool erase) const;
     // The scene's state as fields; the drag picture's key derives from it and the drag.
+    unsigned viewOptions() const override {
+        return kViewPresentation | kViewArrows;
+    }
     void visit(FieldVisitor &v) override;
     uint64_t key() const override;
 

@@ -37,6 +37,7 @@ constexpr StyleEntry kScreenRayPathEntries[] = {
 };
 static_assert(CoversKinds(kScreenRayPathEntries, kPathObjectDot, kPathKindCount));
 const Styles kScreenRayPathStyles{kScreenRayPathEntries};
+const Styles kPresentRayPathStyles = Styles::Presentation(kScreenRayPathStyles, {kPathRay, kPathReflected});
 // Heavier on paper: the points as given for the printer, every other line six times its
 // screen width, so that the thinnest is about 0.25 mm at 600 dpi.
 constexpr StyleEntry kPrinterRayPathEntries[] = {
@@ -351,6 +352,7 @@ void RayPathScene::visit(FieldVisitor &v) {
     v.field("protractorOn", protractorOn, 0, 1);
     v.field("protractorX", protractorX, -kCoordinateLimit, kCoordinateLimit);
     v.field("diagramOn", diagramOn, 0, 1);
+    visitView(v);
 }
 
 uint64_t RayPathScene::key() const {

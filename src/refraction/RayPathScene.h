@@ -39,6 +39,8 @@ enum RayPathKind {
 // What the window's redraw draws: the interface, P with its rays, and the markers.
 constexpr Layers kRayPathPicture = Layer::Element | Layer::Bundles | Layer::Markers;
 extern const Styles kScreenRayPathStyles;
+// On a projector (drawn antialiased).
+extern const Styles kPresentRayPathStyles;
 extern const Styles kPrinterRayPathStyles;
 
 class RayPathScene : public Scene {
@@ -99,6 +101,9 @@ public:
     // The protractor tool's symbol face.
     static void DrawProtractorSymbol(Surface &s);
     // The scene's state as fields; the drag picture's key derives from it.
+    unsigned viewOptions() const override {
+        return kViewPresentation | kViewArrows | kViewAngles;
+    }
     void visit(FieldVisitor &v) override;
     uint64_t key() const override;
 

@@ -199,8 +199,9 @@ void frmBre1::Redraw() { redraw(Layer::Clear | kRayPathPicture); }
 void frmBre1::DrawAllRays() { redraw(Layer::Element | Layer::Bundles | Layer::Markers); }
 
 void frmBre1::redraw(Layers layers) {
+    Picture1->setPresentation(scene.view.presentation, [this] { Redraw(); });
     drag.draw(*Picture1, layers, scene.key(), Layer::Clear | kRayPathPicture, 0,
-              [this](Layers l) { scene.draw(*Picture1, kScreenRayPathStyles, l); });
+              [this](Layers l) { scene.draw(*Picture1, screenStyles(), l); });
 }
 
 void frmBre1::Picture1_MouseDown(int button, int, float x, float y) {
@@ -342,7 +343,7 @@ void frmBre1::Command6_Click() {
                     QStringLiteral("Titel.bmp"), tr("Fehler beim Speichern! Disk full?"), false};
     steps.beforeAsking = [this] { redraw(Layer::Extra); };
     steps.beforeWriting = [this] { DrawAllRays(); };
-    steps.vectorScene(scene, kScreenRayPathStyles, Layer::Clear | kRayPathPicture | Layer::Extra);
+    steps.vectorScene(scene, screenStyles(), Layer::Clear | kRayPathPicture | Layer::Extra);
     SavePictureFile(*Picture1, steps);
 }
 

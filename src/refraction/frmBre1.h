@@ -52,7 +52,9 @@ public slots:
 
 public:
     // The whole picture anew.
-    void Redraw();
+    void Redraw() override;
+    // The screen's table: the presentation look while it is on.
+    const Styles &screenStyles() const { return scene.view.presentation ? kPresentRayPathStyles : kScreenRayPathStyles; }
     // P, the interface, the rays and the markers over the present picture.
     void DrawAllRays();
     // The chosen layers of the scene on the picture; with Layer::Live, the live ray or

@@ -139,8 +139,9 @@ void frmBre2::Command5_Click() { Forms::toggleInfo(this, FormId::BreI2, Command5
 void frmBre2::Redraw() { redraw(kFullRedraw); }
 
 void frmBre2::redraw(Layers layers) {
+    Picture1->setPresentation(scene.view.presentation, [this] { Redraw(); });
     drag.draw(*Picture1, layers, scene.key(), kFullRedraw, 0,
-              [this](Layers l) { scene.draw(*Picture1, kScreenImagingStyles, l); });
+              [this](Layers l) { scene.draw(*Picture1, screenStyles(), l); });
 }
 
 // ---- Controls ----
@@ -167,7 +168,7 @@ void frmBre2::HScroll1_Change() {
     // In the point-row mode the row shows alone until the next placement.
     scene.bundleInRowMode = false;
     Surface &p = *Picture1;
-    const Styles &st = kScreenImagingStyles;
+    const Styles &st = screenStyles();
     p.Cls();
     scene.DrawEyeSymbol(p, st, scene.eyeX, scene.eyeY);
     if (scene.rasterOn)
@@ -186,7 +187,7 @@ void frmBre2::HScroll1_Change() {
 void frmBre2::Raster_Click() {
     scene.rasterOn = Raster->isChecked();
     // Off, the dots are erased in white and nothing else is redrawn.
-    scene.DrawRaster(*Picture1, kScreenImagingStyles, !scene.rasterOn);
+    scene.DrawRaster(*Picture1, screenStyles(), !scene.rasterOn);
 }
 
 void frmBre2::Option3D_Click() { scene.rowMode = Option3D2->isChecked(); }
@@ -204,7 +205,7 @@ void frmBre2::Redo() {
 void frmBre2::Command1_Click() {
     scene.clearRow();
     redraw(Layer::Clear | Layer::Element | Layer::Markers | Layer::Raster);
-    scene.drawObjectDot(*Picture1, kScreenImagingStyles, scene.objX, scene.objY);
+    scene.drawObjectDot(*Picture1, screenStyles(), scene.objX, scene.objY);
 }
 
 // ---- Mouse ----
@@ -293,13 +294,13 @@ void frmBre2::Command4_Click() {
                          "Angabe eines Pfades vor dem Namen verzichten, wird die Datei auf dem Desktop abgelegt."),
                     QStringLiteral("titel.bmp"), tr("Fehler beim Speichern! Disk full?"), false};
     // The bundle, the row and its images go into the file whatever the mode.
-    steps.beforeWriting = [this] { scene.draw(*Picture1, kScreenImagingStyles, Layer::Extra); };
+    steps.beforeWriting = [this] { scene.draw(*Picture1, screenStyles(), Layer::Extra); };
     steps.afterWriting = [this] {
-        scene.draw(*Picture1, kScreenImagingStyles, Layer::Extra);
-        scene.draw(*Picture1, kScreenImagingStyles, Layer::Element);
-        scene.DrawEyeSymbol(*Picture1, kScreenImagingStyles, scene.eyeX, scene.eyeY);
+        scene.draw(*Picture1, screenStyles(), Layer::Extra);
+        scene.draw(*Picture1, screenStyles(), Layer::Element);
+        scene.DrawEyeSymbol(*Picture1, screenStyles(), scene.eyeX, scene.eyeY);
     };
-    steps.vectorScene(scene, kScreenImagingStyles,
+    steps.vectorScene(scene, screenStyles(),
                       Layer::Clear | Layer::Element | Layer::Markers | Layer::Raster | Layer::Extra);
     SavePictureFile(*Picture1, steps);
 }

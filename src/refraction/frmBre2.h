@@ -48,7 +48,9 @@ public slots:
 public:
 
     // The whole picture anew.
-    void Redraw();
+    void Redraw() override;
+    // The screen's table: the presentation look while it is on.
+    const Styles &screenStyles() const { return scene.view.presentation ? kPresentImagingStyles : kScreenImagingStyles; }
     // The chosen layers of the scene on the picture; with Layer::Live, the eye or point
     // being dragged over the kept picture of the rest.
     void redraw(Layers layers);

@@ -26,6 +26,8 @@ public:
     // The scene as a fresh one (no history, nothing being dragged), for a lesson to fill.
     virtual void resetModuleScene() {}
     virtual void sceneReplaced() {}
+    // The whole picture anew (a view option changed).
+    virtual void Redraw() {}
 
     // A module window's look: its title, the grey panel and the classic font its controls
     // inherit.

@@ -1,6 +1,7 @@
 #include "shell/ModuleMenu.h"
 
 #include "canvas/Dialogs.h"
+#include "core/Scene.h"
 #include "shell/Lessons.h"
 #include "shell/Modules.h"
 
@@ -47,6 +48,57 @@ void addExamples(QMenu *file, Form *window) {
         QAction *a = examples->addAction(QCoreApplication::translate("varelo::ModuleMenu", e.title));
         QObject::connect(a, &QAction::triggered, examples, [window, path] { OpenLesson(path, window->formId()); });
     }
+}
+
+// The menu's texts and keys of the view options, in the order of ViewOptionRows.
+struct ViewOptionEntry {
+    unsigned option;
+    const char *text;
+    const char *key;
+};
+constexpr ViewOptionEntry kViewOptionEntries[] = {
+    {kViewPresentation, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Präsentation"), "F5"},
+    {kViewArrows, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "P&feile"), nullptr},
+    {kViewFocalPoints, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Brennpunkte"), nullptr},
+    {kViewParaxialImage, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Paraxiales B&ild"), nullptr},
+    {kViewAngles, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Winkel anzeigen"), nullptr},
+    {kViewColouredBundles, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Farbige B&ündel"), nullptr},
+};
+
+// One check item per option of the window's scene. The scene holds the state (a lesson may
+// replace it), so an entry flips the scene's value and the menu shows it when it opens.
+void addViewOptions(QMenu *view, Form *window) {
+    size_t count = 0;
+    const ViewOptionRow *rows = ViewOptionRows(count);
+    const unsigned applicable = window->moduleScene() ? window->moduleScene()->viewOptions() : 0;
+    std::vector<std::pair<QAction *, bool ViewOptions::*>> items;
+    for (const ViewOptionEntry &e : kViewOptionEntries) {
+        if (!(applicable & e.option))
+            continue;
+        bool ViewOptions::*member = nullptr;
+        for (size_t i = 0; i < count; ++i)
+            if (rows[i].option == e.option)
+                member = rows[i].member;
+        QAction *a = addAction(view, e.text, nullptr, e.key ? QList<QKeySequence>{QKeySequence(QString::fromLatin1(e.key))}
+                                                            : QList<QKeySequence>{});
+        a->setCheckable(true);
+        QObject::connect(a, &QAction::triggered, view, [window, member, a] {
+            if (Scene *scene = window->moduleScene()) {
+                bool &on = scene->view.*member;
+                on = !on;
+                a->setChecked(on);
+                window->Redraw();
+            }
+        });
+        items.emplace_back(a, member);
+    }
+    if (!items.empty() && items.front().second == &ViewOptions::presentation && items.size() > 1)
+        view->insertSeparator(items[1].first);
+    QObject::connect(view, &QMenu::aboutToShow, view, [window, items] {
+        if (Scene *scene = window->moduleScene())
+            for (const auto &item : items)
+                item.first->setChecked(scene->view.*item.second);
+    });
 }
 
 void saveAs(Form *window) {
@@ -101,6 +153,7 @@ QMenu *InstallModuleMenu(Form *window, const ModuleMenuSlots &handlers) {
               {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
 
     QMenu *view = bar->addMenu(ModuleMenu::tr("&Ansicht"));
+    addViewOptions(view, window);
 
     QMenu *help = bar->addMenu(ModuleMenu::tr("&Hilfe"));
     if (handlers.didacticNotes) {
