@@ -42,6 +42,7 @@ Styles Styles::Presentation(const Styles &screen, std::initializer_list<int> ray
     Styles p = screen;
     for (Style &st : p.entries_) {
         st.width *= 2;
+        st.size *= 2;
         if (st.style == kDotted || st.style == kDashDot)
             st.style |= kPatternAtAnyWidth;
     }

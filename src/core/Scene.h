@@ -20,6 +20,9 @@ struct Style {
     int style = kSolid;
     // For kinds drawn across the picture: how far they reach (0: as the routine decides).
     double extent = 0;
+    // For marks drawn at a fixed size on the surface (arrowheads, labels): device pixels,
+    // or the labels' points.
+    double size = 0;
 };
 
 // One entry of a style table: a drawn kind and its look.

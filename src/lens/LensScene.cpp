@@ -59,6 +59,10 @@ constexpr StyleEntry kScreenLensEntries[] = {
     {kLensGraphTick10, {kBlack, 3}},
     {kLensGraphTick30, {kBlack, 5}},
     {kLensGraphSmallAngle, {kBlack, 1}},
+    {kLensArrow, {kBlack, 1, kSolid, 0, 10}},
+    {kLensFocal, {kBlack, 2, kSolid, 10, 8}},
+    {kLensParaxial, {kRed, 1, kSolid, 0, 6}},
+    {kLensAngleText, {kBlack, 1, kSolid, 0, 9}},
 };
 static_assert(CoversKinds(kScreenLensEntries, kLensObjectDot, kLensKindCount));
 const Styles kScreenLensStyles{kScreenMarkerStyles, kScreenLensEntries};
@@ -89,6 +93,10 @@ constexpr StyleEntry kPrinterLensEntries[] = {
     {kLensGraphTick10, {kBlack, 18}},
     {kLensGraphTick30, {kBlack, 30}},
     {kLensGraphSmallAngle, {kBlack, 6}},
+    {kLensArrow, {kBlack, 3, kSolid, 0, 60}},
+    {kLensFocal, {kBlack, 6, kSolid, 10, 48}},
+    {kLensParaxial, {kRed, 4, kSolid, 0, 36}},
+    {kLensAngleText, {kBlack, 1, kSolid, 0, 9}},
 };
 static_assert(CoversKinds(kPrinterLensEntries, kLensObjectDot, kLensKindCount));
 const Styles kPrinterLensStyles{kPrinterMarkerStyles, kPrinterLensEntries};

@@ -34,6 +34,10 @@ enum LensKind {
     kLensGraphTick10,
     kLensGraphTick30,
     kLensGraphSmallAngle,
+    kLensArrow,     // the light's direction on a segment (size: its length)
+    kLensFocal,     // F, F', H, H' on the axis (size: half the mark; labels' points in extent)
+    kLensParaxial,  // the imaging equation's image (size: the circle's radius)
+    kLensAngleText, // the angles at the points of incidence (size: points)
     kLensKindCount
 };
 extern const Styles kScreenLensStyles;

@@ -21,6 +21,9 @@ constexpr StyleEntry kScreenMirrorEntries[] = {
     {kMirrorOutline, {kBlack, 2}},
     {kMirrorAxis, {kBlack, 1, kDashDot}},
     {kMirrorCentre, {kBlack, 1}},
+    {kMirrorArrow, {kBlack, 1, kSolid, 0, 10}},
+    {kMirrorFocal, {kBlack, 2, kSolid, 10, 8}},
+    {kMirrorParaxial, {kRed, 1, kSolid, 0, 6}},
 };
 static_assert(CoversKinds(kScreenMirrorEntries, kMirrorObjectDot, kMirrorKindCount));
 const Styles kScreenMirrorStyles{kScreenMarkerStyles, kScreenMirrorEntries};
@@ -34,6 +37,9 @@ constexpr StyleEntry kPrinterMirrorEntries[] = {
     {kMirrorOutline, {kBlack, 4}},
     {kMirrorAxis, {kBlack, 1, kDashDot}},
     {kMirrorCentre, {kBlack, 1}},
+    {kMirrorArrow, {kBlack, 3, kSolid, 0, 60}},
+    {kMirrorFocal, {kBlack, 6, kSolid, 10, 48}},
+    {kMirrorParaxial, {kRed, 4, kSolid, 0, 36}},
 };
 static_assert(CoversKinds(kPrinterMirrorEntries, kMirrorObjectDot, kMirrorKindCount));
 const Styles kPrinterMirrorStyles{kPrinterMarkerStyles, kPrinterMirrorEntries};

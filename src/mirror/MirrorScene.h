@@ -18,6 +18,9 @@ enum MirrorKind {
     kMirrorOutline,
     kMirrorAxis,
     kMirrorCentre,
+    kMirrorArrow,     // the light's direction on a segment (size: its length)
+    kMirrorFocal,     // F on the axis (size: half the mark; its label's points in extent)
+    kMirrorParaxial,  // the imaging equation's image (size: the circle's radius)
     kMirrorKindCount
 };
 extern const Styles kScreenMirrorStyles;

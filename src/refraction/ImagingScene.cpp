@@ -15,6 +15,7 @@ constexpr StyleEntry kScreenImagingEntries[] = {
     {kImgEyeCircle, {kBlack, 3}},
     {kImgPupil, {kBlack, 15}},
     {kImgRaster, {kBlack, 1}},
+    {kImgArrow, {kBlack, 1, kSolid, 0, 10}},
 };
 static_assert(CoversKinds(kScreenImagingEntries, kImgInterface, kImgKindCount));
 const Styles kScreenImagingStyles{kScreenImagingEntries};
@@ -28,6 +29,7 @@ constexpr StyleEntry kPrinterImagingEntries[] = {
     {kImgEyeCircle, {kBlack, 18}},
     {kImgPupil, {kBlack, 90}},
     {kImgRaster, {kBlack, 3}},
+    {kImgArrow, {kBlack, 3, kSolid, 0, 60}},
 };
 static_assert(CoversKinds(kPrinterImagingEntries, kImgInterface, kImgKindCount));
 const Styles kPrinterImagingStyles{kPrinterImagingEntries};

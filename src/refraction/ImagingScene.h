@@ -19,6 +19,7 @@ enum ImagingKind {
     kImgEyeCircle,
     kImgPupil,
     kImgRaster,
+    kImgArrow, // the light's direction on a segment (size: its length)
     kImgKindCount
 };
 extern const Styles kScreenImagingStyles;

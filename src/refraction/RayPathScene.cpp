@@ -34,6 +34,8 @@ constexpr StyleEntry kScreenRayPathEntries[] = {
     {kPathGraphTick10, {kBlack, 3}},
     {kPathGraphTick30, {kBlack, 5}},
     {kPathGraphSmallAngle, {kBlack, 2}},
+    {kPathArrow, {kBlack, 1, kSolid, 0, 10}},
+    {kPathAngleText, {kBlack, 1, kSolid, 0, 9}},
 };
 static_assert(CoversKinds(kScreenRayPathEntries, kPathObjectDot, kPathKindCount));
 const Styles kScreenRayPathStyles{kScreenRayPathEntries};
@@ -62,6 +64,8 @@ constexpr StyleEntry kPrinterRayPathEntries[] = {
     {kPathGraphTick10, {kBlack, 18}},
     {kPathGraphTick30, {kBlack, 30}},
     {kPathGraphSmallAngle, {kBlack, 12}},
+    {kPathArrow, {kBlack, 3, kSolid, 0, 60}},
+    {kPathAngleText, {kBlack, 1, kSolid, 0, 9}},
 };
 static_assert(CoversKinds(kPrinterRayPathEntries, kPathObjectDot, kPathKindCount));
 const Styles kPrinterRayPathStyles{kPrinterRayPathEntries};

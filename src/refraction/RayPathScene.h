@@ -34,6 +34,8 @@ enum RayPathKind {
     kPathGraphTick10,
     kPathGraphTick30,
     kPathGraphSmallAngle,
+    kPathArrow,     // the light's direction on a segment (size: its length)
+    kPathAngleText, // the angles at the point of incidence (size: points)
     kPathKindCount
 };
 // What the window's redraw draws: the interface, P with its rays, and the markers.
