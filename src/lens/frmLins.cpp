@@ -225,6 +225,12 @@ void frmLins::Picture1_MouseUp(int button, int, float x, float) {
     Picture6->setBorderStyle(0);
 }
 
+void frmLins::Picture1_DropLive() {
+    scene.endTrial();
+    markers->cancelPlacing();
+    Redraw();
+}
+
 void frmLins::storeTrialRay() {
     scene.endTrial();
     BundleActions::storeRay(scene, scene.trialHasEntry, scene.entryX, scene.entryY, [this] { Redraw(); });
