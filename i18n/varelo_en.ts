@@ -698,6 +698,10 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</tra
         <source>Über &amp;Varelo</source>
         <translation>&amp;About Varelo</translation>
     </message>
+    <message>
+        <source>&amp;Vollbild</source>
+        <translation>&amp;Full Screen</translation>
+    </message>
 </context>
 <context>
     <name>varelo::RayPathScene</name>

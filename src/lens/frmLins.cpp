@@ -46,6 +46,15 @@ void frmLins::Form_Load() {
     redraw(Layer::Element | Layer::Bundles);
 }
 
+// The layout changes the picture's size and scale: the view and the drawing are set again.
+void frmLins::layoutForScreen() {
+    layoutControls();
+    zoom->setView(scene.zoomFactor, CInt(scene.panX), CInt(scene.panY));
+    if (scene.graphOn)
+        paintGraph();
+    Redraw();
+}
+
 void frmLins::Form_Unload() { UnloadModule(FormId::Lins); }
 
 void frmLins::Command9_Click() { Forms::closeModule(FormId::Lins); }

@@ -36,6 +36,11 @@ public:
     void resetModuleScene() override { scene = LensScene(); }
     void sceneReplaced() override;
 
+protected:
+    void layoutForScreen() override;
+
+public:
+
 public slots:
     void Picture1_MouseDown(int button, int shift, float x, float y);
     void Picture1_MouseMove(int button, int shift, float x, float y);

@@ -223,6 +223,13 @@ void frmSpieg::sceneReplaced() {
     redrawAfterObjectChange(true);
 }
 
+// The layout changes the picture's size and scale: the view and the drawing are set again.
+void frmSpieg::layoutForScreen() {
+    layoutControls();
+    zoom->setView(scene.zoomFactor, CInt(scene.panX), CInt(scene.panY));
+    Redraw();
+}
+
 void frmSpieg::Form_Unload() { UnloadModule(FormId::Spieg); }
 
 void frmSpieg::Command9_Click() { Forms::closeModule(FormId::Spieg); }

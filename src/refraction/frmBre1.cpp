@@ -156,6 +156,13 @@ void frmBre1::Form_Load() {
     redraw(Layer::Element | Layer::Bundles);
 }
 
+void frmBre1::layoutForScreen() {
+    layoutControls();
+    if (scene.diagramOn)
+        DrawAngleDiagram();
+    Redraw();
+}
+
 void frmBre1::sceneReplaced() {
     {
         const QSignalBlocker b(HScroll1), b1(Check3D1), b2(Check3D2), b3(Check3D3), b4(Check3D4), b5(Check3D5);

@@ -112,6 +112,11 @@ void frmBre2::Form_Load() {
     Redraw();
 }
 
+void frmBre2::layoutForScreen() {
+    layoutControls();
+    Redraw();
+}
+
 void frmBre2::sceneReplaced() {
     {
         const QSignalBlocker b(HScroll1), b1(Option3D1), b2(Option3D2), b3(Raster);

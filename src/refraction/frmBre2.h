@@ -29,6 +29,11 @@ public:
     void resetModuleScene() override { scene = ImagingScene(); }
     void sceneReplaced() override;
 
+protected:
+    void layoutForScreen() override;
+
+public:
+
 public slots:
     void Picture1_MouseDown(int button, int shift, float x, float y);
     void Picture1_MouseMove(int button, int shift, float x, float y);
