@@ -208,7 +208,8 @@ void ImageSurface::paintLine(double x1, double y1, double x2, double y2, Rgb c, 
     const int ddx = std::abs(bx - ax), ddy = -std::abs(by - ay);
     int err = ddx + ddy;
     for (;;) {
-        if (pattern[(phase / k) % period])
+        // One block per logical pixel, so that a dot is as long as it is wide.
+        if (phase % k == 0 && pattern[(phase / k) % period])
             plot(bits + ay * stride + ax);
         if (ax == bx && ay == by)
             break;
