@@ -708,7 +708,7 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</tra
     </message>
     <message>
         <source>&amp;Brennpunkte</source>
-        <translation>&amp;Focal points</translation>
+        <translation>F&amp;ocal points</translation>
     </message>
     <message>
         <source>&amp;Winkel anzeigen</source>
@@ -721,6 +721,10 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</tra
     <message>
         <source>Paraxiales B&amp;ild</source>
         <translation>Pa&amp;raxial image</translation>
+    </message>
+    <message>
+        <source>&amp;Vollbild</source>
+        <translation>&amp;Full Screen</translation>
     </message>
 </context>
 <context>

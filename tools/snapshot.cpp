@@ -6,6 +6,7 @@
 // lens-help, lens-info, imaging, imaging-row, imaging-raster, example-1 .. example-6 (the
 // shipped example lessons as the "Beispiele" menu opens them)
 // VARELO_VIEW=presentation,arrows,... switches on those options of the "Ansicht" menu.
+// With VARELO_SNAPSHOT_DARK set, the desktop is a dark Fusion one (to check legibility).
 #include "canvas/Dialogs.h"
 #include "canvas/Screen.h"
 #include "lens/frmLins.h"
@@ -18,6 +19,7 @@
 #include "shell/ModuleMenu.h"
 
 #include <QApplication>
+#include <QPalette>
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QPrinter>
@@ -75,6 +77,18 @@ int main(int argc, char *argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("VARELO_SNAPSHOT_DARK")) {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QPalette dark(QColor(53, 53, 53), QColor(42, 42, 42));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Button, QColor(53, 53, 53));
+        dark.setColor(QPalette::ToolTipBase, QColor(30, 30, 30));
+        dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+    }
     const int sw = argc > 4 ? std::atoi(argv[3]) : 1280;
     const int sh = argc > 4 ? std::atoi(argv[4]) : 1024;
     Screen::setSizeOverride(sw, sh);

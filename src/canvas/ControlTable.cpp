@@ -148,6 +148,8 @@ void ControlTable::connectHandler(const ControlRow &row, QWidget *w) {
         p->onMouseDown = bind(findMethod(win, member + "_MouseDown"));
         p->onMouseMove = bind(findMethod(win, member + "_MouseMove"));
         p->onMouseUp = bind(findMethod(win, member + "_MouseUp"));
+        if (const QMetaMethod m = findMethod(win, member + "_DropLive"); m.isValid())
+            p->onDropLive = [win, m] { m.invoke(win); };
         break;
     }
     default:

@@ -14,6 +14,7 @@ void DragLayer::restore(ImageSurface &picture, uint64_t sceneKey, const std::fun
     key.add(picture.ScaleHeight());
     key.add(picture.deviceWidth());
     key.add(picture.deviceHeight());
+    key.add(double(picture.pixelRatio()));
     key.add(int(picture.Suspended()));
     if (enabled && valid_ && key.value() == key_) {
         picture.restoreImage(image_);

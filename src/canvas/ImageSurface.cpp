@@ -1,5 +1,6 @@
 #include "canvas/ImageSurface.h"
 
+#include <algorithm>
 #include <cmath>
 #include <thread>
 
@@ -94,18 +95,46 @@ void PainterSurface::paintEllipse(double cx, double cy, double rx, double ry, Rg
 }
 
 ImageSurface::ImageSurface(int width, int height)
-    : image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32) {
+    : width_(std::max(width, 1)), height_(std::max(height, 1)) {
+    image_ = blankImage(width_, height_);
     image_.fill(Qt::white);
 }
 
 // The painter must end before the image it paints on goes away.
 ImageSurface::~ImageSurface() { flush(); }
 
+QImage ImageSurface::blankImage(int width, int height) const {
+    QImage img(std::max(1, static_cast<int>(std::ceil(width * ratio_ - 1e-9))),
+               std::max(1, static_cast<int>(std::ceil(height * ratio_ - 1e-9))), QImage::Format_RGB32);
+    // The painter then works in logical pixels.
+    img.setDevicePixelRatio(ratio_);
+    return img;
+}
+
 void ImageSurface::resizeImage(int width, int height) {
     smooth_.clear();
     deviceChanged();
-    image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    width_ = std::max(width, 1);
+    height_ = std::max(height, 1);
+    image_ = blankImage(width_, height_);
     paintClear();
+}
+
+void ImageSurface::setPixelRatio(qreal ratio) {
+    // A ratio from a broken screen report must not make a huge or empty image.
+    if (!std::isfinite(ratio) || ratio < 1)
+        ratio = 1;
+    ratio = std::min(ratio, qreal(8));
+    if (ratio == ratio_)
+        return;
+    deviceChanged();
+    ratio_ = ratio;
+    QImage img = blankImage(width_, height_);
+    // Nearest pixels keep the exact colours until the scene is drawn again.
+    QImage old = image_.scaled(img.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    old.setDevicePixelRatio(ratio_);
+    image_ = old.format() == QImage::Format_RGB32 ? old : old.convertToFormat(QImage::Format_RGB32);
+    changed();
 }
 
 const QImage &ImageSurface::image() {
@@ -115,7 +144,7 @@ const QImage &ImageSurface::image() {
 
 void ImageSurface::restoreImage(const QImage &img) {
     flush();
-    if (img.size() == image_.size())
+    if (img.size() == image_.size() && img.devicePixelRatio() == ratio_)
         image_ = img;
     changed();
 }
@@ -129,20 +158,37 @@ void ImageSurface::paintLine(double x1, double y1, double x2, double y2, Rgb c, 
         PainterSurface::paintLine(x1, y1, x2, y2, c, width, style);
         return;
     }
-    // Clip to the image, keeping where the visible part starts for the pattern.
+    // A logical pixel is a k x k block of device pixels; the line steps by single device
+    // pixels, so slanted lines are as fine as the screen allows.
+    const int k = std::max(1, static_cast<int>(std::lround(ratio_)));
+    const int w = image_.width() - k, h = image_.height() - k; // the highest block corner
+    if (w < 0 || h < 0)
+        return;
+    // Clip to the picture, keeping where the visible part starts for the pattern.
     const double dx = x2 - x1, dy = y2 - y1;
     double t0 = 0, t1 = 1;
-    if (!ClipSegment(x1, y1, dx, dy, 0, 0, image_.width() - 1e-6, image_.height() - 1e-6, t0, t1))
+    if (!ClipSegment(x1, y1, dx, dy, 0, 0, width_ - 1e-6, height_ - 1e-6, t0, t1))
         return;
-    // Rounding at the clip edges can land a hair outside: keep every pixel inside.
-    const int w = image_.width() - 1, h = image_.height() - 1;
-    auto px = [](double v, int hi) { return std::clamp(static_cast<int>(std::floor(v)), 0, hi); };
+    // The block centred on the point; rounding at the clip edges can land a hair outside:
+    // keep every block inside.
+    const double r = ratio_, centre = (k - 1) / 2.0;
+    auto px = [r, centre](double v, int hi) {
+        return std::clamp(static_cast<int>(std::floor(v * r - centre)), 0, hi);
+    };
     int ax = px(x1 + t0 * dx, w), ay = px(y1 + t0 * dy, h);
     const int bx = px(x1 + t1 * dx, w), by = px(y1 + t1 * dy, h);
     flush(); // the painter must not hold the buffer while it is written directly
     auto *bits = reinterpret_cast<uint32_t *>(image_.bits());
     const qsizetype stride = image_.bytesPerLine() / 4;
     const uint32_t colour = 0xff000000u | (uint32_t(c.r) << 16) | (uint32_t(c.g) << 8) | c.b;
+    auto plot = [k, stride, colour](uint32_t *p) {
+        if (k == 1) {
+            *p = colour;
+            return;
+        }
+        for (int j = 0; j < k; ++j, p += stride)
+            std::fill(p, p + k, colour);
+    };
     if (style != kDotted && style != kDashDot) {
         // Solid: step along the major axis with a pointer into the image.
         const int adx = std::abs(bx - ax), ady = std::abs(by - ay);
@@ -153,7 +199,7 @@ void ImageSurface::paintLine(double x1, double y1, double x2, double y2, Rgb c, 
         const qsizetype stepMajor = xMajor ? stepX : stepY, stepMinor = xMajor ? stepY : stepX;
         int err = major / 2;
         for (int i = 0;; ++i) {
-            *p = colour;
+            plot(p);
             if (i == major)
                 break;
             p += stepMajor;
@@ -166,18 +212,20 @@ void ImageSurface::paintLine(double x1, double y1, double x2, double y2, Rgb c, 
         changed();
         return;
     }
-    // Patterns as the painter's: dotted 1 on 2 off, dash-dot 4 on 2 off 1 on 2 off.
+    // Patterns as the painter's, in logical pixels: dotted 1 on 2 off, dash-dot 4 on 2 off
+    // 1 on 2 off.
     static const bool dotted[3] = {true, false, false};
     static const bool dashDot[9] = {true, true, true, true, false, false, true, false, false};
     const bool *pattern = style == kDotted ? dotted : dashDot;
     const int period = style == kDotted ? 3 : 9;
-    int phase = static_cast<int>(t0 * std::max(std::fabs(dx), std::fabs(dy)));
+    int phase = static_cast<int>(t0 * std::max(std::fabs(dx), std::fabs(dy)) * k);
     const int sx = ax < bx ? 1 : -1, sy = ay < by ? 1 : -1;
     const int ddx = std::abs(bx - ax), ddy = -std::abs(by - ay);
     int err = ddx + ddy;
     for (;;) {
-        if (pattern[phase % period])
-            bits[ay * stride + ax] = colour;
+        // One block per logical pixel, so that a dot is as long as it is wide.
+        if (phase % k == 0 && pattern[(phase / k) % period])
+            plot(bits + ay * stride + ax);
         if (ax == bx && ay == by)
             break;
         const int e2 = 2 * err;
@@ -263,7 +311,13 @@ void ImageSurface::rasterSmooth(const SmoothLine &l, int rowFirst, int rowLast) 
 }
 
 void ImageSurface::paintSmoothLine(double x1, double y1, double x2, double y2, Rgb c, int width) {
-    const double half = std::max(width, 1) / 2.0;
+    // In device pixels from here on.
+    const double r = ratio_;
+    x1 *= r;
+    y1 *= r;
+    x2 *= r;
+    y2 *= r;
+    const double half = std::max(width, 1) * r / 2.0;
     // Clipped to the image grown by the width, so that the edges near the border stay right.
     const double dx = x2 - x1, dy = y2 - y1;
     double t0 = 0, t1 = 1;

@@ -48,28 +48,35 @@ private:
     int penWidth_ = -1, penStyle_ = -1;
 };
 
-// A surface that keeps its drawing in an image of a fixed pixel size.
+// A surface that keeps its drawing in an image of a fixed size. Sizes, coordinates and line
+// widths count logical pixels; the image holds pixelRatio() device pixels for each of them,
+// so that a high-density screen shows it sharp.
 class ImageSurface : public PainterSurface {
 public:
     explicit ImageSurface(int width = 1, int height = 1);
     ~ImageSurface() override;
+    // A new, blank image of this logical size.
     void resizeImage(int width, int height);
-    // The retained image, with all drawing so far in it.
+    // Device pixels per logical pixel; a change keeps the drawing (enlarged or reduced
+    // until it is drawn again).
+    void setPixelRatio(qreal ratio);
+    qreal pixelRatio() const { return ratio_; }
+    // The retained image, with all drawing so far in it, in device pixels.
     const QImage &image();
     // Replaces the retained image (same size), e.g. from a cached layer.
     void restoreImage(const QImage &img);
-    // Copies a picture into the image with its top-left corner at the device pixel (x, y).
+    // Copies a picture into the image with its top-left corner at the logical pixel (x, y).
     void paintImage(int x, int y, const QImage &img);
     void setBackColor(Rgb c);
     Rgb backColor() const { return backColor_; }
-    int deviceWidth() const override { return image_.width(); }
-    int deviceHeight() const override { return image_.height(); }
+    int deviceWidth() const override { return width_; }
+    int deviceHeight() const override { return height_; }
 
 protected:
     QPaintDevice *paintDevice() override { return &image_; }
     void paintClear() override;
     // One-pixel lines are set straight into the image (the painter's thin-line path costs a
-    // call per pixel); wider lines go through the painter.
+    // call per pixel), as square blocks of the pixel ratio; wider lines go through the painter.
     void paintLine(double x1, double y1, double x2, double y2, Rgb c, int width, int style) override;
 
 private:
@@ -88,7 +95,10 @@ private:
     void rasterSmooth(const SmoothLine &l, int rowFirst, int rowLast);
     void commitDeferred() override;
     std::vector<SmoothLine> smooth_;
+    QImage blankImage(int width, int height) const;
     QImage image_;
+    int width_ = 1, height_ = 1;
+    qreal ratio_ = 1;
     Rgb backColor_ = kWhite;
 };
 

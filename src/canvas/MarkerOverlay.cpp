@@ -122,6 +122,11 @@ void MarkerOverlay::MouseMove(float x, float y) {
     redraw_(Layer::Live);
 }
 
+void MarkerOverlay::cancelPlacing() {
+    placing_ = false;
+    set_.pending = MarkerSet::Pending::None;
+}
+
 void MarkerOverlay::MouseUp(float x, float objX, float objY) {
     if (!placing_)
         return;

@@ -43,6 +43,8 @@ public:
     void MouseDown(float x, float y);
     void MouseMove(float x, float y);
     void MouseUp(float x, float objX, float objY);
+    // A placement begun by a press is dropped (a touch turned into a hold); the tool stays armed.
+    void cancelPlacing();
     void computeRasterSteps();
 
     int16_t markPointMode = 0, markEyeMode = 0, markLineMode = 0;

@@ -184,12 +184,17 @@ void placeWidePicture(PictureBox *picture, double W, double H) {
 }
 
 namespace {
-// The area may lie under a menu bar: the window around it is sized to fit.
+// The area may lie under a menu bar: the window around it is sized to fit. A full-screen
+// window keeps the screen's size and has no frame.
 void setClient(QWidget *area, double width, double height) {
     area->resize(Screen::px(width), Screen::px(height));
+    if (area->window()->isFullScreen())
+        return;
     area->window()->resize(area->width(), area->y() + area->height());
     area->window()->move(Screen::px(1), Screen::px(1));
 }
+
+double frameTwips(const QWidget *area) { return area->window()->isFullScreen() ? 0 : kWindowFrameTwips; }
 
 // The height the window keeps above its client area (a menu bar), in twips.
 double reservedAbove(const QWidget *area) { return area == area->window() ? 0 : area->y() * Screen::twipsPerPixel(); }
@@ -198,7 +203,7 @@ double reservedAbove(const QWidget *area) { return area == area->window() ? 0 : 
 WindowFrame LayoutWideWindow(QWidget *window, PictureBox *picture, QWidget *vScroll, QWidget *hScroll,
                              double heightShare) {
     const double W = 0.98 * Screen::widthTwips();
-    const double H = heightShare * Screen::heightTwips() - kWindowFrameTwips - reservedAbove(window);
+    const double H = heightShare * Screen::heightTwips() - frameTwips(window) - reservedAbove(window);
     setClient(window, W, H);
     placeWidePicture(picture, W, H);
     const double picW = picture->width() * Screen::twipsPerPixel();
@@ -210,7 +215,7 @@ WindowFrame LayoutWideWindow(QWidget *window, PictureBox *picture, QWidget *vScr
 }
 
 WindowFrame LayoutColumnWindow(QWidget *window, PictureBox *picture) {
-    const double H = 0.95 * Screen::heightTwips() - kWindowFrameTwips - reservedAbove(window);
+    const double H = 0.95 * Screen::heightTwips() - frameTwips(window) - reservedAbove(window);
     const double W = columnWindowWidth(H);
     setClient(window, W, H);
     placeColumnPicture(picture, W, H);

@@ -118,6 +118,9 @@ frmLins::frmLins() : Form(FormId::Lins) {
                                               [this](Layers layers) { redraw(layers); });
     help = std::make_unique<HelpPanel>(Picture1, zoom.get(), command1, Command8, kLensNotes, kLensNoteCount,
                                        std::vector<QWidget *>{Label6, Label9, Text1, Text2}, [this] { Redraw(); });
+    // Two fingers zoom by the steps of the zoom buttons.
+    Picture1->onPinch = [this](int step) { step > 0 ? Spin1_SpinUp() : Spin1_SpinDown(); };
+    connect(Picture1, &PictureBox::pixelRatioChanged, this, [this] { Redraw(); });
 }
 
 frmLins::~frmLins() = default;

@@ -46,6 +46,15 @@ void frmLins::Form_Load() {
     redraw(Layer::Element | Layer::Bundles);
 }
 
+// The layout changes the picture's size and scale: the view and the drawing are set again.
+void frmLins::layoutForScreen() {
+    layoutControls();
+    zoom->setView(scene.zoomFactor, CInt(scene.panX), CInt(scene.panY));
+    if (scene.graphOn)
+        paintGraph();
+    Redraw();
+}
+
 void frmLins::Form_Unload() { UnloadModule(FormId::Lins); }
 
 void frmLins::Command9_Click() { Forms::closeModule(FormId::Lins); }
@@ -224,6 +233,12 @@ void frmLins::Picture1_MouseUp(int button, int, float x, float) {
     // One click places one protractor.
     protractorMode = 0;
     Picture6->setBorderStyle(0);
+}
+
+void frmLins::Picture1_DropLive() {
+    scene.endTrial();
+    markers->cancelPlacing();
+    Redraw();
 }
 
 void frmLins::storeTrialRay() {

@@ -36,10 +36,16 @@ public:
     void resetModuleScene() override { scene = LensScene(); }
     void sceneReplaced() override;
 
+protected:
+    void layoutForScreen() override;
+
+public:
+
 public slots:
     void Picture1_MouseDown(int button, int shift, float x, float y);
     void Picture1_MouseMove(int button, int shift, float x, float y);
     void Picture1_MouseUp(int button, int shift, float x, float y);
+    void Picture1_DropLive(); // a touch held still: the ray being aimed goes unstored
     void HScroll3_Change(); // R1 (right)
     void HScroll2_Change(); // R2 (left)
     void HScroll4_Change(); // thickness

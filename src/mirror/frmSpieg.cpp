@@ -109,6 +109,9 @@ frmSpieg::frmSpieg() : Form(FormId::Spieg) {
                                               [this](Layers layers) { redraw(layers); });
     help = std::make_unique<HelpPanel>(Picture1, zoom.get(), Command7, Command8, kMirrorNotes, kMirrorNoteCount,
                                        std::vector<QWidget *>{Label6, Label9, Text1, Text2}, [this] { Redraw(); });
+    // Two fingers zoom by the steps of the zoom buttons.
+    Picture1->onPinch = [this](int step) { step > 0 ? Spin1_SpinUp() : Spin1_SpinDown(); };
+    connect(Picture1, &PictureBox::pixelRatioChanged, this, [this] { Redraw(); });
 }
 
 frmSpieg::~frmSpieg() = default;
@@ -220,6 +223,13 @@ void frmSpieg::sceneReplaced() {
     redrawAfterObjectChange(true);
 }
 
+// The layout changes the picture's size and scale: the view and the drawing are set again.
+void frmSpieg::layoutForScreen() {
+    layoutControls();
+    zoom->setView(scene.zoomFactor, CInt(scene.panX), CInt(scene.panY));
+    Redraw();
+}
+
 void frmSpieg::Form_Unload() { UnloadModule(FormId::Spieg); }
 
 void frmSpieg::Command9_Click() { Forms::closeModule(FormId::Spieg); }
@@ -297,6 +307,12 @@ void frmSpieg::Picture1_MouseUp(int button, int, float x, float) {
     } else if (button == 1) {
         markers->MouseUp(x, scene.currentX(), scene.currentY());
     }
+}
+
+void frmSpieg::Picture1_DropLive() {
+    scene.endTrial();
+    markers->cancelPlacing();
+    Redraw();
 }
 
 // ---- Object points ----

@@ -34,10 +34,16 @@ public:
     void resetModuleScene() override { scene = MirrorScene(); }
     void sceneReplaced() override;
 
+protected:
+    void layoutForScreen() override;
+
+public:
+
 public slots:
     void Picture1_MouseDown(int button, int shift, float x, float y);
     void Picture1_MouseMove(int button, int shift, float x, float y);
     void Picture1_MouseUp(int button, int shift, float x, float y);
+    void Picture1_DropLive(); // a touch held still: the ray being aimed goes unstored
     void HScroll2_Change();
     void HScroll5_Change();
     void Check3D_Click(); // any of the three ray options

@@ -86,6 +86,7 @@ frmBre1::frmBre1() : Form(FormId::Bre1) {
     Picture3->setFace(RayPathScene::DrawProtractorSymbol);
     Picture4->setFace([this](Surface &s) { DrawAngleGraphFace(s, scene.relIndex); });
     Picture4->onMouseDown = [this](int, int, float, float) { Picture4_MouseDown(); };
+    connect(Picture1, &PictureBox::pixelRatioChanged, this, [this] { Redraw(); });
     for (QLineEdit *t : {Text1, Text4})
         t->setPalette(QPalette()); // white, inside the picture
     const QSignalBlocker quiet(Check3D1); // the scene shows refracted rays already
@@ -153,6 +154,13 @@ void frmBre1::Form_Load() {
     layoutControls();
     scene = RayPathScene();
     redraw(Layer::Element | Layer::Bundles);
+}
+
+void frmBre1::layoutForScreen() {
+    layoutControls();
+    if (scene.diagramOn)
+        DrawAngleDiagram();
+    Redraw();
 }
 
 void frmBre1::sceneReplaced() {
@@ -263,6 +271,14 @@ void frmBre1::Picture1_MouseUp(int button, int, float x, float y) {
     Screen::setMousePointer(Screen::kArrow);
     if (refused)
         refuse(tr("Nur 100 Strahlen möglich"));
+}
+
+void frmBre1::Picture1_DropLive() {
+    rayDrag_ = false;
+    markPress_ = false;
+    scene.previewActive = scene.previewValid = false;
+    scene.pending = RayPathScene::Pending::None;
+    Redraw();
 }
 
 void frmBre1::releaseSymbol(SymbolButton *symbol, int16_t &mode) {

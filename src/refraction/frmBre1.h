@@ -29,10 +29,16 @@ public:
     void resetModuleScene() override { scene = RayPathScene(); }
     void sceneReplaced() override;
 
+protected:
+    void layoutForScreen() override;
+
+public:
+
 public slots:
     void Picture1_MouseDown(int button, int shift, float x, float y);
     void Picture1_MouseMove(int button, int shift, float x, float y);
     void Picture1_MouseUp(int button, int shift, float x, float y);
+    void Picture1_DropLive(); // a touch held still: the previewed ray or mark goes unstored
     void Picture6_MouseDown(int button, int shift, float x, float y);
     void Check3D_Click(); // any of the five options
     void HScroll1_Change();

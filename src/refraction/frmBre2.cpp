@@ -58,6 +58,7 @@ frmBre2::frmBre2() : Form(FormId::Bre2) {
         t->setPalette(QPalette()); // white, inside the picture
     Text3->setText(tr(" n = ") + qs(NumText(1.33f)));
     Option3D1->setChecked(true);
+    connect(Picture1, &PictureBox::pixelRatioChanged, this, [this] { Redraw(); });
 }
 
 void frmBre2::layoutControls() {
@@ -108,6 +109,11 @@ void frmBre2::Form_Load() {
     layoutControls();
     scene = ImagingScene();
     // The retained picture shows the first scene at once.
+    Redraw();
+}
+
+void frmBre2::layoutForScreen() {
+    layoutControls();
     Redraw();
 }
 
@@ -221,6 +227,12 @@ void frmBre2::placeObject(float x, float y, float lowest) {
     scene.dragX = x;
     scene.dragY = y;
     redraw(Layer::Live);
+}
+
+void frmBre2::Picture1_DropLive() {
+    scene.drag = ImagingScene::Drag::None;
+    Screen::setMousePointer(Screen::kArrow);
+    Redraw();
 }
 
 void frmBre2::dragEye(float x, float y) {

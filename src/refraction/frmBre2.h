@@ -29,10 +29,16 @@ public:
     void resetModuleScene() override { scene = ImagingScene(); }
     void sceneReplaced() override;
 
+protected:
+    void layoutForScreen() override;
+
+public:
+
 public slots:
     void Picture1_MouseDown(int button, int shift, float x, float y);
     void Picture1_MouseMove(int button, int shift, float x, float y);
     void Picture1_MouseUp(int button, int shift, float x, float y);
+    void Picture1_DropLive(); // a touch held still: the eye being dragged stays where it was
     void HScroll1_Change();
     void Raster_Click();
     void Option3D_Click(); // either mode option

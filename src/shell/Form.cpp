@@ -47,6 +47,25 @@ void Form::resizeEvent(QResizeEvent *e) {
     QWidget::resizeEvent(e);
 }
 
+void Form::setFullScreenLayout(bool on) {
+    if (on == isFullScreen())
+        return;
+    if (on)
+        showFullScreen();
+    else
+        showNormal();
+}
+
+// The window manager may change the state too: the layout follows whoever changed it.
+void Form::changeEvent(QEvent *e) {
+    QWidget::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange || isFullScreen() == laidOutFullScreen_)
+        return;
+    laidOutFullScreen_ = isFullScreen();
+    layoutForScreen();
+    emit fullScreenChanged(laidOutFullScreen_);
+}
+
 void Form::closeEvent(QCloseEvent *e) {
     e->accept();
     Forms::unload(id_);

@@ -42,15 +42,24 @@ public:
     QMenuBar *menuBar() const { return menuBar_; }
     QWidget *clientArea();
 
+    // The whole screen for the window, laid out by the same rules as in its frame; off, the
+    // window in its frame again.
+    void setFullScreenLayout(bool on);
+
 signals:
     // Emitted once when the registry unloads the window.
     void unloaded();
+    void fullScreenChanged(bool on);
 
 protected:
     void closeEvent(QCloseEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
+    void changeEvent(QEvent *e) override;
+    // A module window places its controls anew for its present frame and draws its picture.
+    virtual void layoutForScreen() {}
 
 private:
+    bool laidOutFullScreen_ = false;
     FormId id_;
     QMenuBar *menuBar_ = nullptr;
     QWidget *client_ = nullptr;

@@ -10,6 +10,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace varelo {
 
@@ -153,6 +154,16 @@ QMenu *InstallModuleMenu(Form *window, const ModuleMenuSlots &handlers) {
               {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
 
     QMenu *view = bar->addMenu(ModuleMenu::tr("&Ansicht"));
+    QAction *full = addAction(view, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Vollbild"),
+                              [window] { window->setFullScreenLayout(!window->isFullScreen()); },
+                              {QKeySequence(Qt::Key_F11)});
+    full->setCheckable(true);
+    QObject::connect(window, &Form::fullScreenChanged, full, &QAction::setChecked);
+    // Esc leaves the full screen, and only then is it taken from the controls.
+    auto *leave = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    leave->setEnabled(false);
+    QObject::connect(leave, &QShortcut::activated, window, [window] { window->setFullScreenLayout(false); });
+    QObject::connect(window, &Form::fullScreenChanged, leave, &QShortcut::setEnabled);
     addViewOptions(view, window);
 
     QMenu *help = bar->addMenu(ModuleMenu::tr("&Hilfe"));

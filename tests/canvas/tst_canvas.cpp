@@ -409,10 +409,125 @@ void TestCanvas::printerTextMovesToNextLine() {
 int runMarkerTests(int argc, char **argv);
 int runLessonTests(int argc, char **argv);
 
+// The retained picture on a high-density screen. Run once at the machine's scale and once
+// more under QT_SCALE_FACTOR=2 (alone, as test_canvas_scaled).
+class TestPixelRatio : public QObject {
+    Q_OBJECT
+private slots:
+    void thinLinesAreBlocksOfTheRatio_data();
+    void thinLinesAreBlocksOfTheRatio();
+    void pictureFollowsTheScreen();
+};
+
+namespace {
+bool black(QRgb c) { return (c & 0xffffff) == 0; }
+bool white(QRgb c) { return (c & 0xffffff) == 0xffffff; }
+
+// The device columns of row y that hold black, and whether every pixel is black or white.
+QList<int> blackColumns(const QImage &img, int y) {
+    QList<int> cols;
+    for (int x = 0; x < img.width(); ++x)
+        if (black(img.pixel(x, y)))
+            cols << x;
+    return cols;
+}
+
+bool onlyBlackAndWhite(const QImage &img) {
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (!black(img.pixel(x, y)) && !white(img.pixel(x, y)))
+                return false;
+    return true;
+}
+
+// The leftmost black column of each device row differs between the two rows of a logical
+// row somewhere: the line is not a doubled image of a coarse one.
+bool stepsByDevicePixels(const QImage &img) {
+    for (int y = 0; y + 1 < img.height(); y += 2) {
+        const QList<int> a = blackColumns(img, y), b = blackColumns(img, y + 1);
+        if (!a.isEmpty() && !b.isEmpty() && a.first() != b.first())
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+void TestPixelRatio::thinLinesAreBlocksOfTheRatio_data() {
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<int>("style");
+    QTest::newRow("1 solid") << 1.0 << int(kSolid);
+    QTest::newRow("2 solid") << 2.0 << int(kSolid);
+    QTest::newRow("3 solid") << 3.0 << int(kSolid);
+    QTest::newRow("2 dotted") << 2.0 << int(kDotted);
+}
+
+void TestPixelRatio::thinLinesAreBlocksOfTheRatio() {
+    QFETCH(double, ratio);
+    QFETCH(int, style);
+    const int k = int(ratio);
+    ImageSurface s(60, 40);
+    s.setPixelRatio(ratio);
+    s.Scale(0, 0, 60, 40);
+    s.SetDrawStyle(style);
+    s.Line(20.5, 0, 20.5, 40);
+    QImage img = s.image();
+    QCOMPARE(img.size(), QSize(60 * k, 40 * k));
+    QCOMPARE(s.deviceWidth(), 60);
+    // Logical pixel 20 is the device columns 20k .. 21k - 1, in pure black.
+    QList<int> expected;
+    for (int i = 0; i < k; ++i)
+        expected << 20 * k + i;
+    QCOMPARE(blackColumns(img, 0), expected);
+    if (style == kDotted) {
+        // One logical pixel on, two off: k rows black, 2k white.
+        for (int y = 0; y < 3 * k; ++y)
+            QCOMPARE(blackColumns(img, y).isEmpty(), y >= k);
+        return;
+    }
+    // A slanted line: aliased, and as fine as the device.
+    s.Cls();
+    s.Line(0, 0, 60, 23);
+    img = s.image();
+    QVERIFY(onlyBlackAndWhite(img));
+    if (k > 1)
+        QVERIFY(stepsByDevicePixels(img));
+}
+
+void TestPixelRatio::pictureFollowsTheScreen() {
+    const double factor = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1;
+    PictureBox pic;
+    pic.resize(200, 100);
+    pic.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pic));
+    QCOMPARE(pic.devicePixelRatioF(), factor);
+    QCOMPARE(pic.image().size(), QSize(200 * int(factor), 100 * int(factor)));
+    // The mouse still arrives in world coordinates of the logical picture.
+    pic.Scale(-2000, -1000, 2000, 1000);
+    float wx = 0, wy = 0;
+    pic.onMouseDown = [&](int, int, float x, float y) {
+        wx = x;
+        wy = y;
+    };
+    QTest::mousePress(&pic, Qt::LeftButton, {}, QPoint(150, 25));
+    QCOMPARE(wx, 1000.0f);
+    QCOMPARE(wy, -500.0f);
+    pic.Line(0, -1000, 0, 1000);
+    const QImage img = pic.image();
+    QCOMPARE(blackColumns(img, 0).size(), int(factor));
+    // What the screen shows is the image, pixel for pixel.
+    const QImage shown = pic.grab().toImage();
+    QCOMPARE(shown.size(), img.size());
+    QCOMPARE(shown.pixel(100 * int(factor), 10), img.pixel(100 * int(factor), 10));
+}
+
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
+    TestPixelRatio ratio;
+    const int ratioFailed = QTest::qExec(&ratio, argc, argv);
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        return ratioFailed;
     TestCanvas canvas;
     const int failed = QTest::qExec(&canvas, argc, argv);
-    return failed | runMarkerTests(argc, argv) | runLessonTests(argc, argv);
+    return ratioFailed | failed | runMarkerTests(argc, argv) | runLessonTests(argc, argv);
 }
 #include "tst_canvas.moc"

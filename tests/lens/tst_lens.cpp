@@ -43,6 +43,7 @@ private slots:
     void sliderDragEndsWhereItStarted();
     void thickerLensPushesObjectPoint();
     void storeAndLoadPreset();
+    void touchHoldStoresPresetAndMovesP();
     void presetFourLabelTurnsRed();
     void rayStoredByEntryPoint();
     void aimBeyondRimStoredNeverDrawn();
@@ -226,6 +227,32 @@ void TestLens::storeAndLoadPreset() {
     // A bar moved by hand clears the highlight.
     w->HScroll6->setValue(150);
     QCOMPARE(w->presetShown, 0);
+}
+
+void TestLens::touchHoldStoresPresetAndMovesP() {
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    w->HScroll4->setValue(450);
+    SymbolButton *field = w->presetFields[5];
+    const QPoint centre = field->rect().center();
+    touchHold(field, centre, centre);
+    QCOMPARE(w->presetShown, 0); // stored, not loaded
+    w->Preset_MouseDown(1, 1);
+    QCOMPARE(w->scene.lens.thickness, 300.f);
+    // A tap loads what the hold stored.
+    QTest::touchEvent(field, touchScreen()).press(0, centre);
+    QTest::touchEvent(field, touchScreen()).release(0, centre);
+    QCOMPARE(w->presetShown, 5);
+    QCOMPARE(w->scene.lens.thickness, 450.f);
+    // On the picture a hold moves P, and two fingers zoom.
+    PictureBox *pic = w->Picture1;
+    const double perPixel = 4000.0 / pic->width();
+    const QPoint from(pic->width() / 8, pic->height() / 3), to = from + QPoint(20, 30);
+    touchHold(pic, from, to);
+    QCOMPARE(int(w->scene.rayCount[1]), 0);
+    QVERIFY(std::fabs(w->scene.objX[1] - (-2000 + to.x() * perPixel)) < 0.5);
+    QVERIFY(std::fabs(w->scene.objY[1] - (-1000 + to.y() * perPixel)) < 0.5);
+    pinch(pic, 200, 150);
+    QCOMPARE(w->Text10->text(), QStringLiteral("80%"));
 }
 
 void TestLens::presetFourLabelTurnsRed() {

@@ -9,7 +9,9 @@
 #include "canvas/HelpPanel.h"
 #include "mirror/frmSpieg.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QMenuBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,6 +71,9 @@ private slots:
     void saveCancelAndBadNames();
     void undoAndRedoRays();
     void pictureFormats();
+    void touchTapAndHold();
+    void pinchZooms();
+    void fullScreenKeys();
 
 private:
     frmSpieg *w = nullptr;
@@ -755,6 +760,61 @@ void TestMirror::saveBitmap() {
     QVERIFY(!blackNear(-300, 700, 2));
     w->Redraw();
     QVERIFY(blackNear(-300, 700, 2));
+}
+
+void TestMirror::touchTapAndHold() {
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    PictureBox *pic = w->Picture1;
+    const double perPixel = 4000.0 / pic->width();
+    // A tap is a left click: the ray towards it is stored.
+    const QPoint tap(pic->width() / 4, pic->height() / 2);
+    QTest::touchEvent(pic, touchScreen()).press(0, tap);
+    QTest::touchEvent(pic, touchScreen()).release(0, tap);
+    QCOMPARE(int(w->scene.rayCount[1]), 1);
+    // A hold drops its ray unstored, shows its ring and moves P with the finger.
+    const QPoint from(pic->width() / 8, pic->height() / 4), to = from + QPoint(30, 40);
+    touchHold(pic, from, to);
+    QVERIFY(!pic->holdShown());
+    QVERIFY(!w->scene.trialActive);
+    QCOMPARE(int(w->scene.rayCount[1]), 1);
+    QVERIFY(std::fabs(w->scene.objX[1] - (-2000 + to.x() * perPixel)) < 0.5);
+    QVERIFY(std::fabs(w->scene.objY[1] - (-1000 + to.y() * perPixel)) < 0.5);
+}
+
+void TestMirror::pinchZooms() {
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    // Spread by 1.3: one zoom step in; closed to 0.6 of that: two steps out.
+    pinch(w->Picture1, 100, 130);
+    QCOMPARE(w->Text10->text(), QStringLiteral("125%"));
+    pinch(w->Picture1, 100, 60);
+    QCOMPARE(w->Text10->text(), QStringLiteral("80%"));
+    QCOMPARE(int(w->scene.rayCount[1]), 0); // the fingers drew no ray
+}
+
+void TestMirror::fullScreenKeys() {
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    w->Spin1_SpinUp();
+    QAction *entry = w->menuBar()->findChild<QAction *>(QStringLiteral("Vollbild"));
+    QVERIFY(entry && entry->isCheckable());
+    const int normalHeight = w->clientArea()->height();
+    QTest::keyClick(w, Qt::Key_F11);
+    QVERIFY(w->isFullScreen());
+    QVERIFY(entry->isChecked());
+    // The same fractions of the screen, without the 465 twips (31 pixels) of the frame.
+    QCOMPARE(w->clientArea()->height(), normalHeight + 31);
+    QVERIFY(std::abs(w->Command3->x() - 0.85 * 0.98 * 1280) <= 1);
+    // The view and its zoom stay.
+    QCOMPARE(w->Text10->text(), QStringLiteral("125%"));
+    QCOMPARE(w->Picture1->ScaleWidth(), 4000 / 1.25);
+    QTest::keyClick(w, Qt::Key_Escape);
+    QVERIFY(!w->isFullScreen());
+    QVERIFY(!entry->isChecked());
+    QCOMPARE(w->clientArea()->height(), normalHeight);
+    entry->trigger();
+    QVERIFY(w->isFullScreen());
+    QTest::keyClick(w, Qt::Key_F11);
+    QVERIFY(!w->isFullScreen());
 }
 
 void TestMirror::undoAndRedoRays() {

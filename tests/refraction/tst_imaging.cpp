@@ -29,6 +29,7 @@ private slots:
     void initTestCase() { setUpProgram(); }
     void init();
     void cleanup() { tearDownWindows(); }
+    void touchHoldPlacesObject();
 
     void workedExamples_data();
     void workedExamples();
@@ -67,6 +68,21 @@ private:
         return n;
     }
 };
+
+void TestImaging::touchHoldPlacesObject() {
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    PictureBox *pic = w->Picture1;
+    const float eyeX = w->scene.eyeX, eyeY = w->scene.eyeY;
+    // World per pixel is 2000 / width in both directions; y = 0 is the middle.
+    const double perPixel = 2000.0 / pic->width();
+    const QPoint from(pic->width() / 3, pic->height() * 3 / 4), to = from + QPoint(25, 10);
+    touchHold(pic, from, to);
+    QVERIFY(std::fabs(w->scene.objX - (-1000 + to.x() * perPixel)) < 0.5);
+    QVERIFY(std::fabs(w->scene.objY - (to.y() - pic->height() / 2.0) * perPixel) < 0.5);
+    // The eye is moved by a drag from the upper medium, not by the hold's left press.
+    QCOMPARE(w->scene.eyeX, eyeX);
+    QCOMPARE(w->scene.eyeY, eyeY);
+}
 
 void TestImaging::init() {
     Forms::show(FormId::Varelo);

@@ -10,13 +10,19 @@
 #include "shell/InfoWindow.h"
 #include "shell/frmVarelo.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include "canvas/HelpPanel.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QMenuBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QtTest>
+#include <cmath>
 
 using namespace varelo;
 using namespace varelo::test;
@@ -27,6 +33,7 @@ private slots:
     void initTestCase() { setUpProgram(); }
     void init() { Forms::show(FormId::Varelo); }
     void cleanup() { tearDownWindows(); }
+    void darkDesktopStaysLegible();
 
     void mainMenuCaptionsAndGeometry();
     void mainMenuTopAtHalfScreenWidth_data();
@@ -365,4 +372,55 @@ int main(int argc, char **argv) {
     const int failed = QTest::qExec(&shell, argc, argv);
     return failed | runAccessTests(argc, argv) | runLessonWindowTests(argc, argv) | runExampleTests(argc, argv);
 }
+namespace {
+// The WCAG contrast ratio of two colours (1 to 21).
+double contrast(QColor a, QColor b) {
+    auto luminance = [](QColor c) {
+        auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+} // namespace
+
+// Under a dark Fusion desktop every text keeps its contrast, and the picture, the symbols and
+// the white notes keep the program's own colours.
+void TestShell::darkDesktopStaysLegible() {
+    const QPalette before = QApplication::palette();
+    const QString style = QApplication::style()->name();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette dark(QColor(53, 53, 53), QColor(42, 42, 42));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    QApplication::setPalette(dark);
+    for (FormId id : {FormId::Varelo, FormId::Spieg, FormId::Bre1, FormId::Bre2, FormId::Lins, FormId::SpiegIn}) {
+        Form *f = Forms::show(id);
+        if (auto *m = qobject_cast<frmSpieg *>(f)) {
+            m->Command7_Click(); // the notes shown
+            QCOMPARE(m->help->labels.value(QStringLiteral("Label23"))->palette().color(QPalette::Window), QColor(Qt::white));
+            QCOMPARE(m->help->labels.value(QStringLiteral("Label23"))->palette().color(QPalette::WindowText), QColor(Qt::black));
+            QCOMPARE(m->Picture2->image().pixelColor(1, 1), QColor(224, 224, 224));
+        }
+        for (PictureBox *p : f->findChildren<PictureBox *>(QStringLiteral("Picture1")))
+            QCOMPARE(p->image().pixelColor(0, 0), QColor(Qt::white));
+        for (QWidget *c : f->findChildren<QWidget *>()) {
+            if (!c->isVisibleTo(f))
+                continue;
+            const QPalette &p = c->palette();
+            if (qobject_cast<QLineEdit *>(c) || qobject_cast<QPlainTextEdit *>(c))
+                QVERIFY2(contrast(p.color(QPalette::Text), p.color(QPalette::Base)) >= 4.5, qPrintable(c->objectName()));
+            // The red headings of the notes are the program's own colours, dark desktop or not.
+            else if ((qobject_cast<QLabel *>(c) || qobject_cast<QAbstractButton *>(c) || qobject_cast<QMenuBar *>(c)) &&
+                     p.color(c->foregroundRole()) != QColor(Qt::red))
+                QVERIFY2(contrast(p.color(c->foregroundRole()), p.color(c->backgroundRole())) >= 4.5,
+                         qPrintable(QString::fromLatin1(c->metaObject()->className()) + QLatin1Char(' ') + c->objectName()));
+        }
+    }
+    tearDownWindows();
+    QApplication::setStyle(style);
+    QApplication::setPalette(before);
+}
+
 #include "tst_shell.moc"

@@ -125,8 +125,53 @@ private:
         up(button, 0, x, y);
         note(QStringLiteral("mouse %1 %2 %3").arg(button).arg(x).arg(y));
     }
+    // Fingers on one of the window's pictures (the picture, a symbol, a preset field): one or
+    // two, pressed, moved (sometimes far out), at times held past the hold, lifted or cancelled.
+    void touch(QWidget *window) {
+        QList<PictureBox *> pictures;
+        for (PictureBox *p : window->findChildren<PictureBox *>())
+            if (p->isVisible())
+                pictures << p;
+        if (pictures.isEmpty())
+            return;
+        PictureBox *p = pictures[pick(int(pictures.size()))];
+        PictureBox::setHoldInterval(5);
+        scriptPrintAndSave();
+        auto at = [&] { return QPoint(pick(p->width() + 40) - 20, pick(p->height() + 40) - 20); };
+        const int fingers = 1 + pick(2);
+        QList<QPoint> pos;
+        for (int f = 0; f < fingers; ++f)
+            pos << at();
+        {
+            auto seq = QTest::touchEvent(p, touchScreen());
+            for (int f = 0; f < fingers; ++f)
+                seq.press(f, pos[f]);
+        }
+        const int moves = pick(5);
+        for (int i = 0; i < moves; ++i) {
+            if (chance(0.3))
+                QTest::qWait(10); // long enough for a hold
+            auto seq = QTest::touchEvent(p, touchScreen());
+            for (int f = 0; f < fingers; ++f)
+                seq.move(f, pos[f] = chance(0.7) ? pos[f] + QPoint(pick(21) - 10, pick(21) - 10) : at());
+        }
+        if (chance(0.9)) {
+            auto seq = QTest::touchEvent(p, touchScreen());
+            for (int f = 0; f < fingers; ++f)
+                seq.release(f, pos[f]);
+        } else {
+            // A touch the system takes back.
+            QTouchEvent cancel(QEvent::TouchCancel, touchScreen());
+            QCoreApplication::sendEvent(p, &cancel);
+        }
+        note(QStringLiteral("touch %1 on %2 fingers %3").arg(p->objectName()).arg(fingers).arg(moves));
+    }
     // A keyboard user: a key on a control of the window (not the ones that close it).
     void keyboard(QWidget *window) {
+        if (chance(0.5)) {
+            touch(window);
+            return;
+        }
         static const QStringList leaving{"Menu", "Menue", "zum Strahlenverlauf", "zur Abbildung von Punkten"};
         QList<QWidget *> controls;
         for (QWidget *c : window->findChildren<QWidget *>()) {

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
 #include "lens/frmLins.h"
 #include "mirror/frmSpieg.h"
@@ -19,6 +20,7 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTest>
 
 namespace varelo::test {
 
@@ -165,6 +167,28 @@ void tearDownWindows() {
     processDeletes();
     g_dialogs = ScriptedDialogs{};
     Screen::setMousePointer(0);
+}
+
+QPointingDevice *touchScreen() {
+    static QPointingDevice *device = QTest::createTouchDevice();
+    return device;
+}
+
+void touchHold(PictureBox *picture, QPoint from, QPoint to) {
+    const int interval = PictureBox::holdInterval();
+    PictureBox::setHoldInterval(20);
+    QTest::touchEvent(picture, touchScreen()).press(0, from);
+    QTRY_VERIFY(picture->holdShown());
+    QTest::touchEvent(picture, touchScreen()).move(0, to);
+    QTest::touchEvent(picture, touchScreen()).release(0, to);
+    PictureBox::setHoldInterval(interval);
+}
+
+void pinch(PictureBox *picture, int from, int to) {
+    const QPoint c = picture->rect().center();
+    QTest::touchEvent(picture, touchScreen()).press(0, c - QPoint(from / 2, 0)).press(1, c + QPoint(from / 2, 0));
+    QTest::touchEvent(picture, touchScreen()).move(0, c - QPoint(to / 2, 0)).move(1, c + QPoint(to / 2, 0));
+    QTest::touchEvent(picture, touchScreen()).release(0, c - QPoint(to / 2, 0)).release(1, c + QPoint(to / 2, 0));
 }
 
 QColor pixelAt(const QImage &img, int x, int y) { return img.pixelColor(x, y); }

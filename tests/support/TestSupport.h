@@ -7,8 +7,15 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPoint>
 #include <QStringList>
 #include <deque>
+
+class QPointingDevice;
+
+namespace varelo {
+class PictureBox;
+}
 
 namespace varelo::test {
 
@@ -59,6 +66,13 @@ QStringList shownTexts(Form *w);
 int pdfPageCount(const QString &fileName);
 // The texts printed on a recorded printer surface, in order.
 QStringList printedTexts(const SurfaceRecorder &rec);
+
+// Touch on a picture (its window shown): one finger pressed at `from` and held until the
+// hold is recognised, then moved to `to` and lifted.
+void touchHold(PictureBox *picture, QPoint from, QPoint to);
+// Two fingers on a picture, `from` pixels apart about its centre, then `to` apart.
+void pinch(PictureBox *picture, int from, int to);
+QPointingDevice *touchScreen();
 
 QColor pixelAt(const QImage &img, int x, int y);
 // True when some pixel within radius of (x, y) has this colour.
