@@ -1,5 +1,7 @@
 #include "canvas/ImageSurface.h"
 
+#include <QFontMetricsF>
+
 #include <algorithm>
 #include <cmath>
 #include <thread>
@@ -92,6 +94,21 @@ void PainterSurface::paintEllipse(double cx, double cy, double rx, double ry, Rg
     else
         p->drawArc(box, qRound(startDeg * 16), qRound(spanDeg * 16));
     changed();
+}
+
+double PainterSurface::paintText(double x, double y, const std::string &text, double points, Rgb c) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(points);
+    QPainter *p = painter();
+    if (!p)
+        return 0;
+    const QFontMetricsF metrics(font, paintDevice());
+    p->setFont(font);
+    p->setPen(QColor(c.r, c.g, c.b));
+    p->drawText(QPointF(x, y + metrics.ascent()), QString::fromStdString(text));
+    invalidatePen();
+    changed();
+    return metrics.height();
 }
 
 ImageSurface::ImageSurface(int width, int height)

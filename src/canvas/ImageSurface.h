@@ -26,6 +26,8 @@ protected:
     void paintDot(double x, double y, Rgb c, int diameter) override;
     void paintEllipse(double cx, double cy, double rx, double ry, Rgb c, int width, int style,
                       double startDeg, double spanDeg) override;
+    // Labels in the picture, in the classic font.
+    double paintText(double x, double y, const std::string &text, double points, Rgb c) override;
     // The painter's pen was changed behind usePen's back (text output).
     void invalidatePen() { penValid_ = false; }
     // A new device: painting may work again.

@@ -1,3 +1,4 @@
+#include "core/Aids.h"
 #include "shell/FormFactory.h"
 
 #include "canvas/PictureBox.h"
@@ -54,6 +55,8 @@ void initApplication() {
     const QString point = QLocale().decimalPoint();
     const char sep = point.isEmpty() ? '.' : point.at(0).toLatin1();
     SetDecimalSeparator(sep ? sep : '.');
+    for (const char *word : {kTotalReflectionWord, kFocalLengthWord})
+        PictureWords().set(word, QCoreApplication::translate("varelo::PictureWords", word).toStdString());
     QApplication::setQuitOnLastWindowClosed(false);
     Forms::setFactory(createForm);
     installSymbolAccessibility();

@@ -1,0 +1,98 @@
+#include "core/Aids.h"
+
+#include "core/NumRules.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace varelo {
+
+namespace {
+constexpr double kWing = 25 * kPi / 180;
+// A free end's arrow sits this many arrow lengths from its start.
+constexpr double kFreeEndOffset = 4;
+} // namespace
+
+void ArrowTip(const Surface &s, const Style &st, double x1, double y1, double x2, double y2, bool finite,
+              double &tipX, double &tipY) {
+    const double dx = s.toDeviceX(x2) - s.toDeviceX(x1), dy = s.toDeviceY(y2) - s.toDeviceY(y1);
+    const double length = std::hypot(dx, dy);
+    // Half way, or a few arrow lengths from the start (never past the middle).
+    double t = 0.5;
+    if (!finite && length > 0)
+        t = std::min(0.5, (kFreeEndOffset + 1) * st.size / length);
+    tipX = x1 + t * (x2 - x1);
+    tipY = y1 + t * (y2 - y1);
+}
+
+void DrawArrowHead(Surface &s, const Style &st, Rgb colour, double x1, double y1, double x2, double y2,
+                   bool finite) {
+    // In device pixels, so that the head keeps its shape on any scale.
+    const double dx = s.toDeviceX(x2) - s.toDeviceX(x1), dy = s.toDeviceY(y2) - s.toDeviceY(y1);
+    const double length = std::hypot(dx, dy);
+    if (!(length > 0) || st.size <= 0)
+        return;
+    double tipX = 0, tipY = 0;
+    ArrowTip(s, st, x1, y1, x2, y2, finite, tipX, tipY);
+    const double px = s.toDeviceX(tipX), py = s.toDeviceY(tipY);
+    const double back = std::atan2(-dy, -dx);
+    const int width = s.DrawWidth(), style = s.DrawStyle();
+    s.SetDrawWidth(st.width);
+    s.SetDrawStyle(kSolid);
+    for (double side : {-1.0, 1.0}) {
+        const double a = back + side * kWing;
+        s.Line(tipX, tipY, s.toWorldX(px + st.size * std::cos(a)), s.toWorldY(py + st.size * std::sin(a)), colour);
+    }
+    s.SetDrawWidth(width);
+    s.SetDrawStyle(style);
+}
+
+void DrawLabel(Surface &s, double x, double y, double dx, double dy, const std::string &text, double points,
+               Rgb colour) {
+    const double fontSize = s.FontSize();
+    const Rgb fore = s.ForeColor();
+    s.SetFontSize(points);
+    s.SetForeColor(colour);
+    s.SetCurrentX(s.toWorldX(s.toDeviceX(x) + dx));
+    s.SetCurrentY(s.toWorldY(s.toDeviceY(y) + dy));
+    s.PrintText(text);
+    s.SetFontSize(fontSize);
+    s.SetForeColor(fore);
+}
+
+std::string AngleReading(const char *symbol, double degrees) {
+    char number[32];
+    std::snprintf(number, sizeof number, "%.1f", degrees);
+    std::string text = number;
+    for (char &c : text)
+        if (c == '.')
+            c = DecimalSeparator();
+    return std::string(symbol) + " = " + text + "\u00b0";
+}
+
+TextTable &PictureWords() {
+    static TextTable words;
+    return words;
+}
+
+const char *const kTotalReflectionWord = QT_TRANSLATE_NOOP("varelo::PictureWords", "Totalreflexion");
+const char *const kFocalLengthWord = QT_TRANSLATE_NOOP("varelo::PictureWords", "f = ");
+
+Rgb BundleColour(int k) {
+    // Okabe and Ito's colours without black and yellow, then darker kin of four of them.
+    static constexpr Rgb kColours[kBundleColours] = {
+        {0, 114, 178},  // blue
+        {213, 94, 0},   // vermilion
+        {0, 158, 115},  // bluish green
+        {204, 121, 167}, // reddish purple
+        {230, 159, 0},  // orange
+        {86, 180, 233}, // sky blue
+        {0, 60, 110},   // dark blue
+        {140, 50, 0},   // dark vermilion
+        {0, 95, 70},    // dark green
+        {120, 50, 100}, // dark purple
+    };
+    return kColours[((k % kBundleColours) + kBundleColours) % kBundleColours];
+}
+
+} // namespace varelo

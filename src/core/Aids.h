@@ -1,0 +1,41 @@
+#pragma once
+// The teaching aids every module draws the same way: arrowheads on the light's segments,
+// labels beside a point, angle readings and the bundles' own colours.
+#include "core/Scene.h"
+#include "core/Surface.h"
+#include "core/Texts.h"
+
+#include <string>
+
+namespace varelo {
+
+// An arrowhead on the segment from (x1, y1) towards (x2, y2), pointing the way the light
+// goes: at the middle of a finite segment, or near the start of a free end (one that runs
+// out of the picture). `st.size` is its length in device pixels, the wings at 25 degrees;
+// the colour is the segment's.
+void DrawArrowHead(Surface &s, const Style &st, Rgb colour, double x1, double y1, double x2, double y2,
+                   bool finite);
+// Where DrawArrowHead puts the tip, in world coordinates.
+void ArrowTip(const Surface &s, const Style &st, double x1, double y1, double x2, double y2, bool finite,
+              double &tipX, double &tipY);
+
+// A line of text whose top-left corner is `dx`, `dy` device pixels from the world point
+// (x, y), at `points` in the colour.
+void DrawLabel(Surface &s, double x, double y, double dx, double dy, const std::string &text, double points,
+               Rgb colour);
+
+// "α = 30,0°": a symbol, the angle in degrees with one decimal and the user's separator.
+std::string AngleReading(const char *symbol, double degrees);
+
+// The words the pictures show, in the user's language; the interface fills the table at
+// start-up from the marked source texts.
+TextTable &PictureWords();
+extern const char *const kTotalReflectionWord;
+extern const char *const kFocalLengthWord;
+
+// The ten bundles' colours when each object point's bundle has its own: distinguishable
+// on white, on a projector and for most colour-blind viewers.
+constexpr int kBundleColours = 10;
+Rgb BundleColour(int k);
+
+} // namespace varelo
