@@ -733,10 +733,6 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</tra
         <source>Totalreflexion</source>
         <translation>Total internal reflection</translation>
     </message>
-    <message>
-        <source>f = </source>
-        <translation>f = </translation>
-    </message>
 </context>
 <context>
     <name>varelo::RayPathScene</name>

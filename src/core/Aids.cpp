@@ -76,7 +76,6 @@ TextTable &PictureWords() {
 }
 
 const char *const kTotalReflectionWord = QT_TRANSLATE_NOOP("varelo::PictureWords", "Totalreflexion");
-const char *const kFocalLengthWord = QT_TRANSLATE_NOOP("varelo::PictureWords", "f = ");
 
 Rgb BundleColour(int k) {
     // Okabe and Ito's colours without black and yellow, then darker kin of four of them.

@@ -31,7 +31,6 @@ std::string AngleReading(const char *symbol, double degrees);
 // start-up from the marked source texts.
 TextTable &PictureWords();
 extern const char *const kTotalReflectionWord;
-extern const char *const kFocalLengthWord;
 
 // The ten bundles' colours when each object point's bundle has its own: distinguishable
 // on white, on a projector and for most colour-blind viewers.

@@ -55,7 +55,7 @@ void initApplication() {
     const QString point = QLocale().decimalPoint();
     const char sep = point.isEmpty() ? '.' : point.at(0).toLatin1();
     SetDecimalSeparator(sep ? sep : '.');
-    for (const char *word : {kTotalReflectionWord, kFocalLengthWord})
+    for (const char *word : {kTotalReflectionWord})
         PictureWords().set(word, QCoreApplication::translate("varelo::PictureWords", word).toStdString());
     QApplication::setQuitOnLastWindowClosed(false);
     Forms::setFactory(createForm);
