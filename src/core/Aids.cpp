@@ -47,17 +47,46 @@ void DrawArrowHead(Surface &s, const Style &st, Rgb colour, double x1, double y1
     s.SetDrawStyle(style);
 }
 
-void DrawLabel(Surface &s, double x, double y, double dx, double dy, const std::string &text, double points,
-               Rgb colour) {
+double DrawLabel(Surface &s, double x, double y, double dx, double dy, const std::string &text, double points,
+                 Rgb colour) {
     const double fontSize = s.FontSize();
     const Rgb fore = s.ForeColor();
     s.SetFontSize(points);
     s.SetForeColor(colour);
     s.SetCurrentX(s.toWorldX(s.toDeviceX(x) + dx));
-    s.SetCurrentY(s.toWorldY(s.toDeviceY(y) + dy));
+    const double top = s.toDeviceY(y) + dy;
+    s.SetCurrentY(s.toWorldY(top));
     s.PrintText(text);
+    const double height = s.toDeviceY(s.CurrentY()) - top;
     s.SetFontSize(fontSize);
     s.SetForeColor(fore);
+    return std::isfinite(height) ? std::max(0.0, height) : 0;
+}
+
+void DrawAxisMark(Surface &s, const Style &st, double x, const std::string &label, const std::string &note) {
+    const double px = s.toDeviceX(x), py = s.toDeviceY(0);
+    if (!(std::fabs(px) < 1e6) || !(std::fabs(py) < 1e6))
+        return;
+    const int width = s.DrawWidth();
+    s.SetDrawWidth(st.width);
+    s.SetDrawStyle(kSolid);
+    s.Line(x, s.toWorldY(py - st.size), x, s.toWorldY(py + st.size), st.color);
+    s.SetDrawWidth(width);
+    const double gap = st.size / 2;
+    const double height = DrawLabel(s, x, 0, gap, st.size + gap, label, st.points, st.color);
+    if (!note.empty())
+        DrawLabel(s, x, 0, gap, st.size + gap + height, note, st.points, st.color);
+}
+
+void DrawParaxialImage(Surface &s, const Style &st, double x, double y) {
+    const double perPixel = 1 / s.toDeviceLength(1);
+    if (!(std::fabs(s.toDeviceX(x)) < 1e6) || !(std::fabs(s.toDeviceY(y)) < 1e6) || !std::isfinite(perPixel))
+        return;
+    const int width = s.DrawWidth();
+    s.SetDrawWidth(st.width);
+    s.SetDrawStyle(kSolid);
+    s.Circle(x, y, st.size * perPixel, st.color);
+    s.SetDrawWidth(width);
 }
 
 std::string AngleReading(const char *symbol, double degrees) {

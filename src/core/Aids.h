@@ -20,9 +20,16 @@ void ArrowTip(const Surface &s, const Style &st, double x1, double y1, double x2
               double &tipX, double &tipY);
 
 // A line of text whose top-left corner is `dx`, `dy` device pixels from the world point
-// (x, y), at `points` in the colour.
-void DrawLabel(Surface &s, double x, double y, double dx, double dy, const std::string &text, double points,
+// (x, y), at `points` in the colour. Returns its height in device pixels (0 on surfaces
+// without text).
+double DrawLabel(Surface &s, double x, double y, double dx, double dy, const std::string &text, double points,
                Rgb colour);
+
+// A short mark across the axis (y = 0) at x, `st.size` device pixels each side, with its
+// label under it at `st.points`; a second label (may be empty) under the first.
+void DrawAxisMark(Surface &s, const Style &st, double x, const std::string &label, const std::string &note = {});
+// The imaging equation's image: an open circle of `st.size` device pixels' radius.
+void DrawParaxialImage(Surface &s, const Style &st, double x, double y);
 
 // "α = 30,0°": a symbol, the angle in degrees with one decimal and the user's separator.
 std::string AngleReading(const char *symbol, double degrees);

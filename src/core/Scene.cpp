@@ -43,6 +43,7 @@ Styles Styles::Presentation(const Styles &screen, std::initializer_list<int> ray
     for (Style &st : p.entries_) {
         st.width *= 2;
         st.size *= 2;
+        st.points *= 2;
         if (st.style == kDotted || st.style == kDashDot)
             st.style |= kPatternAtAnyWidth;
     }
@@ -50,6 +51,14 @@ Styles Styles::Presentation(const Styles &screen, std::initializer_list<int> ray
         if (kind >= 0 && kind < p.size() && p.entries_[kind].width > 0)
             p.entries_[kind].width = 3;
     return p;
+}
+
+Styles Styles::recoloured(std::initializer_list<int> kinds, Rgb colour) const {
+    Styles copy = *this;
+    for (int kind : kinds)
+        if (kind >= 0 && kind < copy.size())
+            copy.entries_[kind].color = colour;
+    return copy;
 }
 
 const Style &Styles::operator[](int kind) const {

@@ -23,6 +23,8 @@ struct Style {
     // For marks drawn at a fixed size on the surface (arrowheads, labels): device pixels,
     // or the labels' points.
     double size = 0;
+    // The points of a mark's label.
+    double points = 0;
 };
 
 // One entry of a style table: a drawn kind and its look.
@@ -60,6 +62,8 @@ public:
     // The presentation look of a screen table, for a projector: the light's rays (`rayKinds`)
     // 3 px wide, every other width doubled, dotted and dash-dot patterns kept at any width.
     static Styles Presentation(const Styles &screen, std::initializer_list<int> rayKinds);
+    // The table with these kinds in another colour (a bundle's own).
+    Styles recoloured(std::initializer_list<int> kinds, Rgb colour) const;
     const Style &operator[](int kind) const;
     int size() const { return static_cast<int>(entries_.size()); }
     // Sets the surface's width and line style for this kind and returns its colour.

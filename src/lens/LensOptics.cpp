@@ -125,6 +125,34 @@ bool ThinLensFocalLength(const LensParams &p, float &f) {
     return true;
 }
 
+bool ThickLensCardinals(const LensParams &p, LensCardinals &c) {
+    // The light meets R2 (vertex at -thickness) first, then R1 (vertex at 0); curvatures
+    // from the indices, so that a plane surface has none.
+    const double n = p.refrIndex, t = p.thickness;
+    const double c1 = p.k2 / 12000.0, c2 = p.k1 / 12000.0;
+    const double power = (n - 1) * (c1 - c2 + (n - 1) * t * c1 * c2 / n);
+    if (!(std::fabs(power) > 1e-12) || n == 1)
+        return false;
+    c.f = 1 / power;
+    c.xH = -t - c.f * (n - 1) * t * c2 / n;
+    c.xH2 = -c.f * (n - 1) * t * c1 / n;
+    c.xF = c.xH - c.f;
+    c.xF2 = c.xH2 + c.f;
+    return std::isfinite(c.f) && std::fabs(c.f) < 1e9;
+}
+
+bool ParaxialLensImage(const LensParams &p, double x, double y, double &imageX, double &imageY) {
+    LensCardinals c;
+    if (!ThickLensCardinals(p, c))
+        return false;
+    const double g = c.xH - x; // the object distance, positive left of H
+    if (std::fabs(g - c.f) < 1e-9 * std::max(1.0, std::fabs(c.f)))
+        return false;
+    imageX = c.xH2 + g * c.f / (g - c.f);
+    imageY = y * c.f / (c.f - g);
+    return std::isfinite(imageX) && std::isfinite(imageY);
+}
+
 LensPoint IntersectLeftSurface(const LensParams &p, double m, double b) {
     if (p.k2 == 0)
         return onPlane(-p.thickness, m, b, p.semiDiameter);

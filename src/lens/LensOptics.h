@@ -27,6 +27,17 @@ void ComputeArcAngles(const LensParams &p, float &alpha1, float &alpha2);
 // The lensmaker's focal length, 1/f = (n - 1)(1/r2 - 1/r1); false for n = 1 or k1 = k2.
 bool ThinLensFocalLength(const LensParams &p, float &f);
 
+// The thick lens's paraxial cardinal points: its focal length and, on the axis, the
+// principal planes H (object side) and H' and the focal points F and F'. False for an
+// afocal lens (no finite focal length) and for n = 1.
+struct LensCardinals {
+    double f = 0, xH = 0, xH2 = 0, xF = 0, xF2 = 0;
+};
+bool ThickLensCardinals(const LensParams &p, LensCardinals &c);
+// Where the imaging equation puts the image of (x, y): false when it has none (the object
+// in the focal plane) or the lens has no focal points.
+bool ParaxialLensImage(const LensParams &p, double x, double y, double &imageX, double &imageY);
+
 struct LensPoint {
     bool met = false;    // the line meets the surface's sphere or plane
     bool inside = false; // ... within the aperture (|y| <= semiDiameter, inclusive)

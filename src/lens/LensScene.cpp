@@ -1,5 +1,6 @@
 #include "lens/LensScene.h"
 
+#include "core/Aids.h"
 #include "core/NumRules.h"
 #include "core/View.h"
 
@@ -60,7 +61,7 @@ constexpr StyleEntry kScreenLensEntries[] = {
     {kLensGraphTick30, {kBlack, 5}},
     {kLensGraphSmallAngle, {kBlack, 1}},
     {kLensArrow, {kBlack, 1, kSolid, 0, 10}},
-    {kLensFocal, {kBlack, 2, kSolid, 10, 8}},
+    {kLensFocal, {kBlack, 2, kSolid, 0, 8, 10}},
     {kLensParaxial, {kRed, 1, kSolid, 0, 6}},
     {kLensAngleText, {kBlack, 1, kSolid, 0, 9}},
 };
@@ -94,7 +95,7 @@ constexpr StyleEntry kPrinterLensEntries[] = {
     {kLensGraphTick30, {kBlack, 30}},
     {kLensGraphSmallAngle, {kBlack, 6}},
     {kLensArrow, {kBlack, 3, kSolid, 0, 60}},
-    {kLensFocal, {kBlack, 6, kSolid, 10, 48}},
+    {kLensFocal, {kBlack, 6, kSolid, 0, 48, 10}},
     {kLensParaxial, {kRed, 4, kSolid, 0, 36}},
     {kLensAngleText, {kBlack, 1, kSolid, 0, 9}},
 };
@@ -272,8 +273,10 @@ void LensScene::draw(Surface &s, const Styles &st, Layers layers) const {
         s.Cls();
     if (layers & Layer::Element)
         drawLens(s, st);
-    if (layers & Layer::Bundles)
+    if (layers & Layer::Bundles) {
         replayBundles(s, st);
+        drawImagingAids(s, st);
+    }
     if (layers & Layer::Markers) {
         markers.drawMarks(s, st, zoomFactor);
         for (int i = 1; i <= protractorCount; ++i)
@@ -284,7 +287,7 @@ void LensScene::draw(Surface &s, const Styles &st, Layers layers) const {
             const bool on[] = {showTransmitted, showFront, showBack};
             for (int i = 0; i < 3; ++i)
                 if (on[i])
-                    drawRay(s, st, kKinds[i],
+                    drawRay(s, bundleStyles(st, objectCount), kKinds[i],
                             TraceLensRay(lens, kKinds[i], currentX(), currentY(), aimX, aimY,
                                          static_cast<float>(s.ScaleWidth())),
                             false);
@@ -349,7 +352,26 @@ void LensScene::drawLens(Surface &s, const Styles &st) const {
 }
 
 void LensScene::drawObjectPoint(Surface &s, const Styles &st, int k) const {
-    s.PSet(objX[k], objY[k], st.use(s, kLensObjectDot));
+    s.PSet(objX[k], objY[k], bundleStyles(st, k).use(s, kLensObjectDot));
+}
+
+Styles LensScene::bundleStyles(const Styles &st, int k) const {
+    // The reflected rays keep their green and blue, the extensions their pale colours.
+    return view.colouredBundles ? st.recoloured({kLensObjectDot, kLensRay}, BundleColour(k - 1)) : st;
+}
+
+void LensScene::drawImagingAids(Surface &s, const Styles &st) const {
+    LensCardinals c;
+    if (view.focalPoints && ThickLensCardinals(lens, c)) {
+        const Style &mark = st[kLensFocal];
+        DrawAxisMark(s, mark, c.xH, "H");
+        DrawAxisMark(s, mark, c.xH2, "H\u2032");
+        DrawAxisMark(s, mark, c.xF, "F");
+        DrawAxisMark(s, mark, c.xF2, "F\u2032", "f = " + std::to_string(static_cast<long long>(std::floor(c.f / 10 + 0.5))));
+    }
+    double x = 0, y = 0;
+    if (view.paraxialImage && ParaxialLensImage(lens, currentX(), currentY(), x, y))
+        DrawParaxialImage(s, st[kLensParaxial], x, y);
 }
 
 void LensScene::drawRay(Surface &s, const Styles &st, LensRayKind kind, const LensRay &ray, bool normals) const {
@@ -384,11 +406,13 @@ void LensScene::replayBundles(Surface &s, const Styles &st) const {
     for (int i = 0; i < 3; ++i) {
         if (!on[i])
             continue;
-        for (int k = 1; k <= objectCount; ++k)
+        for (int k = 1; k <= objectCount; ++k) {
+            const Styles bundle = bundleStyles(st, k);
             for (int j = 1; j <= rayCount[k]; ++j)
                 if (rayX[k][j] != objX[k])
-                    drawRay(s, st, kKinds[i],
+                    drawRay(s, bundle, kKinds[i],
                             TraceLensRay(lens, kKinds[i], objX[k], objY[k], rayX[k][j], rayY[k][j], length), true);
+        }
     }
     s.SetDrawWidth(1);
 }

@@ -35,7 +35,7 @@ enum LensKind {
     kLensGraphTick30,
     kLensGraphSmallAngle,
     kLensArrow,     // the light's direction on a segment (size: its length)
-    kLensFocal,     // F, F', H, H' on the axis (size: half the mark; labels' points in extent)
+    kLensFocal,     // F, F', H, H' on the axis (size: half the mark)
     kLensParaxial,  // the imaging equation's image (size: the circle's radius)
     kLensAngleText, // the angles at the points of incidence (size: points)
     kLensKindCount
@@ -118,6 +118,10 @@ public:
     void drawLens(Surface &s, const Styles &st) const;
     void replayBundles(Surface &s, const Styles &st) const;
     void drawObjectPoint(Surface &s, const Styles &st, int k) const;
+    // The table for bundle k: its own colour while "Farbige Bündel" is on.
+    Styles bundleStyles(const Styles &st, int k) const;
+    // F, F', H, H' and the paraxial image of the current object point, when switched on.
+    void drawImagingAids(Surface &s, const Styles &st) const;
     // The scene's state as fields (the presets too); the drag picture's key derives from it.
     unsigned viewOptions() const override {
         return kViewPresentation | kViewArrows | kViewFocalPoints | kViewParaxialImage | kViewAngles |

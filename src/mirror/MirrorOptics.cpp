@@ -60,4 +60,30 @@ Segment MirrorNormal(const MirrorParams &mirror, float hitX, float hitY) {
             static_cast<float>((1 - t) * hitX + t * r), static_cast<float>((1 - t) * hitY)};
 }
 
+bool MirrorFocus(const MirrorParams &mirror, double &xF) {
+    if (mirror.curvature == 0)
+        return false;
+    xF = mirror.mirrorRadius / 2.0;
+    return true;
+}
+
+bool ParaxialMirrorImage(const MirrorParams &mirror, double x, double y, double &imageX, double &imageY) {
+    const double g = -x;
+    if (!(g != 0))
+        return false;
+    if (mirror.curvature == 0) {
+        imageX = g;
+        imageY = y;
+        return true;
+    }
+    // f = -r / 2 with the radius's sign of this program (concave: r < 0, f > 0).
+    const double f = -mirror.mirrorRadius / 2.0;
+    if (std::fabs(g - f) < 1e-9 * std::max(1.0, std::fabs(f)))
+        return false;
+    const double b = g * f / (g - f);
+    imageX = -b;
+    imageY = -y * b / g;
+    return std::isfinite(imageX) && std::isfinite(imageY);
+}
+
 } // namespace varelo

@@ -35,4 +35,11 @@ struct Segment {
 // The normal at the point of incidence S: 200 long and centred on S.
 Segment MirrorNormal(const MirrorParams &mirror, float hitX, float hitY);
 
+// The paraxial focus F on the axis, half the radius from the vertex towards the centre;
+// false for the plane mirror.
+bool MirrorFocus(const MirrorParams &mirror, double &xF);
+// Where the imaging equation 1/f = 1/g + 1/b puts the image of (x, y) (a plane mirror's
+// image lies behind it); false when there is none (the object in the focal plane).
+bool ParaxialMirrorImage(const MirrorParams &mirror, double x, double y, double &imageX, double &imageY);
+
 } // namespace varelo

@@ -1,5 +1,6 @@
 #include "mirror/MirrorScene.h"
 
+#include "core/Aids.h"
 #include "core/NumRules.h"
 #include "core/View.h"
 
@@ -22,7 +23,7 @@ constexpr StyleEntry kScreenMirrorEntries[] = {
     {kMirrorAxis, {kBlack, 1, kDashDot}},
     {kMirrorCentre, {kBlack, 1}},
     {kMirrorArrow, {kBlack, 1, kSolid, 0, 10}},
-    {kMirrorFocal, {kBlack, 2, kSolid, 10, 8}},
+    {kMirrorFocal, {kBlack, 2, kSolid, 0, 8, 10}},
     {kMirrorParaxial, {kRed, 1, kSolid, 0, 6}},
 };
 static_assert(CoversKinds(kScreenMirrorEntries, kMirrorObjectDot, kMirrorKindCount));
@@ -38,7 +39,7 @@ constexpr StyleEntry kPrinterMirrorEntries[] = {
     {kMirrorAxis, {kBlack, 1, kDashDot}},
     {kMirrorCentre, {kBlack, 1}},
     {kMirrorArrow, {kBlack, 3, kSolid, 0, 60}},
-    {kMirrorFocal, {kBlack, 6, kSolid, 10, 48}},
+    {kMirrorFocal, {kBlack, 6, kSolid, 0, 48, 10}},
     {kMirrorParaxial, {kRed, 4, kSolid, 0, 36}},
 };
 static_assert(CoversKinds(kPrinterMirrorEntries, kMirrorObjectDot, kMirrorKindCount));
@@ -83,8 +84,10 @@ void MirrorScene::draw(Surface &s, const Styles &st, Layers layers) const {
         s.Cls();
     if (layers & Layer::Element)
         DrawMirror(s, st);
-    if (layers & Layer::Bundles)
+    if (layers & Layer::Bundles) {
         DrawBundles(s, st);
+        drawImagingAids(s, st);
+    }
     if (layers & Layer::Markers)
         markers.drawMarks(s, st, zoomFactor);
     if (layers & Layer::Live) {
@@ -93,7 +96,7 @@ void MirrorScene::draw(Surface &s, const Styles &st, Layers layers) const {
                                         static_cast<float>(s.ScaleWidth()));
             if (t.outcome == TraceOutcome::Reflected) {
                 st.use(s, kMirrorRay);
-                drawRay(s, st, currentX(), currentY(), t, false);
+                drawRay(s, bundleStyles(st, objectCount), currentX(), currentY(), t, false);
             }
         }
         markers.drawPending(s, st, zoomFactor);
@@ -122,7 +125,20 @@ void MirrorScene::DrawMirror(Surface &s, const Styles &st) const {
 }
 
 void MirrorScene::drawObjectPoint(Surface &s, const Styles &st, int k) const {
-    s.PSet(objX[k], objY[k], st.use(s, kMirrorObjectDot));
+    s.PSet(objX[k], objY[k], bundleStyles(st, k).use(s, kMirrorObjectDot));
+}
+
+Styles MirrorScene::bundleStyles(const Styles &st, int k) const {
+    return view.colouredBundles ? st.recoloured({kMirrorObjectDot, kMirrorRay, kMirrorDotted}, BundleColour(k - 1)) : st;
+}
+
+void MirrorScene::drawImagingAids(Surface &s, const Styles &st) const {
+    double xF = 0;
+    if (view.focalPoints && MirrorFocus(mirror, xF))
+        DrawAxisMark(s, st[kMirrorFocal], xF, "F");
+    double x = 0, y = 0;
+    if (view.paraxialImage && objectCount >= 1 && ParaxialMirrorImage(mirror, currentX(), currentY(), x, y))
+        DrawParaxialImage(s, st[kMirrorParaxial], x, y);
 }
 
 void MirrorScene::drawRay(Surface &s, const Styles &st, float px, float py, const RayTrace &t,
@@ -149,6 +165,7 @@ void MirrorScene::DrawBundles(Surface &s, const Styles &st) const {
     st.use(s, kMirrorRay);
     for (int k = 1; k <= objectCount; ++k) {
         const float px = objX[k], py = objY[k];
+        const Styles bundle = bundleStyles(st, k);
         for (int j = 1; j <= rayCount[k]; ++j) {
             const RayTrace t = TraceRay(mirror, px, py, rayX[k][j], rayY[k][j], length);
             if (t.outcome == TraceOutcome::NoHit)
@@ -158,7 +175,7 @@ void MirrorScene::DrawBundles(Surface &s, const Styles &st) const {
                 s.Line(px, py, rayX[k][j], rayY[k][j], kWhite);
                 continue;
             }
-            drawRay(s, st, px, py, t, true);
+            drawRay(s, bundle, px, py, t, true);
         }
     }
     s.SetDrawWidth(1);

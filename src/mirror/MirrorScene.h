@@ -19,7 +19,7 @@ enum MirrorKind {
     kMirrorAxis,
     kMirrorCentre,
     kMirrorArrow,     // the light's direction on a segment (size: its length)
-    kMirrorFocal,     // F on the axis (size: half the mark; its label's points in extent)
+    kMirrorFocal,     // F on the axis (size: half the mark)
     kMirrorParaxial,  // the imaging equation's image (size: the circle's radius)
     kMirrorKindCount
 };
@@ -67,6 +67,10 @@ public:
     // The object points and every stored ray, traced from the points' present places.
     void DrawBundles(Surface &s, const Styles &st) const;
     void drawObjectPoint(Surface &s, const Styles &st, int k) const;
+    // The table for bundle k: its own colour while "Farbige Bündel" is on.
+    Styles bundleStyles(const Styles &st, int k) const;
+    // F and the paraxial image of the current object point, when they are switched on.
+    void drawImagingAids(Surface &s, const Styles &st) const;
     float arcHalfAngle() const;
     // The scene's state as fields; the key of what the drawing depends on derives from it.
     unsigned viewOptions() const override {

@@ -1,6 +1,7 @@
 // The scenes without their windows: object bundles with their limits, what the mirror and
 // ray-path scenes draw for each layer and style table, and the key that keeps a cached
 // picture current.
+#include "core/Aids.h"
 #include "core/Fields.h"
 #include "core/ObjectBundles.h"
 #include "lens/LensScene.h"
@@ -10,6 +11,8 @@
 
 #include <functional>
 #include <memory>
+#include <set>
+#include <tuple>
 
 #include <QtTest>
 #include <cmath>
@@ -42,6 +45,15 @@ struct SceneProbe {
     std::function<void(Surface &)> draw;
     std::function<bool(std::string &)> check;
 };
+
+// Every option of the "Ansicht" menu the scene has, on.
+void allViewOptions(Scene &s) {
+    size_t count = 0;
+    const ViewOptionRow *rows = ViewOptionRows(count);
+    for (size_t i = 0; i < count; ++i)
+        if (s.viewOptions() & rows[i].option)
+            s.view.*rows[i].member = true;
+}
 
 template <typename S> SceneProbe probe(std::shared_ptr<S> scene, const Styles &styles) {
     return {[scene](FieldVisitor &v) { scene->visit(v); }, [scene] { return scene->key(); },
@@ -78,6 +90,7 @@ SceneProbe fullestScene(const QString &module, bool fill) {
             s->zoomFactor = 1.25f * 1.25f;
             fillBundles(*s);
             fillMarkers(s->markers);
+            allViewOptions(*s);
         }
         return probe(s, kScreenMirrorStyles);
     }
@@ -94,6 +107,7 @@ SceneProbe fullestScene(const QString &module, bool fill) {
             fillMarkers(s->markers);
             for (int i = 0; i < LensScene::kMaxProtractors; ++i)
                 s->placeProtractor(-150, -400 + 80.f * i);
+            allViewOptions(*s);
         }
         return probe(s, kScreenLensStyles);
     }
@@ -113,6 +127,7 @@ SceneProbe fullestScene(const QString &module, bool fill) {
                 s->addEye(-900 + 80.f * i, -800);
             s->placeProtractor(100);
             s->diagramOn = 1;
+            allViewOptions(*s);
         }
         return probe(s, kScreenRayPathStyles);
     }
@@ -124,6 +139,7 @@ SceneProbe fullestScene(const QString &module, bool fill) {
         s->eyeX = -300;
         for (int i = 0; i < ImagingScene::kMaxRowPoints; ++i)
             s->addRowPoint(-900 + 18.f * i, 100 + 5.f * i);
+        allViewOptions(*s);
     }
     return probe(s, kScreenImagingStyles);
 }
@@ -151,6 +167,9 @@ private slots:
     void fieldsRoundTrip_data();
     void fieldsRoundTrip();
     void damagedFieldsChangeNothing();
+    void imagingAids_data();
+    void imagingAids();
+    void colouredBundles();
 };
 
 void TestScenes::bundleCapacities() {
@@ -399,6 +418,108 @@ void TestScenes::damagedFieldsChangeNothing() {
     scene.visit(reader);
     QVERIFY(reader.faults.find("mirror.halfAperture missing") != std::string::npos);
     QCOMPARE(scene.key(), before);
+    // A lesson from before the view options keeps them off, with no fault.
+    FieldMap older = writer.values;
+    QVERIFY(older.erase("view.arrows") && older.erase("view.presentation"));
+    FieldReader olderReader(older);
+    scene.visit(olderReader);
+    QCOMPARE(QString::fromStdString(olderReader.faults), QString());
+}
+
+void TestScenes::imagingAids_data() {
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<int>("curvature"); // the mirror's; the lens's k1 = -k2
+    QTest::addColumn<QPointF>("object");
+    QTest::addColumn<QList<double>>("marks"); // x of the axis marks
+    QTest::addColumn<bool>("imaged");
+    QTest::addColumn<QPointF>("image");
+    // Concave, r = -1000: f = 500; 1/b = 1/500 - 1/1600 gives b = 727.3, scaled by -b / g.
+    QTest::newRow("concave mirror") << "mirror" << -12 << QPointF(-1600, -750) << QList<double>{-500} << true
+                                    << QPointF(-727.3, 340.9);
+    // Convex, r = 1000: f = -500, b = -381.0: a virtual image behind the mirror.
+    QTest::newRow("convex mirror") << "mirror" << 12 << QPointF(-1600, -750) << QList<double>{500} << true
+                                   << QPointF(381.0, -178.6);
+    QTest::newRow("plane mirror") << "mirror" << 0 << QPointF(-1600, -750) << QList<double>{} << true
+                                  << QPointF(1600, -750);
+    QTest::newRow("object in the focal plane") << "mirror" << -12 << QPointF(-500, -300) << QList<double>{-500} << false
+                                               << QPointF();
+    // The initial lens: H, H', F, F' at -200.7, -99.3, -1083.7, 783.7.
+    QTest::newRow("initial lens") << "lens" << 12 << QPointF(-1600, -650)
+                                  << QList<double>{-200.7, -99.3, -1083.7, 783.7} << true << QPointF(2293.7, 1111.6);
+    QTest::newRow("plane plate") << "lens" << 0 << QPointF(-1600, -650) << QList<double>{} << false << QPointF();
+}
+
+void TestScenes::imagingAids() {
+    QFETCH(QString, module);
+    QFETCH(int, curvature);
+    QFETCH(QPointF, object);
+    QFETCH(QList<double>, marks);
+    QFETCH(bool, imaged);
+    QFETCH(QPointF, image);
+    RecordingSurface s; // 5 world units a pixel
+    if (module == "mirror") {
+        MirrorScene m;
+        m.setCurvature(curvature);
+        m.setCurrent(float(object.x()), float(object.y()));
+        m.view.focalPoints = m.view.paraxialImage = true;
+        m.draw(s, kScreenMirrorStyles, kFullRedraw);
+    } else {
+        LensScene l;
+        l.setRightCurvature(-curvature);
+        l.setLeftCurvature(curvature);
+        l.setCurrent(float(object.x()), float(object.y()));
+        l.view.focalPoints = l.view.paraxialImage = true;
+        l.draw(s, kScreenLensStyles, kFullRedraw);
+    }
+    // Marks: vertical lines 2 x 8 px long through the axis.
+    QList<double> found;
+    for (const SurfaceOp &op : lines(s.rec))
+        if (op.x1 == op.x2 && std::fabs(op.y1 + op.y2) < 1e-6 && std::fabs(std::fabs(op.y2 - op.y1) - 80) < 1e-6)
+            found << op.x1;
+    QCOMPARE(found.size(), marks.size());
+    for (int i = 0; i < marks.size(); ++i)
+        QVERIFY2(std::fabs(found[i] - marks[i]) < 0.1, qPrintable(QString::number(found[i])));
+    std::vector<std::string> labels;
+    for (const SurfaceOp &op : s.rec.ops)
+        if (op.kind == SurfaceOp::Text)
+            labels.push_back(op.text);
+    if (module == "lens" && !marks.isEmpty())
+        QVERIFY(labels == (std::vector<std::string>{"H", "H\u2032", "F", "F\u2032", "f = 88"}));
+    // The paraxial image: an open red circle of 6 px.
+    int circles = 0;
+    for (const SurfaceOp &op : s.rec.ops)
+        if (op.kind == SurfaceOp::Circle && op.color == kRed && std::fabs(op.x2 - 30) < 1e-6) {
+            ++circles;
+            QVERIFY2(std::fabs(op.x1 - image.x()) < 0.2 && std::fabs(op.y1 - image.y()) < 0.2,
+                     qPrintable(QString("%1 %2").arg(op.x1).arg(op.y1)));
+        }
+    QCOMPARE(circles, imaged ? 1 : 0);
+}
+
+void TestScenes::colouredBundles() {
+    // Each bundle's black rays take their own colour; the lens's reflected rays keep theirs.
+    std::set<std::tuple<int, int, int>> palette;
+    for (int k = 0; k < kBundleColours; ++k) {
+        const Rgb c = BundleColour(k);
+        palette.insert({c.r, c.g, c.b});
+        QVERIFY(c != kBlack && c != kWhite && c != kRed);
+    }
+    QCOMPARE(int(palette.size()), kBundleColours);
+    LensScene l;
+    l.showFront = true;
+    l.storeRay(-300, -400);
+    l.addObject(-1500, 200);
+    l.storeRay(-300, 100);
+    l.view.colouredBundles = true;
+    RecordingSurface s;
+    l.draw(s, kScreenLensStyles, Layer::Bundles);
+    std::set<std::tuple<int, int, int>> colours;
+    for (const SurfaceOp &op : lines(s.rec))
+        colours.insert({op.color.r, op.color.g, op.color.b});
+    const Rgb first = BundleColour(0), second = BundleColour(1), green = kScreenLensStyles[kLensFront].color;
+    QVERIFY(colours.count({first.r, first.g, first.b}) && colours.count({second.r, second.g, second.b}));
+    QVERIFY(colours.count({green.r, green.g, green.b}));
+    QVERIFY(!colours.count({0, 0, 0}));
 }
 
 int runSceneTests(int argc, char **argv) {

@@ -33,6 +33,10 @@ private slots:
     void sphereAndPlate();
     void focalLength();
     void thickLensBackFocus();
+    void cardinalPoints_data();
+    void cardinalPoints();
+    void paraxialImage_data();
+    void paraxialImage();
     void equalIndexGoesStraight();
     void plateShiftsParallel();
     void steepRayBelowIndexOneIsRefused();
@@ -123,6 +127,77 @@ void TestLensOptics::thickLensBackFocus() {
     const double slope = (t.y[3] - t.y[2]) / double(t.x[3] - t.x[2]);
     const double crossing = t.x[2] - t.y[2] / slope;
     QVERIFY2(std::fabs(crossing - 783.7) < 1, qPrintable(QString::number(crossing)));
+}
+
+void TestLensOptics::cardinalPoints_data() {
+    QTest::addColumn<int>("k1");
+    QTest::addColumn<int>("k2");
+    QTest::addColumn<float>("thickness");
+    QTest::addColumn<bool>("focal");
+    QTest::addColumn<QList<double>>("expected"); // f, H, H', F, F'
+    // 1/f = 0.6 (2/1000 - 0.6 * 300 / (1.6 * 1000^2)): f = 883.0; H lies
+    // f * 0.6 * 300 / 1600 = 99.3 right of the left vertex (-300), H' as far left of 0.
+    QTest::newRow("initial biconvex") << -12 << 12 << 300.f << true
+                                      << QList<double>{883.0, -200.7, -99.3, -1083.7, 783.7};
+    // Plano-convex, the curved side to the light: f = 1000 / 0.6; H on the curved vertex,
+    // H' 300 / 1.6 = 187.5 inside the plane side.
+    QTest::newRow("plano-convex") << 0 << 12 << 300.f << true
+                                  << QList<double>{1666.7, -300.0, -187.5, -1966.7, 1479.2};
+    QTest::newRow("plane plate") << 0 << 0 << 300.f << false << QList<double>{};
+    // A meniscus of equal radii 1000 thick still converges, by its thickness alone:
+    // 1/f = 0.6 * 0.6 * 1000 / (1.6 * 1000^2), f = 4444.4; both principal planes lie
+    // f * 0.6 * 1000 / 1600 = 1666.7 left of their vertices.
+    QTest::newRow("thick meniscus") << 12 << 12 << 1000.f << true
+                                    << QList<double>{4444.4, -2666.7, -1666.7, -7111.1, 2777.8};
+}
+
+void TestLensOptics::cardinalPoints() {
+    QFETCH(int, k1);
+    QFETCH(int, k2);
+    QFETCH(float, thickness);
+    QFETCH(bool, focal);
+    QFETCH(QList<double>, expected);
+    LensCardinals c;
+    QCOMPARE(ThickLensCardinals(lensOf(k1, k2, 100, thickness), c), focal);
+    if (!focal)
+        return;
+    const double got[] = {c.f, c.xH, c.xH2, c.xF, c.xF2};
+    for (int i = 0; i < 5; ++i)
+        QVERIFY2(std::fabs(got[i] - expected[i]) < 0.1, qPrintable(QString("%1: %2").arg(i).arg(got[i])));
+}
+
+void TestLensOptics::paraxialImage_data() {
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<bool>("finite");
+    QTest::addColumn<double>("imageX");
+    QTest::addColumn<double>("imageY");
+    // The initial lens (f = 883.0, H at -200.7, H' at -99.3): g = 1399.3 gives
+    // b = g f / (g - f) = 2393.1, the image at -99.3 + b, scaled by -b / g.
+    QTest::newRow("initial object point") << -1600.0 << -650.0 << true << 2293.7 << 1111.6;
+    QTest::newRow("near the axis") << -1800.0 << -100.0 << true << 1872.1 << 123.3;
+    // Inside the focal length (g = 499.3): a virtual, upright image on the object's side,
+    // b = 499.3 * 883.0 / (499.3 - 883.0) = -1149.0, magnified 1149.0 / 499.3.
+    QTest::newRow("inside f") << -700.0 << 100.0 << true << -1248.3 << 230.1;
+    QTest::newRow("in the focal plane") << -1083.7 << 50.0 << false << 0.0 << 0.0;
+}
+
+void TestLensOptics::paraxialImage() {
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(bool, finite);
+    QFETCH(double, imageX);
+    QFETCH(double, imageY);
+    const LensParams p = lensOf(-12, 12, 500, 300);
+    LensCardinals c;
+    QVERIFY(ThickLensCardinals(p, c));
+    // The focal plane exactly where this lens puts it.
+    if (!finite)
+        x = c.xF;
+    double ix = 0, iy = 0;
+    QCOMPARE(ParaxialLensImage(p, x, y, ix, iy), finite);
+    if (finite)
+        QVERIFY2(std::fabs(ix - imageX) < 0.3 && std::fabs(iy - imageY) < 0.3, qPrintable(QString("%1 %2").arg(ix).arg(iy)));
 }
 
 void TestLensOptics::equalIndexGoesStraight() {
