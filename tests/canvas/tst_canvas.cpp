@@ -29,6 +29,9 @@ private slots:
     void arcGoesCounterClockwiseThroughZero();
     void thinLinesStayInsideTheImage_data();
     void thinLinesStayInsideTheImage();
+    void smoothLines_data();
+    void smoothLines();
+    void manySmoothLinesKeepTheirRows();
     void degenerateCoordinatesAreSkipped();
     void farLinesAreClipped();
     void recorderListsOperations();
@@ -199,6 +202,61 @@ void TestCanvas::thinLinesStayInsideTheImage() {
         QCOMPARE(inked, inkedPixels);
     else
         QVERIFY(inked > 0);
+}
+
+void TestCanvas::smoothLines_data() {
+    QTest::addColumn<QLineF>("line");
+    QTest::addColumn<int>("pure");  // pixels of the line's exact colour
+    QTest::addColumn<QPoint>("grey"); // a pixel covered in part (-1: none expected)
+    // 3 px wide about y = 20.5: rows 19 to 21 whole, from x = 10 up to 150.
+    QTest::newRow("on pixel centres") << QLineF(10, 20.5, 150, 20.5) << 3 * 140 << QPoint(-1, -1);
+    // About y = 20: rows 19 and 20 whole, 18 and 21 half.
+    QTest::newRow("between pixels") << QLineF(10, 20, 150, 20) << 2 * 140 << QPoint(50, 18);
+    // Through all three bands of 64 rows without a gap.
+    QTest::newRow("down the bands") << QLineF(30.5, 0, 30.5, 150) << 3 * 150 << QPoint(-1, -1);
+    // Through the left edge of the picture.
+    QTest::newRow("out of the picture") << QLineF(-50, 100.5, 20, 100.5) << 3 * 20 << QPoint(-1, -1);
+}
+
+void TestCanvas::smoothLines() {
+    QFETCH(QLineF, line);
+    QFETCH(int, pure);
+    QFETCH(QPoint, grey);
+    ImageSurface s(200, 150);
+    s.Scale(0, 0, 200, 150);
+    s.setAntialiased(true);
+    s.SetDrawWidth(3);
+    s.Line(line.x1(), line.y1(), line.x2(), line.y2(), kBlack);
+    const QImage img = s.image();
+    int black = 0, partial = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            black += c == QColor(Qt::black);
+            partial += c != QColor(Qt::black) && c != QColor(Qt::white);
+        }
+    QCOMPARE(black, pure);
+    if (grey.x() >= 0) {
+        const int level = img.pixelColor(grey).red();
+        QVERIFY2(level > 100 && level < 160, qPrintable(QString::number(level)));
+        QCOMPARE(partial, 2 * 140);
+    } else {
+        QCOMPARE(partial, 0);
+    }
+}
+
+void TestCanvas::manySmoothLinesKeepTheirRows() {
+    // Enough lines to be set by two threads in bands: every line lands in its own row.
+    ImageSurface s(300, 300);
+    s.Scale(0, 0, 300, 300);
+    s.setAntialiased(true);
+    for (int k = 0; k < 90; ++k)
+        s.Line(0, 3 * k + 1.5, 300, 3 * k + 1.5, Rgb{0, 0, uint8_t(k + 1)});
+    const QImage img = s.image();
+    for (int k = 0; k < 90; ++k) {
+        QCOMPARE(img.pixelColor(150, 3 * k + 1), QColor(0, 0, k + 1));
+        QCOMPARE(img.pixelColor(150, 3 * k), QColor(Qt::white));
+    }
 }
 
 void TestCanvas::degenerateCoordinatesAreSkipped() {

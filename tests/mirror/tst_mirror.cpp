@@ -74,6 +74,7 @@ private slots:
     void touchTapAndHold();
     void pinchZooms();
     void fullScreenKeys();
+    void presentationLook();
 
 private:
     frmSpieg *w = nullptr;
@@ -779,6 +780,39 @@ void TestMirror::touchTapAndHold() {
     QCOMPARE(int(w->scene.rayCount[1]), 1);
     QVERIFY(std::fabs(w->scene.objX[1] - (-2000 + to.x() * perPixel)) < 0.5);
     QVERIFY(std::fabs(w->scene.objY[1] - (-1000 + to.y() * perPixel)) < 0.5);
+}
+
+void TestMirror::presentationLook() {
+    // F5: the rays drawn heavy and smooth. While the curvature bar's slider is held the
+    // frames are aliased; the smooth picture follows when it is let go.
+    for (int i = 0; i < 5; ++i) {
+        w->Picture1_MouseDown(1, 0, -300, -400 + 200.f * i);
+        w->Picture1_MouseUp(1, 0, -300, -400 + 200.f * i);
+    }
+    auto smoothPixels = [this] {
+        const QImage img = w->Picture1->image();
+        int n = 0;
+        for (int y = 0; y < img.height(); y += 2)
+            for (int x = 0; x < img.width(); x += 2) {
+                const QColor c = img.pixelColor(x, y);
+                n += c.red() == c.green() && c.green() == c.blue() && c.red() > 20 && c.red() < 235;
+            }
+        return n;
+    };
+    QCOMPARE(smoothPixels(), 0);
+    for (QAction *a : w->findChildren<QAction *>())
+        if (a->shortcuts().contains(QKeySequence(Qt::Key_F5)))
+            a->trigger();
+    QVERIFY(w->scene.view.presentation);
+    QVERIFY(w->Picture1->antialiased());
+    QVERIFY(smoothPixels() > 100);
+    w->HScroll2->setSliderDown(true);
+    w->HScroll2->setValue(w->HScroll2->value() + 2);
+    QVERIFY(!w->Picture1->antialiased());
+    QCOMPARE(smoothPixels(), 0);
+    w->HScroll2->setSliderDown(false);
+    QVERIFY(w->Picture1->antialiased());
+    QVERIFY(smoothPixels() > 100);
 }
 
 void TestMirror::pinchZooms() {

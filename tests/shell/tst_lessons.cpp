@@ -118,7 +118,14 @@ void TestLessons::savedAndOpenedTheSame() {
     Forms::show(FormId::Varelo);
     Form *w = Forms::show(static_cast<FormId>(id));
     buildState(w);
-    QMetaObject::invokeMethod(w, "Redraw");
+    // Every option of the "Ansicht" menu on (full screen is the window's, not the lesson's).
+    QStringList options;
+    for (QAction *a : w->findChildren<QAction *>())
+        if (a->isCheckable() && a->objectName() != QStringLiteral("Vollbild")) {
+            a->trigger();
+            options << a->objectName();
+        }
+    QVERIFY(options.contains(QStringLiteral("Präsentation")) && options.contains(QStringLiteral("Pfeile")));
     const uint64_t key = w->moduleScene()->key();
     const QImage picture = w->findChild<PictureBox *>(QStringLiteral("Picture1"))->image();
     const QStringList seen = readings(w);
@@ -136,6 +143,12 @@ void TestLessons::savedAndOpenedTheSame() {
     QCOMPARE(readings(w), seen);
     QVERIFY(w->findChild<PictureBox *>(QStringLiteral("Picture1"))->image() == picture);
     QVERIFY(dialogs().messages.isEmpty());
+    // The menu shows the lesson's options when it opens.
+    for (QMenu *m : w->findChildren<QMenu *>())
+        emit m->aboutToShow();
+    for (QAction *a : w->findChildren<QAction *>())
+        if (options.contains(a->objectName()))
+            QVERIFY2(a->isChecked(), qPrintable(a->objectName()));
 }
 
 void TestLessons::badFilesChangeNothing_data() {
