@@ -201,6 +201,11 @@ void PictureBox::touch(QTouchEvent *e) {
             pinching_ = false;
         return;
     }
+    if (e->type() == QEvent::TouchCancel) {
+        // The system took the touch back (it may name no point).
+        strokeAbandon();
+        return;
+    }
     if (points.isEmpty())
         return;
     const QPointF pos = points.first().position();
@@ -208,10 +213,8 @@ void PictureBox::touch(QTouchEvent *e) {
         strokeStart(pos, e->modifiers());
     else if (e->type() == QEvent::TouchUpdate)
         strokeMove(pos, e->modifiers());
-    else if (e->type() == QEvent::TouchEnd)
-        strokeEnd(pos, e->modifiers());
     else
-        strokeAbandon();
+        strokeEnd(pos, e->modifiers());
 }
 
 void PictureBox::strokeStart(QPointF pos, Qt::KeyboardModifiers mods) {

@@ -17,6 +17,7 @@
 #include "shell/Modules.h"
 #include "shell/frmVarelo.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
@@ -170,6 +171,19 @@ private:
     void keyboard(QWidget *window) {
         if (chance(0.5)) {
             touch(window);
+            return;
+        }
+        if (chance(0.15)) {
+            // An option of the "Ansicht" menu: the presentation look or a teaching aid.
+            QList<QAction *> options;
+            for (QAction *a : window->findChildren<QAction *>())
+                if (a->isCheckable() && a->objectName() != QStringLiteral("Vollbild"))
+                    options << a;
+            if (!options.isEmpty()) {
+                QAction *a = options[pick(int(options.size()))];
+                a->trigger();
+                note(QStringLiteral("view option %1").arg(a->objectName()));
+            }
             return;
         }
         static const QStringList leaving{"Menu", "Menue", "zum Strahlenverlauf", "zur Abbildung von Punkten"};
