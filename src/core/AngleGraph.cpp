@@ -22,6 +22,12 @@ AngleGraphWidths GraphWidths(const Styles &st, int firstKind) {
     return w;
 }
 
+AngleGraphWidths Doubled(AngleGraphWidths w) {
+    for (int *width : {&w.axis, &w.curve, &w.tick5, &w.tick10, &w.tick30, &w.smallAngle})
+        *width *= 2;
+    return w;
+}
+
 bool RefractionAngleDeg(float a, float relIndex, float &beta) {
     const double s = std::sin(a * kDeg) / relIndex;
     if (s >= 1)

@@ -24,6 +24,8 @@ struct AngleGraphWidths {
 // The widths from a style table whose graph kinds follow each other from `firstKind`:
 // axis, curve, ticks every 5, 10 and 30 degrees, the small-angle line.
 AngleGraphWidths GraphWidths(const Styles &st, int firstKind);
+// The widths of the presentation look: every one doubled.
+AngleGraphWidths Doubled(AngleGraphWidths w);
 
 // Sets the graph's scale: x -10 .. 100 (incidence), y 100 .. -10 (refraction, upwards).
 void SetAngleGraphScale(Surface &s);

@@ -337,7 +337,15 @@ void frmLins::placeProtractor(float x, float y) {
 
 void frmLins::paintGraph() {
     setFittedText(Label40, tr("Einfalls- und Brechungswinkel für n = ") + qs(NumText(scene.lens.refrIndex)));
-    DrawAngleGraph(*Picture8, scene.lens.refrIndex, kGraphWidths);
+    const bool present = scene.view.presentation;
+    Picture8->setAntialiased(present);
+    DrawAngleGraph(*Picture8, scene.lens.refrIndex, present ? Doubled(kGraphWidths) : kGraphWidths);
+}
+
+void frmLins::viewChanged() {
+    if (scene.graphOn)
+        paintGraph();
+    Redraw();
 }
 
 void frmLins::showGraph(bool shown) {

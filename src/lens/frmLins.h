@@ -84,6 +84,7 @@ public:
     void paintGraph();
     // The whole picture anew.
     void Redraw() override;
+    void viewChanged() override;
     // The screen's table: the presentation look while it is on.
     const Styles &screenStyles() const { return scene.view.presentation ? kPresentLensStyles : kScreenLensStyles; }
     // The chosen layers of the scene on the picture; with Layer::Live, the live ray and

@@ -391,6 +391,16 @@ QString frmBre1::diagramCaption() const {
     return tr("Einfalls- und Brechungswinkel für n = ") + qs(NumText(scene.relIndex));
 }
 
-void frmBre1::DrawAngleDiagram() { DrawAngleGraph(*Picture6, scene.relIndex, kGraphWidths); }
+void frmBre1::DrawAngleDiagram() {
+    const bool present = scene.view.presentation;
+    Picture6->setAntialiased(present);
+    DrawAngleGraph(*Picture6, scene.relIndex, present ? Doubled(kGraphWidths) : kGraphWidths);
+}
+
+void frmBre1::viewChanged() {
+    if (scene.diagramOn)
+        DrawAngleDiagram();
+    Redraw();
+}
 
 } // namespace varelo

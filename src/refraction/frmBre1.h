@@ -59,6 +59,7 @@ public slots:
 public:
     // The whole picture anew.
     void Redraw() override;
+    void viewChanged() override;
     // The screen's table: the presentation look while it is on.
     const Styles &screenStyles() const { return scene.view.presentation ? kPresentRayPathStyles : kScreenRayPathStyles; }
     // P, the interface, the rays and the markers over the present picture.

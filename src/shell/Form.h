@@ -26,8 +26,11 @@ public:
     // The scene as a fresh one (no history, nothing being dragged), for a lesson to fill.
     virtual void resetModuleScene() {}
     virtual void sceneReplaced() {}
-    // The whole picture anew (a view option changed).
+    // The whole picture anew.
     virtual void Redraw() {}
+    // A view option of the "Ansicht" menu changed: the picture and what else shows the
+    // scene are drawn anew.
+    virtual void viewChanged() { Redraw(); }
 
     // A module window's look: its title, the grey panel and the classic font its controls
     // inherit.

@@ -88,7 +88,7 @@ void addViewOptions(QMenu *view, Form *window) {
                 bool &on = scene->view.*member;
                 on = !on;
                 a->setChecked(on);
-                window->Redraw();
+                window->viewChanged();
             }
         });
         items.emplace_back(a, member);
