@@ -400,6 +400,27 @@ void ImageSurface::commitDeferred() {
     smooth_.clear();
 }
 
+void ImageSurface::paintDot(double x, double y, Rgb c, int diameter) {
+    if (!antialiased() || diameter > 3 || image_.format() != QImage::Format_RGB32) {
+        PainterSurface::paintDot(x, y, c, diameter);
+        return;
+    }
+    const int side = std::max(1, static_cast<int>(std::lround(diameter * ratio_)));
+    const int left = static_cast<int>(std::floor(x * ratio_ - side / 2.0 + 0.5));
+    const int top = static_cast<int>(std::floor(y * ratio_ - side / 2.0 + 0.5));
+    const int x0 = std::max(0, left), x1 = std::min(image_.width(), left + side);
+    const int y0 = std::max(0, top), y1 = std::min(image_.height(), top + side);
+    if (x0 >= x1 || y0 >= y1)
+        return;
+    flush();
+    const uint32_t colour = 0xff000000u | (uint32_t(c.r) << 16) | (uint32_t(c.g) << 8) | c.b;
+    for (int row = y0; row < y1; ++row) {
+        auto *line = reinterpret_cast<uint32_t *>(image_.scanLine(row));
+        std::fill(line + x0, line + x1, colour);
+    }
+    changed();
+}
+
 void ImageSurface::paintImage(int x, int y, const QImage &img) {
     if (QPainter *p = painter()) {
         p->drawImage(x, y, img);

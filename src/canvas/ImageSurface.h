@@ -80,6 +80,9 @@ protected:
     // One-pixel lines are set straight into the image (the painter's thin-line path costs a
     // call per pixel), as square blocks of the pixel ratio; wider lines go through the painter.
     void paintLine(double x1, double y1, double x2, double y2, Rgb c, int width, int style) override;
+    // Smooth pictures set their smallest dots (the raster's) as squares: too small to show
+    // an edge, and hundreds of them must not cost a frame.
+    void paintDot(double x, double y, Rgb c, int diameter) override;
 
 private:
     // Solid antialiased lines are set into the image by the program itself: the painter's
