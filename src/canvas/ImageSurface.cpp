@@ -216,7 +216,11 @@ void ImageSurface::paintLine(double x1, double y1, double x2, double y2, Rgb c, 
         const qsizetype stepMajor = xMajor ? stepX : stepY, stepMinor = xMajor ? stepY : stepX;
         int err = major / 2;
         for (int i = 0;; ++i) {
-            plot(p);
+            // The common screen of one device pixel a pixel without a call per pixel.
+            if (k == 1)
+                *p = colour;
+            else
+                plot(p);
             if (i == major)
                 break;
             p += stepMajor;
@@ -241,7 +245,7 @@ void ImageSurface::paintLine(double x1, double y1, double x2, double y2, Rgb c, 
     int err = ddx + ddy;
     for (;;) {
         // One block per logical pixel, so that a dot is as long as it is wide.
-        if (phase % k == 0 && pattern[(phase / k) % period])
+        if (k == 1 ? pattern[phase % period] : phase % k == 0 && pattern[(phase / k) % period])
             plot(bits + ay * stride + ax);
         if (ax == bx && ay == by)
             break;

@@ -208,21 +208,26 @@ void TestCanvas::smoothLines_data() {
     QTest::addColumn<QLineF>("line");
     QTest::addColumn<int>("pure");  // pixels of the line's exact colour
     QTest::addColumn<QPoint>("grey"); // a pixel covered in part (-1: none expected)
+    QTest::addColumn<int>("ratio");
     // 3 px wide about y = 20.5: rows 19 to 21 whole, from x = 10 up to 150.
-    QTest::newRow("on pixel centres") << QLineF(10, 20.5, 150, 20.5) << 3 * 140 << QPoint(-1, -1);
+    QTest::newRow("on pixel centres") << QLineF(10, 20.5, 150, 20.5) << 3 * 140 << QPoint(-1, -1) << 1;
     // About y = 20: rows 19 and 20 whole, 18 and 21 half.
-    QTest::newRow("between pixels") << QLineF(10, 20, 150, 20) << 2 * 140 << QPoint(50, 18);
+    QTest::newRow("between pixels") << QLineF(10, 20, 150, 20) << 2 * 140 << QPoint(50, 18) << 1;
     // Through all three bands of 64 rows without a gap.
-    QTest::newRow("down the bands") << QLineF(30.5, 0, 30.5, 150) << 3 * 150 << QPoint(-1, -1);
+    QTest::newRow("down the bands") << QLineF(30.5, 0, 30.5, 150) << 3 * 150 << QPoint(-1, -1) << 1;
     // Through the left edge of the picture.
-    QTest::newRow("out of the picture") << QLineF(-50, 100.5, 20, 100.5) << 3 * 20 << QPoint(-1, -1);
+    QTest::newRow("out of the picture") << QLineF(-50, 100.5, 20, 100.5) << 3 * 20 << QPoint(-1, -1) << 1;
+    // Twice the device pixels: 6 device rows (38 to 43) from device column 20 up to 300.
+    QTest::newRow("pixel ratio 2") << QLineF(10, 20.5, 150, 20.5) << 6 * 280 << QPoint(-1, -1) << 2;
 }
 
 void TestCanvas::smoothLines() {
     QFETCH(QLineF, line);
     QFETCH(int, pure);
     QFETCH(QPoint, grey);
+    QFETCH(int, ratio);
     ImageSurface s(200, 150);
+    s.setPixelRatio(ratio);
     s.Scale(0, 0, 200, 150);
     s.setAntialiased(true);
     s.SetDrawWidth(3);
