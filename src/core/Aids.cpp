@@ -60,6 +60,22 @@ void DrawLabel(Surface &s, double x, double y, double dx, double dy, const std::
     s.SetForeColor(fore);
 }
 
+void DrawLabelLines(Surface &s, double x, double y, double dx, double dy, const std::vector<std::string> &lines,
+                    double points, Rgb colour) {
+    const double fontSize = s.FontSize();
+    const Rgb fore = s.ForeColor();
+    s.SetFontSize(points);
+    s.SetForeColor(colour);
+    s.SetCurrentY(s.toWorldY(s.toDeviceY(y) + dy));
+    for (const std::string &line : lines) {
+        // Printing returns to the left edge: every line starts at the label's x again.
+        s.SetCurrentX(s.toWorldX(s.toDeviceX(x) + dx));
+        s.PrintText(line);
+    }
+    s.SetFontSize(fontSize);
+    s.SetForeColor(fore);
+}
+
 std::string AngleReading(const char *symbol, double degrees) {
     char number[32];
     std::snprintf(number, sizeof number, "%.1f", degrees);
@@ -68,6 +84,11 @@ std::string AngleReading(const char *symbol, double degrees) {
         if (c == '.')
             c = DecimalSeparator();
     return std::string(symbol) + " = " + text + "\u00b0";
+}
+
+std::vector<std::string> IncidenceReadings(double alphaDegrees, double betaDegrees, bool total) {
+    return {AngleReading("\u03b1", alphaDegrees),
+            total ? PictureWords()(kTotalReflectionWord) : AngleReading("\u03b2", betaDegrees)};
 }
 
 TextTable &PictureWords() {

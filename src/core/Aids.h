@@ -6,6 +6,7 @@
 #include "core/Texts.h"
 
 #include <string>
+#include <vector>
 
 namespace varelo {
 
@@ -24,8 +25,15 @@ void ArrowTip(const Surface &s, const Style &st, double x1, double y1, double x2
 void DrawLabel(Surface &s, double x, double y, double dx, double dy, const std::string &text, double points,
                Rgb colour);
 
+// Lines of text under each other, the first one's top-left corner `dx`, `dy` device pixels
+// from the world point (x, y), each starting at the same x.
+void DrawLabelLines(Surface &s, double x, double y, double dx, double dy, const std::vector<std::string> &lines,
+                    double points, Rgb colour);
+
 // "α = 30,0°": a symbol, the angle in degrees with one decimal and the user's separator.
 std::string AngleReading(const char *symbol, double degrees);
+// The two lines at a point of incidence: α, and β or the word for total reflection.
+std::vector<std::string> IncidenceReadings(double alphaDegrees, double betaDegrees, bool total);
 
 // The words the pictures show, in the user's language; the interface fills the table at
 // start-up from the marked source texts.

@@ -69,6 +69,12 @@ double turned(double sN, double tanE) { return (sN + tanE) / (1 - sN * tanE); }
 
 double asinBySlope(double s) { return std::atan(s / std::sqrt(1 - s * s)); }
 
+// The angle between two lines from the difference of their directions, 0 .. pi / 2.
+float between(double d) {
+    d = std::fabs(std::remainder(d, kPi));
+    return static_cast<float>(d);
+}
+
 } // namespace
 
 float RimX1(const LensParams &p) { return rimX1(p, p.semiDiameter); }
@@ -196,8 +202,13 @@ LensRay TraceLensRay(const LensParams &p, LensRayKind kind, float xP, float yP, 
 
     if (kind == LensRayKind::Transmitted) {
         const double s = n * std::sin(eps);
+        ray.incidences[0] = {e.x, e.y, between(thN - th), static_cast<float>(std::fabs(asinBySlope(s1))), false};
+        ray.incidences[1] = {x2.x, x2.y, between(eps), 0, true};
+        ray.incidenceCount = 2;
         if (!(std::fabs(s) < 1))
             return ray; // totally reflected inside
+        ray.incidences[1].beta = static_cast<float>(std::fabs(asinBySlope(s)));
+        ray.incidences[1].total = false;
         const double out = thN2 - asinBySlope(s);
         ray.x[3] = static_cast<float>(x2.x + L * std::cos(out));
         ray.y[3] = static_cast<float>(x2.y + L * std::sin(out));

@@ -1,5 +1,6 @@
 #include "mirror/MirrorScene.h"
 
+#include "core/Aids.h"
 #include "core/NumRules.h"
 #include "core/View.h"
 
@@ -128,11 +129,16 @@ void MirrorScene::drawObjectPoint(Surface &s, const Styles &st, int k) const {
 void MirrorScene::drawRay(Surface &s, const Styles &st, float px, float py, const RayTrace &t,
                           bool normal) const {
     s.Line(px, py, t.hitX, t.hitY, st[kMirrorRay].color);
+    const Rgb reflected = st[dottedReflected ? kMirrorDotted : kMirrorRay].color;
     if (dottedReflected) {
         s.Line(t.hitX, t.hitY, t.endX, t.endY, st.use(s, kMirrorDotted));
         st.use(s, kMirrorRay);
     } else {
-        s.Line(t.hitX, t.hitY, t.endX, t.endY, st[kMirrorRay].color);
+        s.Line(t.hitX, t.hitY, t.endX, t.endY, reflected);
+    }
+    if (view.arrows) {
+        DrawArrowHead(s, st[kMirrorArrow], st[kMirrorRay].color, px, py, t.hitX, t.hitY, true);
+        DrawArrowHead(s, st[kMirrorArrow], reflected, t.hitX, t.hitY, t.endX, t.endY, false);
     }
     if (extendReflected)
         s.Line(t.hitX, t.hitY, t.backX, t.backY, st[kMirrorExtension].color);
