@@ -59,8 +59,9 @@ struct LensRay {
     LensSegment extension{};
     int normalCount = 0;
     LensSegment normals[3] = {};
-    // The transmitted kind's points of incidence: both surfaces, also when the light is
-    // totally reflected at the second one (the ray is then not drawn).
+    // The points of incidence of the transmitted light, traced by the kinds that go into
+    // the glass: both surfaces, also when the light is totally reflected at the second one
+    // (the transmitted ray is then not drawn).
     int incidenceCount = 0;
     LensIncidence incidences[2] = {};
 };

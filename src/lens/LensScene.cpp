@@ -366,8 +366,17 @@ void LensScene::drawRay(Surface &s, const Styles &st, LensRayKind kind, const Le
     for (int i = ray.blackPoints; i < ray.pointCount; ++i)
         s.Line(ray.x[i - 1], ray.y[i - 1], ray.x[i], ray.y[i], colour);
     if (view.arrows) {
+        // A segment two kinds share gets one arrow: the incident one from the front reflection
+        // when it is shown (drawn whenever any kind is), the one in the glass from the
+        // transmitted ray when that leaves the lens. A full picture has thousands of heads.
+        const bool transmittedLeaves = showTransmitted && ray.incidenceCount == 2 && !ray.incidences[1].total;
+        int first = 1;
+        if (kind == LensRayKind::Transmitted && showFront)
+            first = 2;
+        else if (kind == LensRayKind::BackReflected)
+            first = transmittedLeaves ? 3 : showFront ? 2 : 1;
         // Every segment but the last one ends at a surface.
-        for (int i = 1; i < ray.pointCount; ++i)
+        for (int i = first; i < ray.pointCount; ++i)
             DrawArrowHead(s, st[kLensArrow], i < ray.blackPoints ? black : colour, ray.x[i - 1], ray.y[i - 1], ray.x[i],
                           ray.y[i], i < ray.pointCount - 1);
     }

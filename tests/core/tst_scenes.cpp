@@ -549,6 +549,18 @@ void TestScenes::arrowsOnRealLight() {
              l.draw(s, kScreenLensStyles, Layer::Bundles);
          },
          {{-1600, -650, 1300, 650, true}, {-300, 0, 300, plateDrop, true}, {0, plateDrop, 2, 1, false}}},
+        {"lens: every kind, a shared segment gets one arrow", kScreenLensStyles[kLensArrow],
+         [](Surface &s, bool on) {
+             LensScene l;
+             makePlate(l);
+             l.storeRay(-300, 0);
+             l.showFront = l.showBack = true;
+             l.view.arrows = on;
+             l.draw(s, kScreenLensStyles, Layer::Bundles);
+         },
+         // Reflected at x = 0 back to the entry surface and out parallel to the front reflection.
+         {{-1600, -650, 1300, 650, true}, {-300, 0, 300, plateDrop, true}, {0, plateDrop, 2, 1, false},
+          {-300, 0, -2, 1, false}, {0, plateDrop, -300, plateDrop, true}, {-300, 2 * plateDrop, -2, 1, false}}},
         {"lens: printed page", kPrinterLensStyles[kLensArrow],
          [&page](Surface &s, bool on) {
              LensScene l;
