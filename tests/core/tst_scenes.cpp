@@ -486,14 +486,6 @@ void TestScenes::arrowsOnRealLight() {
              m.draw(s, kScreenMirrorStyles, Layer::Bundles);
          },
          {{-1600, -750, 1600, 750, true}, {0, 0, -1600, 750, false}}},
-        {"mirror: the dragged ray", kScreenMirrorStyles[kMirrorArrow],
-         [](Surface &s, bool on) {
-             MirrorScene m;
-             m.aimTrial(-800, -375);
-             m.view.arrows = on;
-             m.draw(s, kScreenMirrorStyles, Layer::Live);
-         },
-         {{-1600, -750, 1600, 750, true}, {0, 0, -1600, 750, false}}},
         {"mirror: printed page", kPrinterMirrorStyles[kMirrorArrow],
          [&page](Surface &s, bool on) {
              MirrorScene m;
@@ -528,15 +520,6 @@ void TestScenes::arrowsOnRealLight() {
              r.aimPreview(50, 250);
              r.view.arrows = on;
              r.draw(s, kScreenRayPathStyles, Layer::Live);
-         },
-         {{0, 500, 100, -500, true}, {100, 0, sb, -cb, false}}},
-        {"ray path: printed page", kPrinterRayPathStyles[kPathArrow],
-         [&page](Surface &s, bool on) {
-             RayPathScene r;
-             r.rayCount = 1;
-             r.rayHitX[1] = 100;
-             r.view.arrows = on;
-             r.drawPage(s, page);
          },
          {{0, 500, 100, -500, true}, {100, 0, sb, -cb, false}}},
         {"lens: through a plate, with its extension", kScreenLensStyles[kLensArrow],
