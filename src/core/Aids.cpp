@@ -11,16 +11,20 @@ namespace {
 constexpr double kWing = 25 * kPi / 180;
 // A free end's arrow sits this many arrow lengths from its start.
 constexpr double kFreeEndOffset = 4;
+
+// The fraction of the segment at which the tip sits, from its length in device pixels.
+double tipFraction(const Style &st, double length, bool finite) {
+    // Half way, or a few arrow lengths from the start (never past the middle).
+    if (!finite && length > 0)
+        return std::min(0.5, (kFreeEndOffset + 1) * st.size / length);
+    return 0.5;
+}
 } // namespace
 
 void ArrowTip(const Surface &s, const Style &st, double x1, double y1, double x2, double y2, bool finite,
               double &tipX, double &tipY) {
     const double dx = s.toDeviceX(x2) - s.toDeviceX(x1), dy = s.toDeviceY(y2) - s.toDeviceY(y1);
-    const double length = std::hypot(dx, dy);
-    // Half way, or a few arrow lengths from the start (never past the middle).
-    double t = 0.5;
-    if (!finite && length > 0)
-        t = std::min(0.5, (kFreeEndOffset + 1) * st.size / length);
+    const double t = tipFraction(st, std::hypot(dx, dy), finite);
     tipX = x1 + t * (x2 - x1);
     tipY = y1 + t * (y2 - y1);
 }
@@ -28,20 +32,24 @@ void ArrowTip(const Surface &s, const Style &st, double x1, double y1, double x2
 void DrawArrowHead(Surface &s, const Style &st, Rgb colour, double x1, double y1, double x2, double y2,
                    bool finite) {
     // In device pixels, so that the head keeps its shape on any scale.
-    const double dx = s.toDeviceX(x2) - s.toDeviceX(x1), dy = s.toDeviceY(y2) - s.toDeviceY(y1);
+    const double px1 = s.toDeviceX(x1), py1 = s.toDeviceY(y1);
+    const double dx = s.toDeviceX(x2) - px1, dy = s.toDeviceY(y2) - py1;
     const double length = std::hypot(dx, dy);
     if (!(length > 0) || st.size <= 0)
         return;
-    double tipX = 0, tipY = 0;
-    ArrowTip(s, st, x1, y1, x2, y2, finite, tipX, tipY);
-    const double px = s.toDeviceX(tipX), py = s.toDeviceY(tipY);
-    const double back = std::atan2(-dy, -dx);
+    const double t = tipFraction(st, length, finite);
+    const double tipX = x1 + t * (x2 - x1), tipY = y1 + t * (y2 - y1);
+    const double px = px1 + t * dx, py = py1 + t * dy;
+    // The wings: the way back, turned by the wing angle either side (thousands of heads in
+    // a full lens picture, so no trigonometry per head).
+    const double bx = -dx / length * st.size, by = -dy / length * st.size;
+    static const double c = std::cos(kWing), sn = std::sin(kWing);
     const int width = s.DrawWidth(), style = s.DrawStyle();
     s.SetDrawWidth(st.width);
     s.SetDrawStyle(kSolid);
     for (double side : {-1.0, 1.0}) {
-        const double a = back + side * kWing;
-        s.Line(tipX, tipY, s.toWorldX(px + st.size * std::cos(a)), s.toWorldY(py + st.size * std::sin(a)), colour);
+        const double wx = bx * c - side * by * sn, wy = by * c + side * bx * sn;
+        s.Line(tipX, tipY, s.toWorldX(px + wx), s.toWorldY(py + wy), colour);
     }
     s.SetDrawWidth(width);
     s.SetDrawStyle(style);
@@ -89,6 +97,22 @@ void DrawParaxialImage(Surface &s, const Style &st, double x, double y) {
     s.SetDrawWidth(width);
 }
 
+void DrawLabelLines(Surface &s, double x, double y, double dx, double dy, const std::vector<std::string> &lines,
+                    double points, Rgb colour) {
+    const double fontSize = s.FontSize();
+    const Rgb fore = s.ForeColor();
+    s.SetFontSize(points);
+    s.SetForeColor(colour);
+    s.SetCurrentY(s.toWorldY(s.toDeviceY(y) + dy));
+    for (const std::string &line : lines) {
+        // Printing returns to the left edge: every line starts at the label's x again.
+        s.SetCurrentX(s.toWorldX(s.toDeviceX(x) + dx));
+        s.PrintText(line);
+    }
+    s.SetFontSize(fontSize);
+    s.SetForeColor(fore);
+}
+
 std::string AngleReading(const char *symbol, double degrees) {
     char number[32];
     std::snprintf(number, sizeof number, "%.1f", degrees);
@@ -97,6 +121,11 @@ std::string AngleReading(const char *symbol, double degrees) {
         if (c == '.')
             c = DecimalSeparator();
     return std::string(symbol) + " = " + text + "\u00b0";
+}
+
+std::vector<std::string> IncidenceReadings(double alphaDegrees, double betaDegrees, bool total) {
+    return {AngleReading("\u03b1", alphaDegrees),
+            total ? PictureWords()(kTotalReflectionWord) : AngleReading("\u03b2", betaDegrees)};
 }
 
 TextTable &PictureWords() {

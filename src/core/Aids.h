@@ -6,6 +6,7 @@
 #include "core/Texts.h"
 
 #include <string>
+#include <vector>
 
 namespace varelo {
 
@@ -30,9 +31,15 @@ double DrawLabel(Surface &s, double x, double y, double dx, double dy, const std
 void DrawAxisMark(Surface &s, const Style &st, double x, const std::string &label, const std::string &note = {});
 // The imaging equation's image: an open circle of `st.size` device pixels' radius.
 void DrawParaxialImage(Surface &s, const Style &st, double x, double y);
+// Lines of text under each other, the first one's top-left corner `dx`, `dy` device pixels
+// from the world point (x, y), each starting at the same x.
+void DrawLabelLines(Surface &s, double x, double y, double dx, double dy, const std::vector<std::string> &lines,
+                    double points, Rgb colour);
 
 // "α = 30,0°": a symbol, the angle in degrees with one decimal and the user's separator.
 std::string AngleReading(const char *symbol, double degrees);
+// The two lines at a point of incidence: α, and β or the word for total reflection.
+std::vector<std::string> IncidenceReadings(double alphaDegrees, double betaDegrees, bool total);
 
 // The words the pictures show, in the user's language; the interface fills the table at
 // start-up from the marked source texts.

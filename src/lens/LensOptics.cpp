@@ -69,6 +69,12 @@ double turned(double sN, double tanE) { return (sN + tanE) / (1 - sN * tanE); }
 
 double asinBySlope(double s) { return std::atan(s / std::sqrt(1 - s * s)); }
 
+// The angle between two lines from the difference of their directions, 0 .. pi / 2.
+float between(double d) {
+    d = std::fabs(std::remainder(d, kPi));
+    return static_cast<float>(d);
+}
+
 } // namespace
 
 float RimX1(const LensParams &p) { return rimX1(p, p.semiDiameter); }
@@ -222,9 +228,18 @@ LensRay TraceLensRay(const LensParams &p, LensRayKind kind, float xP, float yP, 
     const double eps = thN2 - std::atan(m1);
     const LensSegment exitNormal = normalAt(p.k1 != 0, p.r1, 0, x2);
 
+    // Where the transmitted light enters and whether it leaves at the second surface: its
+    // readings, and for the kinds that share its first segments whether it drew them.
+    const double sOut = n * std::sin(eps);
+    const bool leaves = std::fabs(sOut) < 1;
+    ray.incidences[0] = {e.x, e.y, between(thN - th), static_cast<float>(std::fabs(asinBySlope(s1))), false};
+    ray.incidences[1] = {x2.x, x2.y, between(eps), leaves ? static_cast<float>(std::fabs(asinBySlope(sOut))) : 0,
+                         !leaves};
+    ray.incidenceCount = 2;
+
     if (kind == LensRayKind::Transmitted) {
-        const double s = n * std::sin(eps);
-        if (!(std::fabs(s) < 1))
+        const double s = sOut;
+        if (!leaves)
             return ray; // totally reflected inside
         const double out = thN2 - asinBySlope(s);
         ray.x[3] = static_cast<float>(x2.x + L * std::cos(out));

@@ -52,6 +52,14 @@ struct LensSegment {
     float x1, y1, x2, y2;
 };
 
+// A point of incidence of the transmitted ray with its angles against the normal, in
+// radians: incidence and refraction, or `total` when the light cannot leave the glass there.
+struct LensIncidence {
+    float x = 0, y = 0;
+    float alpha = 0, beta = 0;
+    bool total = false;
+};
+
 // One traced ray: the path from P through its points, of which the first blackPoints are
 // drawn black and the rest in the kind's colour; the backward extension; the normals at
 // its points of incidence.
@@ -62,6 +70,11 @@ struct LensRay {
     LensSegment extension{};
     int normalCount = 0;
     LensSegment normals[3] = {};
+    // The points of incidence of the transmitted light, traced by the kinds that go into
+    // the glass: both surfaces, also when the light is totally reflected at the second one
+    // (the transmitted ray is then not drawn).
+    int incidenceCount = 0;
+    LensIncidence incidences[2] = {};
 };
 
 // Traces the line from P through the aim point A, followed to the right, as one kind of

@@ -291,6 +291,8 @@ void LensScene::draw(Surface &s, const Styles &st, Layers layers) const {
                             TraceLensRay(lens, kKinds[i], currentX(), currentY(), aimX, aimY,
                                          static_cast<float>(s.ScaleWidth())),
                             false);
+            if (view.angles)
+                drawAngles(s, st, aimX, aimY);
         }
         markers.drawPending(s, st, zoomFactor);
     }
@@ -384,6 +386,21 @@ void LensScene::drawRay(Surface &s, const Styles &st, LensRayKind kind, const Le
     const Rgb colour = st.use(s, kLensRay + k);
     for (int i = ray.blackPoints; i < ray.pointCount; ++i)
         s.Line(ray.x[i - 1], ray.y[i - 1], ray.x[i], ray.y[i], colour);
+    if (view.arrows) {
+        // A segment two kinds share gets one arrow: the incident one from the front reflection
+        // when it is shown (drawn whenever any kind is), the one in the glass from the
+        // transmitted ray when that leaves the lens. A full picture has thousands of heads.
+        const bool transmittedLeaves = showTransmitted && ray.incidenceCount == 2 && !ray.incidences[1].total;
+        int first = 1;
+        if (kind == LensRayKind::Transmitted && showFront)
+            first = 2;
+        else if (kind == LensRayKind::BackReflected)
+            first = transmittedLeaves ? 3 : showFront ? 2 : 1;
+        // Every segment but the last one ends at a surface.
+        for (int i = first; i < ray.pointCount; ++i)
+            DrawArrowHead(s, st[kLensArrow], i < ray.blackPoints ? black : colour, ray.x[i - 1], ray.y[i - 1], ray.x[i],
+                          ray.y[i], i < ray.pointCount - 1);
+    }
     const bool extend[] = {extendTransmitted, extendFront, extendBack};
     if (extend[k]) {
         const Rgb e = st.use(s, kLensExtension + k);
@@ -395,6 +412,31 @@ void LensScene::drawRay(Surface &s, const Styles &st, LensRayKind kind, const Le
             s.Line(ray.normals[i].x1, ray.normals[i].y1, ray.normals[i].x2, ray.normals[i].y2, red);
     }
     st.use(s, kLensRay);
+}
+
+void LensScene::drawAngles(Surface &s, const Styles &st, float xA, float yA) const {
+    const LensRay ray = TraceLensRay(lens, LensRayKind::Transmitted, currentX(), currentY(), xA, yA,
+                                     static_cast<float>(s.ScaleWidth()));
+    // Offsets in arrow lengths, which both tables keep in proportion to the text: the entry's
+    // readings left of its point (about seven lengths wide), the exit's right of it, each
+    // on the side away from the ray that arrives or leaves there.
+    const double gap = st[kLensArrow].size, above = -3.6 * gap, below = gap / 2;
+    const Style &text = st[kLensAngleText];
+    constexpr double kDegrees = 180 / kPi;
+    for (int i = 0; i < ray.incidenceCount; ++i) {
+        const LensIncidence &q = ray.incidences[i];
+        double dx = gap, dy = below;
+        if (i == 0) {
+            dx = -7 * gap;
+            dy = currentY() < q.y ? below : above;
+        } else if (!q.total) {
+            dy = ray.y[3] > q.y ? above : below;
+        } else {
+            dy = q.y < 0 ? above : below;
+        }
+        DrawLabelLines(s, q.x, q.y, dx, dy, IncidenceReadings(q.alpha * kDegrees, q.beta * kDegrees, q.total),
+                       text.size, text.color);
+    }
 }
 
 void LensScene::replayBundles(Surface &s, const Styles &st) const {
@@ -414,6 +456,10 @@ void LensScene::replayBundles(Surface &s, const Styles &st) const {
                             TraceLensRay(lens, kKinds[i], objX[k], objY[k], rayX[k][j], rayY[k][j], length), true);
         }
     }
+    // The last stored ray's angles, until a new ray is dragged.
+    const int last = rayCount[objectCount];
+    if (view.angles && !trialActive && last > 0 && rayX[objectCount][last] != currentX())
+        drawAngles(s, st, rayX[objectCount][last], rayY[objectCount][last]);
     s.SetDrawWidth(1);
 }
 
@@ -538,6 +584,9 @@ void LensScene::visit(FieldVisitor &v) {
 uint64_t LensScene::key() const {
     KeyVisitor k;
     const_cast<LensScene &>(*this).visit(k); // the key visitor only reads
+    // While a ray is dragged the kept picture goes without the last ray's angles.
+    bool dragAngles = view.angles && trialActive;
+    k.field("dragAngles", dragAngles);
     return k.key();
 }
 

@@ -152,6 +152,9 @@ private:
     bool keepObjectInFront();
     // One traced ray: the one routine for stored, live and printed rays.
     void drawRay(Surface &s, const Styles &st, LensRayKind kind, const LensRay &ray, bool normals) const;
+    // The angles at both surfaces' points of incidence of the ray from the current object
+    // point through (xA, yA) (the transmitted light's path).
+    void drawAngles(Surface &s, const Styles &st, float xA, float yA) const;
 };
 
 } // namespace varelo

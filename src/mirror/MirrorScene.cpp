@@ -144,11 +144,16 @@ void MirrorScene::drawImagingAids(Surface &s, const Styles &st) const {
 void MirrorScene::drawRay(Surface &s, const Styles &st, float px, float py, const RayTrace &t,
                           bool normal) const {
     s.Line(px, py, t.hitX, t.hitY, st[kMirrorRay].color);
+    const Rgb reflected = st[dottedReflected ? kMirrorDotted : kMirrorRay].color;
     if (dottedReflected) {
         s.Line(t.hitX, t.hitY, t.endX, t.endY, st.use(s, kMirrorDotted));
         st.use(s, kMirrorRay);
     } else {
-        s.Line(t.hitX, t.hitY, t.endX, t.endY, st[kMirrorRay].color);
+        s.Line(t.hitX, t.hitY, t.endX, t.endY, reflected);
+    }
+    if (view.arrows) {
+        DrawArrowHead(s, st[kMirrorArrow], st[kMirrorRay].color, px, py, t.hitX, t.hitY, true);
+        DrawArrowHead(s, st[kMirrorArrow], reflected, t.hitX, t.hitY, t.endX, t.endY, false);
     }
     if (extendReflected)
         s.Line(t.hitX, t.hitY, t.backX, t.backY, st[kMirrorExtension].color);

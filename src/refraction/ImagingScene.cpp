@@ -1,5 +1,6 @@
 #include "refraction/ImagingScene.h"
 
+#include "core/Aids.h"
 #include "core/MarkerSet.h"
 #include "core/NumRules.h"
 
@@ -109,6 +110,10 @@ void ImagingScene::DrawImagingBundle(Surface &s, const Styles &st) const {
         s.Line(objX, objY, x, 0, c);
         s.Line(x, 0, r.endX, r.endY, c);
         s.Line(x, 0, r.backX, r.backY, c);
+        if (view.arrows) {
+            DrawArrowHead(s, st[kImgArrow], c, objX, objY, x, 0, true);
+            DrawArrowHead(s, st[kImgArrow], c, x, 0, r.endX, r.endY, false);
+        }
     }
     DrawImagePoint(s, st, objX, objY, hit);
 }

@@ -1,5 +1,6 @@
 #include "refraction/RayPathScene.h"
 
+#include "core/Aids.h"
 #include "core/MarkerSet.h"
 #include "core/NumRules.h"
 
@@ -209,12 +210,32 @@ void RayPathScene::drawRay(Surface &s, const Styles &st, float hit, int grey) co
             s.Line(t.hitX, 0, t.refrBackX, t.refrBackY, st[kPathExtension].color);
     }
     s.Line(objX, objY, t.hitX, 0, st[kPathRay].color);
-    if (showReflected) {
-        const uint8_t level = static_cast<uint8_t>(t.refracted ? grey : 0);
-        s.Line(t.hitX, 0, t.reflEndX, t.reflEndY, Rgb{level, level, level});
-    }
+    const uint8_t level = static_cast<uint8_t>(t.refracted ? grey : 0);
+    const Rgb reflected{level, level, level};
+    if (showReflected)
+        s.Line(t.hitX, 0, t.reflEndX, t.reflEndY, reflected);
     if (extendReflected)
         s.Line(t.hitX, 0, t.reflBackX, t.reflBackY, st[kPathExtension].color);
+    if (view.arrows) {
+        const Style &arrow = st[kPathArrow];
+        DrawArrowHead(s, arrow, st[kPathRay].color, objX, objY, t.hitX, 0, true);
+        if (t.refracted && showRefracted)
+            DrawArrowHead(s, arrow, st[kPathRay].color, t.hitX, 0, t.refrEndX, t.refrEndY, false);
+        if (showReflected)
+            DrawArrowHead(s, arrow, reflected, t.hitX, 0, t.reflEndX, t.reflEndY, false);
+    }
+}
+
+void RayPathScene::drawAngles(Surface &s, const Styles &st, float hit) const {
+    const RefractionTrace t = TraceRefraction(objX, objY, hit, indexRatio);
+    // Right of the normal, in the quarter the rays leave free (the partially reflected ray
+    // aside); the offsets go with the arrow's size, which both tables keep in proportion to
+    // the text.
+    const double gap = st[kPathArrow].size;
+    const bool below = (objY >= 0) == (t.hitX >= objX);
+    const Style &text = st[kPathAngleText];
+    DrawLabelLines(s, t.hitX, 0, gap, below ? gap / 2 : -3.6 * gap,
+                   IncidenceReadings(t.alpha / kDeg, std::fabs(t.beta) / kDeg, !t.refracted), text.size, text.color);
 }
 
 void RayPathScene::DrawEye(Surface &s, const Styles &st, int i) const {
@@ -277,6 +298,9 @@ void RayPathScene::draw(Surface &s, const Styles &st, Layers layers) const {
         s.PSet(objX, objY, st.use(s, kPathObjectDot));
         for (int i = 1; i <= rayCount; ++i)
             drawRay(s, st, rayHitX[i], 192);
+        // The last stored ray's angles, until a new ray is dragged.
+        if (view.angles && !previewActive && rayCount > 0)
+            drawAngles(s, st, rayHitX[rayCount]);
     }
     if (layers & Layer::Markers) {
         const Rgb dot = st.use(s, kPathMarkDot);
@@ -288,8 +312,11 @@ void RayPathScene::draw(Surface &s, const Styles &st, Layers layers) const {
             DrawProtractor(s, st, protractorX);
     }
     if (layers & Layer::Live) {
-        if (previewActive && previewValid)
+        if (previewActive && previewValid) {
             drawRay(s, st, hitX, 200);
+            if (view.angles)
+                drawAngles(s, st, hitX);
+        }
         if (pending == Pending::Point) {
             s.PSet(pendingX, pendingY, st.use(s, kPathMarkDot));
         } else if (pending == Pending::Eye) {
@@ -362,6 +389,9 @@ void RayPathScene::visit(FieldVisitor &v) {
 uint64_t RayPathScene::key() const {
     KeyVisitor k;
     const_cast<RayPathScene &>(*this).visit(k); // the key visitor only reads
+    // While a ray is dragged the kept picture goes without the last ray's angles.
+    bool dragAngles = view.angles && previewActive;
+    k.field("dragAngles", dragAngles);
     return k.key();
 }
 

@@ -134,6 +134,8 @@ private:
     // One ray from P through its hit point with the chosen options: the one routine for
     // stored, live and printed rays; grey is the level of a partially reflected ray.
     void drawRay(Surface &s, const Styles &st, float hit, int grey) const;
+    // The angles of incidence and refraction (or total reflection) beside a ray's hit point.
+    void drawAngles(Surface &s, const Styles &st, float hit) const;
 };
 
 } // namespace varelo

@@ -3,6 +3,7 @@
 // picture current.
 #include "core/Aids.h"
 #include "core/Fields.h"
+#include "core/NumRules.h"
 #include "core/ObjectBundles.h"
 #include "lens/LensScene.h"
 #include "mirror/MirrorScene.h"
@@ -144,6 +145,63 @@ SceneProbe fullestScene(const QString &module, bool fill) {
     return probe(s, kScreenImagingStyles);
 }
 
+// An arrowhead as drawn: its tip and the way it points (from the middle of its wing ends).
+struct Arrow {
+    double x, y, dx, dy;
+};
+// The wing lines are `size` device pixels long and start together at the tip.
+std::vector<Arrow> arrowsDrawn(const Surface &s, const SurfaceRecorder &rec, const Style &arrow, int &wings) {
+    std::vector<SurfaceOp> w;
+    for (const SurfaceOp &op : rec.ops)
+        if (op.kind == SurfaceOp::Line && op.width == arrow.width &&
+            std::fabs(std::hypot(s.toDeviceX(op.x2) - s.toDeviceX(op.x1), s.toDeviceY(op.y2) - s.toDeviceY(op.y1)) -
+                      arrow.size) < 0.01)
+            w.push_back(op);
+    wings = int(w.size());
+    std::vector<Arrow> out;
+    for (size_t i = 0; i + 1 < w.size(); ++i)
+        for (size_t j = i + 1; j < w.size(); ++j)
+            if (w[i].x1 == w[j].x1 && w[i].y1 == w[j].y1 && w[i].width > 0) {
+                out.push_back({w[i].x1, w[i].y1, w[i].x1 - (w[i].x2 + w[j].x2) / 2, w[i].y1 - (w[i].y2 + w[j].y2) / 2});
+                w[j].width = 0; // paired
+                break;
+            }
+    return out;
+}
+
+// A segment of real light: its start and its end (finite), or its direction (a free end).
+struct Light {
+    double x, y, dx, dy;
+    bool finite;
+};
+
+// An arrow on the segment, pointing along the light: at its middle when it is finite.
+bool arrowOn(const Arrow &a, const Light &l) {
+    const double len = std::hypot(l.dx, l.dy), alen = std::hypot(a.dx, a.dy);
+    const double along = ((a.x - l.x) * l.dx + (a.y - l.y) * l.dy) / len;
+    const double off = std::fabs((a.x - l.x) * l.dy - (a.y - l.y) * l.dx) / len;
+    const bool pointsAlong = (a.dx * l.dx + a.dy * l.dy) / (alen * len) > 0.9999;
+    if (!pointsAlong || off > 0.5 || along <= 0)
+        return false;
+    return !l.finite || std::fabs(along - len / 2) < 0.5;
+}
+
+QStringList anglesWritten(const SurfaceRecorder &rec) {
+    QStringList out;
+    for (const SurfaceOp &op : rec.ops) {
+        const QString t = QString::fromStdString(op.text);
+        if (op.kind == SurfaceOp::Text && (t.contains(QChar(0xb0)) || t == QStringLiteral("Totalreflexion")))
+            out << t;
+    }
+    return out;
+}
+
+// A plane-parallel plate 300 thick (from x = -300 to 0), n = 1.6.
+void makePlate(LensScene &l) {
+    l.lens.k1 = l.lens.k2 = 0;
+    l.lens.thickness = 300;
+}
+
 std::vector<SurfaceOp> lines(const SurfaceRecorder &rec) {
     std::vector<SurfaceOp> out;
     for (const SurfaceOp &op : rec.ops)
@@ -170,6 +228,9 @@ private slots:
     void imagingAids_data();
     void imagingAids();
     void colouredBundles();
+    void arrowsOnRealLight();
+    void lensAngleReadings_data();
+    void lensAngleReadings();
 };
 
 void TestScenes::bundleCapacities() {
@@ -520,6 +581,172 @@ void TestScenes::colouredBundles() {
     QVERIFY(colours.count({first.r, first.g, first.b}) && colours.count({second.r, second.g, second.b}));
     QVERIFY(colours.count({green.r, green.g, green.b}));
     QVERIFY(!colours.count({0, 0, 0}));
+}
+
+void TestScenes::arrowsOnRealLight() {
+    // Every case draws its light with the arrows on, each extension too; the light's
+    // segments are worked out by hand.
+    // Ray path, hit at x = 100 from (0, 500): sin beta = 1.33 * 100 / sqrt(100^2 + 500^2).
+    const double sb = 1.33 * 100 / std::hypot(100.0, 500.0), cb = std::sqrt(1 - sb * sb);
+    // The plate: incidence at atan(1/2), sin beta = sin(alpha) / 1.6; out parallel to the way in.
+    const double pb = (1 / std::sqrt(5.0)) / 1.6, plateDrop = 300 * pb / std::sqrt(1 - pb * pb);
+    struct Case {
+        const char *name;
+        const Style &arrow;
+        std::function<void(Surface &, bool)> draw;
+        std::vector<Light> light;
+    };
+    const PageTexts page;
+    const std::vector<Case> cases = {
+        {"mirror: dotted reflected ray and its extension", kScreenMirrorStyles[kMirrorArrow],
+         [](Surface &s, bool on) {
+             MirrorScene m;
+             m.storeRay(0, 0);
+             m.dottedReflected = m.extendReflected = m.drawNormals = true;
+             m.view.arrows = on;
+             m.draw(s, kScreenMirrorStyles, Layer::Bundles);
+         },
+         {{-1600, -750, 1600, 750, true}, {0, 0, -1600, 750, false}}},
+        {"mirror: printed page", kPrinterMirrorStyles[kMirrorArrow],
+         [&page](Surface &s, bool on) {
+             MirrorScene m;
+             m.storeRay(0, 0);
+             m.view.arrows = on;
+             m.drawPage(s, page);
+         },
+         {{-1600, -750, 1600, 750, true}, {0, 0, -1600, 750, false}}},
+        {"ray path: partially reflected ray and both extensions", kScreenRayPathStyles[kPathArrow],
+         [](Surface &s, bool on) {
+             RayPathScene r;
+             r.rayCount = 1;
+             r.rayHitX[1] = 100;
+             r.setRayOptions(true, true, true, true, true);
+             r.view.arrows = on;
+             r.draw(s, kScreenRayPathStyles, Layer::Bundles);
+         },
+         {{0, 500, 100, -500, true}, {100, 0, sb, -cb, false}, {100, 0, 100, 500, false}}},
+        {"ray path: total reflection", kScreenRayPathStyles[kPathArrow],
+         [](Surface &s, bool on) {
+             RayPathScene r;
+             r.rayCount = 1;
+             r.rayHitX[1] = 600; // tan alpha = 1.2: beyond the critical angle of 1.33
+             r.setRayOptions(true, true, true, true, false);
+             r.view.arrows = on;
+             r.draw(s, kScreenRayPathStyles, Layer::Bundles);
+         },
+         {{0, 500, 600, -500, true}, {600, 0, 600, 500, false}}},
+        {"ray path: the dragged ray", kScreenRayPathStyles[kPathArrow],
+         [](Surface &s, bool on) {
+             RayPathScene r;
+             r.aimPreview(50, 250);
+             r.view.arrows = on;
+             r.draw(s, kScreenRayPathStyles, Layer::Live);
+         },
+         {{0, 500, 100, -500, true}, {100, 0, sb, -cb, false}}},
+        {"lens: through a plate, with its extension", kScreenLensStyles[kLensArrow],
+         [](Surface &s, bool on) {
+             LensScene l;
+             makePlate(l);
+             l.storeRay(-300, 0);
+             l.extendTransmitted = l.showNormals = true;
+             l.view.arrows = on;
+             l.draw(s, kScreenLensStyles, Layer::Bundles);
+         },
+         {{-1600, -650, 1300, 650, true}, {-300, 0, 300, plateDrop, true}, {0, plateDrop, 2, 1, false}}},
+        {"lens: every kind, a shared segment gets one arrow", kScreenLensStyles[kLensArrow],
+         [](Surface &s, bool on) {
+             LensScene l;
+             makePlate(l);
+             l.storeRay(-300, 0);
+             l.showFront = l.showBack = true;
+             l.view.arrows = on;
+             l.draw(s, kScreenLensStyles, Layer::Bundles);
+         },
+         // Reflected at x = 0 back to the entry surface and out parallel to the front reflection.
+         {{-1600, -650, 1300, 650, true}, {-300, 0, 300, plateDrop, true}, {0, plateDrop, 2, 1, false},
+          {-300, 0, -2, 1, false}, {0, plateDrop, -300, plateDrop, true}, {-300, 2 * plateDrop, -2, 1, false}}},
+        {"lens: printed page", kPrinterLensStyles[kLensArrow],
+         [&page](Surface &s, bool on) {
+             LensScene l;
+             makePlate(l);
+             l.storeRay(-300, 0);
+             l.view.arrows = on;
+             l.drawPage(s, page);
+         },
+         {{-1600, -650, 1300, 650, true}, {-300, 0, 300, plateDrop, true}, {0, plateDrop, 2, 1, false}}},
+        {"imaging: n = 1, the five rays straight to the eye", kScreenImagingStyles[kImgArrow],
+         [](Surface &s, bool on) {
+             ImagingScene g;
+             g.relIndex = 1;
+             g.view.arrows = on;
+             g.draw(s, kScreenImagingStyles, Layer::Bundles);
+         },
+         // O = (0, 500), E = (300, -500): the middle ray meets the interface at 150, the
+         // others 5 (O's depth / 100) apart.
+         {{0, 500, 140, -500, true}, {0, 500, 145, -500, true}, {0, 500, 150, -500, true},
+          {0, 500, 155, -500, true}, {0, 500, 160, -500, true}, {140, 0, 140, -500, false},
+          {145, 0, 145, -500, false}, {150, 0, 150, -500, false}, {155, 0, 155, -500, false},
+          {160, 0, 160, -500, false}}},
+    };
+    for (const Case &c : cases) {
+        RecordingSurface off, on;
+        c.draw(off, false);
+        c.draw(on, true);
+        int wings = 0;
+        QVERIFY2(arrowsDrawn(off, off.rec, c.arrow, wings).empty() && wings == 0, c.name);
+        const std::vector<Arrow> arrows = arrowsDrawn(on, on.rec, c.arrow, wings);
+        QVERIFY2(wings == 2 * int(arrows.size()), c.name);
+        QVERIFY2(arrows.size() == c.light.size(), c.name);
+        for (const Light &l : c.light) {
+            int found = 0;
+            for (const Arrow &a : arrows)
+                found += arrowOn(a, l);
+            QVERIFY2(found == 1, qPrintable(QString("%1: segment from (%2, %3)").arg(c.name).arg(l.x).arg(l.y)));
+        }
+    }
+}
+
+void TestScenes::lensAngleReadings_data() {
+    // The default lens (R2 centred at x = 700, R1 at -1000, radii 1000, n = 1.6) and a ray
+    // parallel to the axis at the height y; worked out with Snell's law at both spheres.
+    QTest::addColumn<float>("y");
+    QTest::addColumn<float>("dragY"); // a ray being dragged at this height (0: none)
+    QTest::addColumn<bool>("printed");
+    QTest::addColumn<QStringList>("readings");
+    const QStringList at300{"α = 17,5°", "β = 10,8°", "α = 22,6°", "β = 38,0°"};
+    const QStringList at480{"α = 28,7°", "β = 17,5°", "α = 39,1°", "Totalreflexion"};
+    QTest::newRow("both surfaces") << -300.f << 0.f << false << at300;
+    QTest::newRow("total reflection at the second surface") << -480.f << 0.f << false << at480;
+    QTest::newRow("while dragging, only the dragged ray's") << -300.f << -480.f << false << at480;
+    QTest::newRow("on the printed page") << -480.f << 0.f << true << at480;
+}
+
+void TestScenes::lensAngleReadings() {
+    QFETCH(float, y);
+    QFETCH(float, dragY);
+    QFETCH(bool, printed);
+    QFETCH(QStringList, readings);
+    SetDecimalSeparator(',');
+    LensScene l;
+    l.setCurrent(-1600, y);
+    l.storeRay(-200, y);
+    l.view.angles = true;
+    if (dragY != 0) {
+        l.setCurrent(-1600, dragY);
+        l.aimTrial(-200, dragY);
+    }
+    RecordingSurface s;
+    if (printed)
+        l.drawPage(s, PageTexts{});
+    else
+        l.draw(s, kScreenLensStyles, kFullRedraw | Layer::Live);
+    SetDecimalSeparator('.');
+    QCOMPARE(anglesWritten(s.rec), readings);
+    // Off, nothing is written.
+    l.view.angles = false;
+    RecordingSurface none;
+    l.draw(none, kScreenLensStyles, kFullRedraw | Layer::Live);
+    QVERIFY(anglesWritten(none.rec).isEmpty());
 }
 
 int runSceneTests(int argc, char **argv) {

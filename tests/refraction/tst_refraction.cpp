@@ -5,6 +5,7 @@
 #include "canvas/Hardcopy.h"
 #include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
+#include "core/NumRules.h"
 #include "refraction/frmBre1.h"
 
 #include <QCheckBox>
@@ -56,6 +57,8 @@ private slots:
     void printIndexLines_data();
     void printIndexLines();
     void saveIncludesMarksAndDiagram();
+    void angleReadings_data();
+    void angleReadings();
 
 private:
     frmBre1 *w = nullptr;
@@ -538,6 +541,51 @@ void TestRefraction::saveIncludesMarksAndDiagram() {
     w->Command6_Click();
     QCOMPARE(dialogs().messages, QStringList{"Fehler beim Speichern! Disk full?"});
     QCOMPARE(dialogs().messageIcons, QList<bool>{false});
+}
+
+void TestRefraction::angleReadings_data() {
+    // From P = (0, 500) under the interface, n = 1.33: the mouse at half the hit point's x
+    // and half P's depth. sin(beta) = 1.33 sin(alpha).
+    QTest::addColumn<float>("mouseX");
+    QTest::addColumn<QStringList>("readings");
+    QTest::newRow("30 degrees") << float(250 * std::tan(M_PI / 6)) << QStringList{"α = 30,0°", "β = 41,7°"};
+    QTest::newRow("hit at x = 100") << 50.f << QStringList{"α = 11,3°", "β = 15,1°"};
+    QTest::newRow("beyond the critical angle") << 300.f << QStringList{"α = 50,2°", "Totalreflexion"};
+}
+
+void TestRefraction::angleReadings() {
+    QFETCH(float, mouseX);
+    QFETCH(QStringList, readings);
+    const auto written = [](const SurfaceRecorder &rec) {
+        QStringList out;
+        for (const SurfaceOp &op : rec.ops)
+            if (op.kind == SurfaceOp::Text)
+                out << QString::fromStdString(op.text);
+        return out;
+    };
+    SetDecimalSeparator(',');
+    w->scene.view.angles = true;
+    ray(-100, 250); // a stored ray at 21.8 degrees
+    SurfaceRecorder rec;
+    w->Picture1->attachRecorder(&rec);
+    // While dragging: the dragged ray's angles alone.
+    w->Picture1_MouseDown(1, 0, mouseX, 250);
+    w->Picture1_MouseMove(1, 0, mouseX, 250);
+    const QStringList live = written(rec);
+    rec.clear();
+    // After the release: the same ray, now the last one stored.
+    w->Picture1_MouseUp(1, 0, mouseX, 250);
+    const QStringList stored = written(rec);
+    w->Picture1->attachRecorder(nullptr);
+    SetDecimalSeparator('.');
+    QCOMPARE(live, readings + readings);
+    QCOMPARE(stored, readings);
+    w->scene.view.angles = false;
+    rec.clear();
+    w->Picture1->attachRecorder(&rec);
+    w->Redraw();
+    w->Picture1->attachRecorder(nullptr);
+    QVERIFY(written(rec).isEmpty());
 }
 
 int runImagingTests(int argc, char **argv);
