@@ -28,6 +28,9 @@ protected:
                       double startDeg, double spanDeg) override;
     // Labels in the picture, in the classic font.
     double paintText(double x, double y, const std::string &text, double points, Rgb c) override;
+public:
+    double TextWidth(const std::string &text, double points) override;
+protected:
     // The painter's pen was changed behind usePen's back (text output).
     void invalidatePen() { penValid_ = false; }
     // A new device: painting may work again.

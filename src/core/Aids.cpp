@@ -2,6 +2,7 @@
 
 #include "core/NumRules.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -104,6 +105,15 @@ void DrawLabelLines(Surface &s, double x, double y, double dx, double dy, const 
     s.SetFontSize(points);
     s.SetForeColor(colour);
     s.SetCurrentY(s.toWorldY(s.toDeviceY(y) + dy));
+    // A block that would leave the picture at a side goes to the point's other side.
+    double width = 0;
+    for (const std::string &line : lines)
+        width = std::max(width, s.TextWidth(line, points));
+    const double left = s.toDeviceX(x) + dx;
+    if (left + width > s.deviceWidth())
+        dx = -std::fabs(dx) - width;
+    else if (left < 0)
+        dx = std::max(2.0, -dx - width);
     for (const std::string &line : lines) {
         // Printing returns to the left edge: every line starts at the label's x again.
         s.SetCurrentX(s.toWorldX(s.toDeviceX(x) + dx));
