@@ -173,6 +173,26 @@ void ImageSurface::restoreImage(const QImage &img) {
     changed();
 }
 
+namespace {
+// Bresenham's walk along the major axis with a pointer into the image; a loop of its own for
+// each way of setting a pixel, so that the common one stays in registers.
+template <typename Plot>
+inline void WalkLine(uint32_t *p, int major, int minor, qsizetype stepMajor, qsizetype stepMinor, Plot plot) {
+    int err = major / 2;
+    for (int i = 0;; ++i) {
+        plot(p);
+        if (i == major)
+            break;
+        p += stepMajor;
+        err -= minor;
+        if (err < 0) {
+            p += stepMinor;
+            err += major;
+        }
+    }
+}
+} // namespace
+
 void ImageSurface::paintLine(double x1, double y1, double x2, double y2, Rgb c, int width, int style) {
     if (antialiased() && image_.format() == QImage::Format_RGB32 && style != kDotted && style != kDashDot) {
         paintSmoothLine(x1, y1, x2, y2, c, width);
@@ -221,22 +241,10 @@ void ImageSurface::paintLine(double x1, double y1, double x2, double y2, Rgb c, 
         const bool xMajor = adx >= ady;
         const int major = xMajor ? adx : ady, minor = xMajor ? ady : adx;
         const qsizetype stepMajor = xMajor ? stepX : stepY, stepMinor = xMajor ? stepY : stepX;
-        int err = major / 2;
-        for (int i = 0;; ++i) {
-            // The common screen of one device pixel a pixel without a call per pixel.
-            if (k == 1)
-                *p = colour;
-            else
-                plot(p);
-            if (i == major)
-                break;
-            p += stepMajor;
-            err -= minor;
-            if (err < 0) {
-                p += stepMinor;
-                err += major;
-            }
-        }
+        if (k == 1)
+            WalkLine(p, major, minor, stepMajor, stepMinor, [colour](uint32_t *q) { *q = colour; });
+        else
+            WalkLine(p, major, minor, stepMajor, stepMinor, plot);
         changed();
         return;
     }

@@ -41,6 +41,9 @@ void DrawArrowHead(Surface &s, const Style &st, Rgb colour, double x1, double y1
     const double t = tipFraction(st, length, finite);
     const double tipX = x1 + t * (x2 - x1), tipY = y1 + t * (y2 - y1);
     const double px = px1 + t * dx, py = py1 + t * dy;
+    // A head outside the picture is not drawn at all (many are, in a zoomed picture).
+    if (px < -st.size || py < -st.size || px > s.deviceWidth() + st.size || py > s.deviceHeight() + st.size)
+        return;
     // The wings: the way back, turned by the wing angle either side (thousands of heads in
     // a full lens picture, so no trigonometry per head).
     const double bx = -dx / length * st.size, by = -dy / length * st.size;

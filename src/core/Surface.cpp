@@ -73,16 +73,20 @@ void Surface::lineImpl(double x1, double y1, double x2, double y2, Rgb color) {
         return; // a faulting statement is skipped
     currentX_ = x2;
     currentY_ = y2;
-    SurfaceOp op;
-    op.kind = SurfaceOp::Line;
-    op.x1 = x1;
-    op.y1 = y1;
-    op.x2 = x2;
-    op.y2 = y2;
-    op.color = color;
-    op.width = drawWidth_;
-    op.style = effectiveStyle();
-    record(op);
+    // Tens of thousands of lines make a full picture: the operation is built only for a
+    // recorder.
+    if (recorder_) {
+        SurfaceOp op;
+        op.kind = SurfaceOp::Line;
+        op.x1 = x1;
+        op.y1 = y1;
+        op.x2 = x2;
+        op.y2 = y2;
+        op.color = color;
+        op.width = drawWidth_;
+        op.style = effectiveStyle();
+        record(op);
+    }
     const double a = toDeviceX(x1), b = toDeviceY(y1), c = toDeviceX(x2), d = toDeviceY(y2);
     if (!finite(a) || !finite(b) || !finite(c) || !finite(d))
         return;
