@@ -48,7 +48,6 @@ private slots:
     void bundleOnlyDeepEnough();
     void printedLines();
     void saveNamesAndErrors();
-    void switchingToRayPathAndBack();
 
 private:
     frmBre2 *w = nullptr;
@@ -385,22 +384,6 @@ void TestImaging::saveNamesAndErrors() {
     QCOMPARE(dialogs().messages, QStringList{"Fehler beim Speichern! Disk full?"});
     QCOMPARE(dialogs().messageIcons, QList<bool>{false});
     QDir::setCurrent(previous);
-}
-
-void TestImaging::switchingToRayPathAndBack() {
-    w->Command5_Click();
-    QVERIFY(Forms::isVisible(FormId::BreI2));
-    QCOMPARE(w->Command5->text(), QStringLiteral("Info off"));
-    w->Command2_Click();
-    processDeletes();
-    QVERIFY(!Forms::isLoaded(FormId::Bre2) && !Forms::isLoaded(FormId::BreI2));
-    auto *b = Forms::as<frmBre1>(FormId::Bre1);
-    QVERIFY(b && b->isVisible());
-    b->Command5_Click();
-    processDeletes();
-    w = Forms::as<frmBre2>(FormId::Bre2);
-    QVERIFY(w && w->isVisible());
-    QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(0, 500)); // a fresh window
 }
 
 int runImagingTests(int argc, char **argv) {
