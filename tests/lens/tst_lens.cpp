@@ -74,10 +74,7 @@ private:
     }
     // Lines the replay draws from the point (x, y).
     int linesFrom(float x, float y) {
-        SurfaceRecorder rec;
-        w->Picture1->attachRecorder(&rec);
-        w->Redraw();
-        w->Picture1->attachRecorder(nullptr);
+        const SurfaceRecorder rec = recordOn(w->Picture1, [&] { w->Redraw(); });
         int n = 0;
         for (const SurfaceOp &op : rec.ops)
             n += op.kind == SurfaceOp::Line && std::fabs(op.x1 - x) < 1e-3 && std::fabs(op.y1 - y) < 1e-3;
@@ -287,10 +284,7 @@ void TestLens::fanTurnsWithObjectPoint() {
     QCOMPARE(QPointF(w->scene.currentX(), w->scene.currentY()), QPointF(-1100, 250));
     QCOMPARE(w->scene.rayX[1][1], sx);
     QCOMPARE(w->scene.rayY[1][1], sy);
-    SurfaceRecorder rec;
-    w->Picture1->attachRecorder(&rec);
-    w->Redraw();
-    w->Picture1->attachRecorder(nullptr);
+    const SurfaceRecorder rec = recordOn(w->Picture1, [&] { w->Redraw(); });
     bool throughEntry = false;
     for (const SurfaceOp &op : rec.ops)
         throughEntry |= op.kind == SurfaceOp::Line && op.x1 == -1100 && op.y1 == 250 &&
@@ -539,13 +533,7 @@ void TestLens::printedPage() {
     w->Check3D4->setChecked(true);
     w->Check3D8->setChecked(true);
     QTemporaryDir dir;
-    dialogs().inputAnswers.push_back({true, "Tafel"});
-    dialogs().printerAnswers.push_back(true);
-    dialogs().printToFile = dir.filePath("linse.pdf");
-    SurfaceRecorder rec;
-    AttachPrintRecorder(&rec);
-    w->Command3->click();
-    AttachPrintRecorder(nullptr);
+    const SurfaceRecorder rec = printPage([&] { w->Command3->click(); }, QStringLiteral("Tafel"), dir.filePath("linse.pdf"));
     QCOMPARE(printedTexts(rec), lines);
     QCOMPARE(pdfPageCount(dir.filePath("linse.pdf")), 1);
     // Object dot 20, the ray black and 3 wide, its extension black and 1 wide, normals red

@@ -57,10 +57,7 @@ private:
         w->Picture1_MouseUp(button, 0, x, y);
     }
     int redDots() {
-        SurfaceRecorder rec;
-        w->Picture1->attachRecorder(&rec);
-        w->Redraw();
-        w->Picture1->attachRecorder(nullptr);
+        const SurfaceRecorder rec = recordOn(w->Picture1, [&] { w->Redraw(); });
         int n = 0;
         for (const SurfaceOp &op : rec.ops)
             n += op.kind == SurfaceOp::PSet && op.color == kRed;
@@ -255,10 +252,7 @@ void TestImaging::undoTakesBackTheLastRowPoint() {
     w->Redo();
     QCOMPARE(QPointF(w->scene.rowX[2], w->scene.rowY[2]), QPointF(100, 300));
     // O goes back with its row point: the bundle and image of (100, 300) are gone.
-    SurfaceRecorder rec;
-    w->Picture1->attachRecorder(&rec);
-    w->Undo();
-    w->Picture1->attachRecorder(nullptr);
+    const SurfaceRecorder rec = recordOn(w->Picture1, [&] { w->Undo(); });
     QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(-100, 300));
     for (const SurfaceOp &op : rec.ops) {
         if (op.kind == SurfaceOp::PSet && op.color == kRed)
@@ -322,13 +316,7 @@ void TestImaging::printedLines() {
     w->HScroll1->setValue(80);
     w->Raster->setChecked(true);
     QTemporaryDir dir;
-    dialogs().inputAnswers.push_back({true, "Abbildung"});
-    dialogs().printerAnswers.push_back(true);
-    dialogs().printToFile = dir.filePath("bild.pdf");
-    SurfaceRecorder rec;
-    AttachPrintRecorder(&rec);
-    w->Command3->click();
-    AttachPrintRecorder(nullptr);
+    const SurfaceRecorder rec = printPage([&] { w->Command3->click(); }, QStringLiteral("Abbildung"), dir.filePath("bild.pdf"));
     // For n < 1 too the upper line reads "n =  1".
     QCOMPARE(printedTexts(rec), (QStringList{"Abbildung", "n =  1", "n = 0.8"}));
     QCOMPARE(pdfPageCount(dir.filePath("bild.pdf")), 1);
@@ -345,14 +333,9 @@ void TestImaging::printedLines() {
     w->Option3D2->setChecked(true);
     place(2, 100, 400);
     w->HScroll1->setValue(120);
-    dialogs().inputAnswers.push_back({true, "Reihe"});
-    dialogs().printerAnswers.push_back(true);
-    rec.clear();
-    AttachPrintRecorder(&rec);
-    w->Command3->click();
-    AttachPrintRecorder(nullptr);
+    const SurfaceRecorder row = printPage([&] { w->Command3->click(); }, QStringLiteral("Reihe"), dir.filePath("reihe.pdf"));
     int incident = 0;
-    for (const SurfaceOp &op : rec.ops)
+    for (const SurfaceOp &op : row.ops)
         incident += op.kind == SurfaceOp::Line && op.x1 == 100 && op.y1 == 400 && op.y2 == 0;
     QCOMPARE(incident, 5);
     QCOMPARE(dialogs().printerLandscape.last(), false); // portrait, as the notes ask

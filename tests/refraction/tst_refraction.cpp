@@ -253,10 +253,7 @@ void TestRefraction::totalReflectionIsBlack() {
     w->Check3D3->click(); // show reflected rays
     const float hit = float(500 * std::tan(alphaDeg * M_PI / 180));
     ray(hit / 2, 250);
-    SurfaceRecorder rec;
-    w->Picture1->attachRecorder(&rec);
-    w->Check3D_Click();
-    w->Picture1->attachRecorder(nullptr);
+    const SurfaceRecorder rec = recordOn(w->Picture1, [&] { w->Check3D_Click(); });
     const QList<SurfaceOp> lines = linesFrom(rec, w->scene.rayHitX[1]);
     // Refracted (upwards) exists only below the critical angle, and then lies close to
     // the interface; the reflected ray (downwards) is grey, or black under total reflection.
@@ -440,10 +437,7 @@ void TestRefraction::diagramRedrawnForNewIndex() {
     w->DrawAngleDiagram();
     QCOMPARE(w->Picture6->image(), redrawn); // no reading marks left
     // The curve ends at 30 degrees for n = 0.5: nothing plotted beyond it.
-    SurfaceRecorder rec;
-    w->Picture6->attachRecorder(&rec);
-    w->DrawAngleDiagram();
-    w->Picture6->attachRecorder(nullptr);
+    const SurfaceRecorder rec = recordOn(w->Picture6, [&] { w->DrawAngleDiagram(); });
     for (const SurfaceOp &op : rec.ops)
         if (op.kind == SurfaceOp::PSet && op.width == 3 && op.y1 > 0 && op.x1 > 0)
             QVERIFY2(op.x1 <= 30.0, qPrintable(QString::number(op.x1)));
@@ -482,13 +476,7 @@ void TestRefraction::printIndexLines() {
     ray(50, 250);
     w->Picture4_MouseDown(); // the diagram goes on paper too
     QTemporaryDir dir;
-    dialogs().inputAnswers.push_back({true, "Brechung"});
-    dialogs().printerAnswers.push_back(true);
-    dialogs().printToFile = dir.filePath("brechung.pdf");
-    SurfaceRecorder rec;
-    AttachPrintRecorder(&rec);
-    w->Command2->click();
-    AttachPrintRecorder(nullptr);
+    const SurfaceRecorder rec = printPage([&] { w->Command2->click(); }, QStringLiteral("Brechung"), dir.filePath("brechung.pdf"));
     QCOMPARE(printedTexts(rec), (QStringList{"Brechung", upper, lower}));
     QCOMPARE(pdfPageCount(dialogs().printToFile), 1);
     bool interface1200 = false, diagramAxis = false;
