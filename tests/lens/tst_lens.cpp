@@ -410,11 +410,10 @@ void TestLens::protractorOnNearerSurface() {
     w->Picture6_Click();
     QCOMPARE(w->protractorMode, int16_t(1));
     QCOMPARE(Screen::mousePointer(), 2);
-    SurfaceRecorder rec;
-    w->Picture1->attachRecorder(&rec);
-    w->Picture1_MouseDown(1, 0, float(click.x()), float(click.y()));
-    w->Picture1_MouseUp(1, 0, float(click.x()), float(click.y()));
-    w->Picture1->attachRecorder(nullptr);
+    const SurfaceRecorder rec = recordOn(w->Picture1, [&] {
+        w->Picture1_MouseDown(1, 0, float(click.x()), float(click.y()));
+        w->Picture1_MouseUp(1, 0, float(click.x()), float(click.y()));
+    });
     QCOMPARE(w->protractorMode, int16_t(0));
     QCOMPARE(w->Picture6->borderStyle(), 0);
     QCOMPARE(int(w->scene.protractorCount), 1);
