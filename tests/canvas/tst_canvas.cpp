@@ -34,8 +34,6 @@ private slots:
     void manySmoothLinesKeepTheirRows();
     void degenerateCoordinatesAreSkipped();
     void farLinesAreClipped();
-    void recorderListsOperations();
-    void mouseEventsArriveInWorldCoordinates();
     void zoomLimits();
     void zoomRecentresAndResetsScrollBars();
     void panExtents();
@@ -292,49 +290,6 @@ void TestCanvas::farLinesAreClipped() {
     QCOMPARE(img.pixelColor(2, 50), QColor(Qt::black));
 }
 
-void TestCanvas::recorderListsOperations() {
-    ImageSurface s(100, 100);
-    s.Scale(0, 0, 100, 100);
-    SurfaceRecorder rec;
-    s.attachRecorder(&rec);
-    s.Cls();
-    s.SetDrawWidth(5);
-    s.PSet(10, 20, kRed);
-    s.SetDrawWidth(2);
-    s.Arc(50, 50, 30, kBlack, 1, 2);
-    QCOMPARE(rec.count(SurfaceOp::Cls), 1);
-    QCOMPARE(rec.ops[1].kind, SurfaceOp::PSet);
-    QCOMPARE(rec.ops[1].width, 5);
-    QCOMPARE(rec.ops[1].color, kRed);
-    QCOMPARE(rec.ops[2].kind, SurfaceOp::Arc);
-    QCOMPARE(rec.ops[2].x2, 30.0);
-    QCOMPARE(rec.ops[2].start, 1.0);
-    QCOMPARE(rec.ops[2].end, 2.0);
-    QCOMPARE(rec.ops[2].width, 2);
-}
-
-void TestCanvas::mouseEventsArriveInWorldCoordinates() {
-    PictureBox pic;
-    pic.resize(400, 200);
-    pic.resizeImage(400, 200);
-    pic.Scale(-2000, -1000, 2000, 1000);
-    int button = 0;
-    float wx = 0, wy = 0;
-    pic.onMouseDown = [&](int b, int, float x, float y) {
-        button = b;
-        wx = x;
-        wy = y;
-    };
-    QTest::mousePress(&pic, Qt::RightButton, {}, QPoint(100, 50));
-    QCOMPARE(button, 2);
-    QCOMPARE(wx, -1000.f);
-    QCOMPARE(wy, -500.f);
-    QTest::mousePress(&pic, Qt::LeftButton, {}, QPoint(300, 150));
-    QCOMPARE(button, 1);
-    QCOMPARE(wx, 1000.f);
-    QCOMPARE(wy, 500.f);
-}
-
 namespace {
 struct ZoomRig {
     PictureBox pic;
@@ -566,14 +521,21 @@ void TestPixelRatio::pictureFollowsTheScreen() {
     QCOMPARE(pic.image().size(), QSize(200 * int(factor), 100 * int(factor)));
     // The mouse still arrives in world coordinates of the logical picture.
     pic.Scale(-2000, -1000, 2000, 1000);
+    int button = 0;
     float wx = 0, wy = 0;
-    pic.onMouseDown = [&](int, int, float x, float y) {
+    pic.onMouseDown = [&](int b, int, float x, float y) {
+        button = b;
         wx = x;
         wy = y;
     };
     QTest::mousePress(&pic, Qt::LeftButton, {}, QPoint(150, 25));
+    QCOMPARE(button, 1);
     QCOMPARE(wx, 1000.0f);
     QCOMPARE(wy, -500.0f);
+    QTest::mousePress(&pic, Qt::RightButton, {}, QPoint(50, 75));
+    QCOMPARE(button, 2);
+    QCOMPARE(wx, -1000.0f);
+    QCOMPARE(wy, 500.0f);
     pic.Line(0, -1000, 0, 1000);
     const QImage img = pic.image();
     QCOMPARE(blackColumns(img, 0).size(), int(factor));

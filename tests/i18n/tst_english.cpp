@@ -446,13 +446,7 @@ void TestEnglish::printedPagesInEnglish() {
     QCoreApplication::installTranslator(&lookups);
     Form *w = Forms::show(static_cast<FormId>(id));
     showLongestTexts(w);
-    dialogs().inputAnswers.push_back({true, QStringLiteral("Title")});
-    dialogs().printerAnswers.push_back(true);
-    dialogs().printToFile = dir.filePath(QStringLiteral("page.pdf"));
-    SurfaceRecorder rec;
-    AttachPrintRecorder(&rec);
-    w->findChild<QPushButton *>(printButton)->click();
-    AttachPrintRecorder(nullptr);
+    const SurfaceRecorder rec = printPage([&] { w->findChild<QPushButton *>(printButton)->click(); }, QStringLiteral("Title"), dir.filePath(QStringLiteral("page.pdf")));
     QCoreApplication::removeTranslator(&lookups);
     QVERIFY2(lookups.missing.isEmpty(), qPrintable(lookups.missing.join('\n')));
     const QStringList printed = printedTexts(rec);

@@ -45,7 +45,6 @@ private slots:
     void bundleFull();
     void bundleTurnsWithP();
     void optionsAreDrawn();
-    void steepRayMissingSphereDrawsNothing();
     void rightButtonMovesP_data();
     void rightButtonMovesP();
     void spinButtons();
@@ -55,7 +54,6 @@ private slots:
     void liveRayFollowsMouse();
     void sceneChangeDuringDrag_data();
     void sceneChangeDuringDrag();
-    void refusedRayLeavesNoTrace();
     void screenLineAndClear();
     void pupilGrowsWithZoom();
     void helpPanel();
@@ -112,16 +110,8 @@ void TestMirror::init() {
 }
 
 void TestMirror::initialState() {
-    QCOMPARE(w->windowTitle(), QStringLiteral("Ebene und sphärische Spiegel  als Bündel-Wandler"));
-    QCOMPARE(w->Text3->text(), QStringLiteral("plan"));
     QCOMPARE(w->Text6->text(), QStringLiteral("120"));
-    QCOMPARE(w->Text8->text(), QStringLiteral("x=-160"));
-    QCOMPARE(w->Text9->text(), QStringLiteral("y=75"));
-    QCOMPARE(w->Text11->text(), QStringLiteral("   1"));
-    QCOMPARE(w->Text10->text(), QStringLiteral("100%"));
-    QCOMPARE(w->Command7->text(), QStringLiteral("Info "));
     QVERIFY(!w->Check3D2->isChecked() && !w->Check3D5->isChecked() && !w->Check3D8->isChecked());
-    QCOMPARE(w->Check3D5->text(), QStringLiteral(" gespiegelte verlängern"));
     QCOMPARE(w->Picture1->ScaleWidth(), 4000.0);
     QCOMPARE(w->scene.markers.screenLineX, int16_t(2000));
     // The first picture: the plane mirror from (0, 600) to (0, -600) and P1.
@@ -209,10 +199,7 @@ void TestMirror::drawMirrorOperations() {
     QFETCH(double, end);
     w->HScroll2->setValue(bar);
     w->HScroll1->setValue(1000); // the axis follows the visible width
-    SurfaceRecorder rec;
-    w->Picture1->attachRecorder(&rec);
-    w->scene.DrawMirror(*w->Picture1, kScreenMirrorStyles);
-    w->Picture1->attachRecorder(nullptr);
+    const SurfaceRecorder rec = recordOn(w->Picture1, [&] { w->scene.DrawMirror(*w->Picture1, kScreenMirrorStyles); });
     QCOMPARE(rec.ops[0].kind, SurfaceOp::Circle);
     QCOMPARE(rec.ops[0].x2, 5.0);
     QCOMPARE(rec.ops[0].width, 1);
@@ -255,9 +242,16 @@ void TestMirror::releaseWithoutHitStoresNothing() {
     drag(-300, -300);          // a first ray
     drag(-1600, 400);          // exactly vertical: no point of incidence
     QCOMPARE(int(w->scene.rayCount[1]), 1);
-    w->HScroll2->setValue(36); // strongly curved: steep rays miss the sphere
+    // Strongly curved: a steep ray misses the sphere, nothing leaves P and nothing is stored.
+    w->HScroll2->setValue(36);
     w->Picture1_MouseDown(2, 0, -700, -900);
-    drag(-695, 900);
+    w->Redraw();
+    const QImage before = img();
+    const SurfaceRecorder rec = recordOn(w->Picture1, [&] { w->Picture1_MouseDown(1, 0, -695, 900); });
+    for (const SurfaceOp &op : rec.ops)
+        QVERIFY(!(op.kind == SurfaceOp::Line && op.x1 == -700 && op.y1 == -900));
+    QCOMPARE(img(), before);
+    w->Picture1_MouseUp(1, 0, -695, 900);
     QCOMPARE(int(w->scene.rayCount[1]), 1);
 }
 
@@ -278,9 +272,15 @@ void TestMirror::bundleFull() {
         drag(-800, -400 + i);
     QCOMPARE(int(w->scene.rayCount[1]), 100);
     QVERIFY(dialogs().messages.isEmpty());
-    drag(-800, 0 - 300);
+    // The refused ray, dragged over the kept picture, leaves no trace.
+    w->Picture1_MouseDown(1, 0, -800, 500);
+    w->Picture1_MouseMove(1, 0, -800, 600);
+    w->Picture1_MouseUp(1, 0, -800, 600);
     QCOMPARE(int(w->scene.rayCount[1]), 100);
     QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Nur 100 Strahlen je Objekt möglich")});
+    const QImage afterRefusal = img();
+    w->Redraw();
+    QCOMPARE(afterRefusal, img());
     // The other object points keep their own room.
     w->Command5_Click();
     drag(-800, -400);
@@ -320,29 +320,11 @@ void TestMirror::optionsAreDrawn() {
     w->Check3D5->click();
     QVERIFY(!colourNear(img(), b.x(), b.y(), 1, QColor(180, 180, 180)));
     // Dotted reflected rays leave gaps.
-    SurfaceRecorder rec;
-    w->Picture1->attachRecorder(&rec);
-    w->Check3D2->click();
-    w->Picture1->attachRecorder(nullptr);
+    const SurfaceRecorder rec = recordOn(w->Picture1, [&] { w->Check3D2->click(); });
     bool dotted = false;
     for (const SurfaceOp &op : rec.ops)
         dotted |= op.kind == SurfaceOp::Line && op.style == kDotted && op.x1 == t.hitX;
     QVERIFY(dotted);
-}
-
-void TestMirror::steepRayMissingSphereDrawsNothing() {
-    w->HScroll2->setValue(36);
-    w->Picture1_MouseDown(2, 0, -700, -900);
-    w->Redraw();
-    const QImage before = img();
-    SurfaceRecorder rec;
-    w->Picture1->attachRecorder(&rec);
-    w->Picture1_MouseDown(1, 0, -695, 900);
-    w->Picture1->attachRecorder(nullptr);
-    for (const SurfaceOp &op : rec.ops) // no ray leaves P
-        QVERIFY(!(op.kind == SurfaceOp::Line && op.x1 == -700 && op.y1 == -900));
-    QCOMPARE(img(), before);
-    w->Picture1_MouseUp(1, 0, -695, 900);
 }
 
 void TestMirror::rightButtonMovesP_data() {
@@ -392,13 +374,6 @@ void TestMirror::spinButtons() {
     for (int i = 0; i < 500; ++i)
         w->Spin2_SpinDown();
     QVERIFY(w->scene.objX[1] < 0); // close to the mirror plane, never on it
-    for (int i = 0; i < 2000; ++i)
-        w->Spin2_SpinUp();
-    QVERIFY(std::fabs(w->scene.objX[1]) < 30000);
-    QVERIFY(std::fabs(w->scene.objX[1] / 0.9f) >= 30000);
-    for (int i = 0; i < 2000; ++i)
-        w->Spin3_SpinDown();
-    QVERIFY(std::fabs(w->scene.objY[1]) < 30000);
 }
 
 void TestMirror::newObjectsUpToTen() {
@@ -514,42 +489,18 @@ void TestMirror::sceneChangeDuringDrag() {
     QCOMPARE(after, img());
 }
 
-void TestMirror::refusedRayLeavesNoTrace() {
-    for (int j = 0; j < ObjectBundles::kMaxRays; ++j)
-        drag(-800, -600 + 4 * j);
-    w->Picture1_MouseDown(1, 0, -800, 500);
-    w->Picture1_MouseMove(1, 0, -800, 600);
-    w->Picture1_MouseUp(1, 0, -800, 600);
-    QCOMPARE(int(w->scene.rayCount[1]), 100);
-    const QImage afterRefusal = img();
-    w->Redraw();
-    QCOMPARE(afterRefusal, img());
-}
-
 void TestMirror::screenLineAndClear() {
+    // The screen line's own behaviour is the marker tests'; here what clearing keeps.
     auto *m = &w->scene.markers;
-    auto *o = w->markers.get();
-    w->Picture5_Click();
-    QCOMPARE(int(o->markLineMode), 1);
-    w->Picture1_MouseDown(1, 0, -700, 0);
-    w->Picture1_MouseMove(1, 0, -650, 0);
-    w->Picture1_MouseUp(1, 0, -600.4f, 0);
-    QCOMPARE(int(m->screenLineX), -600);
-    QCOMPARE(int(o->markLineMode), 0);
-    QVERIFY(blackNear(-600, -900, 1));
-    QVERIFY(!blackNear(-700, -900, 1));
     w->Picture4_Click(); // raster on
     w->Picture2_Click();
     place(-300, 300);
     drag(-800, -375);
-    w->HScroll1->setValue(500);
     w->Command2_Click();
     QCOMPARE(int(m->pointCount), 0);
-    QCOMPARE(int(m->eyeCount), 0);
-    QCOMPARE(int(m->screenLineX), 2500); // the right edge of the present view
-    QCOMPARE(int(w->scene.rayCount[1]), 1);    // rays stay
+    QCOMPARE(int(w->scene.rayCount[1]), 1); // rays stay
     QCOMPARE(int(m->rasterOn), 1);
-    QVERIFY(blackNear(-1000, -500, 1));  // the raster is drawn again
+    QVERIFY(blackNear(-1000, -500, 1)); // the raster is drawn again
 }
 
 void TestMirror::pupilGrowsWithZoom() {
@@ -558,10 +509,7 @@ void TestMirror::pupilGrowsWithZoom() {
     for (int zoomSteps : {0, 1}) {
         if (zoomSteps)
             w->Spin1_SpinUp();
-        SurfaceRecorder rec;
-        w->Picture1->attachRecorder(&rec);
-        w->Redraw();
-        w->Picture1->attachRecorder(nullptr);
+        const SurfaceRecorder rec = recordOn(w->Picture1, [&] { w->Redraw(); });
         int pupil = 0;
         for (const SurfaceOp &op : rec.ops)
             if (op.kind == SurfaceOp::PSet && std::fabs(op.x1 - (-950)) < 1e-3)
@@ -605,9 +553,6 @@ void TestMirror::didacticNote() {
     QVERIFY(!w->help->labels.value("Label19")->isVisible());
     w->Command7_Click();
     QVERIFY(w->help->labels.value("Label19")->isVisible());
-    // Closing the mirror window also closes its information window.
-    w->Command9_Click();
-    QVERIFY(!Forms::isLoaded(FormId::SpiegIn));
 }
 
 void TestMirror::layoutFractions_data() {
@@ -671,13 +616,7 @@ void TestMirror::printToPdf() {
     drag(-800, -300);
     QTemporaryDir dir;
     const QString pdf = dir.filePath("spiegel.pdf");
-    dialogs().inputAnswers.push_back({true, "Tafelbild"});
-    dialogs().printerAnswers.push_back(true);
-    dialogs().printToFile = pdf;
-    SurfaceRecorder rec;
-    AttachPrintRecorder(&rec);
-    w->Command3->click();
-    AttachPrintRecorder(nullptr);
+    const SurfaceRecorder rec = printPage([&] { w->Command3->click(); }, QStringLiteral("Tafelbild"), pdf);
     QCOMPARE(dialogs().prompts, QStringList{"Bitte geben Sie die Titelzeile für den Ausdruck ein!"});
     QCOMPARE(printedTexts(rec), texts);
     QCOMPARE(pdfPageCount(pdf), 1);
@@ -703,13 +642,7 @@ void TestMirror::printFollowsZoomAndPan() {
             w->HScroll1->setValue(1000);
             w->VScroll1->setValue(-400);
         }
-        dialogs().inputAnswers.push_back({true, ""});
-        dialogs().printerAnswers.push_back(true);
-        dialogs().printToFile = dir.filePath(QString("p%1.pdf").arg(step));
-        SurfaceRecorder rec;
-        AttachPrintRecorder(&rec);
-        w->Command3_Click();
-        AttachPrintRecorder(nullptr);
+        const SurfaceRecorder rec = printPage([&] { w->Command3_Click(); }, QString(), dir.filePath(QString("p%1.pdf").arg(step)));
         // The axis spans the printed width, centred on the same world point as the screen.
         const SurfaceOp &axis = rec.ops[1];
         QCOMPARE(axis.style, int(kDashDot));
@@ -731,10 +664,7 @@ void TestMirror::printCancelLeavesScreen() {
     dialogs().inputAnswers.push_back({true, "x"});
     dialogs().printerAnswers.push_back(false);
     dialogs().printToFile = dir.filePath("none.pdf");
-    SurfaceRecorder screen;
-    w->Picture1->attachRecorder(&screen);
-    w->Command3_Click();
-    w->Picture1->attachRecorder(nullptr);
+    const SurfaceRecorder screen = recordOn(w->Picture1, [&] { w->Command3_Click(); });
     QVERIFY(screen.ops.empty());
     QVERIFY(!QFile::exists(dialogs().printToFile));
 }
@@ -928,9 +858,14 @@ void TestMirror::pictureFormats() {
     // A bad name in every format: the message, and an existing file stays as it was.
     for (const char *suffix : {"bmp", "png", "svg", "pdf"}) {
         dialogs().messages.clear();
+        dialogs().messageIcons.clear();
         save(QStringLiteral("fehlt/bild.") + suffix);
         QCOMPARE(dialogs().messages, QStringList{"Fehler beim Speichern! Disk full?"});
+        QCOMPARE(dialogs().messageIcons, QList<bool>{true});
     }
+    // The window stays usable.
+    drag(-800, -375);
+    QCOMPARE(int(w->scene.rayCount[1]), 5);
     QFile keep(dir.filePath("bild.svg"));
     const qint64 size = keep.size();
     QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
@@ -961,14 +896,6 @@ void TestMirror::saveCancelAndBadNames() {
     dialogs().inputAnswers.push_back({true, ""});
     w->Command4_Click();
     QVERIFY(!QImage("Spiegel.bmp", "BMP").isNull());
-    // A missing folder: the message, and the window stays usable.
-    dialogs().inputAnswers.push_back({true, dir.filePath("fehlt/bild.bmp")});
-    w->Command4_Click();
-    QCOMPARE(dialogs().messages, QStringList{"Fehler beim Speichern! Disk full?"});
-    QCOMPARE(dialogs().messageIcons, QList<bool>{true});
-    QVERIFY(blackNear(0, 0, 2));
-    drag(-800, -375);
-    QCOMPARE(int(w->scene.rayCount[1]), 1);
     QDir::setCurrent(previous);
 }
 

@@ -48,7 +48,6 @@ private slots:
     void bundleOnlyDeepEnough();
     void printedLines();
     void saveNamesAndErrors();
-    void switchingToRayPathAndBack();
 
 private:
     frmBre2 *w = nullptr;
@@ -58,10 +57,7 @@ private:
         w->Picture1_MouseUp(button, 0, x, y);
     }
     int redDots() {
-        SurfaceRecorder rec;
-        w->Picture1->attachRecorder(&rec);
-        w->Redraw();
-        w->Picture1->attachRecorder(nullptr);
+        const SurfaceRecorder rec = recordOn(w->Picture1, [&] { w->Redraw(); });
         int n = 0;
         for (const SurfaceOp &op : rec.ops)
             n += op.kind == SurfaceOp::PSet && op.color == kRed;
@@ -256,10 +252,7 @@ void TestImaging::undoTakesBackTheLastRowPoint() {
     w->Redo();
     QCOMPARE(QPointF(w->scene.rowX[2], w->scene.rowY[2]), QPointF(100, 300));
     // O goes back with its row point: the bundle and image of (100, 300) are gone.
-    SurfaceRecorder rec;
-    w->Picture1->attachRecorder(&rec);
-    w->Undo();
-    w->Picture1->attachRecorder(nullptr);
+    const SurfaceRecorder rec = recordOn(w->Picture1, [&] { w->Undo(); });
     QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(-100, 300));
     for (const SurfaceOp &op : rec.ops) {
         if (op.kind == SurfaceOp::PSet && op.color == kRed)
@@ -323,13 +316,7 @@ void TestImaging::printedLines() {
     w->HScroll1->setValue(80);
     w->Raster->setChecked(true);
     QTemporaryDir dir;
-    dialogs().inputAnswers.push_back({true, "Abbildung"});
-    dialogs().printerAnswers.push_back(true);
-    dialogs().printToFile = dir.filePath("bild.pdf");
-    SurfaceRecorder rec;
-    AttachPrintRecorder(&rec);
-    w->Command3->click();
-    AttachPrintRecorder(nullptr);
+    const SurfaceRecorder rec = printPage([&] { w->Command3->click(); }, QStringLiteral("Abbildung"), dir.filePath("bild.pdf"));
     // For n < 1 too the upper line reads "n =  1".
     QCOMPARE(printedTexts(rec), (QStringList{"Abbildung", "n =  1", "n = 0.8"}));
     QCOMPARE(pdfPageCount(dir.filePath("bild.pdf")), 1);
@@ -346,14 +333,9 @@ void TestImaging::printedLines() {
     w->Option3D2->setChecked(true);
     place(2, 100, 400);
     w->HScroll1->setValue(120);
-    dialogs().inputAnswers.push_back({true, "Reihe"});
-    dialogs().printerAnswers.push_back(true);
-    rec.clear();
-    AttachPrintRecorder(&rec);
-    w->Command3->click();
-    AttachPrintRecorder(nullptr);
+    const SurfaceRecorder row = printPage([&] { w->Command3->click(); }, QStringLiteral("Reihe"), dir.filePath("reihe.pdf"));
     int incident = 0;
-    for (const SurfaceOp &op : rec.ops)
+    for (const SurfaceOp &op : row.ops)
         incident += op.kind == SurfaceOp::Line && op.x1 == 100 && op.y1 == 400 && op.y2 == 0;
     QCOMPARE(incident, 5);
     QCOMPARE(dialogs().printerLandscape.last(), false); // portrait, as the notes ask
@@ -385,22 +367,6 @@ void TestImaging::saveNamesAndErrors() {
     QCOMPARE(dialogs().messages, QStringList{"Fehler beim Speichern! Disk full?"});
     QCOMPARE(dialogs().messageIcons, QList<bool>{false});
     QDir::setCurrent(previous);
-}
-
-void TestImaging::switchingToRayPathAndBack() {
-    w->Command5_Click();
-    QVERIFY(Forms::isVisible(FormId::BreI2));
-    QCOMPARE(w->Command5->text(), QStringLiteral("Info off"));
-    w->Command2_Click();
-    processDeletes();
-    QVERIFY(!Forms::isLoaded(FormId::Bre2) && !Forms::isLoaded(FormId::BreI2));
-    auto *b = Forms::as<frmBre1>(FormId::Bre1);
-    QVERIFY(b && b->isVisible());
-    b->Command5_Click();
-    processDeletes();
-    w = Forms::as<frmBre2>(FormId::Bre2);
-    QVERIFY(w && w->isVisible());
-    QCOMPARE(QPointF(w->scene.objX, w->scene.objY), QPointF(0, 500)); // a fresh window
 }
 
 int runImagingTests(int argc, char **argv) {

@@ -114,10 +114,7 @@ void TestAccess::optionsReactToEveryChange() {
     QVERIFY(w->Check3D5->isChecked());
     QVERIFY(w->scene.extendReflected);
     // One click runs the handler once: one clearing of the picture.
-    SurfaceRecorder rec;
-    w->Picture1->attachRecorder(&rec);
-    QTest::mouseClick(w->Check3D2, Qt::LeftButton);
-    w->Picture1->attachRecorder(nullptr);
+    const SurfaceRecorder rec = recordOn(w->Picture1, [&] { QTest::mouseClick(w->Check3D2, Qt::LeftButton); });
     QVERIFY(w->scene.dottedReflected);
     QCOMPARE(rec.count(SurfaceOp::Cls), 1);
 }
@@ -158,13 +155,7 @@ void TestAccess::symbolsByKeyAndReader() {
 void TestAccess::printerOrientationAndScaleBar() {
     auto *w = qobject_cast<frmSpieg *>(Forms::show(FormId::Spieg));
     QTemporaryDir dir;
-    dialogs().inputAnswers.push_back({true, "Quer"});
-    dialogs().printerAnswers.push_back(true);
-    dialogs().printToFile = dir.filePath("quer.pdf");
-    SurfaceRecorder rec;
-    AttachPrintRecorder(&rec);
-    w->Command3->click();
-    AttachPrintRecorder(nullptr);
+    const SurfaceRecorder rec = printPage([&] { w->Command3->click(); }, QStringLiteral("Quer"), dir.filePath("quer.pdf"));
     QCOMPARE(dialogs().printerLandscape.last(), true);
     // The title stands at 0.1 and the bar at 0.53 of the width: that gives the page's
     // extent, and the label "200" lies inside it.

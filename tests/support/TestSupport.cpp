@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "canvas/Hardcopy.h"
 #include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
 #include "lens/frmLins.h"
@@ -69,6 +70,25 @@ bool ScriptedDialogs::lessonFileDialog(bool, const QString &title, const QString
     if (a.ok)
         *fileName = a.text;
     return a.ok;
+}
+
+SurfaceRecorder printPage(const std::function<void()> &print, const QString &title, const QString &pdf) {
+    g_dialogs.inputAnswers.push_back({true, title});
+    g_dialogs.printerAnswers.push_back(true);
+    g_dialogs.printToFile = pdf;
+    SurfaceRecorder rec;
+    AttachPrintRecorder(&rec);
+    print();
+    AttachPrintRecorder(nullptr);
+    return rec;
+}
+
+SurfaceRecorder recordOn(PictureBox *picture, const std::function<void()> &draw) {
+    SurfaceRecorder rec;
+    picture->attachRecorder(&rec);
+    draw();
+    picture->attachRecorder(nullptr);
+    return rec;
 }
 
 void showLongestTexts(Form *f) {

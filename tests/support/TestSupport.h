@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 class QPointingDevice;
 
@@ -64,6 +65,11 @@ QStringList shownTexts(Form *w);
 
 // Pages in a PDF file (-1 when it is no PDF).
 int pdfPageCount(const QString &fileName);
+// Prints with `print` through the scripted dialogs (this title, the printer accepted and
+// writing `pdf`) and returns what was drawn on the page.
+SurfaceRecorder printPage(const std::function<void()> &print, const QString &title, const QString &pdf);
+// What `draw` draws on the picture.
+SurfaceRecorder recordOn(PictureBox *picture, const std::function<void()> &draw);
 // The texts printed on a recorded printer surface, in order.
 QStringList printedTexts(const SurfaceRecorder &rec);
 
