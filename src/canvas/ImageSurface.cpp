@@ -118,6 +118,13 @@ double PainterSurface::TextWidth(const std::string &text, double points) {
     return device ? QFontMetricsF(font, device).horizontalAdvance(QString::fromStdString(text)) : 0;
 }
 
+double PainterSurface::TextLineHeight(double points) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(points);
+    QPaintDevice *device = paintDevice();
+    return device ? QFontMetricsF(font, device).height() : 0;
+}
+
 ImageSurface::ImageSurface(int width, int height)
     : width_(std::max(width, 1)), height_(std::max(height, 1)) {
     image_ = blankImage(width_, height_);

@@ -30,6 +30,7 @@ protected:
     double paintText(double x, double y, const std::string &text, double points, Rgb c) override;
 public:
     double TextWidth(const std::string &text, double points) override;
+    double TextLineHeight(double points) override;
 protected:
     // The painter's pen was changed behind usePen's back (text output).
     void invalidatePen() { penValid_ = false; }

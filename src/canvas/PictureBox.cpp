@@ -80,7 +80,11 @@ void PictureBox::setPresentation(bool on, const std::function<void()> &redraw) {
         for (QAbstractSlider *s : window()->findChildren<QAbstractSlider *>())
             if (s->isSliderDown())
                 held = s;
-    setAntialiased(on && !held);
+    setAntialiased(on && !held && !objectDrag_);
+    if (on && objectDrag_ && !held && redraw) {
+        redrawAtRelease_ = true;
+        redrawAfterDrag_ = redraw;
+    }
     if (held && !redrawAtRelease_ && redraw) {
         redrawAtRelease_ = true;
         connect(held, &QAbstractSlider::sliderReleased, this, [this, redraw] {
@@ -159,11 +163,22 @@ void PictureBox::dispatch(const MouseHandler &handler, QMouseEvent *e, int butto
 }
 
 void PictureBox::dispatchAt(const MouseHandler &handler, QPointF pos, Qt::KeyboardModifiers mods, int button) {
-    if (!handler)
-        return;
-    const int shift = (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
-                      (mods & Qt::AltModifier ? 4 : 0);
-    handler(button, shift, static_cast<float>(toWorldX(pos.x())), static_cast<float>(toWorldY(pos.y())));
+    // The right button (or a hold) drags the object point: every frame a whole picture.
+    const bool press = &handler == &onMouseDown, release = &handler == &onMouseUp;
+    if (press && button == 2)
+        objectDrag_ = true;
+    if (handler) {
+        const int shift = (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
+                          (mods & Qt::AltModifier ? 4 : 0);
+        handler(button, shift, static_cast<float>(toWorldX(pos.x())), static_cast<float>(toWorldY(pos.y())));
+    }
+    if (release && button == 2) {
+        objectDrag_ = false;
+        if (redrawAtRelease_ && redrawAfterDrag_) {
+            redrawAtRelease_ = false;
+            redrawAfterDrag_();
+        }
+    }
 }
 
 void PictureBox::touch(QTouchEvent *e) {

@@ -42,7 +42,8 @@ public:
     void setMousePointer(int pointer);
     int mousePointer() const { return mousePointer_; }
     // The presentation look is drawn antialiased, except while one of the window's scroll
-    // bars is held (frames must keep up); `redraw` then runs once when it is let go.
+    // bars is held or the object point is dragged (frames must keep up); `redraw` then runs
+    // once when it is let go.
     void setPresentation(bool on, const std::function<void()> &redraw);
 
 signals:
@@ -79,6 +80,8 @@ private:
     bool pressed_ = false;
     bool repaintAsked_ = false;
     bool redrawAtRelease_ = false;
+    bool objectDrag_ = false;
+    std::function<void()> redrawAfterDrag_;
     QTimer holdTimer_;
     QPointF strokeStartPos_, strokePos_;
     Qt::KeyboardModifiers strokeMods_;

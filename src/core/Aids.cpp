@@ -13,19 +13,26 @@ constexpr double kWing = 25 * kPi / 180;
 // A free end's arrow sits this many arrow lengths from its start.
 constexpr double kFreeEndOffset = 4;
 
-// The fraction of the segment at which the tip sits, from its length in device pixels.
-double tipFraction(const Style &st, double length, bool finite) {
-    // Half way, or a few arrow lengths from the start (never past the middle).
-    if (!finite && length > 0)
-        return std::min(0.5, (kFreeEndOffset + 1) * st.size / length);
-    return 0.5;
+// Where on the segment the tip sits (0 at its start, 1 at its end), from the segment in
+// device pixels; -1 when no part of it is in the picture. The part in the picture stands for
+// the segment, so that a ray from a point outside still shows its way.
+double tipParameter(const Surface &s, const Style &st, double px1, double py1, double dx, double dy, bool finite) {
+    const double length = std::hypot(dx, dy);
+    double t0 = 0, t1 = 1;
+    if (!(length > 0) || !ClipSegment(px1, py1, dx, dy, 0, 0, s.deviceWidth(), s.deviceHeight(), t0, t1))
+        return -1;
+    if (finite)
+        return (t0 + t1) / 2;
+    // A free end: a few arrow lengths from where it starts to show (never past the middle).
+    const double visible = (t1 - t0) * length;
+    return t0 + std::min(0.5, (kFreeEndOffset + 1) * st.size / visible) * (t1 - t0);
 }
 } // namespace
 
 void ArrowTip(const Surface &s, const Style &st, double x1, double y1, double x2, double y2, bool finite,
               double &tipX, double &tipY) {
-    const double dx = s.toDeviceX(x2) - s.toDeviceX(x1), dy = s.toDeviceY(y2) - s.toDeviceY(y1);
-    const double t = tipFraction(st, std::hypot(dx, dy), finite);
+    const double px1 = s.toDeviceX(x1), py1 = s.toDeviceY(y1);
+    const double t = std::max(0.0, tipParameter(s, st, px1, py1, s.toDeviceX(x2) - px1, s.toDeviceY(y2) - py1, finite));
     tipX = x1 + t * (x2 - x1);
     tipY = y1 + t * (y2 - y1);
 }
@@ -38,12 +45,11 @@ void DrawArrowHead(Surface &s, const Style &st, Rgb colour, double x1, double y1
     const double length = std::hypot(dx, dy);
     if (!(length > 0) || st.size <= 0)
         return;
-    const double t = tipFraction(st, length, finite);
+    const double t = tipParameter(s, st, px1, py1, dx, dy, finite);
+    if (t < 0)
+        return; // nothing of it in the picture (many, in a zoomed picture)
     const double tipX = x1 + t * (x2 - x1), tipY = y1 + t * (y2 - y1);
     const double px = px1 + t * dx, py = py1 + t * dy;
-    // A head outside the picture is not drawn at all (many are, in a zoomed picture).
-    if (px < -st.size || py < -st.size || px > s.deviceWidth() + st.size || py > s.deviceHeight() + st.size)
-        return;
     // The wings: the way back, turned by the wing angle either side (thousands of heads in
     // a full lens picture, so no trigonometry per head).
     const double bx = -dx / length * st.size, by = -dy / length * st.size;
@@ -75,7 +81,8 @@ double DrawLabel(Surface &s, double x, double y, double dx, double dy, const std
     return std::isfinite(height) ? std::max(0.0, height) : 0;
 }
 
-void DrawAxisMark(Surface &s, const Style &st, double x, const std::string &label, const std::string &note) {
+void DrawAxisMark(Surface &s, const Style &st, double x, const std::string &label, const std::string &note,
+                  int row) {
     const double px = s.toDeviceX(x), py = s.toDeviceY(0);
     if (!(std::fabs(px) < 1e6) || !(std::fabs(py) < 1e6))
         return;
@@ -85,7 +92,8 @@ void DrawAxisMark(Surface &s, const Style &st, double x, const std::string &labe
     s.Line(x, s.toWorldY(py - st.size), x, s.toWorldY(py + st.size), st.color);
     s.SetDrawWidth(width);
     const double gap = st.size / 2;
-    const double height = DrawLabel(s, x, 0, gap, st.size + gap, label, st.points, st.color);
+    const double height =
+        DrawLabel(s, x, 0, gap, st.size + gap + row * s.TextLineHeight(st.points), label, st.points, st.color);
     if (!note.empty())
         DrawLabel(s, x, 0, gap, st.size + gap + height, note, st.points, st.color);
 }
@@ -102,21 +110,33 @@ void DrawParaxialImage(Surface &s, const Style &st, double x, double y) {
 }
 
 void DrawLabelLines(Surface &s, double x, double y, double dx, double dy, const std::vector<std::string> &lines,
-                    double points, Rgb colour) {
+                    double points, Rgb colour, double clearRight) {
     const double fontSize = s.FontSize();
     const Rgb fore = s.ForeColor();
     s.SetFontSize(points);
     s.SetForeColor(colour);
-    s.SetCurrentY(s.toWorldY(s.toDeviceY(y) + dy));
-    // A block that would leave the picture at a side goes to the point's other side.
     double width = 0;
     for (const std::string &line : lines)
         width = std::max(width, s.TextWidth(line, points));
+    const double lineHeight = s.TextLineHeight(points), height = lineHeight * lines.size();
     const double left = s.toDeviceX(x) + dx;
-    if (left + width > s.deviceWidth())
+    if (left + width > s.deviceWidth() - clearRight)
         dx = -std::fabs(dx) - width;
     else if (left < 0)
         dx = std::max(2.0, -dx - width);
+    // The windows write a line of help at the picture's top and bottom: keep clear of both.
+    const double top = s.toDeviceY(y) + dy, margin = 3 * lineHeight;
+    if (top + height > s.deviceHeight() - margin)
+        dy = -dy - height;
+    else if (top < margin)
+        dy = std::max(2.0, -dy - height);
+    // A point near an edge: the block slides along it to stay whole.
+    const double py = s.toDeviceY(y), px = s.toDeviceX(x);
+    if (height > 0 && s.deviceHeight() > 2 * margin + height)
+        dy = std::clamp(py + dy, margin, s.deviceHeight() - margin - height) - py;
+    if (width > 0 && s.deviceWidth() - clearRight > width)
+        dx = std::clamp(px + dx, 0.0, s.deviceWidth() - clearRight - width) - px;
+    s.SetCurrentY(s.toWorldY(s.toDeviceY(y) + dy));
     for (const std::string &line : lines) {
         // Printing returns to the left edge: every line starts at the label's x again.
         s.SetCurrentX(s.toWorldX(s.toDeviceX(x) + dx));
@@ -150,17 +170,19 @@ const char *const kTotalReflectionWord = QT_TRANSLATE_NOOP("varelo::PictureWords
 
 Rgb BundleColour(int k) {
     // Okabe and Ito's colours without black and yellow, then darker kin of four of them.
+    // The first bundles take the ones furthest from the pictures' own red normals and the
+    // lens's green and blue reflections.
     static constexpr Rgb kColours[kBundleColours] = {
-        {0, 114, 178},  // blue
-        {213, 94, 0},   // vermilion
-        {0, 158, 115},  // bluish green
         {204, 121, 167}, // reddish purple
-        {230, 159, 0},  // orange
-        {86, 180, 233}, // sky blue
-        {0, 60, 110},   // dark blue
-        {140, 50, 0},   // dark vermilion
-        {0, 95, 70},    // dark green
-        {120, 50, 100}, // dark purple
+        {230, 159, 0},   // orange
+        {0, 114, 178},   // blue
+        {213, 94, 0},    // vermilion
+        {0, 158, 115},   // bluish green
+        {86, 180, 233},  // sky blue
+        {120, 50, 100},  // dark purple
+        {140, 50, 0},    // dark vermilion
+        {0, 60, 110},    // dark blue
+        {0, 95, 70},     // dark green
     };
     return kColours[((k % kBundleColours) + kBundleColours) % kBundleColours];
 }

@@ -27,14 +27,18 @@ double DrawLabel(Surface &s, double x, double y, double dx, double dy, const std
                Rgb colour);
 
 // A short mark across the axis (y = 0) at x, `st.size` device pixels each side, with its
-// label under it at `st.points`; a second label (may be empty) under the first.
-void DrawAxisMark(Surface &s, const Style &st, double x, const std::string &label, const std::string &note = {});
+// label under it at `st.points` (`row` lines lower, so that close marks keep their labels
+// apart); a second label (may be empty) under the first.
+void DrawAxisMark(Surface &s, const Style &st, double x, const std::string &label, const std::string &note = {},
+                  int row = 0);
 // The imaging equation's image: an open circle of `st.size` device pixels' radius.
 void DrawParaxialImage(Surface &s, const Style &st, double x, double y);
 // Lines of text under each other, the first one's top-left corner `dx`, `dy` device pixels
-// from the world point (x, y), each starting at the same x.
+// from the world point (x, y), each starting at the same x. A block that would leave the
+// picture, run into its top or bottom line of help text, or into the `clearRight` device
+// pixels at its right edge (boxes over the picture) goes to the point's other side.
 void DrawLabelLines(Surface &s, double x, double y, double dx, double dy, const std::vector<std::string> &lines,
-                    double points, Rgb colour);
+                    double points, Rgb colour, double clearRight = 0);
 
 // "α = 30,0°": a symbol, the angle in degrees with one decimal and the user's separator.
 std::string AngleReading(const char *symbol, double degrees);

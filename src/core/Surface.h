@@ -67,9 +67,14 @@ public:
     void SetFontSize(double points);
     double FontSize() const { return fontSize_; }
     void PrintText(const std::string &text);
-    // The width of a line of text in device pixels (0 on surfaces without text).
+    // The width of a line of text and the height of a line in device pixels (0 on surfaces
+    // without text).
     virtual double TextWidth(const std::string &text, double points) {
         (void)text;
+        (void)points;
+        return 0;
+    }
+    virtual double TextLineHeight(double points) {
         (void)points;
         return 0;
     }

@@ -366,8 +366,10 @@ void LensScene::drawImagingAids(Surface &s, const Styles &st) const {
     LensCardinals c;
     if (view.focalPoints && ThickLensCardinals(lens, c)) {
         const Style &mark = st[kLensFocal];
+        // Close principal planes (a ball, a thin lens): H' labelled under H.
+        const bool close = std::fabs(s.toDeviceX(c.xH2) - s.toDeviceX(c.xH)) < 3 * mark.size;
         DrawAxisMark(s, mark, c.xH, "H");
-        DrawAxisMark(s, mark, c.xH2, "H\u2032");
+        DrawAxisMark(s, mark, c.xH2, "H\u2032", {}, close ? 1 : 0);
         DrawAxisMark(s, mark, c.xF, "F");
         DrawAxisMark(s, mark, c.xF2, "F\u2032", "f = " + std::to_string(static_cast<long long>(std::floor(c.f / 10 + 0.5))));
     }

@@ -234,8 +234,10 @@ void RayPathScene::drawAngles(Surface &s, const Styles &st, float hit) const {
     const double gap = st[kPathArrow].size;
     const bool below = (objY >= 0) == (t.hitX >= objX);
     const Style &text = st[kPathAngleText];
+    // The index boxes stand at the picture's right edge, ten arrow lengths wide.
     DrawLabelLines(s, t.hitX, 0, gap, below ? gap / 2 : -3.6 * gap,
-                   IncidenceReadings(t.alpha / kDeg, std::fabs(t.beta) / kDeg, !t.refracted), text.size, text.color);
+                   IncidenceReadings(t.alpha / kDeg, std::fabs(t.beta) / kDeg, !t.refracted), text.size, text.color,
+                   10 * gap);
 }
 
 void RayPathScene::DrawEye(Surface &s, const Styles &st, int i) const {

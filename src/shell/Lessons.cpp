@@ -42,12 +42,20 @@ bool OpenLesson(const QString &fileName, FormId from) {
             return false;
         }
     }
+    // The presentation look belongs to the room as much as to the lesson: a lesson that does
+    // not say (the examples) keeps the one on the screen.
+    bool presenting = false;
+    for (FormId id : {from, row->window})
+        if (Forms::isLoaded(id))
+            if (Scene *scene = Forms::get(id)->moduleScene())
+                presenting = presenting || scene->view.presentation;
     if (from != row->window && ModuleOf(from))
         Forms::closeModule(from);
     Form *w = Forms::load(row->window);
     Forms::hide(FormId::Varelo);
     Forms::show(row->window);
     w->resetModuleScene();
+    w->moduleScene()->view.presentation = presenting;
     ReadLessonFields(*w->moduleScene(), lesson.fields, faults);
     w->sceneReplaced();
     // "Lektion speichern" writes back to the file; an example is saved under a new name.

@@ -19,6 +19,7 @@
 #include <cmath>
 
 using namespace varelo;
+Q_DECLARE_METATYPE(const varelo::Styles *)
 
 namespace {
 // A surface that only records: 800 x 400 device pixels.
@@ -225,6 +226,8 @@ private slots:
     void fieldsRoundTrip_data();
     void fieldsRoundTrip();
     void damagedFieldsChangeNothing();
+    void presentationTables_data();
+    void presentationTables();
     void imagingAids_data();
     void imagingAids();
     void colouredBundles();
@@ -485,6 +488,36 @@ void TestScenes::damagedFieldsChangeNothing() {
     FieldReader olderReader(older);
     scene.visit(olderReader);
     QCOMPARE(QString::fromStdString(olderReader.faults), QString());
+}
+
+void TestScenes::presentationTables_data() {
+    QTest::addColumn<const Styles *>("screen");
+    QTest::addColumn<const Styles *>("present");
+    QTest::addColumn<QList<int>>("rays");
+    QTest::newRow("mirror") << &kScreenMirrorStyles << &kPresentMirrorStyles << QList<int>{kMirrorRay, kMirrorDotted};
+    QTest::newRow("ray path") << &kScreenRayPathStyles << &kPresentRayPathStyles << QList<int>{kPathRay, kPathReflected};
+    QTest::newRow("imaging") << &kScreenImagingStyles << &kPresentImagingStyles << QList<int>{kImgRay};
+    QTest::newRow("lens") << &kScreenLensStyles << &kPresentLensStyles << QList<int>{kLensRay, kLensFront, kLensBack};
+}
+
+void TestScenes::presentationTables() {
+    // Every kind the screen draws is at least 2 px heavy on a projector, the light's rays 3,
+    // and a pattern stays a pattern at that width; the colours stay the screen's.
+    QFETCH(const Styles *, screen);
+    QFETCH(const Styles *, present);
+    QFETCH(QList<int>, rays);
+    QCOMPARE(present->size(), screen->size());
+    for (int kind = 0; kind < screen->size(); ++kind) {
+        const Style &a = (*screen)[kind], &b = (*present)[kind];
+        if (a.width == 0)
+            continue; // not drawn
+        QVERIFY2(b.width >= 2 && b.width >= a.width, qPrintable(QString::number(kind)));
+        if (rays.contains(kind))
+            QCOMPARE(b.width, 3);
+        QVERIFY(b.color == a.color);
+        if (a.style == kDotted || a.style == kDashDot)
+            QCOMPARE(b.style, a.style | kPatternAtAnyWidth);
+    }
 }
 
 void TestScenes::imagingAids_data() {

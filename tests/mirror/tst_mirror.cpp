@@ -730,9 +730,9 @@ void TestMirror::presentationLook() {
         return n;
     };
     QCOMPARE(smoothPixels(), 0);
-    for (QAction *a : w->findChildren<QAction *>())
-        if (a->shortcuts().contains(QKeySequence(Qt::Key_F5)))
-            a->trigger();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::keyClick(w, Qt::Key_F5);
     QVERIFY(w->scene.view.presentation);
     QVERIFY(w->Picture1->antialiased());
     QVERIFY(smoothPixels() > 100);
@@ -741,6 +741,13 @@ void TestMirror::presentationLook() {
     QVERIFY(!w->Picture1->antialiased());
     QCOMPARE(smoothPixels(), 0);
     w->HScroll2->setSliderDown(false);
+    QVERIFY(w->Picture1->antialiased());
+    QVERIFY(smoothPixels() > 100);
+    // So while the object point is dragged with the right button.
+    const QPoint p(w->Picture1->width() / 8, w->Picture1->height() / 3);
+    QTest::mousePress(w->Picture1, Qt::RightButton, {}, p);
+    QVERIFY(!w->Picture1->antialiased());
+    QTest::mouseRelease(w->Picture1, Qt::RightButton, {}, p);
     QVERIFY(w->Picture1->antialiased());
     QVERIFY(smoothPixels() > 100);
 }
