@@ -588,6 +588,14 @@ void TestLens::saveWithGraphAndErrors() {
     QFile svg(dir.filePath("linse.svg"));
     QVERIFY(svg.open(QIODevice::ReadOnly));
     QVERIFY(svg.readAll().contains("#ff0000"));
+    // With the focal points switched on the vectors carry their labels too.
+    w->scene.view.focalPoints = true;
+    dialogs().inputAnswers.push_back({true, dir.filePath("brennpunkte.svg")});
+    w->Command4_Click();
+    QFile aids(dir.filePath("brennpunkte.svg"));
+    QVERIFY(aids.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(aids.readAll());
+    QVERIFY(text.contains(QStringLiteral("F\u2032")) && text.contains(QStringLiteral("f = 88")));
     // A missing folder: the message with its two blanks and no icon; the window goes on.
     dialogs().inputAnswers.push_back({true, dir.filePath("fehlt/linse.bmp")});
     w->Command4_Click();
