@@ -117,6 +117,8 @@ double measure(const QString &q) {
             return p.semiDiameter - std::fabs(p.r1);
         if (q == "object distance in focal lengths")
             return (-p.thickness - s.objX[1]) / lensFocalLength(p);
+        if (q == "object in view")
+            return inView(s.objX[1], s.panX, s.zoomFactor);
         if (q == "rays")
             return s.rayCount[1];
         if (q == "paraxial image in view")
@@ -222,10 +224,13 @@ void TestExamples::examplesShowTheirPoint_data() {
     row("apparent depth", kDepth, "row points", 10, 100);
     row("apparent depth", kDepth, "eye height", -kInf, -50);
     // Spherical aberration: a thick biconvex lens (both centres of curvature inside), an
-    // object far away, a bundle over most of the lens, zoomed in on the paraxial image.
+    // object near the axis beyond twice the focal length from the lens's front, a bundle over
+    // most of the lens; the object, both focal points and the paraxial image in view, so
+    // that the marginal rays visibly cross before it.
     row("aberration", kAberration, "r1", -kInf, -1);
     row("aberration", kAberration, "r2", 1, kInf);
-    row("aberration", kAberration, "object distance in focal lengths", 4, kInf);
+    row("aberration", kAberration, "object distance in focal lengths", 1.5, 2.5);
+    row("aberration", kAberration, "object in view", 0, 0.95);
     row("aberration", kAberration, "paraxial image in view", 0, 0.8);
     // The glass sphere: one radius for both surfaces, thickness and aperture from it; its
     // focus lies just behind it, inside the view.
