@@ -739,7 +739,7 @@ void TestSoak::mutatedLessons() {
         for (const ModuleRow &row : Modules())
             if (Form *w = Forms::get(row.window); w && w->isVisible()) {
                 from = row.window;
-                QMetaObject::invokeMethod(w, "Redraw");
+                w->Redraw();
                 SOAK_VERIFY(w->moduleScene()->key() != 0);
             }
         if (QTest::currentTestFailed())
