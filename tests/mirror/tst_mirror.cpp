@@ -563,13 +563,10 @@ void TestMirror::layoutFractions() {
     // Eye, point, screen line, raster, from left to right.
     QVERIFY(w->Picture3->x() < w->Picture2->x() && w->Picture2->x() < w->Picture5->x() &&
             w->Picture5->x() < w->Picture4->x());
-    // Picture twice as wide as high, and every control inside the window.
-    QCOMPARE(w->Picture1->width(), 2 * w->Picture1->height());
+    // Every control inside the window (the picture's shape is the shell's module table's).
     for (QWidget *c : {static_cast<QWidget *>(w->Command9), static_cast<QWidget *>(w->command1),
                        static_cast<QWidget *>(w->Check3D8), static_cast<QWidget *>(w->Spin1)})
         QVERIFY2(c->geometry().bottom() < w->height(), qPrintable(c->objectName()));
-    if (screen == QSize(1280, 1024))
-        QVERIFY(std::abs(w->Picture1->width() - 0.98 * 0.98 * 1280) <= 2);
     Screen::setSizeOverride(1280, 1024);
 }
 
