@@ -136,36 +136,6 @@ QAction *menuEntry(Form *w, const QKeySequence &key = {}) {
     return nullptr;
 }
 
-// What brings up the messages and prompts of the program.
-enum Scenario {
-    MirrorSaveFails,
-    MirrorPrint,
-    MirrorObjects,
-    MirrorRays,
-    MirrorMarkers,
-    RayPathLimits,
-    RayPathSaveFails,
-    ImagingRow,
-    LensSaveAndPrint,
-    LessonFaults,
-    MenuDialogs,
-};
-
-FormId windowOf(Scenario s) {
-    switch (s) {
-    case RayPathLimits:
-    case RayPathSaveFails:
-        return FormId::Bre1;
-    case ImagingRow:
-    case LessonFaults:
-        return FormId::Bre2;
-    case LensSaveAndPrint:
-        return FormId::Lins;
-    default:
-        return FormId::Spieg;
-    }
-}
-
 void writeFile(const QString &name, const QByteArray &bytes) {
     QFile f(name);
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -183,96 +153,106 @@ void writeChangedLesson(Form *w, const QString &name, const std::function<void(Q
     writeFile(name, QJsonDocument(o).toJson());
 }
 
-void provoke(Scenario s, Form *w, const QString &dir) {
-    const QString missing = dir + QStringLiteral("/fehlt/bild.bmp");
-    switch (s) {
-    case MirrorSaveFails:
-    case RayPathSaveFails:
-        dialogs().inputAnswers.push_back({true, missing});
-        w->findChild<QPushButton *>(s == MirrorSaveFails ? QStringLiteral("Command4") : QStringLiteral("Command6"))->click();
-        break;
-    case MirrorPrint:
-        dialogs().inputAnswers.push_back({false, {}});
-        qobject_cast<frmSpieg *>(w)->Command3->click();
-        break;
-    case MirrorObjects:
-        for (int i = 0; i < 10; ++i)
-            qobject_cast<frmSpieg *>(w)->Command5_Click();
-        break;
-    case MirrorRays:
-        for (int i = 0; i < 101; ++i)
-            pressIn(w, -1200, -500 + 8 * i);
-        break;
-    case MirrorMarkers: {
-        auto *m = qobject_cast<frmSpieg *>(w);
-        for (int i = 0; i < 26; ++i) {
-            m->markers->PointSymbol_Click();
-            pressIn(w, -1000 + 10 * i, 0);
-        }
-        for (int i = 0; i < 11; ++i) {
-            m->markers->EyeSymbol_Click();
-            pressIn(w, -1800 + 150 * i, 800);
-        }
-        break;
-    }
-    case RayPathLimits: {
-        auto *r = qobject_cast<frmBre1 *>(w);
-        for (int i = 0; i < 21; ++i) {
-            r->Picture5_Click();
-            pressIn(w, -900 + 20 * i, -200);
-        }
-        for (int i = 0; i < 21; ++i) {
-            r->Picture2_Click();
-            pressIn(w, -900 + 40 * i, -600);
-        }
-        for (int i = 0; i < 101; ++i)
-            pressIn(w, -495 + 10 * i, 250);
-        break;
-    }
-    case ImagingRow: {
-        auto *b = qobject_cast<frmBre2 *>(w);
-        b->Option3D2->setChecked(true);
-        for (int i = 0; i < 101; ++i)
-            pressIn(w, -900.f + 18 * i, 300.f, 2);
-        dialogs().inputAnswers.push_back({true, missing});
-        b->Command4->click();
-        break;
-    }
-    case LensSaveAndPrint:
-        dialogs().inputAnswers.push_back({true, missing});
-        qobject_cast<frmLins *>(w)->Command4->click();
-        dialogs().inputAnswers.push_back({false, {}});
-        qobject_cast<frmLins *>(w)->Command3->click();
-        break;
-    case LessonFaults: {
-        const QString name = dir + QStringLiteral("/x.varelo");
-        writeFile(name, "Hallo");
-        OpenLesson(name, w->formId());
-        writeChangedLesson(w, name, [](QJsonObject &o) { o.insert(QStringLiteral("version"), 99); });
-        OpenLesson(name, w->formId());
-        writeChangedLesson(w, name, [](QJsonObject &o) { o.insert(QStringLiteral("module"), QStringLiteral("prisma")); });
-        OpenLesson(name, w->formId());
-        writeChangedLesson(w, name, [](QJsonObject &o) { o.insert(QStringLiteral("relIndex"), QStringLiteral("x")); });
-        OpenLesson(name, w->formId());
-        writeFile(name, QByteArray(10 * 1024 * 1024 + 1, ' '));
-        OpenLesson(name, w->formId());
-        OpenLesson(dir, w->formId()); // a folder cannot be read as a file
-        SaveLesson(w, dir + QStringLiteral("/fehlt/x.varelo"));
-        break;
-    }
-    case MenuDialogs:
-        menuEntry(w, QKeySequence::Open)->trigger();
-        menuEntry(w, QKeySequence(QStringLiteral("Ctrl+Shift+S")))->trigger();
-        menuEntry(w)->trigger(); // about Varelo
-        break;
-    }
+// What brings up the messages and prompts of the program: the window, how many messages,
+// prompts and file dialogs it brings up, and the actions (given a folder to write in).
+struct Scenario {
+    const char *name;
+    FormId window;
+    int dialogCount;
+    void (*provoke)(Form *w, const QString &dir);
+};
+
+void saveUnder(Form *w, const char *button, const QString &dir) {
+    dialogs().inputAnswers.push_back({true, dir + QStringLiteral("/fehlt/bild.bmp")});
+    w->findChild<QPushButton *>(QString::fromLatin1(button))->click();
 }
 
+const Scenario kScenarios[] = {
+    {"mirror: saving fails", FormId::Spieg, 2, [](Form *w, const QString &dir) { saveUnder(w, "Command4", dir); }},
+    {"mirror: printing", FormId::Spieg, 1,
+     [](Form *w, const QString &) {
+         dialogs().inputAnswers.push_back({false, {}});
+         qobject_cast<frmSpieg *>(w)->Command3->click();
+     }},
+    {"mirror: eleventh object", FormId::Spieg, 1,
+     [](Form *w, const QString &) {
+         for (int i = 0; i < 10; ++i)
+             qobject_cast<frmSpieg *>(w)->Command5_Click();
+     }},
+    {"mirror: 101st ray", FormId::Spieg, 1,
+     [](Form *w, const QString &) {
+         for (int i = 0; i < 101; ++i)
+             pressIn(w, -1200, -500 + 8 * i);
+     }},
+    {"mirror: markers over the limit", FormId::Spieg, 2,
+     [](Form *w, const QString &) {
+         auto *m = qobject_cast<frmSpieg *>(w);
+         for (int i = 0; i < 26; ++i) {
+             m->markers->PointSymbol_Click();
+             pressIn(w, -1000 + 10 * i, 0);
+         }
+         for (int i = 0; i < 11; ++i) {
+             m->markers->EyeSymbol_Click();
+             pressIn(w, -1800 + 150 * i, 800);
+         }
+     }},
+    {"ray path: points, eyes and rays over the limit", FormId::Bre1, 3,
+     [](Form *w, const QString &) {
+         auto *r = qobject_cast<frmBre1 *>(w);
+         for (int i = 0; i < 21; ++i) {
+             r->Picture5_Click();
+             pressIn(w, -900 + 20 * i, -200);
+         }
+         for (int i = 0; i < 21; ++i) {
+             r->Picture2_Click();
+             pressIn(w, -900 + 40 * i, -600);
+         }
+         for (int i = 0; i < 101; ++i)
+             pressIn(w, -495 + 10 * i, 250);
+     }},
+    {"ray path: saving fails", FormId::Bre1, 2, [](Form *w, const QString &dir) { saveUnder(w, "Command6", dir); }},
+    {"imaging: row over the limit, saving fails", FormId::Bre2, 3,
+     [](Form *w, const QString &dir) {
+         qobject_cast<frmBre2 *>(w)->Option3D2->setChecked(true);
+         for (int i = 0; i < 101; ++i)
+             pressIn(w, -900.f + 18 * i, 300.f, 2);
+         saveUnder(w, "Command4", dir);
+     }},
+    {"lens: saving fails, printing", FormId::Lins, 3,
+     [](Form *w, const QString &dir) {
+         saveUnder(w, "Command4", dir);
+         dialogs().inputAnswers.push_back({false, {}});
+         qobject_cast<frmLins *>(w)->Command3->click();
+     }},
+    {"faulty lessons", FormId::Bre2, 7,
+     [](Form *w, const QString &dir) {
+         const QString name = dir + QStringLiteral("/x.varelo");
+         writeFile(name, "Hallo");
+         OpenLesson(name, w->formId());
+         writeChangedLesson(w, name, [](QJsonObject &o) { o.insert(QStringLiteral("version"), 99); });
+         OpenLesson(name, w->formId());
+         writeChangedLesson(w, name, [](QJsonObject &o) { o.insert(QStringLiteral("module"), QStringLiteral("prisma")); });
+         OpenLesson(name, w->formId());
+         writeChangedLesson(w, name, [](QJsonObject &o) { o.insert(QStringLiteral("relIndex"), QStringLiteral("x")); });
+         OpenLesson(name, w->formId());
+         writeFile(name, QByteArray(10 * 1024 * 1024 + 1, ' '));
+         OpenLesson(name, w->formId());
+         OpenLesson(dir, w->formId()); // a folder cannot be read as a file
+         SaveLesson(w, dir + QStringLiteral("/fehlt/x.varelo"));
+     }},
+    {"menu bar: lesson dialogs and about", FormId::Spieg, 3,
+     [](Form *w, const QString &) {
+         menuEntry(w, QKeySequence::Open)->trigger();
+         menuEntry(w, QKeySequence(QStringLiteral("Ctrl+Shift+S")))->trigger();
+         menuEntry(w)->trigger(); // about Varelo
+     }},
+};
+
 // Every text of the window and every message, prompt and dialog title after the scenario.
-QStringList textsAfter(Scenario s, QTemporaryDir &dir) {
-    Form *w = Forms::show(windowOf(s));
+QStringList textsAfter(const Scenario &s, QTemporaryDir &dir) {
+    Form *w = Forms::show(s.window);
     dialogs() = ScriptedDialogs{};
-    provoke(s, w, dir.path());
+    s.provoke(w, dir.path());
     QStringList texts = shownTexts(w);
     texts << dialogs().messages << dialogs().prompts << dialogs().inputTitles << dialogs().fileTitles;
     return texts;
@@ -490,25 +470,9 @@ void TestEnglish::menuAccessKeys() {
 void TestEnglish::messagesInEnglish_data() {
     QTest::addColumn<int>("scenario");
     QTest::addColumn<bool>("marking");
-    QTest::addColumn<int>("dialogCount"); // messages, prompts and file dialogs it brings up
-    const struct {
-        const char *name;
-        Scenario scenario;
-        int dialogCount;
-    } scenarios[] = {{"mirror: saving fails", MirrorSaveFails, 2},
-                     {"mirror: printing", MirrorPrint, 1},
-                     {"mirror: eleventh object", MirrorObjects, 1},
-                     {"mirror: 101st ray", MirrorRays, 1},
-                     {"mirror: markers over the limit", MirrorMarkers, 2},
-                     {"ray path: points, eyes and rays over the limit", RayPathLimits, 3},
-                     {"ray path: saving fails", RayPathSaveFails, 2},
-                     {"imaging: row over the limit, saving fails", ImagingRow, 3},
-                     {"lens: saving fails, printing", LensSaveAndPrint, 3},
-                     {"faulty lessons", LessonFaults, 7},
-                     {"menu bar: lesson dialogs and about", MenuDialogs, 3}};
-    for (const auto &s : scenarios) {
-        QTest::addRow("%s, in English", s.name) << int(s.scenario) << false << s.dialogCount;
-        QTest::addRow("%s, through the translation", s.name) << int(s.scenario) << true << s.dialogCount;
+    for (int i = 0; i < int(std::size(kScenarios)); ++i) {
+        QTest::addRow("%s, in English", kScenarios[i].name) << i << false;
+        QTest::addRow("%s, through the translation", kScenarios[i].name) << i << true;
     }
 }
 
@@ -518,17 +482,16 @@ void TestEnglish::messagesInEnglish() {
     // untranslated pieces).
     QFETCH(int, scenario);
     QFETCH(bool, marking);
-    QFETCH(int, dialogCount);
     QTemporaryDir dir;
     MarkingTranslator marker;
     EnglishLookups lookups;
     QVERIFY(lookups.loaded);
     QCoreApplication::installTranslator(marking ? static_cast<QTranslator *>(&marker) : &lookups);
-    const QStringList texts = textsAfter(static_cast<Scenario>(scenario), dir);
+    const QStringList texts = textsAfter(kScenarios[scenario], dir);
     QCoreApplication::removeTranslator(&marker);
     QCoreApplication::removeTranslator(&lookups);
     QVERIFY2(lookups.missing.isEmpty(), qPrintable(lookups.missing.join('\n')));
-    QCOMPARE(int(dialogs().messages.size() + dialogs().prompts.size() + dialogs().fileTitles.size()), dialogCount);
+    QCOMPARE(int(dialogs().messages.size() + dialogs().prompts.size() + dialogs().fileTitles.size()), kScenarios[scenario].dialogCount);
     if (!marking) {
         verifyNoGerman(texts);
         return;

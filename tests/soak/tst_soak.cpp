@@ -215,6 +215,28 @@ private:
         QTest::keyClick(c, key);
         note(QStringLiteral("key %1 on %2 %3").arg(int(key)).arg(c->metaObject()->className(), c->accessibleName()));
     }
+    // Actions on the window `open` brings up, each followed by `check`; an action that
+    // closed the window returns true and the window is opened again.
+    template <class W>
+    void soak(const char *name, W *(*open)(), void (TestSoak::*check)(W *, long), const std::function<bool(W *)> &act) {
+        W *w = open();
+        for (long step = 0; step < actions; ++step) {
+            if (act(w)) {
+                processDeletes();
+                w = open();
+            }
+            (this->*check)(w, step);
+            progress(name, step);
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+    // The window's back button or its close box.
+    template <class W> bool closeBy(W *w, void (W::*back)()) {
+        chance(0.5) ? (w->*back)() : (void)w->close();
+        note(QStringLiteral("close"));
+        return true;
+    }
     void checkMirror(frmSpieg *w, long step);
     void checkRayPath(frmBre1 *w, long step);
     void checkLens(frmLins *w, long step);
@@ -265,8 +287,7 @@ void TestSoak::mirrorWindow() {
         Forms::as<frmVarelo>(FormId::Varelo)->Command1_Click();
         return Forms::as<frmSpieg>(FormId::Spieg);
     };
-    frmSpieg *w = open();
-    for (long step = 0; step < actions; ++step) {
+    soak<frmSpieg>("mirror", open, &TestSoak::checkMirror, [this](frmSpieg *w) {
         switch (pick(20)) {
         case 0: case 1: case 2: case 3: case 4: case 5: {
             const float range = 3000 / w->zoom->zoomFactor;
@@ -316,23 +337,16 @@ void TestSoak::mirrorWindow() {
             }
             break;
         case 17:
-            if (chance(0.05)) {
-                chance(0.5) ? w->Command9_Click() : (void)w->close();
-                processDeletes();
-                w = open();
-                note(QStringLiteral("reopen"));
-            }
+            if (chance(0.05))
+                return closeBy(w, &frmSpieg::Command9_Click);
             break;
         default: {
             chance(0.4) ? keyboard(w) : w->Redraw();
             break;
         }
         }
-        checkMirror(w, step);
-        progress("mirror", step);
-        if (QTest::currentTestFailed())
-            return;
-    }
+        return false;
+    });
 }
 
 void TestSoak::checkLens(frmLins *w, long step) {
@@ -366,8 +380,7 @@ void TestSoak::lensWindow() {
         Forms::as<frmVarelo>(FormId::Varelo)->Command3_Click();
         return Forms::as<frmLins>(FormId::Lins);
     };
-    frmLins *w = open();
-    for (long step = 0; step < actions; ++step) {
+    soak<frmLins>("lens", open, &TestSoak::checkLens, [this](frmLins *w) {
         switch (pick(17)) {
         case 0: case 1: case 2: case 3: case 4: {
             const float range = 3000 / w->zoom->zoomFactor;
@@ -433,22 +446,15 @@ void TestSoak::lensWindow() {
             }
             break;
         case 13:
-            if (chance(0.05)) {
-                chance(0.5) ? w->Command9_Click() : (void)w->close();
-                processDeletes();
-                w = open();
-                note(QStringLiteral("reopen"));
-            }
+            if (chance(0.05))
+                return closeBy(w, &frmLins::Command9_Click);
             break;
         default:
             chance(0.4) ? keyboard(w) : w->Redraw();
             break;
         }
-        checkLens(w, step);
-        progress("lens", step);
-        if (QTest::currentTestFailed())
-            return;
-    }
+        return false;
+    });
 }
 
 void TestSoak::checkImaging(frmBre2 *w, long step) {
@@ -469,8 +475,7 @@ void TestSoak::imagingWindow() {
         processDeletes();
         return Forms::as<frmBre2>(FormId::Bre2);
     };
-    frmBre2 *w = open();
-    for (long step = 0; step < actions; ++step) {
+    soak<frmBre2>("imaging", open, &TestSoak::checkImaging, [this](frmBre2 *w) {
         switch (pick(12)) {
         case 0: case 1: case 2: case 3: case 4:
             mouseOn(w, 1100);
@@ -508,22 +513,19 @@ void TestSoak::imagingWindow() {
             break;
         case 10:
             if (chance(0.05)) {
+                // Back to the menu, the close box, or over to the ray path window.
                 const int how = pick(3);
                 how == 0 ? w->Command6_Click() : how == 1 ? (void)w->close() : w->Command2_Click();
-                processDeletes();
-                w = open();
-                note(QStringLiteral("reopen %1").arg(how));
+                note(QStringLiteral("close %1").arg(how));
+                return true;
             }
             break;
         default:
             chance(0.4) ? keyboard(w) : w->Redraw();
             break;
         }
-        checkImaging(w, step);
-        progress("imaging", step);
-        if (QTest::currentTestFailed())
-            return;
-    }
+        return false;
+    });
 }
 
 void TestSoak::checkRayPath(frmBre1 *w, long step) {
@@ -548,8 +550,7 @@ void TestSoak::rayPathWindow() {
         Forms::as<frmVarelo>(FormId::Varelo)->Command2_Click();
         return Forms::as<frmBre1>(FormId::Bre1);
     };
-    frmBre1 *w = open();
-    for (long step = 0; step < actions; ++step) {
+    soak<frmBre1>("ray path", open, &TestSoak::checkRayPath, [this](frmBre1 *w) {
         switch (pick(18)) {
         case 0: case 1: case 2: case 3: case 4: case 5:
             mouseOn(w, 1500);
@@ -603,22 +604,15 @@ void TestSoak::rayPathWindow() {
             }
             break;
         case 16:
-            if (chance(0.05)) {
-                chance(0.5) ? w->Command7_Click() : (void)w->close();
-                processDeletes();
-                w = open();
-                note(QStringLiteral("reopen"));
-            }
+            if (chance(0.05))
+                return closeBy(w, &frmBre1::Command7_Click);
             break;
         default:
             chance(0.4) ? keyboard(w) : w->Check3D_Click();
             break;
         }
-        checkRayPath(w, step);
-        progress("ray path", step);
-        if (QTest::currentTestFailed())
-            return;
-    }
+        return false;
+    });
 }
 
 void TestSoak::switchingWindows() {
@@ -745,7 +739,7 @@ void TestSoak::mutatedLessons() {
         for (const ModuleRow &row : Modules())
             if (Form *w = Forms::get(row.window); w && w->isVisible()) {
                 from = row.window;
-                QMetaObject::invokeMethod(w, "Redraw");
+                w->Redraw();
                 SOAK_VERIFY(w->moduleScene()->key() != 0);
             }
         if (QTest::currentTestFailed())
