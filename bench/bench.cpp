@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
@@ -261,6 +262,21 @@ int main(int argc, char **argv) {
                l->Picture1_MouseMove(1, 0, -700, -80 + (++tick % 200));
            }), 1);
     l->Picture1_MouseUp(1, 0, -700, -80);
+    {
+        // The object point dragged with the right button: every frame the whole picture, in
+        // the presentation table but aliased until the button is let go.
+        PictureBox *pic = l->Picture1;
+        auto send = [pic](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons, QPointF at) {
+            QMouseEvent e(type, at, pic->mapToGlobal(at), button, buttons, Qt::NoModifier);
+            QCoreApplication::sendEvent(pic, &e);
+        };
+        const QPointF at(pic->toDeviceX(l->scene.currentX()), pic->toDeviceY(l->scene.currentY()));
+        send(QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, at);
+        report("lens: presentation object-drag frame", measure(runs, [&send, &at, &tick] {
+                   send(QEvent::MouseMove, Qt::NoButton, Qt::RightButton, at + QPointF(0, (++tick % 20) - 10));
+               }), 16);
+        send(QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, at);
+    }
     l->scene.view.presentation = false;
     // The fullest lens as a lesson: saved, then opened again with its first full redraw.
     const QString lessonFile = QDir::temp().filePath(QStringLiteral("varelo-bench.varelo"));

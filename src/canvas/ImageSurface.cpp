@@ -201,7 +201,8 @@ inline void WalkLine(uint32_t *p, int major, int minor, qsizetype stepMajor, qsi
 } // namespace
 
 void ImageSurface::paintLine(double x1, double y1, double x2, double y2, Rgb c, int width, int style) {
-    if (antialiased() && image_.format() == QImage::Format_RGB32 && style != kDotted && style != kDashDot) {
+    if ((antialiased() || (quickWide_ && width > 1)) && image_.format() == QImage::Format_RGB32 && style != kDotted &&
+        style != kDashDot) {
         paintSmoothLine(x1, y1, x2, y2, c, width);
         return;
     }
@@ -324,6 +325,20 @@ void ImageSurface::rasterSmooth(const SmoothLine &l, int rowFirst, int rowLast) 
     const int64_t step = std::llround(l.slope * 256);
     const uint32_t colour = l.colour;
     auto mix = [colour](uint32_t &d, uint32_t alpha) { d = mixColour(d, colour, alpha); };
+    if (l.hard) {
+        // Whole pixels: those whose centre lies inside the width, at the end steps those
+        // covered at least half along the line.
+        for (int u = first; u <= last; ++u, top += step, bottom += step) {
+            if ((u == l.endFirst && l.coverFirst < 128) || (u == l.endLast && l.coverLast < 128))
+                continue;
+            const int from = std::max(static_cast<int>((top + 127) >> 8), vMin);
+            const int to = std::min(static_cast<int>((bottom + 127) >> 8) - 1, vMax);
+            uint32_t *column = bits + u * stepU;
+            for (int v = from; v <= to; ++v)
+                column[v * stepV] = colour;
+        }
+        return;
+    }
     for (int u = first; u <= last; ++u, top += step, bottom += step) {
         // Only the two end steps are covered in part along the line.
         uint32_t cover = 256;
@@ -389,6 +404,7 @@ void ImageSurface::paintSmoothLine(double x1, double y1, double x2, double y2, R
     l.top = std::min(ay, by) - half - 1;
     l.bottom = std::max(ay, by) + half + 1;
     l.colour = 0xff000000u | (uint32_t(c.r) << 16) | (uint32_t(c.g) << 8) | c.b;
+    l.hard = !antialiased();
     // Kept until something else is drawn or the image is read: then all of them are set
     // in one go. The painter lets go of the image first.
     if (smooth_.empty())

@@ -74,6 +74,10 @@ public:
     // Copies a picture into the image with its top-left corner at the logical pixel (x, y).
     void paintImage(int x, int y, const QImage &img);
     void setBackColor(Rgb c);
+    // Wide solid lines set by the program's own routine in whole pixels, not by the painter
+    // (many times faster for the heavy lines of a presentation frame while something is
+    // dragged); off, the painter's exact look.
+    void setQuickWideLines(bool on) { quickWide_ = on; }
     Rgb backColor() const { return backColor_; }
     int deviceWidth() const override { return width_; }
     int deviceHeight() const override { return height_; }
@@ -99,11 +103,13 @@ private:
         int first, last;             // the steps inside the image
         double top, bottom;          // the rows it may touch
         uint32_t colour;
+        bool hard; // whole pixels only (a frame drawn while something is dragged)
     };
     void paintSmoothLine(double x1, double y1, double x2, double y2, Rgb c, int width);
     void rasterSmooth(const SmoothLine &l, int rowFirst, int rowLast);
     void commitDeferred() override;
     std::vector<SmoothLine> smooth_;
+    bool quickWide_ = false;
     QImage blankImage(int width, int height) const;
     QImage image_;
     int width_ = 1, height_ = 1;

@@ -81,6 +81,7 @@ void PictureBox::setPresentation(bool on, const std::function<void()> &redraw) {
             if (s->isSliderDown())
                 held = s;
     setAntialiased(on && !held && !objectDrag_);
+    setQuickWideLines(on && (held || objectDrag_));
     if (on && objectDrag_ && !held && redraw) {
         redrawAtRelease_ = true;
         redrawAfterDrag_ = redraw;
