@@ -1,6 +1,7 @@
 #include "canvas/ImageSurface.h"
 
 #include <QFontMetricsF>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -103,9 +104,19 @@ double PainterSurface::paintText(double x, double y, const std::string &text, do
     if (!p)
         return 0;
     const QFontMetricsF metrics(font, paintDevice());
+    const QPointF at(x, y + metrics.ascent());
+    const QString line = QString::fromStdString(text);
+    // A white rim keeps a label readable over the dense rays it names; opaque and aliased,
+    // so that a label drawn twice looks as drawn once.
+    QPainterPath path;
+    path.addText(at, font, line);
+    p->save();
+    p->setRenderHint(QPainter::Antialiasing, false);
+    p->strokePath(path, QPen(Qt::white, std::max(2.0, points / 3), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p->restore();
     p->setFont(font);
     p->setPen(QColor(c.r, c.g, c.b));
-    p->drawText(QPointF(x, y + metrics.ascent()), QString::fromStdString(text));
+    p->drawText(at, line);
     invalidatePen();
     changed();
     return metrics.height();
