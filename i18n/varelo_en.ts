@@ -4,18 +4,6 @@
 <context>
     <name>varelo::Canvas</name>
     <message>
-        <source>Nur 10 Objekte möglich</source>
-        <translation>Only 10 objects are possible</translation>
-    </message>
-    <message>
-        <source>Neues Objekt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden!</source>
-        <translation>Drag the new object with the right mouse button to move it.</translation>
-    </message>
-    <message>
-        <source>Nur 100 Strahlen je Objekt möglich</source>
-        <translation>Only 100 rays per object are possible</translation>
-    </message>
-    <message>
         <source>Varelo-Lektionen (*.varelo)</source>
         <translation>Varelo lessons (*.varelo)</translation>
     </message>
@@ -725,6 +713,21 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</tra
     <message>
         <source>&amp;Vollbild</source>
         <translation>&amp;Full Screen</translation>
+    </message>
+</context>
+<context>
+    <name>varelo::ObjectBundles</name>
+    <message>
+        <source>Nur 10 Objekte möglich</source>
+        <translation>Only 10 objects are possible</translation>
+    </message>
+    <message>
+        <source>Nur 100 Strahlen je Objekt möglich</source>
+        <translation>Only 100 rays per object are possible</translation>
+    </message>
+    <message>
+        <source>Neues Objekt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden!</source>
+        <translation>Drag the new object with the right mouse button to move it.</translation>
     </message>
 </context>
 <context>

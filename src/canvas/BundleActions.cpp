@@ -11,7 +11,7 @@ namespace varelo::BundleActions {
 
 bool newObject(ObjectBundles &b, float x, float y, QLabel *hint, QLineEdit *number, const QString &numberPrefix) {
     if (!b.addObject(x, y)) {
-        Dialogs::instance().messageBox(QCoreApplication::translate("varelo::Canvas", "Nur 10 Objekte möglich"), true);
+        Dialogs::instance().messageBox(QCoreApplication::translate(kBundleTextContext, kTooManyObjects), true);
         return false;
     }
     showObjects(b, hint, number, numberPrefix);
@@ -20,8 +20,7 @@ bool newObject(ObjectBundles &b, float x, float y, QLabel *hint, QLineEdit *numb
 
 void showObjects(const ObjectBundles &b, QLabel *hint, QLineEdit *number, const QString &numberPrefix) {
     if (b.objectCount > 1)
-        hint->setText(QCoreApplication::translate(
-            "varelo::Canvas", "Neues Objekt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden!"));
+        hint->setText(QCoreApplication::translate(kBundleTextContext, kMoveNewObjectHint));
     number->setText(numberPrefix + QString::number(b.objectCount));
 }
 
@@ -29,7 +28,7 @@ void storeRay(ObjectBundles &b, bool met, float x, float y, const std::function<
     const bool stored = met && b.storeRay(x, y);
     redraw();
     if (met && !stored)
-        Dialogs::instance().messageBox(QCoreApplication::translate("varelo::Canvas", "Nur 100 Strahlen je Objekt möglich"), true);
+        Dialogs::instance().messageBox(QCoreApplication::translate(kBundleTextContext, kTooManyRays), true);
 }
 
 void undo(ObjectBundles &b, bool dragging, const std::function<void()> &redraw) {

@@ -1,6 +1,6 @@
 #pragma once
-// What the mirror and lens windows do alike with their object points and bundles: a new
-// object point, storing a released ray, taking rays back and bringing them back.
+// What the lens window does with its object points and bundles: a new object point,
+// storing a released ray, taking rays back and bringing them back.
 #include <functional>
 
 class QLabel;

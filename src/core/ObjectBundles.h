@@ -3,11 +3,22 @@
 // up to ten points, the newest being the current one, up to 100 rays each. A ray is
 // stored as the point where it met the element; it is traced again from the point's
 // present position on every redraw.
+#include "core/Texts.h"
+
 #include <cstdint>
 #include <utility>
 #include <vector>
 
 namespace varelo {
+
+// The refusals at the capacities and the hint after a new object point, in the source
+// language; the windows translate them in this context.
+inline constexpr char kBundleTextContext[] = "varelo::ObjectBundles";
+inline constexpr char kTooManyObjects[] = QT_TRANSLATE_NOOP("varelo::ObjectBundles", "Nur 10 Objekte möglich");
+inline constexpr char kTooManyRays[] =
+    QT_TRANSLATE_NOOP("varelo::ObjectBundles", "Nur 100 Strahlen je Objekt möglich");
+inline constexpr char kMoveNewObjectHint[] = QT_TRANSLATE_NOOP(
+    "varelo::ObjectBundles", "Neues Objekt kann durch Drücken der rechten Maustaste und Ziehen bewegt werden!");
 
 class FieldVisitor;
 

@@ -1,6 +1,6 @@
 #include "mirror/frmSpieg.h"
 
-#include "canvas/BundleActions.h"
+#include "canvas/Dialogs.h"
 #include "canvas/Hardcopy.h"
 #include "canvas/HelpPanel.h"
 #include "canvas/PictureBox.h"
@@ -14,6 +14,7 @@
 #include "shell/Modules.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -97,14 +98,11 @@ frmSpieg::frmSpieg() : Form(FormId::Spieg) {
     Picture5->setFace(DrawLineSymbol);
 
     zoom = std::make_unique<ZoomPan>(Picture1, HScroll1, VScroll1, Text10, [this] {
-        scene.zoomFactor = zoom->zoomFactor;
-        scene.panX = static_cast<float>(zoom->panX());
-        scene.panY = static_cast<float>(zoom->panY());
-        Redraw();
+        showUpdate(control.viewChanged(zoom->zoomFactor, static_cast<float>(zoom->panX()), static_cast<float>(zoom->panY())));
     });
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { zoom->HScroll1_Change(); });
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { zoom->VScroll1_Change(); });
-    connect(HScroll2, &QScrollBar::sliderPressed, this, [this] { scene.pressCurvature(); });
+    connect(HScroll2, &QScrollBar::sliderPressed, this, [this] { control.curvaturePressed(); });
     markers = std::make_unique<MarkerOverlay>(scene.markers, Picture1, Picture2, Picture3, Picture4, Picture5,
                                               [this](Layers layers) { redraw(layers); });
     help = std::make_unique<HelpPanel>(Picture1, zoom.get(), Command7, Command8, kMirrorNotes, kMirrorNoteCount,
@@ -219,8 +217,7 @@ void frmSpieg::sceneReplaced() {
     }
     Text3->setText(scene.mirror.curvature != 0 ? qs(ShownLength(scene.mirror.mirrorRadius)) : tr(" plan"));
     showDiameter();
-    BundleActions::showObjects(scene, Label6, Text11, QStringLiteral("   "));
-    redrawAfterObjectChange(true);
+    showUpdate(control.sceneReplaced());
 }
 
 // The layout changes the picture's size and scale: the view and the drawing are set again.
@@ -244,19 +241,9 @@ void frmSpieg::redraw(Layers layers) {
 
 // ---- Mirror parameters ----
 
-void frmSpieg::HScroll2_Change() {
-    scene.setCurvature(-HScroll2->value(), HScroll2->isSliderDown());
-    const MirrorParams &m = scene.mirror;
-    Text3->setText(m.curvature != 0 ? qs(ShownLength(m.mirrorRadius)) : QLatin1Char(' ') + tr("plan"));
-    showDiameter();
-    Redraw();
-}
+void frmSpieg::HScroll2_Change() { showUpdate(control.curvatureBar(HScroll2->value(), HScroll2->isSliderDown())); }
 
-void frmSpieg::HScroll5_Change() {
-    scene.setHalfAperture(static_cast<float>(HScroll5->value()));
-    showDiameter();
-    Redraw();
-}
+void frmSpieg::HScroll5_Change() { showUpdate(control.apertureBar(HScroll5->value())); }
 
 void frmSpieg::showDiameter() {
     const QSignalBlocker b(HScroll5);
@@ -264,104 +251,86 @@ void frmSpieg::showDiameter() {
     Text6->setText(qs(ShownLength(2 * scene.mirror.halfAperture)));
 }
 
+// ---- What the controller says ----
+
+void frmSpieg::showUpdate(const MirrorUpdate &u) {
+    if (u.radiusChanged) {
+        const MirrorParams &m = scene.mirror;
+        Text3->setText(m.curvature != 0 ? qs(ShownLength(m.mirrorRadius)) : QLatin1Char(' ') + tr("plan"));
+    }
+    if (u.diameterChanged)
+        showDiameter();
+    if (u.hint)
+        Label6->setText(QCoreApplication::translate(kBundleTextContext, u.hint));
+    if (u.objectsChanged)
+        Text11->setText(QStringLiteral("   ") + QString::number(scene.objectCount));
+    if (u.objectMoved) {
+        Text8->setText(tr("x=") + qs(ShownLength(scene.currentX())));
+        Text9->setText(tr("y=") + qs(ShownHeight(scene.currentY())));
+    }
+    if (u.newObjectPoint) {
+        scene.drawObjectPoint(*Picture1, screenStyles(), scene.objectCount);
+        Picture1->SetDrawWidth(1);
+    }
+    if (u.layers)
+        redraw(u.layers);
+    if (u.message)
+        Dialogs::instance().messageBox(QCoreApplication::translate(kBundleTextContext, u.message), true);
+}
+
+namespace {
+int ScreenPointer(MousePointer p) { return p == MousePointer::CrossHair ? Screen::kCrossHair : Screen::kArrow; }
+} // namespace
+
 // ---- Mouse ----
 
 void frmSpieg::Picture1_MouseDown(int button, int, float x, float y) {
     markers->computeRasterSteps();
-    if (button == 1 && !markers->anyMode()) {
-        scene.aimTrial(x, y);
-        redraw(Layer::Live);
-    } else if (button == 1) {
+    const MirrorUpdate u = control.mouseDown(button, x, y, markers->anyMode());
+    if (u.toMarkers)
         markers->MouseDown(x, y);
-    } else if (button == 2 && x < 0) {
-        scene.moveCurrentTo(x, y);
-        redrawAfterObjectChange();
-    }
+    showUpdate(u);
 }
 
 void frmSpieg::Picture1_MouseMove(int button, int, float x, float y) {
     Text1->setText(tr("x = ") + qs(ShownLength(x)));
     Text2->setText(tr("y = ") + qs(ShownHeight(y)));
-    const bool nearP = std::fabs(scene.currentX() - x) < 100 && std::fabs(scene.currentY() - y) < 100;
-    Picture1->setMousePointer(button == 2 && nearP ? Screen::kCrossHair : Screen::kArrow);
-    if (button == 1 && !markers->anyMode()) {
-        if (scene.trialActive) {
-            scene.aimTrial(x, y);
-            redraw(Layer::Live);
-        }
-    } else if (button == 1) {
+    const MirrorUpdate u = control.mouseMove(button, x, y, markers->anyMode());
+    Picture1->setMousePointer(ScreenPointer(u.pointer));
+    if (u.toMarkers)
         markers->MouseMove(x, y);
-    } else if (button == 2 && x < 0) {
-        scene.moveCurrentTo(x, y);
-        redrawAfterObjectChange();
-    }
+    showUpdate(u);
 }
 
-void frmSpieg::Picture1_MouseUp(int button, int, float x, float) {
-    Screen::setMousePointer(Screen::kArrow);
-    if (button == 1 && !markers->anyMode()) {
-        if (scene.trialActive) {
-            scene.endTrial();
-            BundleActions::storeRay(scene, scene.trialHasHit, scene.hitX, scene.hitY, [this] { Redraw(); });
-        }
-    } else if (button == 1) {
+void frmSpieg::Picture1_MouseUp(int button, int, float x, float y) {
+    const MirrorUpdate u = control.mouseUp(button, x, y, markers->anyMode());
+    Screen::setMousePointer(ScreenPointer(u.pointer));
+    if (u.toMarkers)
         markers->MouseUp(x, scene.currentX(), scene.currentY());
-    }
+    showUpdate(u);
 }
 
 void frmSpieg::Picture1_DropLive() {
-    scene.endTrial();
     markers->cancelPlacing();
-    Redraw();
+    showUpdate(control.dropLive());
 }
 
 // ---- Object points ----
 
-void frmSpieg::redrawAfterObjectChange(bool moved) {
-    if (!moved)
-        return;
-    Text8->setText(tr("x=") + qs(ShownLength(scene.currentX())));
-    Text9->setText(tr("y=") + qs(ShownHeight(scene.currentY())));
-    Redraw();
-}
-
-// The mirror plane is never reached: 0.9 x stays negative.
-void frmSpieg::Spin2_SpinDown() { redrawAfterObjectChange(scene.moveTowardsElement(0)); }
-void frmSpieg::Spin2_SpinUp() { redrawAfterObjectChange(scene.moveAwayFromElement()); }
-void frmSpieg::Spin3_SpinDown() { redrawAfterObjectChange(scene.moveDown()); }
-void frmSpieg::Spin3_SpinUp() { redrawAfterObjectChange(scene.moveUp()); }
-
-void frmSpieg::Command5_Click() {
-    const float zf = zoom->zoomFactor;
-    if (!BundleActions::newObject(scene, -1600 / zf, -750 / zf, Label6, Text11, QStringLiteral("   ")))
-        return;
-    scene.drawObjectPoint(*Picture1, screenStyles(), scene.objectCount);
-    Picture1->SetDrawWidth(1);
-}
-
-void frmSpieg::command1_Click() {
-    scene.clearCurrent();
-    Text11->setText(QStringLiteral("   ") + QString::number(scene.objectCount));
-    Redraw();
-}
-
-void frmSpieg::Undo() { BundleActions::undo(scene, scene.trialActive, [this] { Redraw(); }); }
-void frmSpieg::Redo() { BundleActions::redo(scene, scene.trialActive, [this] { Redraw(); }); }
-
-void frmSpieg::Command6_Click() {
-    scene.restart(-1600 / zoom->zoomFactor, -750 / zoom->zoomFactor);
-    scene.markers.clearPointsAndEyes();
-    Text11->setText(QStringLiteral("   1"));
-    redraw(Layer::Clear | Layer::Element | Layer::Bundles);
-}
+void frmSpieg::Spin2_SpinDown() { showUpdate(control.stepObject(ObjectStep::Right)); }
+void frmSpieg::Spin2_SpinUp() { showUpdate(control.stepObject(ObjectStep::Left)); }
+void frmSpieg::Spin3_SpinDown() { showUpdate(control.stepObject(ObjectStep::Down)); }
+void frmSpieg::Spin3_SpinUp() { showUpdate(control.stepObject(ObjectStep::Up)); }
+void frmSpieg::Command5_Click() { showUpdate(control.newObject()); }
+void frmSpieg::command1_Click() { showUpdate(control.clearBundle()); }
+void frmSpieg::Undo() { showUpdate(control.undo()); }
+void frmSpieg::Redo() { showUpdate(control.redo()); }
+void frmSpieg::Command6_Click() { showUpdate(control.startAgain()); }
 
 // ---- Options, zoom, markers ----
 
 void frmSpieg::Check3D_Click() {
-    scene.dottedReflected = Check3D2->isChecked();
-    scene.extendReflected = Check3D5->isChecked();
-    scene.drawNormals = Check3D8->isChecked();
-    Redraw();
+    showUpdate(control.options(Check3D5->isChecked(), Check3D2->isChecked(), Check3D8->isChecked()));
 }
 void frmSpieg::Spin1_SpinDown() { zoom->ZoomOut(); }
 void frmSpieg::Spin1_SpinUp() { zoom->ZoomIn(); }

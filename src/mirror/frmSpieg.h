@@ -1,10 +1,11 @@
 #pragma once
 // The mirror window: the controls of the mirror scene. Its handlers read their control,
-// change the scene and ask for the layers to redraw.
+// pass it to the controller and show what the controller says changed.
 #include "canvas/ControlTable.h"
 #include "canvas/DragLayer.h"
 #include "canvas/MarkerOverlay.h"
 #include "canvas/ZoomPan.h"
+#include "mirror/MirrorController.h"
 #include "mirror/MirrorScene.h"
 #include "shell/Form.h"
 
@@ -79,6 +80,7 @@ public:
     void redraw(Layers layers);
 
     MirrorScene scene;
+    MirrorController control{scene};
     std::unique_ptr<ZoomPan> zoom;
     std::unique_ptr<MarkerOverlay> markers;
     std::unique_ptr<HelpPanel> help;
@@ -100,8 +102,8 @@ private:
     ControlTable ui;
     void showDiameter();
     void layoutControls();
-    // The object's position shown and the picture redrawn, when it moved.
-    void redrawAfterObjectChange(bool moved = true);
+    // The changed texts, the redraw and the message of a controller's answer.
+    void showUpdate(const MirrorUpdate &u);
 };
 
 } // namespace varelo
