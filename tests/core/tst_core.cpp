@@ -350,10 +350,11 @@ void TestCore::viewsTheZoomCanGive() {
 }
 
 int runSceneTests(int argc, char **argv);
+int runControllerTests(int argc, char **argv);
 
 int main(int argc, char **argv) {
     TestCore core;
     const int failed = QTest::qExec(&core, argc, argv);
-    return failed | runSceneTests(argc, argv);
+    return failed | runSceneTests(argc, argv) | runControllerTests(argc, argv);
 }
 #include "tst_core.moc"
