@@ -37,7 +37,7 @@ public:
     // A touch held still: the ray being aimed goes unstored.
     MirrorUpdate dropLive();
 
-    // The curvature bar's value (its left end is the most concave), and whether its
+    // The curvature bar's value (its right end is the most concave), and whether its
     // slider is held.
     void curvaturePressed();
     MirrorUpdate curvatureBar(int value, bool dragging);

@@ -98,7 +98,8 @@ frmSpieg::frmSpieg() : Form(FormId::Spieg) {
     Picture5->setFace(DrawLineSymbol);
 
     zoom = std::make_unique<ZoomPan>(Picture1, HScroll1, VScroll1, Text10, [this] {
-        showUpdate(control.viewChanged(zoom->zoomFactor, static_cast<float>(zoom->panX()), static_cast<float>(zoom->panY())));
+        showUpdate(control.viewChanged(zoom->zoomFactor, static_cast<float>(zoom->panX()),
+                                       static_cast<float>(zoom->panY())));
     });
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { zoom->HScroll1_Change(); });
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { zoom->VScroll1_Change(); });
