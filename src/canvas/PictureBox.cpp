@@ -1,6 +1,7 @@
 #include "canvas/PictureBox.h"
 
 #include "canvas/Screen.h"
+#include "core/AngleGraph.h"
 
 #include <QAbstractSlider>
 #include <QAccessible>
@@ -93,6 +94,11 @@ void PictureBox::setPresentation(bool on, const std::function<void()> &redraw) {
             redraw();
         }, Qt::SingleShotConnection);
     }
+}
+
+void PictureBox::drawAngleGraph(float n, const AngleGraphWidths &widths, bool presentation) {
+    setAntialiased(presentation);
+    DrawAngleGraph(*this, n, presentation ? Doubled(widths) : widths);
 }
 
 // One repaint request per batch of drawing: asking for every line costs more than the line.

@@ -15,6 +15,8 @@ class QTouchEvent;
 
 namespace varelo {
 
+struct AngleGraphWidths;
+
 class PictureBox : public QWidget, public ImageSurface {
     Q_OBJECT
 public:
@@ -45,6 +47,9 @@ public:
     // bars is held or the object point is dragged (frames must keep up); `redraw` then runs
     // once when it is let go.
     void setPresentation(bool on, const std::function<void()> &redraw);
+    // The angle graph of index n filling this picture; in the presentation look smooth and
+    // with every width doubled.
+    void drawAngleGraph(float n, const AngleGraphWidths &widths, bool presentation);
 
 signals:
     // The screen's pixel ratio changed (another screen): the picture should be drawn anew.

@@ -1,17 +1,24 @@
 #include "core/Scene.h"
 
+#include "core/Texts.h"
+
 namespace varelo {
 
 Scene::~Scene() = default;
 
 const ViewOptionRow *ViewOptionRows(size_t &count) {
     static const ViewOptionRow rows[] = {
-        {kViewPresentation, &ViewOptions::presentation, "presentation"},
-        {kViewArrows, &ViewOptions::arrows, "arrows"},
-        {kViewFocalPoints, &ViewOptions::focalPoints, "focalPoints"},
-        {kViewParaxialImage, &ViewOptions::paraxialImage, "paraxialImage"},
-        {kViewAngles, &ViewOptions::angles, "angles"},
-        {kViewColouredBundles, &ViewOptions::colouredBundles, "colouredBundles"},
+        {kViewPresentation, &ViewOptions::presentation, "presentation",
+         QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Präsentation"), "F5"},
+        {kViewArrows, &ViewOptions::arrows, "arrows", QT_TRANSLATE_NOOP("varelo::ModuleMenu", "P&feile"), nullptr},
+        {kViewFocalPoints, &ViewOptions::focalPoints, "focalPoints",
+         QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Brennpunkte"), nullptr},
+        {kViewParaxialImage, &ViewOptions::paraxialImage, "paraxialImage",
+         QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Paraxiales B&ild"), nullptr},
+        {kViewAngles, &ViewOptions::angles, "angles", QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Winkel anzeigen"),
+         nullptr},
+        {kViewColouredBundles, &ViewOptions::colouredBundles, "colouredBundles",
+         QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Farbige B&ündel"), nullptr},
     };
     count = sizeof rows / sizeof rows[0];
     return rows;

@@ -112,6 +112,8 @@ struct ViewOptionRow {
     unsigned option;
     bool ViewOptions::*member;
     const char *field; // its name in the lesson
+    const char *text;  // its menu entry (source text, translated in "varelo::ModuleMenu")
+    const char *key;   // its shortcut, or null
 };
 // Every option once, in menu order.
 const ViewOptionRow *ViewOptionRows(size_t &count);

@@ -47,6 +47,26 @@ void Surface::record(const SurfaceOp &op) {
         recorder_->ops.push_back(op);
 }
 
+void Surface::recordShape(SurfaceOp::Kind kind, double x1, double y1, double x2, double y2, Rgb color, int style,
+                          double start, double end) {
+    // Tens of thousands of shapes make a full picture: the operation is built only for a
+    // recorder.
+    if (!recorder_)
+        return;
+    SurfaceOp op;
+    op.kind = kind;
+    op.x1 = x1;
+    op.y1 = y1;
+    op.x2 = x2;
+    op.y2 = y2;
+    op.start = start;
+    op.end = end;
+    op.color = color;
+    op.width = drawWidth_;
+    op.style = style;
+    recorder_->ops.push_back(op);
+}
+
 double Surface::toDeviceX(double x) const { return (x - scaleLeft_) * deviceWidth() / scaleWidth_; }
 double Surface::toDeviceY(double y) const { return (y - scaleTop_) * deviceHeight() / scaleHeight_; }
 double Surface::toWorldX(double px) const { return scaleLeft_ + px * scaleWidth_ / deviceWidth(); }
@@ -73,20 +93,7 @@ void Surface::lineImpl(double x1, double y1, double x2, double y2, Rgb color) {
         return; // a faulting statement is skipped
     currentX_ = x2;
     currentY_ = y2;
-    // Tens of thousands of lines make a full picture: the operation is built only for a
-    // recorder.
-    if (recorder_) {
-        SurfaceOp op;
-        op.kind = SurfaceOp::Line;
-        op.x1 = x1;
-        op.y1 = y1;
-        op.x2 = x2;
-        op.y2 = y2;
-        op.color = color;
-        op.width = drawWidth_;
-        op.style = effectiveStyle();
-        record(op);
-    }
+    recordShape(SurfaceOp::Line, x1, y1, x2, y2, color, effectiveStyle());
     const double a = toDeviceX(x1), b = toDeviceY(y1), c = toDeviceX(x2), d = toDeviceY(y2);
     if (!finite(a) || !finite(b) || !finite(c) || !finite(d))
         return;
@@ -106,13 +113,7 @@ void Surface::PSet(double x, double y, Rgb color) {
         return;
     currentX_ = x;
     currentY_ = y;
-    SurfaceOp op;
-    op.kind = SurfaceOp::PSet;
-    op.x1 = x;
-    op.y1 = y;
-    op.color = color;
-    op.width = drawWidth_;
-    record(op);
+    recordShape(SurfaceOp::PSet, x, y, 0, 0, color, 0);
     const double px = toDeviceX(x), py = toDeviceY(y);
     if (std::fabs(px) > 1e6 || std::fabs(py) > 1e6)
         return;
@@ -130,17 +131,7 @@ void Surface::circleImpl(double x, double y, double r, Rgb color, bool arc, doub
         return;
     currentX_ = x;
     currentY_ = y;
-    SurfaceOp op;
-    op.kind = arc ? SurfaceOp::Arc : SurfaceOp::Circle;
-    op.x1 = x;
-    op.y1 = y;
-    op.x2 = r;
-    op.start = a0;
-    op.end = a1;
-    op.color = color;
-    op.width = drawWidth_;
-    op.style = effectiveStyle();
-    record(op);
+    recordShape(arc ? SurfaceOp::Arc : SurfaceOp::Circle, x, y, r, 0, color, effectiveStyle(), a0, a1);
     // A circle is round on the device, its radius in units of x (as the classic pictures
     // drew it in a box whose scale is not isotropic).
     const double rx = std::fabs(toDeviceLength(r));

@@ -127,6 +127,9 @@ protected:
     // a line in device pixels.
     virtual double paintText(double x, double y, const std::string &text, double points, Rgb c);
     void record(const SurfaceOp &op);
+    // A drawn shape for the recorder, with the present width.
+    void recordShape(SurfaceOp::Kind kind, double x1, double y1, double x2, double y2, Rgb color, int style,
+                     double start = 0, double end = 0);
     int effectiveStyle() const {
         return drawWidth_ == 1 || (drawStyle_ & kPatternAtAnyWidth) ? drawStyle_ & ~kPatternAtAnyWidth : kSolid;
     }

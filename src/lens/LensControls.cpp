@@ -189,6 +189,12 @@ void frmLins::sceneReplaced() {
     Redraw();
 }
 
+void frmLins::viewChanged() {
+    if (scene.graphOn)
+        paintGraph();
+    Redraw();
+}
+
 void frmLins::layoutControls() {
     using Screen::place;
     const auto [W, H, T0, unused] = LayoutWideWindow(clientArea(), Picture1, VScroll1, HScroll1, 0.96);

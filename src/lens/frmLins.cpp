@@ -50,9 +50,7 @@ void frmLins::Form_Load() {
 void frmLins::layoutForScreen() {
     layoutControls();
     zoom->setView(scene.zoomFactor, CInt(scene.panX), CInt(scene.panY));
-    if (scene.graphOn)
-        paintGraph();
-    Redraw();
+    viewChanged();
 }
 
 void frmLins::Form_Unload() { UnloadModule(FormId::Lins); }
@@ -134,9 +132,7 @@ void frmLins::HScroll6_Change() {
 // The graph symbol and, while shown, the graph follow the index.
 void frmLins::afterIndexChange() {
     Picture7->redrawSymbol();
-    if (scene.graphOn)
-        paintGraph();
-    Redraw();
+    viewChanged();
 }
 
 void frmLins::setPresetHighlight(int i) {
@@ -256,9 +252,7 @@ void frmLins::moveObjectTo(float x, float y) {
 // ---- Object points ----
 
 void frmLins::showObjectX() { Text8->setText(tr("x=") + shown(scene.shownX(scene.currentX()))); }
-
 void frmLins::showObjectY() { Text9->setText(tr("y=") + shownY(scene.currentY())); }
-
 void frmLins::showObjectTexts() {
     showObjectX();
     showObjectY();
@@ -337,15 +331,7 @@ void frmLins::placeProtractor(float x, float y) {
 
 void frmLins::paintGraph() {
     setFittedText(Label40, tr("Einfalls- und Brechungswinkel für n = ") + qs(NumText(scene.lens.refrIndex)));
-    const bool present = scene.view.presentation;
-    Picture8->setAntialiased(present);
-    DrawAngleGraph(*Picture8, scene.lens.refrIndex, present ? Doubled(kGraphWidths) : kGraphWidths);
-}
-
-void frmLins::viewChanged() {
-    if (scene.graphOn)
-        paintGraph();
-    Redraw();
+    Picture8->drawAngleGraph(scene.lens.refrIndex, kGraphWidths, scene.view.presentation);
 }
 
 void frmLins::showGraph(bool shown) {

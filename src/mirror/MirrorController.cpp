@@ -8,6 +8,13 @@
 namespace varelo {
 
 namespace {
+// What a change of the element, the options or the view asks for.
+MirrorUpdate WholePicture() {
+    MirrorUpdate u;
+    u.layers = kFullRedraw;
+    return u;
+}
+
 // Where new object points appear in the start view; zoomed in, nearer the mirror.
 constexpr float kNewObjectX = -1600, kNewObjectY = -750;
 // The pointer shows the cross while the right button drags this near the object point.
@@ -74,9 +81,7 @@ MirrorUpdate MirrorController::mouseUp(int button, float, float, bool markerTool
 
 MirrorUpdate MirrorController::dropLive() {
     scene_.endTrial();
-    MirrorUpdate u;
-    u.layers = kFullRedraw;
-    return u;
+    return WholePicture();
 }
 
 void MirrorController::curvaturePressed() { scene_.pressCurvature(); }
@@ -101,18 +106,14 @@ MirrorUpdate MirrorController::options(bool extendReflected, bool dottedReflecte
     scene_.extendReflected = extendReflected;
     scene_.dottedReflected = dottedReflected;
     scene_.drawNormals = drawNormals;
-    MirrorUpdate u;
-    u.layers = kFullRedraw;
-    return u;
+    return WholePicture();
 }
 
 MirrorUpdate MirrorController::viewChanged(float zoomFactor, float panX, float panY) {
     scene_.zoomFactor = zoomFactor;
     scene_.panX = panX;
     scene_.panY = panY;
-    MirrorUpdate u;
-    u.layers = kFullRedraw;
-    return u;
+    return WholePicture();
 }
 
 MirrorUpdate MirrorController::stepObject(ObjectStep step) {

@@ -158,9 +158,7 @@ void frmBre1::Form_Load() {
 
 void frmBre1::layoutForScreen() {
     layoutControls();
-    if (scene.diagramOn)
-        DrawAngleDiagram();
-    Redraw();
+    viewChanged();
 }
 
 void frmBre1::sceneReplaced() {
@@ -177,17 +175,9 @@ void frmBre1::sceneReplaced() {
     pointMode = eyeMode = protractorMode = 0;
     for (SymbolButton *s : {Picture5, Picture2, Picture3})
         s->setBorderStyle(0);
-    Picture4->setBorderStyle(scene.diagramOn ? 1 : 0);
     Picture4->redrawSymbol();
     Screen::setMousePointer(Screen::kArrow);
-    if (scene.diagramOn) {
-        setFittedText(Label2, diagramCaption());
-        Picture6->move(int(0.6375 * Picture1->width()), 0);
-        Picture6->show();
-        DrawAngleDiagram();
-    } else {
-        Picture6->hide();
-    }
+    showDiagram(scene.diagramOn != 0);
     Redraw();
 }
 
@@ -364,18 +354,21 @@ void frmBre1::Command6_Click() {
 }
 
 void frmBre1::Picture4_MouseDown() {
-    Picture4->flipBorder();
-    if (Picture4->borderStyle()) {
+    showDiagram(Picture4->borderStyle() == 0);
+    DrawAllRays();
+}
+
+void frmBre1::showDiagram(bool shown) {
+    scene.diagramOn = shown ? 1 : 0;
+    Picture4->setBorderStyle(shown ? 1 : 0);
+    if (shown) {
         setFittedText(Label2, diagramCaption());
-        scene.diagramOn = 1;
         Picture6->move(int(0.6375 * Picture1->width()), 0);
         Picture6->show();
         DrawAngleDiagram();
     } else {
-        scene.diagramOn = 0;
         Picture6->hide();
     }
-    DrawAllRays();
 }
 
 void frmBre1::Picture6_MouseDown(int button, int, float x, float y) {
@@ -391,11 +384,7 @@ QString frmBre1::diagramCaption() const {
     return tr("Einfalls- und Brechungswinkel für n = ") + qs(NumText(scene.relIndex));
 }
 
-void frmBre1::DrawAngleDiagram() {
-    const bool present = scene.view.presentation;
-    Picture6->setAntialiased(present);
-    DrawAngleGraph(*Picture6, scene.relIndex, present ? Doubled(kGraphWidths) : kGraphWidths);
-}
+void frmBre1::DrawAngleDiagram() { Picture6->drawAngleGraph(scene.relIndex, kGraphWidths, scene.view.presentation); }
 
 void frmBre1::viewChanged() {
     if (scene.diagramOn)

@@ -60,6 +60,8 @@ public:
     // The whole picture anew.
     void Redraw() override;
     void viewChanged() override;
+    // The angle diagram beside the picture (its symbol framed), or not.
+    void showDiagram(bool shown);
     // The screen's table: the presentation look while it is on.
     const Styles &screenStyles() const { return scene.view.presentation ? kPresentRayPathStyles : kScreenRayPathStyles; }
     // P, the interface, the rays and the markers over the present picture.

@@ -51,21 +51,6 @@ void addExamples(QMenu *file, Form *window) {
     }
 }
 
-// The menu's texts and keys of the view options, in the order of ViewOptionRows.
-struct ViewOptionEntry {
-    unsigned option;
-    const char *text;
-    const char *key;
-};
-constexpr ViewOptionEntry kViewOptionEntries[] = {
-    {kViewPresentation, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Präsentation"), "F5"},
-    {kViewArrows, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "P&feile"), nullptr},
-    {kViewFocalPoints, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Brennpunkte"), nullptr},
-    {kViewParaxialImage, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Paraxiales B&ild"), nullptr},
-    {kViewAngles, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Winkel anzeigen"), nullptr},
-    {kViewColouredBundles, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Farbige B&ündel"), nullptr},
-};
-
 // One check item per option of the window's scene. The scene holds the state (a lesson may
 // replace it), so an entry flips the scene's value and the menu shows it when it opens.
 void addViewOptions(QMenu *view, Form *window) {
@@ -73,15 +58,13 @@ void addViewOptions(QMenu *view, Form *window) {
     const ViewOptionRow *rows = ViewOptionRows(count);
     const unsigned applicable = window->moduleScene() ? window->moduleScene()->viewOptions() : 0;
     std::vector<std::pair<QAction *, bool ViewOptions::*>> items;
-    for (const ViewOptionEntry &e : kViewOptionEntries) {
-        if (!(applicable & e.option))
+    for (size_t i = 0; i < count; ++i) {
+        const ViewOptionRow &row = rows[i];
+        if (!(applicable & row.option))
             continue;
-        bool ViewOptions::*member = nullptr;
-        for (size_t i = 0; i < count; ++i)
-            if (rows[i].option == e.option)
-                member = rows[i].member;
-        QAction *a = addAction(view, e.text, nullptr, e.key ? QList<QKeySequence>{QKeySequence(QString::fromLatin1(e.key))}
-                                                            : QList<QKeySequence>{});
+        bool ViewOptions::*member = row.member;
+        QAction *a = addAction(view, row.text, nullptr, row.key ? QList<QKeySequence>{QKeySequence(QString::fromLatin1(row.key))}
+                                                                : QList<QKeySequence>{});
         a->setCheckable(true);
         QObject::connect(a, &QAction::triggered, view, [window, member, a] {
             if (Scene *scene = window->moduleScene()) {
