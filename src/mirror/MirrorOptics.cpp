@@ -1,5 +1,6 @@
 #include "mirror/MirrorOptics.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace varelo {
