@@ -1,8 +1,8 @@
 #pragma once
-// The marker tools of the mirror and lens windows: the point, eye, raster and line
-// symbols and the left-button placement in the picture. The marks themselves live in
-// the scene's MarkerSet; the overlay changes them and asks its window for a redraw.
+// The marker tools of the mirror and lens windows on the screen: the point, eye, raster and
+// line symbols and the left-button placement in the picture.
 #include "core/MarkerSet.h"
+#include "core/MarkerTools.h"
 #include "core/Scene.h"
 
 #include <cstdint>
@@ -21,6 +21,8 @@ inline constexpr char kMarkerNote[] = QT_TRANSLATE_NOOP(
     "dann wieder links auf die gewünschte Stelle des Bildes. Das Auge blickt immer zu dem an letzter Stelle "
     "gesetzten Punkt.");
 
+// The tools' rules are MarkerTools'; the overlay shows their faces, pointer and messages
+// on the window's symbols and asks its window for a redraw.
 class MarkerOverlay {
 public:
     using Redraw = std::function<void(Layers)>;
@@ -37,28 +39,26 @@ public:
     void LineSymbol_Click();
     void ClearMarkers(); // "Markierungen löschen"
 
-    bool anyMode() const { return markPointMode || markEyeMode || markLineMode; }
-    // The left-button branches while a tool is armed; a point mark also stores the
-    // current object point.
+    bool anyMode() const { return tools.anyMode(); }
     void MouseDown(float x, float y);
     void MouseMove(float x, float y);
     void MouseUp(float x, float objX, float objY);
-    // A placement begun by a press is dropped (a touch turned into a hold); the tool stays armed.
-    void cancelPlacing();
+    void cancelPlacing() { tools.cancelPlacing(); }
     void computeRasterSteps();
 
-    int16_t markPointMode = 0, markEyeMode = 0, markLineMode = 0;
+    MarkerTools tools;
+    const int16_t &markPointMode = tools.markPointMode;
+    const int16_t &markEyeMode = tools.markEyeMode;
+    const int16_t &markLineMode = tools.markLineMode;
 
 private:
-    void disarmPoint();
-    void disarmEye();
+    void show(const MarkerUpdate &u);
     double rightEdge() const;
 
     MarkerSet &set_;
     PictureBox *pic_;
     SymbolButton *pointSym_, *eyeSym_, *rasterSym_, *lineSym_;
     Redraw redraw_;
-    bool placing_ = false; // a placement was started by a press in the picture
 };
 
 } // namespace varelo

@@ -1,6 +1,6 @@
 #pragma once
-// Zoom (one spin button) and pan (two scroll bars) of a picture whose scale starts at
-// (-2000, -1000)-(2000, 1000). Every step ends in the window's redraw.
+// Zoom (one spin button) and pan (two scroll bars) of a picture: the model's numbers shown
+// on the bars and the zoom text. Every step ends in the window's redraw.
 #include "core/View.h"
 
 #include <functional>
@@ -12,7 +12,7 @@ namespace varelo {
 
 class Surface;
 
-class ZoomPan {
+class ZoomPan : public ZoomModel {
 public:
     ZoomPan(Surface *picture, QScrollBar *hScroll, QScrollBar *vScroll, QLineEdit *zoomText,
             std::function<void()> redraw);
@@ -23,27 +23,11 @@ public:
     void HScroll1_Change();
     void VScroll1_Change();
 
-    // A view of a lesson: the zoom steps to this factor from 100 %, then the pan, without
-    // a redraw (the factor must be one the steps give, see ViewReachable).
+    // A view of a lesson, without a redraw.
     void setView(float zoomFactor, int panX, int panY);
 
-    // The pan: the world point at the centre of the view.
-    int panX() const;
-    int panY() const;
-
-    float zoomFactor = 1.0f;
-    float zoomLevel = 1.0f;
-    // While the help panel is shown the view stays scrolled far away.
-    bool parked = false;
-    void park();
-    void unpark();
-
 private:
-    PanRange range() const;
-    void setRange(const PanRange &r);
-    void updateChangeAmounts();
-    void afterStep();
-    Surface *pic_;
+    void showBars();
     QScrollBar *h_;
     QScrollBar *v_;
     QLineEdit *text_;

@@ -1,7 +1,9 @@
 #include "core/View.h"
 
 #include "core/NumRules.h"
+#include "core/Surface.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace varelo {
@@ -71,6 +73,103 @@ void CheckZoomedView(float zoomFactor, float panX, float panY, int rasterStepX, 
         faults += "zoomFactor\n";
     if (!RasterStepsReachable(rasterStepX, rasterStepY))
         faults += "markers.rasterStepX\n";
+}
+
+} // namespace varelo
+
+namespace varelo {
+
+void ZoomModel::load() {
+    zoomFactor = 1;
+    zoomLevel = 1;
+    range_ = PanRange();
+    panX_ = panY_ = 0;
+}
+
+int ZoomModel::hSmall() const { return CInt(pic_->ScaleWidth() / 40); }
+int ZoomModel::hLarge() const { return CInt(pic_->ScaleWidth() / 10); }
+int ZoomModel::vSmall() const { return CInt(pic_->ScaleHeight() / 40); }
+int ZoomModel::vLarge() const { return CInt(pic_->ScaleHeight() / 10); }
+
+std::string ZoomModel::zoomText() const { return NumText(Int(zoomFactor * 100 + 0.5f)) + "%"; }
+
+void ZoomModel::stepOut() {
+    zoomLevel *= 2;
+    pic_->SetScaleWidth(static_cast<float>(pic_->ScaleWidth() * 1.25));
+    pic_->SetScaleHeight(static_cast<float>(pic_->ScaleHeight() * 1.25));
+    range_ = ZoomedOut(range_);
+}
+
+void ZoomModel::stepIn() {
+    zoomLevel /= 2;
+    pic_->SetScaleWidth(static_cast<float>(pic_->ScaleWidth() / 1.25));
+    pic_->SetScaleHeight(static_cast<float>(pic_->ScaleHeight() / 1.25));
+    range_ = ZoomedIn(range_);
+}
+
+bool ZoomModel::zoomOut() {
+    if (!(zoomLevel < 512 && range_.hMax * 1.2 <= 32767))
+        return false;
+    stepOut();
+    zoomFactor = zoomFactor / 1.25f;
+    panX_ = panY_ = 0;
+    centre();
+    return true;
+}
+
+bool ZoomModel::zoomIn() {
+    if (!(zoomLevel > 1.0f / 256))
+        return false;
+    stepIn();
+    zoomFactor = zoomFactor * 1.25f;
+    panX_ = panY_ = 0;
+    centre();
+    return true;
+}
+
+void ZoomModel::centre() {
+    pic_->SetScaleLeft(static_cast<float>(-pic_->ScaleWidth() / 2 + panX_));
+    pic_->SetScaleTop(static_cast<float>(-pic_->ScaleHeight() / 2 + panY_));
+    if (parked)
+        park();
+}
+
+void ZoomModel::setPanX(int x) {
+    panX_ = std::clamp(x, range_.hMin, range_.hMax);
+    pic_->SetScaleLeft(static_cast<float>(-pic_->ScaleWidth() / 2 + panX_));
+}
+
+void ZoomModel::setPanY(int y) {
+    panY_ = std::clamp(y, range_.vMin, range_.vMax);
+    pic_->SetScaleTop(static_cast<float>(-pic_->ScaleHeight() / 2 + panY_));
+    if (parked)
+        park();
+}
+
+bool ZoomModel::setView(float factor, int panX, int panY) {
+    int steps = 0;
+    if (!ZoomStepsFor(factor, steps))
+        return false;
+    load();
+    for (; steps > 0; --steps)
+        stepIn();
+    for (; steps < 0; ++steps)
+        stepOut();
+    zoomFactor = factor;
+    panX_ = std::clamp(panX, range_.hMin, range_.hMax);
+    panY_ = std::clamp(panY, range_.vMin, range_.vMax);
+    centre();
+    return true;
+}
+
+void ZoomModel::park() {
+    parked = true;
+    pic_->SetScaleTop(static_cast<float>(-2 * pic_->ScaleHeight()));
+}
+
+void ZoomModel::unpark() {
+    parked = false;
+    pic_->SetScaleTop(static_cast<float>(-pic_->ScaleHeight() / 2 + panY_));
 }
 
 } // namespace varelo

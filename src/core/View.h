@@ -30,3 +30,51 @@ void CheckZoomedView(float zoomFactor, float panX, float panY, int rasterStepX, 
                      std::string &faults);
 
 } // namespace varelo
+
+namespace varelo {
+
+class Surface;
+
+// The zoom button and the two pan bars of a picture whose scale starts at
+// (-2000, -1000)-(2000, 1000), as numbers: each step sets the picture's scale; a front-end
+// shows the range, the values and the change amounts on its bars.
+class ZoomModel {
+public:
+    explicit ZoomModel(Surface *picture) : pic_(picture) {}
+
+    void load(); // 100 %, the bars' first range, no pan
+    // One step; false at the limit (nothing changes).
+    bool zoomOut();
+    bool zoomIn();
+    // A bar moved: the world point at the centre of the view.
+    void setPanX(int x);
+    void setPanY(int y);
+    // A view of a lesson: the zoom steps to this factor from 100 %, then the pan; false when
+    // no number of steps gives the factor (see ViewReachable).
+    bool setView(float zoomFactor, int panX, int panY);
+
+    int panX() const { return panX_; }
+    int panY() const { return panY_; }
+    const PanRange &range() const { return range_; }
+    // The bars' change amounts: a small step is a fortieth of the view, a large one a tenth.
+    int hSmall() const, hLarge() const, vSmall() const, vLarge() const;
+    // "100%" and so on.
+    std::string zoomText() const;
+
+    float zoomFactor = 1.0f;
+    float zoomLevel = 1.0f;
+    // While the help panel is shown the view stays scrolled far away.
+    bool parked = false;
+    void park();
+    void unpark();
+
+private:
+    void stepIn();
+    void stepOut();
+    void centre();
+    Surface *pic_;
+    PanRange range_;
+    int panX_ = 0, panY_ = 0;
+};
+
+} // namespace varelo

@@ -8,8 +8,6 @@ namespace varelo {
 
 class MirrorScene;
 
-enum class MousePointer { Unchanged, Arrow, CrossHair };
-
 struct MirrorUpdate {
     Layers layers = 0;            // to redraw; none when 0
     bool newObjectPoint = false;  // only the new object point, drawn onto the kept picture
