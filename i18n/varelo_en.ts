@@ -1604,10 +1604,6 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</tra
         <translation>plane</translation>
     </message>
     <message>
-        <source> plan</source>
-        <translation> plane</translation>
-    </message>
-    <message>
         <source>x = </source>
         <translation>x = </translation>
     </message>

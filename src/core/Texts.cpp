@@ -9,4 +9,14 @@ std::string TextTable::operator()(const char *source) const {
 
 void TextTable::set(const char *source, std::string text) { texts_[source] = std::move(text); }
 
+namespace {
+Translator translator = nullptr;
+} // namespace
+
+void SetTranslator(Translator t) { translator = t; }
+
+std::string Tr(const char *context, const char *source) {
+    return translator ? translator(context, source) : std::string(source);
+}
+
 } // namespace varelo

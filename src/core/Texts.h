@@ -21,4 +21,10 @@ private:
     std::map<std::string, std::string> texts_;
 };
 
+// The translation of a source text in its context, as the front-end makes it (Qt's on the
+// desktop); without one, the source text.
+using Translator = std::string (*)(const char *context, const char *source);
+void SetTranslator(Translator translator);
+std::string Tr(const char *context, const char *source);
+
 } // namespace varelo

@@ -1,6 +1,8 @@
 #include "mirror/MirrorController.h"
 
+#include "core/NumRules.h"
 #include "core/ObjectBundles.h"
+#include "core/Texts.h"
 #include "mirror/MirrorScene.h"
 
 #include <cmath>
@@ -184,6 +186,35 @@ MirrorUpdate MirrorController::sceneReplaced() const {
         u.hint = kMoveNewObjectHint;
     u.layers = kFullRedraw;
     return u;
+}
+
+namespace {
+constexpr char kWindow[] = "varelo::frmSpieg";
+} // namespace
+
+std::string MirrorController::radiusText() const {
+    const MirrorParams &m = scene_.mirror;
+    return m.curvature != 0 ? ShownLength(m.mirrorRadius) : " " + Tr(kWindow, QT_TRANSLATE_NOOP("varelo::frmSpieg", "plan"));
+}
+
+std::string MirrorController::diameterText() const { return ShownLength(2 * scene_.mirror.halfAperture); }
+
+std::string MirrorController::objectXText() const {
+    return Tr(kWindow, QT_TRANSLATE_NOOP("varelo::frmSpieg", "x=")) + ShownLength(scene_.currentX());
+}
+
+std::string MirrorController::objectYText() const {
+    return Tr(kWindow, QT_TRANSLATE_NOOP("varelo::frmSpieg", "y=")) + ShownHeight(scene_.currentY());
+}
+
+std::string MirrorController::objectNumberText() const { return "   " + NumText(int(scene_.objectCount)); }
+
+std::string MirrorController::pointerXText(float x) {
+    return Tr(kWindow, QT_TRANSLATE_NOOP("varelo::frmSpieg", "x = ")) + ShownLength(x);
+}
+
+std::string MirrorController::pointerYText(float y) {
+    return Tr(kWindow, QT_TRANSLATE_NOOP("varelo::frmSpieg", "y = ")) + ShownHeight(y);
 }
 
 } // namespace varelo

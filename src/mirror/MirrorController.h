@@ -4,6 +4,8 @@
 // front-end has to show again.
 #include "core/Scene.h"
 
+#include <string>
+
 namespace varelo {
 
 class MirrorScene;
@@ -51,6 +53,16 @@ public:
     MirrorUpdate redo();
     // A lesson replaced the scene: positions, numbers and the whole picture.
     MirrorUpdate sceneReplaced() const;
+
+    // The shown values as the window's fields show them, translated by Tr.
+    std::string radiusText() const;
+    std::string diameterText() const;
+    std::string objectXText() const;
+    std::string objectYText() const;
+    std::string objectNumberText() const;
+    // The pointer's position under the picture.
+    static std::string pointerXText(float x);
+    static std::string pointerYText(float y);
 
 private:
     MirrorUpdate moveObjectTo(float x, float y);

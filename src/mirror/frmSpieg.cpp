@@ -190,9 +190,9 @@ void frmSpieg::Form_Load() {
     layoutControls();
     zoom->Load();
     scene = MirrorScene();
-    Text8->setText(tr("x=") + QStringLiteral("-160"));
-    Text9->setText(tr("y=") + QStringLiteral("75"));
-    Text11->setText(QStringLiteral("   1"));
+    Text8->setText(qs(control.objectXText()));
+    Text9->setText(qs(control.objectYText()));
+    Text11->setText(qs(control.objectNumberText()));
     markers->Load();
     {
         const QSignalBlocker b(HScroll2);
@@ -216,7 +216,7 @@ void frmSpieg::sceneReplaced() {
         Check3D2->setChecked(scene.dottedReflected);
         Check3D8->setChecked(scene.drawNormals);
     }
-    Text3->setText(scene.mirror.curvature != 0 ? qs(ShownLength(scene.mirror.mirrorRadius)) : tr(" plan"));
+    Text3->setText(qs(control.radiusText()));
     showDiameter();
     showUpdate(control.sceneReplaced());
 }
@@ -249,25 +249,23 @@ void frmSpieg::HScroll5_Change() { showUpdate(control.apertureBar(HScroll5->valu
 void frmSpieg::showDiameter() {
     const QSignalBlocker b(HScroll5);
     HScroll5->setValue(CInt(scene.mirror.halfAperture));
-    Text6->setText(qs(ShownLength(2 * scene.mirror.halfAperture)));
+    Text6->setText(qs(control.diameterText()));
 }
 
 // ---- What the controller says ----
 
 void frmSpieg::showUpdate(const MirrorUpdate &u) {
-    if (u.radiusChanged) {
-        const MirrorParams &m = scene.mirror;
-        Text3->setText(m.curvature != 0 ? qs(ShownLength(m.mirrorRadius)) : QLatin1Char(' ') + tr("plan"));
-    }
+    if (u.radiusChanged)
+        Text3->setText(qs(control.radiusText()));
     if (u.diameterChanged)
         showDiameter();
     if (u.hint)
         Label6->setText(QCoreApplication::translate(kBundleTextContext, u.hint));
     if (u.objectsChanged)
-        Text11->setText(QStringLiteral("   ") + QString::number(scene.objectCount));
+        Text11->setText(qs(control.objectNumberText()));
     if (u.objectMoved) {
-        Text8->setText(tr("x=") + qs(ShownLength(scene.currentX())));
-        Text9->setText(tr("y=") + qs(ShownHeight(scene.currentY())));
+        Text8->setText(qs(control.objectXText()));
+        Text9->setText(qs(control.objectYText()));
     }
     if (u.newObjectPoint) {
         scene.drawObjectPoint(*Picture1, screenStyles(), scene.objectCount);
@@ -294,8 +292,8 @@ void frmSpieg::Picture1_MouseDown(int button, int, float x, float y) {
 }
 
 void frmSpieg::Picture1_MouseMove(int button, int, float x, float y) {
-    Text1->setText(tr("x = ") + qs(ShownLength(x)));
-    Text2->setText(tr("y = ") + qs(ShownHeight(y)));
+    Text1->setText(qs(MirrorController::pointerXText(x)));
+    Text2->setText(qs(MirrorController::pointerYText(y)));
     const MirrorUpdate u = control.mouseMove(button, x, y, markers->anyMode());
     Picture1->setMousePointer(ScreenPointer(u.pointer));
     if (u.toMarkers)

@@ -2,14 +2,25 @@
 
 #include "canvas/Screen.h"
 #include "canvas/WindowLayout.h"
+#include "core/Texts.h"
 #include "shell/Forms.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenuBar>
 
 namespace varelo {
 
-Form::Form(FormId id) : QWidget(nullptr), id_(id) {}
+namespace {
+std::string QtTranslation(const char *context, const char *source) {
+    return QCoreApplication::translate(context, source).toStdString();
+}
+} // namespace
+
+Form::Form(FormId id) : QWidget(nullptr), id_(id) {
+    // The core's texts through Qt's translation.
+    SetTranslator(QtTranslation);
+}
 
 void Form::setModuleLook(const QString &title) {
     setWindowTitle(title);
