@@ -35,6 +35,27 @@ void ControlTable::build(QWidget *window, QWidget *area, const char *context, st
         else if (row.caption)
             w->setToolTip(tr(row.caption).trimmed());
         connectHandler(row, w);
+        entries_.push_back({row.slot.name, row.kind, handlerName(row), row.parent ? row.parent : "", w});
+    }
+}
+
+std::string ControlTable::handlerName(const ControlRow &row) {
+    if (row.handler)
+        return row.handler;
+    switch (row.kind) {
+    case ControlKind::Button:
+    case ControlKind::Check:
+    case ControlKind::Option:
+    case ControlKind::Symbol:
+        return std::string(row.slot.name) + "_Click";
+    case ControlKind::HScroll:
+    case ControlKind::VScroll:
+        return std::string(row.slot.name) + "_Change";
+    case ControlKind::Spin:
+    case ControlKind::Picture:
+        return row.slot.name;
+    default:
+        return "";
     }
 }
 

@@ -48,6 +48,16 @@ struct ControlRow {
     ScrollRange range = {};
 };
 
+// A built control as a front-end other than the window sees it: the table's row with its
+// widget (for its texts and place after the layout).
+struct ControlEntry {
+    std::string member;
+    ControlKind kind;
+    std::string handler; // the handler's name, or its stem for spin buttons and pictures; "" none
+    std::string parent;  // "" the window
+    QWidget *widget;
+};
+
 class ControlTable {
 public:
     // Creates the controls in the table's order, which is also the keyboard's, and puts
@@ -61,15 +71,18 @@ public:
     QString tr(const char *source) const;
     // The keyboard goes through the controls that take the focus in the table's order.
     void setTabChain() const;
+    const std::vector<ControlEntry> &entries() const { return entries_; }
 
 private:
     QWidget *create(const ControlRow &row);
     void connectHandler(const ControlRow &row, QWidget *w);
+    static std::string handlerName(const ControlRow &row);
 
     QWidget *window_ = nullptr;
     QWidget *area_ = nullptr;
     const char *context_ = "";
     std::vector<QWidget *> order_;
+    std::vector<ControlEntry> entries_;
     std::map<std::string, QWidget *> controls_;
 };
 

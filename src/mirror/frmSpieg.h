@@ -34,6 +34,7 @@ public:
     Scene *moduleScene() override { return &scene; }
     void resetModuleScene() override { scene = MirrorScene(); }
     void sceneReplaced() override;
+    const ControlTable *controlTable() const override { return &ui; }
 
 protected:
     void layoutForScreen() override;

@@ -7,6 +7,7 @@ class QMenuBar;
 
 namespace varelo {
 
+class ControlTable;
 class Scene;
 
 
@@ -26,6 +27,8 @@ public:
     // The scene as a fresh one (no history, nothing being dragged), for a lesson to fill.
     virtual void resetModuleScene() {}
     virtual void sceneReplaced() {}
+    // The window's controls as its table built them (none for windows without a table).
+    virtual const ControlTable *controlTable() const { return nullptr; }
     // The whole picture anew.
     virtual void Redraw() {}
     // A view option of the "Ansicht" menu changed: the picture and what else shows the

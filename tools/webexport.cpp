@@ -1,0 +1,169 @@
+// Exports what the browser build takes from the desktop build, so that nothing is written
+// twice: a module window's controls from its control table, with their texts, names, places
+// and values after the window opened; and, for the comparison of the two builds, the fields
+// and the recorded drawing operations of the module's fullest scene.
+// Usage: varelo_webexport controls mirror OUT.json
+//        varelo_webexport fullest mirror FIELDS.txt OPS.json
+#include "FullScenes.h"
+#include "canvas/ControlTable.h"
+#include "canvas/Dialogs.h"
+#include "canvas/PictureBox.h"
+#include "canvas/Screen.h"
+#include "canvas/SpinButton.h"
+#include "core/Lesson.h"
+#include "mirror/frmSpieg.h"
+#include "shell/FormFactory.h"
+#include "shell/Forms.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QFontInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QToolButton>
+#include <cstdio>
+#include <cstring>
+
+using namespace varelo;
+
+namespace {
+
+class QuietDialogs : public Dialogs {
+public:
+    void messageBox(const QString &text, bool) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    bool inputBox(const QString &, const QString &, const QString &, QString *) override { return false; }
+    bool printerDialog(QPrinter *) override { return false; }
+};
+
+const char *KindName(ControlKind k) {
+    switch (k) {
+    case ControlKind::Label: return "label";
+    case ControlKind::WrapLabel: return "wraplabel";
+    case ControlKind::Button: return "button";
+    case ControlKind::Check: return "check";
+    case ControlKind::Option: return "option";
+    case ControlKind::HScroll: return "hscroll";
+    case ControlKind::VScroll: return "vscroll";
+    case ControlKind::TextBox: return "textbox";
+    case ControlKind::Picture: return "picture";
+    case ControlKind::Symbol: return "symbol";
+    case ControlKind::Spin: return "spin";
+    }
+    return "";
+}
+
+QString Hex(QColor c) { return c.name(QColor::HexRgb); }
+
+QJsonArray OpsJson(const std::vector<SurfaceOp> &ops) {
+    QJsonArray a;
+    for (const SurfaceOp &op : ops) {
+        QJsonArray o{int(op.kind), op.x1, op.y1, op.x2, op.y2, op.start, op.end,
+                     (op.color.r << 16) | (op.color.g << 8) | op.color.b, op.width, op.style};
+        if (!op.text.empty())
+            o.append(QString::fromStdString(op.text));
+        a.append(o);
+    }
+    return a;
+}
+
+QJsonObject Control(const ControlEntry &e) {
+    QWidget *w = e.widget;
+    QJsonObject c{{"member", QString::fromStdString(e.member)},
+                  {"kind", KindName(e.kind)},
+                  {"handler", QString::fromStdString(e.handler)},
+                  {"parent", QString::fromStdString(e.parent)},
+                  {"x", w->x()}, {"y", w->y()}, {"w", w->width()}, {"h", w->height()},
+                  {"visible", w->isVisibleTo(w->window())},
+                  {"name", w->accessibleName()},
+                  {"description", w->toolTip()},
+                  {"px", QFontInfo(w->font()).pixelSize()},
+                  {"bold", w->font().bold()}};
+    if (auto *l = qobject_cast<QLabel *>(w))
+        c["text"] = l->text();
+    if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+        c["text"] = b->text();
+        c["checked"] = b->isChecked();
+    }
+    if (auto *t = qobject_cast<QLineEdit *>(w))
+        c["text"] = t->text();
+    if (auto *s = qobject_cast<QScrollBar *>(w))
+        c["range"] = QJsonObject{{"min", s->minimum()}, {"max", s->maximum()}, {"small", s->singleStep()},
+                                 {"large", s->pageStep()}, {"value", s->value()}};
+    if (auto *s = qobject_cast<SpinButton *>(w))
+        c["spinNames"] = QJsonArray{s->upButton()->accessibleName(), s->downButton()->accessibleName()};
+    if (e.kind == ControlKind::Symbol) {
+        auto *sym = static_cast<SymbolButton *>(w);
+        SurfaceRecorder rec;
+        sym->attachRecorder(&rec);
+        sym->redrawSymbol();
+        sym->attachRecorder(nullptr);
+        c["face"] = OpsJson(rec.ops);
+        c["back"] = Hex(sym->image().pixelColor(1, 1));
+    }
+    return c;
+}
+
+int ExportControls(Form *w, const char *out) {
+    const ControlTable *table = w->controlTable();
+    QJsonArray controls;
+    for (const ControlEntry &e : table->entries())
+        controls.append(Control(e));
+    const QWidget *area = w->clientArea();
+    const QJsonObject doc{{"title", w->windowTitle()},
+                          {"width", area->width()},
+                          {"height", area->height()},
+                          {"back", Hex(w->palette().color(QPalette::Window))},
+                          {"font", w->font().pointSizeF()},
+                          {"controls", controls}};
+    QFile f(QString::fromLocal8Bit(out));
+    if (!f.open(QIODevice::WriteOnly))
+        return 1;
+    f.write(QJsonDocument(doc).toJson(QJsonDocument::Compact));
+    return 0;
+}
+
+int ExportFullest(frmSpieg *w, const char *fieldsOut, const char *opsOut) {
+    QFile fields(QString::fromLocal8Bit(fieldsOut));
+    if (!fields.open(QIODevice::WriteOnly))
+        return 1;
+    for (const auto &[path, value] : LessonFields(w->scene))
+        fields.write(QByteArray::fromStdString(path) + '=' + QByteArray::number(value, 'g', 17) + '\n');
+    SurfaceRecorder rec;
+    w->Picture1->attachRecorder(&rec);
+    w->Redraw();
+    w->Picture1->attachRecorder(nullptr);
+    const QJsonObject doc{{"width", w->Picture1->deviceWidth()},
+                          {"height", w->Picture1->deviceHeight()},
+                          {"ops", OpsJson(rec.ops)}};
+    QFile f(QString::fromLocal8Bit(opsOut));
+    if (!f.open(QIODevice::WriteOnly))
+        return 1;
+    f.write(QJsonDocument(doc).toJson(QJsonDocument::Compact));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (argc < 4 || std::strcmp(argv[2], "mirror") != 0) {
+        std::fprintf(stderr, "usage: %s controls mirror OUT.json | fullest mirror FIELDS.txt OPS.json\n", argv[0]);
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // The size the benchmark uses: a picture of 1844 x 922 pixels.
+    Screen::setSizeOverride(1920, 1440);
+    initApplication();
+    QuietDialogs dialogs;
+    Dialogs::install(&dialogs);
+    if (!std::strcmp(argv[1], "controls"))
+        return ExportControls(Forms::show(FormId::Spieg), argv[3]);
+    if (!std::strcmp(argv[1], "fullest") && argc == 5)
+        return ExportFullest(fullMirrorScene(), argv[3], argv[4]);
+    return 2;
+}

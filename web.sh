@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds Varelo for the browser into build-web/site: the core as WebAssembly (emscripten)
+# and the page, with the controls and texts the desktop build exports. "./web.sh --serve"
+# then serves the site on http://localhost:8080/ (any static server will do).
+set -euo pipefail
+cd "$(dirname "$0")"
+site=build-web/site
+if [ "${1:-}" = "--serve" ]; then
+  [ -f "$site/index.html" ] || "$0"
+  exec node web/serve.mjs "$site" "${2:-8080}"
+fi
+scripts/setup.sh web
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j"$(nproc)" --target varelo_webexport
+# emscripten's tools find Debian's JavaScript modules (acorn) there.
+export NODE_PATH=/usr/share/nodejs
+emcmake cmake -S web -B build-web/wasm -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-web/wasm -j"$(nproc)"
+mkdir -p "$site"
+# The German texts are the source texts.
+LANGUAGE=de QT_QPA_PLATFORM=offscreen build/varelo_webexport controls mirror "$site/mirror.controls.json"
+cp build-web/wasm/varelo_core.js build-web/wasm/varelo_core.wasm web/page/* share/varelo.svg "$site/"
+echo "The site is in $site; ./web.sh --serve serves it."

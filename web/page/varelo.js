@@ -1,0 +1,420 @@
+'use strict';
+// The mirror window in the browser: its controls made from the desktop window's control
+// table (mirror.controls.json, exported by the desktop build), its rules and drawing from
+// the core compiled to WebAssembly (varelo_core.js). The page only shows what the core
+// answers: texts, faces, bars and the drawing operations, painted on two canvases (the
+// picture, and over it the live ray or mark being dragged).
+const Varelo = (() => {
+  // The layers of a redraw, as the core numbers them.
+  const CLEAR = 1, ELEMENT = 2, BUNDLES = 4, MARKERS = 8, LIVE = 16, RASTER = 32;
+  const FULL = CLEAR | ELEMENT | BUNDLES | MARKERS | RASTER;
+  // The kinds of the drawing operations.
+  const CLS = 0, LINE = 1, PSET = 2, CIRCLE = 3, ARC = 4, TEXT = 5, FONTSIZE = 6;
+  const DOTTED = 2, DASHDOT = 3, OP_NUMBERS = 10;
+
+  let core, api, spec;
+  const controls = {}; // member -> { spec, el }
+  let picture, base, live, baseCtx, liveCtx;
+  let baseKey = null; // the scene key the base canvas shows in full; null: not in full
+  let scale = 1, ratio = 1;
+  let pressed = 0; // the mouse button held in the picture
+  let barDragging = false;
+  const stats = { drawMs: 0, ops: 0 };
+
+  async function start() {
+    spec = await (await fetch('mirror.controls.json')).json();
+    core = await VareloCore();
+    api = {
+      open: core.cwrap('vw_open', 'number', ['number', 'number']),
+      resize: core.cwrap('vw_resize', null, ['number', 'number']),
+      mouse: core.cwrap('vw_mouse', 'string', ['number', 'number', 'number', 'number']),
+      event: core.cwrap('vw_event', 'string', ['string', 'number', 'number', 'number']),
+      draw: core.cwrap('vw_draw', 'number', ['number']),
+      drawObjectPoint: core.cwrap('vw_draw_object_point', 'number', []),
+      ops: core.cwrap('vw_ops', 'number', []),
+      opText: core.cwrap('vw_op_text', 'string', ['number']),
+      scale: core.cwrap('vw_scale', 'number', ['number']),
+      setFields: core.cwrap('vw_set_fields', 'string', ['string']),
+      fields: core.cwrap('vw_fields', 'string', []),
+    };
+    document.title = spec.title;
+    build();
+    layout();
+    api.open(base.width, base.height);
+    // The first picture: the mirror and the first object point.
+    paint(baseCtx, api.draw(CLEAR | ELEMENT | BUNDLES));
+    window.addEventListener('resize', () => { layout(); api.resize(base.width, base.height); send('Redraw'); });
+    document.addEventListener('keydown', keys);
+    document.body.dataset.ready = '1';
+  }
+
+  // ---- Controls from the table ----
+
+  function build() {
+    const win = document.getElementById('window');
+    win.setAttribute('aria-label', spec.title);
+    for (const c of spec.controls) {
+      const el = make(c);
+      el.id = c.member;
+      el.classList.add(c.kind);
+      if (!c.visible) el.hidden = true;
+      if (c.description && c.kind !== 'label' && c.kind !== 'wraplabel') el.title = c.description;
+      (c.parent ? controls[c.parent].el : win).appendChild(el);
+      controls[c.member] = { spec: c, el };
+    }
+  }
+
+  function make(c) {
+    const name = c.name || c.text || '';
+    switch (c.kind) {
+    case 'label':
+    case 'wraplabel': {
+      const d = document.createElement('div');
+      d.textContent = c.text;
+      return d;
+    }
+    case 'button': {
+      const b = document.createElement('button');
+      b.textContent = c.text;
+      b.addEventListener('click', () => click(c.handler));
+      return b;
+    }
+    case 'check': {
+      const l = document.createElement('label');
+      const i = document.createElement('input');
+      i.type = 'checkbox';
+      i.checked = c.checked;
+      i.addEventListener('change', () => click(c.handler));
+      l.append(i, document.createTextNode(c.text.trim()));
+      return l;
+    }
+    case 'textbox': {
+      const t = document.createElement('input');
+      t.readOnly = true;
+      t.value = c.text;
+      t.setAttribute('aria-label', name);
+      return t;
+    }
+    case 'hscroll':
+    case 'vscroll':
+      return bar(c, name);
+    case 'spin': {
+      const d = document.createElement('div');
+      d.setAttribute('role', 'group');
+      ['▲', '▼'].forEach((arrow, k) => {
+        const b = document.createElement('button');
+        b.textContent = arrow;
+        b.setAttribute('aria-label', c.spinNames[k]);
+        b.title = c.spinNames[k];
+        b.addEventListener('click', () => click(c.handler + (k === 0 ? '_SpinUp' : '_SpinDown')));
+        d.appendChild(b);
+      });
+      return d;
+    }
+    case 'symbol': {
+      const b = document.createElement('button');
+      b.setAttribute('aria-label', name);
+      b.setAttribute('aria-pressed', 'false');
+      b.appendChild(document.createElement('canvas'));
+      b.addEventListener('click', () => click(c.handler));
+      return b;
+    }
+    case 'picture':
+      return makePicture(c, name);
+    }
+    return document.createElement('div');
+  }
+
+  function bar(c, name) {
+    const r = document.createElement('input');
+    r.type = 'range';
+    r.setAttribute('aria-label', name);
+    setBar(r, [c.range.min, c.range.max, c.range.small, c.range.large, c.range.value]);
+    r.addEventListener('pointerdown', () => {
+      barDragging = true;
+      if (c.member === 'HScroll2') send('HScroll2_Pressed');
+    });
+    r.addEventListener('pointerup', () => {
+      barDragging = false;
+      if (c.handler) send(c.handler, +r.value, 0); // the settled value, drawn as a release draws it
+    });
+    r.addEventListener('input', () => { if (c.handler) send(c.handler, +r.value, barDragging ? 1 : 0); });
+    // Page keys move by the bar's large change, as on the desktop.
+    r.addEventListener('keydown', e => {
+      if (e.key !== 'PageUp' && e.key !== 'PageDown') return;
+      e.preventDefault();
+      r.value = +r.value + (e.key === 'PageDown' ? 1 : -1) * +r.dataset.large;
+      r.dispatchEvent(new Event('input'));
+    });
+    return r;
+  }
+
+  function setBar(r, [min, max, small, large, value]) {
+    r.min = min;
+    r.max = max;
+    r.step = 1;
+    r.dataset.small = small;
+    r.dataset.large = large;
+    r.value = value;
+  }
+
+  function makePicture(c, name) {
+    picture = document.createElement('div');
+    base = document.createElement('canvas');
+    live = document.createElement('canvas');
+    live.className = 'live';
+    live.tabIndex = 0;
+    live.setAttribute('role', 'img');
+    live.setAttribute('aria-label', name);
+    picture.append(base, live);
+    baseCtx = base.getContext('2d');
+    liveCtx = live.getContext('2d');
+    live.addEventListener('contextmenu', e => e.preventDefault());
+    live.addEventListener('pointerdown', e => {
+      if (e.button !== 0 && e.button !== 2) return;
+      pressed = e.button === 0 ? 1 : 2;
+      live.setPointerCapture(e.pointerId);
+      live.focus();
+      mouse(0, pressed, e);
+    });
+    live.addEventListener('pointermove', e => mouse(1, pressed, e));
+    live.addEventListener('pointerup', e => {
+      if (!pressed) return;
+      const b = pressed;
+      pressed = 0;
+      mouse(2, b, e);
+    });
+    return picture;
+  }
+
+  // ---- Layout: the desktop window's places, scaled to the browser window ----
+
+  function layout() {
+    scale = Math.min(window.innerWidth / spec.width, window.innerHeight / spec.height);
+    ratio = window.devicePixelRatio || 1;
+    const win = document.getElementById('window');
+    win.style.width = spec.width * scale + 'px';
+    win.style.height = spec.height * scale + 'px';
+    win.style.fontSize = 12 * scale + 'px';
+    for (const { spec: c, el } of Object.values(controls)) {
+      Object.assign(el.style, {
+        left: c.x * scale + 'px', top: c.y * scale + 'px', width: c.w * scale + 'px', height: c.h * scale + 'px',
+        fontSize: c.px * scale + 'px', fontWeight: c.bold ? 'bold' : 'normal',
+      });
+      if (c.kind === 'symbol') paintSymbol(c, el);
+    }
+    const w = Math.max(1, Math.round(controls.Picture1.spec.w * scale * ratio));
+    const h = Math.max(1, Math.round(controls.Picture1.spec.h * scale * ratio));
+    for (const cv of [base, live]) {
+      cv.width = w;
+      cv.height = h;
+    }
+    baseKey = null;
+  }
+
+  function paintSymbol(c, el) {
+    const cv = el.firstChild;
+    cv.width = Math.max(1, Math.round(c.w * scale * ratio));
+    cv.height = Math.max(1, Math.round(c.h * scale * ratio));
+    const ctx = cv.getContext('2d');
+    ctx.fillStyle = c.back;
+    ctx.fillRect(0, 0, cv.width, cv.height);
+    const flat = c.face.flatMap(op => op.slice(0, OP_NUMBERS));
+    paintOps(ctx, Float64Array.from(flat), 0, c.face.length, [-100, -100, 200, 200], i => c.face[i][10] || '');
+  }
+
+  // ---- Events to the core and its answers ----
+
+  function mouse(phase, button, e) {
+    const r = live.getBoundingClientRect();
+    const x = (e.clientX - r.left) * live.width / r.width, y = (e.clientY - r.top) * live.height / r.height;
+    show(api.mouse(phase, button, x, y));
+  }
+
+  // The page's part of the window's handlers: what a control hands to the core.
+  function click(handler) {
+    if (handler === 'Check3D_Click') {
+      const on = m => controls[m].el.querySelector('input').checked ? 1 : 0;
+      send(handler, on('Check3D5'), on('Check3D2'), on('Check3D8'));
+    } else if (handler === 'Command4_Click') {
+      savePicture();
+    } else if (handler === 'Command3_Click') {
+      window.print();
+    } else {
+      send(handler);
+    }
+  }
+
+  function send(name, a = 0, b = 0, c = 0) { show(api.event(name, a, b, c)); }
+
+  function keys(e) {
+    if (!e.ctrlKey) return;
+    const k = e.key.toLowerCase();
+    if (k === 'z' && !e.shiftKey) send('Undo');
+    else if ((k === 'z' && e.shiftKey) || k === 'y') send('Redo');
+    else return;
+    e.preventDefault();
+  }
+
+  function show(answer) {
+    const u = JSON.parse(answer);
+    if (u.faults !== undefined) return u;
+    for (const [m, t] of Object.entries(u.texts)) controls[m].el.value = t;
+    if (u.hint) controls.Label6.el.textContent = u.hint;
+    for (const [m, f] of Object.entries(u.faces)) controls[m].el.setAttribute('aria-pressed', f ? 'true' : 'false');
+    for (const [m, b] of Object.entries(u.bars)) {
+      const r = controls[m].el;
+      if (document.activeElement !== r || !barDragging) setBar(r, b);
+    }
+    for (const [m, on] of Object.entries(u.checks)) controls[m].el.querySelector('input').checked = !!on;
+    if (u.pointer) live.style.cursor = u.pointer === 2 ? 'crosshair' : 'default';
+    if (u.newObjectPoint) paint(baseCtx, api.drawObjectPoint());
+    if (u.layers) redraw(u.layers, u.key);
+    if (u.message) message(u.message);
+    return u;
+  }
+
+  // The chosen layers; the live ones on their own canvas over the picture of the rest.
+  function redraw(layers, key) {
+    const t0 = performance.now();
+    if (layers & LIVE) {
+      if (baseKey !== key) {
+        paint(baseCtx, api.draw(FULL));
+        baseKey = key;
+      }
+      liveCtx.clearRect(0, 0, live.width, live.height);
+      paint(liveCtx, api.draw(LIVE | RASTER));
+    } else {
+      if (layers & CLEAR) liveCtx.clearRect(0, 0, live.width, live.height);
+      paint(baseCtx, api.draw(layers));
+      baseKey = (layers & FULL) === FULL ? key : null;
+    }
+    stats.drawMs = performance.now() - t0;
+  }
+
+  function message(text) {
+    const d = document.getElementById('message');
+    document.getElementById('message-text').textContent = text;
+    if (!d.open) d.showModal();
+  }
+
+  // ---- Painting the core's operations ----
+
+  function paint(ctx, n) {
+    stats.ops = n;
+    const view = [0, 1, 2, 3].map(i => api.scale(i));
+    paintOps(ctx, core.HEAPF64, api.ops() / 8, n, view, i => api.opText(i));
+  }
+
+  function colour(c) { return '#' + (c | 0).toString(16).padStart(6, '0'); }
+
+  // Operations in world coordinates onto a canvas showing the world rectangle `view`.
+  function paintOps(ctx, a, p, n, [left, top, sw, sh], textOf) {
+    const W = ctx.canvas.width, H = ctx.canvas.height;
+    const kx = W / sw, ky = H / sh;
+    const dx = x => (x - left) * kx, dy = y => (y - top) * ky;
+    let pen = null, points = 12;
+    const flush = () => { if (pen !== null) ctx.stroke(); pen = null; };
+    for (let i = 0; i < n; i++) {
+      const o = p + i * OP_NUMBERS, kind = a[o], width = a[o + 8], style = a[o + 9];
+      if (kind === LINE) {
+        const key = a[o + 7] * 64 + width * 4 + style;
+        if (key !== pen) {
+          flush();
+          stroke(ctx, a[o + 7], width, style);
+          ctx.beginPath();
+          pen = key;
+        }
+        const off = width % 2 ? 0.5 : 0;
+        ctx.moveTo(Math.floor(dx(a[o + 1])) + off, Math.floor(dy(a[o + 2])) + off);
+        ctx.lineTo(Math.floor(dx(a[o + 3])) + off, Math.floor(dy(a[o + 4])) + off);
+        continue;
+      }
+      flush();
+      if (kind === CLS) {
+        ctx.fillStyle = '#fff';
+        ctx.fillRect(0, 0, W, H);
+      } else if (kind === PSET) {
+        ctx.fillStyle = colour(a[o + 7]);
+        const x = dx(a[o + 1]), y = dy(a[o + 2]);
+        if (width <= 2) {
+          ctx.fillRect(Math.floor(x), Math.floor(y), width, width);
+        } else {
+          ctx.beginPath();
+          ctx.arc(x, y, width / 2, 0, 2 * Math.PI);
+          ctx.fill();
+        }
+      } else if (kind === CIRCLE || kind === ARC) {
+        // Round on the device, the radius in units of x.
+        const r = Math.abs(a[o + 3] * kx);
+        stroke(ctx, a[o + 7], width, style);
+        ctx.beginPath();
+        if (kind === CIRCLE) {
+          ctx.arc(dx(a[o + 1]), dy(a[o + 2]), r, 0, 2 * Math.PI);
+        } else {
+          let span = a[o + 6] - a[o + 5];
+          if (span <= 0) span += 2 * Math.PI;
+          ctx.arc(dx(a[o + 1]), dy(a[o + 2]), r, -a[o + 5], -(a[o + 5] + span), true);
+        }
+        ctx.stroke();
+      } else if (kind === FONTSIZE) {
+        points = a[o + 1] || points;
+      } else if (kind === TEXT) {
+        ctx.fillStyle = colour(a[o + 7]);
+        ctx.font = (points * 96 / 72) * ratio + 'px "DejaVu Sans", sans-serif';
+        ctx.textBaseline = 'top';
+        ctx.fillText(textOf(i), dx(a[o + 1]), dy(a[o + 2]));
+      }
+    }
+    flush();
+  }
+
+  function stroke(ctx, c, width, style) {
+    ctx.strokeStyle = colour(c);
+    ctx.lineWidth = width;
+    ctx.lineCap = 'butt';
+    ctx.setLineDash(style === DOTTED ? [1, 2] : style === DASHDOT ? [4, 2, 1, 2] : []);
+  }
+
+  // "Bild speichern": the picture as a PNG file.
+  function savePicture() {
+    const out = document.createElement('canvas');
+    out.width = base.width;
+    out.height = base.height;
+    const ctx = out.getContext('2d');
+    ctx.drawImage(base, 0, 0);
+    ctx.drawImage(live, 0, 0);
+    out.toBlob(blob => {
+      const a = document.createElement('a');
+      a.href = URL.createObjectURL(blob);
+      a.download = 'Spiegel.png';
+      a.click();
+      setTimeout(() => URL.revokeObjectURL(a.href), 1000);
+    }, 'image/png');
+  }
+
+  // For the tests and the benchmark page: the core's calls and what the page keeps.
+  const testing = {
+    send, show, redraw, stats, FULL, LIVE,
+    get api() { return api; },
+    get core() { return core; },
+    get canvases() { return { base, live }; },
+    get controls() { return controls; },
+    // World coordinates to the picture's client pixels.
+    toClient(x, y) {
+      const r = live.getBoundingClientRect();
+      const [left, top, sw, sh] = [0, 1, 2, 3].map(i => api.scale(i));
+      return [r.left + (x - left) * r.width / sw, r.top + (y - top) * r.height / sh];
+    },
+    toDevice(x, y) {
+      const [left, top, sw, sh] = [0, 1, 2, 3].map(i => api.scale(i));
+      return [(x - left) * live.width / sw, (y - top) * live.height / sh];
+    },
+  };
+  return { start, testing };
+})();
+
+Varelo.start().catch(e => {
+  document.body.dataset.error = String(e);
+  document.body.textContent = 'Varelo konnte nicht starten: ' + e;
+});
