@@ -126,6 +126,8 @@ const Varelo = (() => {
   }
 
   function bar(c, name) {
+    // The pan bars have no handler in the table: the window gives them to its zoom.
+    const handler = c.handler || c.member + '_Change';
     const r = document.createElement('input');
     r.type = 'range';
     r.setAttribute('aria-label', name);
@@ -136,9 +138,9 @@ const Varelo = (() => {
     });
     r.addEventListener('pointerup', () => {
       barDragging = false;
-      if (c.handler) send(c.handler, +r.value, 0); // the settled value, drawn as a release draws it
+      send(handler, +r.value, 0); // the settled value, drawn as a release draws it
     });
-    r.addEventListener('input', () => { if (c.handler) send(c.handler, +r.value, barDragging ? 1 : 0); });
+    r.addEventListener('input', () => send(handler, +r.value, barDragging ? 1 : 0));
     // Page keys move by the bar's large change, as on the desktop.
     r.addEventListener('keydown', e => {
       if (e.key !== 'PageUp' && e.key !== 'PageDown') return;

@@ -1,0 +1,212 @@
+// The mirror page in headless Chromium: used with the mouse and the keyboard as a person
+// uses it, checked by the canvas pixels at places computed here from the geometry, and by
+// the operations against the desktop build's for the same scene.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { start, root } from './browser.mjs';
+
+let chromium;
+before(async () => { chromium = await start(); });
+after(async () => { await chromium.close(); });
+
+// The start view: (-2000, -1000) to (2000, 1000); the object point at (-1600, -750).
+const P = [-1600, -750];
+
+async function open() {
+  const page = await chromium.page(1600, 1150);
+  page.at = async (x, y) => page.evaluate((x, y) => Varelo.testing.toClient(x, y), x, y);
+  page.dragWith = async (button, from, to) => {
+    const [x0, y0] = await page.at(...from);
+    const [x1, y1] = await page.at(...to);
+    await page.mouse.move(x0, y0);
+    await page.mouse.down({ button });
+    await page.mouse.move(x1, y1, { steps: 4 });
+    await page.mouse.up({ button });
+  };
+  return page;
+}
+
+// The darkest grey (0 black, 255 white) within r device pixels of a device point, over the
+// picture and the live layer above it; and whether a clearly red pixel is among them.
+async function look(page, [x, y], r = 2) {
+  return page.evaluate((x, y, r) => {
+    const { base, live } = Varelo.testing.canvases;
+    const x0 = Math.round(x) - r, y0 = Math.round(y) - r, n = 2 * r + 1;
+    const b = base.getContext('2d').getImageData(x0, y0, n, n).data;
+    const l = live.getContext('2d').getImageData(x0, y0, n, n).data;
+    let darkest = 255, red = false;
+    for (let i = 0; i < b.length; i += 4) {
+      const px = l[i + 3] ? l : b;
+      darkest = Math.min(darkest, (px[i] + px[i + 1] + px[i + 2]) / 3);
+      red = red || (px[i] > 180 && px[i + 1] < 100 && px[i + 2] < 100);
+    }
+    return { darkest, red };
+  }, x, y, r);
+}
+
+// A world point on the picture's device pixels for a view of the given rectangle.
+async function device(page, [x, y], [left, top, width, height] = [-2000, -1000, 4000, 2000]) {
+  const [w, h] = await page.evaluate(() => [Varelo.testing.canvases.base.width, Varelo.testing.canvases.base.height]);
+  return [(x - left) * w / width, (y - top) * h / height];
+}
+
+const field = (page, id) => page.$eval('#' + id, e => e.value);
+// Not white: the pale extensions and antialiased thin lines included.
+const inked = async (page, p, view, r = 2) => (await look(page, await device(page, p, view), r)).darkest < 235;
+
+// The ray from P through Q, and the ray the plane mirror at x = 0 reflects: the same slope
+// with the direction of x reversed.
+const Q = [-300, -500];
+const slope = (Q[1] - P[1]) / (Q[0] - P[0]);
+const hitY = P[1] + (0 - P[0]) * slope;
+const incident = x => [x, P[1] + (x - P[0]) * slope];
+const reflected = x => [x, hitY - x * slope]; // x < 0: in front of the mirror
+const extension = x => [x, hitY - x * slope]; // x > 0: behind it
+
+test('a dragged ray is reflected by the law of reflection; extensions, normals and undo', async () => {
+  const page = await open();
+  await page.dragWith('left', [-200, -560], Q);
+  assert.ok(await inked(page, incident(-800)), 'incident ray');
+  assert.ok(await inked(page, reflected(-1000)), 'reflected ray');
+  assert.ok(!(await inked(page, extension(800))), 'no extension yet');
+  assert.ok(!(await inked(page, [-800, 300])), 'white away from the rays');
+
+  await page.click('#Check3D5 input'); // " gespiegelte verlängern"
+  assert.ok(await inked(page, extension(800)), 'extension behind the mirror');
+  assert.ok(!(await look(page, await device(page, [-50, hitY]))).red, 'no normal yet');
+  await page.click('#Check3D8 input'); // "Einfallslote einzeichnen": the normal at the hit point
+  assert.ok((await look(page, await device(page, [-50, hitY]))).red, 'red normal');
+
+  await page.keyboard.down('Control');
+  await page.keyboard.press('z');
+  await page.keyboard.up('Control');
+  assert.ok(!(await inked(page, reflected(-1000))), 'Ctrl+Z took the ray back');
+  await page.keyboard.down('Control');
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('z');
+  await page.keyboard.up('Shift');
+  await page.keyboard.up('Control');
+  assert.ok(await inked(page, reflected(-1000)), 'Ctrl+Shift+Z brought it back');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('the right button moves the object point; the spin arrows step it', async () => {
+  const page = await open();
+  await page.dragWith('right', P, [-1200, 300]);
+  // The fields show tenths, y upward.
+  assert.equal(await field(page, 'Text8'), 'x=-120');
+  assert.equal(await field(page, 'Text9'), 'y=-30');
+  assert.ok(await inked(page, [-1200, 300]), 'the object point at its new place');
+  assert.ok(!(await inked(page, P)), 'and not at the old');
+  // The pointer's position while moving over the picture.
+  const [x, y] = await page.at(500, -400);
+  await page.mouse.move(x, y);
+  assert.equal(await field(page, 'Text1'), 'x = 50');
+  assert.equal(await field(page, 'Text2'), 'y = 40');
+  // Keyboard: the focus on the arrow "Objektpunkt nach rechts", Enter steps it.
+  await page.focus('#Spin2 button:nth-child(2)');
+  await page.keyboard.press('Enter');
+  assert.notEqual(await field(page, 'Text8'), 'x=-120');
+  await page.close();
+});
+
+test('zoom and pan change the view by the steps of the desktop window', async () => {
+  const page = await open();
+  await page.dragWith('left', [-200, -560], Q);
+  await page.click('#Spin1 button:nth-child(1)'); // "Zoom vergrößern"
+  assert.equal(await field(page, 'Text10'), '125%');
+  // One step in: the view is 4000 / 1.25 wide around the centre.
+  let view = [-1600, -800, 3200, 1600];
+  assert.ok(await inked(page, incident(-800), view));
+  assert.ok(!(await inked(page, [-800, 300], view)));
+  // The horizontal bar moves the view's centre to x = 400.
+  await page.$eval('#HScroll1', r => { r.value = 400; r.dispatchEvent(new Event('input')); });
+  view = [-1200, -800, 3200, 1600];
+  assert.ok(await inked(page, reflected(-1000), view));
+  await page.click('#Spin1 button:nth-child(2)');
+  await page.click('#Spin1 button:nth-child(2)');
+  assert.equal(await field(page, 'Text10'), '80%');
+  await page.close();
+});
+
+test('mirror parameters, markers and the capacity of object points', async () => {
+  const page = await open();
+  // Curvature 14 to the right: a concave mirror of radius 12000 / 14, shown in tenths.
+  await page.$eval('#HScroll2', r => { r.value = 14; r.dispatchEvent(new Event('input')); });
+  assert.equal(Math.abs(Number(await field(page, 'Text3'))), Math.round(12000 / 14 / 10));
+  // An eye, a point mark and the raster.
+  await page.click('#Picture3');
+  assert.equal(await page.$eval('#Picture3', e => e.getAttribute('aria-pressed')), 'true');
+  const [ex, ey] = await page.at(-1000, 700);
+  await page.mouse.click(ex, ey);
+  assert.ok(await inked(page, [-1000, 700], undefined, 30), 'the eye');
+  // The raster: dots every 4000 / 40 by 2000 / 20 from the view's corner.
+  assert.ok(!(await inked(page, [-1500, 500], undefined, 1)));
+  await page.click('#Picture4');
+  assert.ok(await inked(page, [-1500, 500], undefined, 1), 'a raster dot');
+  // Ten object points are the most: the eleventh is refused with the desktop's message.
+  for (let k = 1; k < 10; k++) await page.click('#Command5');
+  assert.equal(await field(page, 'Text11'), '   10');
+  await page.click('#Command5');
+  const text = await page.$eval('#message-text', e => e.textContent);
+  assert.match(text, /10/);
+  assert.ok(await page.$eval('#message', d => d.open));
+  await page.keyboard.press('Enter');
+  assert.ok(!(await page.$eval('#message', d => d.open)), 'Enter closes the message');
+  assert.equal(await field(page, 'Text11'), '   10');
+  await page.close();
+});
+
+test('controls carry the desktop window names for screen readers', async () => {
+  const page = await open();
+  const tree = await page.accessibility.snapshot({ interestingOnly: true });
+  const names = [];
+  (function walk(n) { if (n.name) names.push(`${n.role}:${n.name}`); (n.children || []).forEach(walk); })(tree);
+  for (const expected of ['button:Neues Objekt', 'slider:Krümmung des Spiegels', 'button:Zoom vergrößern',
+                          'button:Auge setzen', 'checkbox:Einfallslote einzeichnen', 'image:Bildfeld'])
+    assert.ok(names.includes(expected), `${expected} in ${names.join(', ')}`);
+  await page.close();
+});
+
+test('the operations equal those the desktop build records for the fullest scene', async () => {
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'varelo-ops-'));
+  const fieldsFile = path.join(dir, 'fields.txt'), opsFile = path.join(dir, 'ops.json');
+  execFileSync(path.join(root, 'build/varelo_webexport'), ['fullest', 'mirror', fieldsFile, opsFile],
+               { env: { ...process.env, LANGUAGE: 'de', QT_QPA_PLATFORM: 'offscreen' }, stdio: 'ignore' });
+  const desktop = JSON.parse(fs.readFileSync(opsFile, 'utf8'));
+  const page = await open();
+  const web = await page.evaluate((fields, w, h) => {
+    const { api, core, FULL } = Varelo.testing;
+    api.resize(w, h);
+    const answer = JSON.parse(api.setFields(fields));
+    const n = api.draw(FULL);
+    const p = api.ops() / 8;
+    const ops = [];
+    for (let i = 0; i < n; i++) {
+      const op = Array.from(core.HEAPF64.subarray(p + i * 10, p + i * 10 + 10));
+      const t = api.opText(i);
+      if (t) op.push(t);
+      ops.push(op);
+    }
+    return { answer, ops };
+  }, fs.readFileSync(fieldsFile, 'utf8'), desktop.width, desktop.height);
+  assert.equal(web.answer.faults, undefined);
+  assert.ok(desktop.ops.length > 4000, 'the fullest scene: 10 x 100 rays and every marker');
+  assert.equal(web.ops.length, desktop.ops.length);
+  const kinds = new Set();
+  for (let i = 0; i < desktop.ops.length; i++) {
+    const d = desktop.ops[i], w = web.ops[i];
+    kinds.add(d[0]);
+    assert.deepEqual([w[0], w[7], w[8], w[9], w[10]], [d[0], d[7], d[8], d[9], d[10]], `operation ${i}: kind, colour, width, style, text`);
+    for (let j = 1; j <= 6; j++)
+      assert.ok(Math.abs(w[j] - d[j]) <= 1e-3, `operation ${i}, number ${j}: ${w[j]} against ${d[j]}`);
+  }
+  assert.ok(kinds.size >= 3, 'lines, dots and circles');
+  fs.rmSync(dir, { recursive: true, force: true });
+  await page.close();
+});
