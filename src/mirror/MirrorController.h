@@ -2,13 +2,12 @@
 // What the mirror window's events do to its scene, without Qt, so that any front-end can
 // drive the same rules: events come in world coordinates, and each returns what the
 // front-end has to show again.
+#include "core/ControllerTypes.h"
 #include "core/Scene.h"
 
 namespace varelo {
 
 class MirrorScene;
-
-enum class MousePointer { Unchanged, Arrow, CrossHair };
 
 struct MirrorUpdate {
     Layers layers = 0;            // to redraw; none when 0
@@ -23,8 +22,6 @@ struct MirrorUpdate {
     bool toMarkers = false;        // the left button belongs to the armed marker tool
     MousePointer pointer = MousePointer::Unchanged;
 };
-
-enum class ObjectStep { Left, Right, Up, Down };
 
 class MirrorController {
 public:
