@@ -23,4 +23,5 @@ set(VARELO_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/refraction/ImagingScene.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lens/LensOptics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lens/LensScene.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lens/LensController.cpp
 )

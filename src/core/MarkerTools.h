@@ -2,6 +2,7 @@
 // The marker tools of the mirror and lens windows without Qt: which symbol is armed, the
 // left-button placement of points, eyes and the screen line, and the raster switch. Each
 // event returns what the front-end shows again; the marks themselves are the MarkerSet's.
+#include "core/ControllerTypes.h"
 #include "core/MarkerSet.h"
 #include "core/Scene.h"
 

@@ -90,9 +90,6 @@ enum : unsigned {
 using Layers = unsigned;
 constexpr Layers kFullRedraw = Layer::Clear | Layer::Element | Layer::Bundles | Layer::Markers | Layer::Raster;
 
-// The pointer a controller asks its front-end to show over the picture.
-enum class MousePointer { Unchanged, Arrow, CrossHair };
-
 // What a teacher switches on in a module window's "Ansicht" menu: the presentation look
 // and the teaching aids. They belong to the scene, so lessons keep them.
 struct ViewOptions {

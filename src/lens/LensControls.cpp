@@ -3,7 +3,6 @@
 // fields' numbered names) and placed on the screen.
 #include "lens/frmLins.h"
 
-#include "canvas/BundleActions.h"
 #include "canvas/HelpPanel.h"
 #include "canvas/PictureBox.h"
 #include "canvas/Screen.h"
@@ -105,15 +104,13 @@ frmLins::frmLins() : Form(FormId::Lins) {
     setModuleLook(tr("Sphärische Linsen  als Bündel-Wandler"));
     finishControls();
     zoom = std::make_unique<ZoomPan>(Picture1, HScroll1, VScroll1, Text10, [this] {
-        scene.zoomFactor = zoom->zoomFactor;
-        scene.panX = static_cast<float>(zoom->panX());
-        scene.panY = static_cast<float>(zoom->panY());
-        Redraw();
+        showUpdate(control.viewChanged(zoom->zoomFactor, static_cast<float>(zoom->panX()),
+                                       static_cast<float>(zoom->panY())));
     });
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { zoom->HScroll1_Change(); });
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { zoom->VScroll1_Change(); });
     for (QScrollBar *b : {HScroll3, HScroll2, HScroll4})
-        connect(b, &QScrollBar::sliderPressed, this, [this] { semiDiameterAtPress_ = scene.lens.semiDiameter; });
+        connect(b, &QScrollBar::sliderPressed, this, [this] { control.lensBarPressed(); });
     markers = std::make_unique<MarkerOverlay>(scene.markers, Picture1, Picture2, Picture3, Picture4, Picture5,
                                               [this](Layers layers) { redraw(layers); });
     help = std::make_unique<HelpPanel>(Picture1, zoom.get(), command1, Command8, kLensNotes, kLensNoteCount,
@@ -163,8 +160,6 @@ void frmLins::sceneReplaced() {
     markers->showMarks();
     protractorMode = 0;
     Picture6->setBorderStyle(0);
-    showLensBars();
-    showLensTexts(false);
     {
         const QSignalBlocker b1(Check3D1), b4(Check3D4), b2(Check3D2), b5(Check3D5), b3(Check3D3), b6(Check3D6),
             b8(Check3D8);
@@ -176,17 +171,9 @@ void frmLins::sceneReplaced() {
         Check3D6->setChecked(scene.extendBack);
         Check3D8->setChecked(scene.showNormals);
     }
-    showObjectTexts();
-    if (scene.objectCount > 1)
-        BundleActions::showObjects(scene, Label6, Text11, QStringLiteral(" "));
-    else
-        showObjectNumber();
-    setPresetHighlight(0);
     for (int i = 1; i <= LensScene::kPresets; ++i)
         presetFields[i]->redrawSymbol();
-    Picture7->redrawSymbol();
-    showGraph(scene.graphOn != 0);
-    Redraw();
+    showUpdate(control.sceneReplaced());
 }
 
 void frmLins::viewChanged() {

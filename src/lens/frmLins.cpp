@@ -1,6 +1,5 @@
 #include "lens/frmLins.h"
 
-#include "canvas/BundleActions.h"
 #include "canvas/Dialogs.h"
 #include "canvas/Hardcopy.h"
 #include "canvas/HelpPanel.h"
@@ -11,15 +10,16 @@
 #include "canvas/WindowLayout.h"
 #include "core/AngleGraph.h"
 #include "core/NumRules.h"
+#include "core/ObjectBundles.h"
 #include "shell/Forms.h"
 #include "shell/Modules.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <cmath>
 
 namespace varelo {
 
@@ -36,14 +36,12 @@ void frmLins::Form_Load() {
     layoutControls();
     zoom->Load();
     scene = LensScene();
-    showLensBars();
-    showLensTexts(false);
-    showObjectTexts();
-    showObjectNumber();
     markers->Load();
     help->Load();
-    showGraph(false);
-    redraw(Layer::Element | Layer::Bundles);
+    LensUpdate u = control.sceneReplaced();
+    // The first picture: the lens and the first object point.
+    u.layers = Layer::Element | Layer::Bundles;
+    showUpdate(u);
 }
 
 // The layout changes the picture's size and scale: the view and the drawing are set again.
@@ -61,101 +59,30 @@ void frmLins::Command8_Click() { Forms::show(FormId::LinsInf); }
 
 // ---- Lens parameters ----
 
-void frmLins::showLensBars() {
-    const QSignalBlocker b3(HScroll3), b2(HScroll2), b4(HScroll4), b6(HScroll6);
-    HScroll3->setValue(scene.lens.k1);
-    HScroll2->setValue(-scene.lens.k2);
-    HScroll4->setValue(CInt(scene.lens.thickness));
-    HScroll6->setValue(CInt(100 * scene.lens.refrIndex));
-}
-
-QString frmLins::radiusText(int k, float r, bool fromPreset) const {
-    if (k != 0)
-        return shown(r);
-    return fromPreset ? tr("plan") : tr(" plan");
-}
-
-void frmLins::showLensTexts(bool planFromPreset) {
-    const LensParams &p = scene.lens;
-    Text4->setText(radiusText(p.k1, p.r1, planFromPreset));
-    Text3->setText(radiusText(p.k2, p.r2, planFromPreset));
-    Text5->setText(shown(p.thickness));
-    Text7->setText(qs(NumText(p.refrIndex)));
-    showDiameter();
-}
-
-void frmLins::showDiameter() {
-    const QSignalBlocker b(HScroll5);
-    HScroll5->setValue(CInt(scene.lens.semiDiameter));
-    Text6->setText(shown(2 * scene.lens.semiDiameter));
-}
-
-void frmLins::afterLensChange() {
-    showDiameter();
-    Redraw();
-    setPresetHighlight(0);
-}
-
 void frmLins::HScroll3_Change() {
-    scene.setRightCurvature(HScroll3->value(), HScroll3->isSliderDown() ? semiDiameterAtPress_ : 0);
-    Text4->setText(radiusText(scene.lens.k1, scene.lens.r1, false));
-    afterLensChange();
+    showUpdate(control.rightRadiusBar(HScroll3->value(), HScroll3->isSliderDown()));
 }
-
 void frmLins::HScroll2_Change() {
-    scene.setLeftCurvature(-HScroll2->value(), HScroll2->isSliderDown() ? semiDiameterAtPress_ : 0);
-    Text3->setText(radiusText(scene.lens.k2, scene.lens.r2, false));
-    afterLensChange();
+    showUpdate(control.leftRadiusBar(HScroll2->value(), HScroll2->isSliderDown()));
 }
-
 void frmLins::HScroll4_Change() {
-    const bool moved = scene.setThickness(static_cast<float>(HScroll4->value()),
-                                          HScroll4->isSliderDown() ? semiDiameterAtPress_ : 0);
-    Text5->setText(shown(scene.lens.thickness));
-    if (moved)
-        showObjectTexts();
-    afterLensChange();
+    showUpdate(control.thicknessBar(HScroll4->value(), HScroll4->isSliderDown()));
+}
+void frmLins::HScroll5_Change() { showUpdate(control.diameterBar(HScroll5->value())); }
+void frmLins::HScroll6_Change() { showUpdate(control.indexBar(HScroll6->value())); }
+
+void frmLins::Check3D_Click() {
+    showUpdate(control.options({Check3D1->isChecked(), Check3D4->isChecked(), Check3D2->isChecked(),
+                                Check3D5->isChecked(), Check3D3->isChecked(), Check3D6->isChecked(),
+                                Check3D8->isChecked()}));
 }
 
-void frmLins::HScroll5_Change() {
-    scene.setSemiDiameter(static_cast<float>(HScroll5->value()));
-    afterLensChange();
-}
-
-void frmLins::HScroll6_Change() {
-    scene.setRefrIndex(HScroll6->value() / 100.0f);
-    Text7->setText(qs(NumText(scene.lens.refrIndex)));
-    afterIndexChange();
-    setPresetHighlight(0);
-}
-
-// The graph symbol and, while shown, the graph follow the index.
-void frmLins::afterIndexChange() {
-    Picture7->redrawSymbol();
-    viewChanged();
-}
+void frmLins::Preset_MouseDown(int i, int button) { showUpdate(control.presetField(i, button)); }
 
 void frmLins::setPresetHighlight(int i) {
     presetShown = i;
     for (int j = 1; j <= LensScene::kPresets; ++j)
         presetFields[j]->setBorderStyle(j == i ? 1 : 0);
-}
-
-void frmLins::Preset_MouseDown(int i, int button) {
-    if (button == 2) {
-        scene.storePreset(i);
-        presetFields[i]->redrawSymbol();
-        return;
-    }
-    if (button != 1)
-        return;
-    const bool moved = scene.loadPreset(i);
-    showLensBars();
-    showLensTexts(true);
-    if (moved)
-        showObjectTexts();
-    afterIndexChange();
-    setPresetHighlight(i);
     if (i == 4) {
         // Once loaded, the label of field 4 stays red.
         QPalette p = presetLabels[4]->palette();
@@ -174,141 +101,142 @@ void frmLins::redraw(Layers layers) {
               [this](Layers l) { scene.draw(*Picture1, screenStyles(), l); });
 }
 
-void frmLins::Check3D_Click() {
-    scene.showTransmitted = Check3D1->isChecked();
-    scene.extendTransmitted = Check3D4->isChecked();
-    scene.showFront = Check3D2->isChecked();
-    scene.extendFront = Check3D5->isChecked();
-    scene.showBack = Check3D3->isChecked();
-    scene.extendBack = Check3D6->isChecked();
-    scene.showNormals = Check3D8->isChecked();
-    Redraw();
+// ---- What the controller says ----
+
+namespace {
+void setBar(QScrollBar *bar, int value) {
+    const QSignalBlocker b(bar);
+    bar->setValue(value);
 }
+} // namespace
+
+QString frmLins::radiusText(int k, float r, const char *plane) const {
+    return k != 0 ? shown(r) : QCoreApplication::translate(kLensWindowContext, plane);
+}
+
+void frmLins::showDiameter() {
+    setBar(HScroll5, CInt(scene.lens.semiDiameter));
+    Text6->setText(shown(2 * scene.lens.semiDiameter));
+}
+
+void frmLins::showUpdate(const LensUpdate &u) {
+    const LensParams &p = scene.lens;
+    if (u.r1Changed) {
+        setBar(HScroll3, p.k1);
+        Text4->setText(radiusText(p.k1, p.r1, u.plane));
+    }
+    if (u.r2Changed) {
+        setBar(HScroll2, -p.k2);
+        Text3->setText(radiusText(p.k2, p.r2, u.plane));
+    }
+    if (u.thicknessChanged) {
+        setBar(HScroll4, CInt(p.thickness));
+        Text5->setText(shown(p.thickness));
+    }
+    if (u.indexChanged) {
+        setBar(HScroll6, CInt(100 * p.refrIndex));
+        Text7->setText(qs(NumText(p.refrIndex)));
+    }
+    if (u.diameterChanged)
+        showDiameter();
+    if (u.objectXChanged)
+        Text8->setText(tr("x=") + shown(scene.shownX(scene.currentX())));
+    if (u.objectYChanged)
+        Text9->setText(tr("y=") + shownY(scene.currentY()));
+    if (u.hint)
+        Label6->setText(QCoreApplication::translate(kBundleTextContext, u.hint));
+    // With the hint after a new object point the number stands one blank in.
+    if (u.objectsChanged)
+        Text11->setText(QLatin1String(u.hint ? " " : "   ") + QString::number(scene.objectCount));
+    if (u.highlight >= 0)
+        setPresetHighlight(u.highlight);
+    if (u.storedPreset)
+        presetFields[u.storedPreset]->redrawSymbol();
+    if (u.protractorDone) {
+        protractorMode = 0;
+        Picture6->setBorderStyle(0);
+    }
+    if (u.graphChanged) {
+        Picture7->redrawSymbol(); // its face shows the index
+        showGraph();
+    }
+    if (u.newObjectPoint) {
+        scene.drawObjectPoint(*Picture1, screenStyles(), scene.objectCount);
+        Picture1->SetDrawWidth(1);
+    }
+    if (u.newProtractor)
+        scene.drawProtractor(*Picture1, screenStyles(), scene.protractorCount);
+    if (u.layers)
+        redraw(u.layers);
+    if (u.message)
+        Dialogs::instance().messageBox(QCoreApplication::translate(kBundleTextContext, u.message),
+                                       true);
+}
+
+namespace {
+int ScreenPointer(MousePointer p) {
+    return p == MousePointer::CrossHair ? Screen::kCrossHair : Screen::kArrow;
+}
+} // namespace
 
 // ---- Mouse ----
 
 void frmLins::Picture1_MouseDown(int button, int, float x, float y) {
     markers->computeRasterSteps();
-    if (button == 1 && markers->anyMode()) {
+    const LensUpdate u = control.mouseDown(button, x, y, markers->anyMode(), protractorMode != 0);
+    if (u.pointer != MousePointer::Unchanged)
+        Screen::setMousePointer(ScreenPointer(u.pointer));
+    if (u.toMarkers)
         markers->MouseDown(x, y);
-    } else if (button == 1 && protractorMode) {
-        placeProtractor(x, y);
-    } else if (button == 1) {
-        scene.aimTrial(x, y);
-        redraw(Layer::Live);
-    } else if (button == 2) {
-        moveObjectTo(x, y);
-    }
+    showUpdate(u);
 }
 
 void frmLins::Picture1_MouseMove(int button, int, float x, float y) {
     Text1->setText(tr("x = ") + shown(scene.shownX(x)));
     Text2->setText(tr("y = ") + shownY(y));
-    const bool nearP = std::fabs(scene.currentX() - x) < 100 && std::fabs(scene.currentY() - y) < 100;
-    Picture1->setMousePointer(button == 2 && nearP ? Screen::kCrossHair : Screen::kArrow);
-    if (button == 1 && markers->anyMode()) {
+    const LensUpdate u = control.mouseMove(button, x, y, markers->anyMode());
+    Picture1->setMousePointer(ScreenPointer(u.pointer));
+    if (u.toMarkers)
         markers->MouseMove(x, y);
-    } else if (button == 1) {
-        if (scene.trialActive) {
-            scene.aimTrial(x, y);
-            redraw(Layer::Live);
-        }
-    } else if (button == 2) {
-        moveObjectTo(x, y);
-    }
+    showUpdate(u);
 }
 
-void frmLins::Picture1_MouseUp(int button, int, float x, float) {
-    Screen::setMousePointer(Screen::kArrow);
-    Picture1->setMousePointer(Screen::kArrow);
-    if (button == 1 && markers->anyMode()) {
+void frmLins::Picture1_MouseUp(int button, int, float x, float y) {
+    const LensUpdate u = control.mouseUp(button, x, y, markers->anyMode());
+    Screen::setMousePointer(ScreenPointer(u.pointer));
+    Picture1->setMousePointer(ScreenPointer(u.pointer));
+    if (u.toMarkers)
         markers->MouseUp(x, scene.currentX(), scene.currentY());
-    } else if (button == 1 && scene.trialActive) {
-        storeTrialRay();
-    }
-    // One click places one protractor.
-    protractorMode = 0;
-    Picture6->setBorderStyle(0);
+    showUpdate(u);
 }
 
 void frmLins::Picture1_DropLive() {
-    scene.endTrial();
     markers->cancelPlacing();
-    Redraw();
-}
-
-void frmLins::storeTrialRay() {
-    scene.endTrial();
-    BundleActions::storeRay(scene, scene.trialHasEntry, scene.entryX, scene.entryY, [this] { Redraw(); });
-}
-
-void frmLins::moveObjectTo(float x, float y) {
-    if (!scene.moveObject(x, y))
-        return;
-    Redraw();
-    showObjectTexts();
+    showUpdate(control.dropLive());
 }
 
 // ---- Object points ----
 
-void frmLins::showObjectX() { Text8->setText(tr("x=") + shown(scene.shownX(scene.currentX()))); }
-void frmLins::showObjectY() { Text9->setText(tr("y=") + shownY(scene.currentY())); }
-void frmLins::showObjectTexts() {
-    showObjectX();
-    showObjectY();
-}
-
-void frmLins::showObjectNumber() { Text11->setText(QStringLiteral("   ") + QString::number(scene.objectCount)); }
-
-// Each spin button rewrites its own coordinate, also when the move is refused.
-void frmLins::Spin2_SpinDown() { spun(scene.moveTowardsLens(), &frmLins::showObjectX); }
-void frmLins::Spin2_SpinUp() { spun(scene.moveAwayFromElement(), &frmLins::showObjectX); }
-void frmLins::Spin3_SpinDown() { spun(scene.moveDown(), &frmLins::showObjectY); }
-void frmLins::Spin3_SpinUp() { spun(scene.moveUp(), &frmLins::showObjectY); }
-
-void frmLins::spun(bool moved, void (frmLins::*showCoordinate)()) {
-    if (moved)
-        Redraw();
-    (this->*showCoordinate)();
-}
-
+void frmLins::Spin2_SpinDown() { showUpdate(control.stepObject(ObjectStep::Right)); }
+void frmLins::Spin2_SpinUp() { showUpdate(control.stepObject(ObjectStep::Left)); }
+void frmLins::Spin3_SpinDown() { showUpdate(control.stepObject(ObjectStep::Down)); }
+void frmLins::Spin3_SpinUp() { showUpdate(control.stepObject(ObjectStep::Up)); }
 void frmLins::Spin1_SpinDown() { zoom->ZoomOut(); }
 void frmLins::Spin1_SpinUp() { zoom->ZoomIn(); }
+void frmLins::Command5_Click() { showUpdate(control.newObject()); }
+void frmLins::Command7_Click() { showUpdate(control.clearBundle()); }
+void frmLins::Undo() { showUpdate(control.undo()); }
+void frmLins::Redo() { showUpdate(control.redo()); }
+void frmLins::Command6_Click() { showUpdate(control.startAgain()); }
 
-void frmLins::Command5_Click() {
-    const float zf = zoom->zoomFactor;
-    if (!BundleActions::newObject(scene, scene.newObjectX(zf), scene.newObjectY(zf), Label6, Text11,
-                                  QStringLiteral(" ")))
-        return;
-    scene.drawObjectPoint(*Picture1, screenStyles(), scene.objectCount);
-    Picture1->SetDrawWidth(1);
-}
-
-void frmLins::Command7_Click() {
-    scene.clearCurrent();
-    showObjectNumber();
-    Redraw();
-}
-
-void frmLins::Undo() { BundleActions::undo(scene, scene.trialActive, [this] { Redraw(); }); }
-void frmLins::Redo() { BundleActions::redo(scene, scene.trialActive, [this] { Redraw(); }); }
-
-void frmLins::Command6_Click() {
-    scene.startAgain(zoom->zoomFactor);
-    showGraph(false);
-    showObjectNumber();
-    redraw(Layer::Clear | Layer::Element | Layer::Bundles);
-}
-
-// ---- Markers ----
+// ---- Markers and protractors ----
 
 void frmLins::Picture2_Click() { markers->PointSymbol_Click(); }
 void frmLins::Picture3_Click() { markers->EyeSymbol_Click(); }
 void frmLins::Picture4_Click() { markers->RasterSymbol_Click(); }
 void frmLins::Picture5_Click() { markers->LineSymbol_Click(); }
 void frmLins::Command2_Click() {
-    scene.protractorCount = 0;
-    showGraph(false);
+    showUpdate(control.clearMarks());
     markers->ClearMarkers();
 }
 
@@ -319,14 +247,6 @@ void frmLins::Picture6_Click() {
         Screen::setMousePointer(Screen::kCrossHair);
 }
 
-void frmLins::placeProtractor(float x, float y) {
-    Picture6->setBorderStyle(0);
-    Screen::setMousePointer(Screen::kArrow);
-    // An eleventh is not placed; the click only ends the mode.
-    if (scene.placeProtractor(x, y))
-        scene.drawProtractor(*Picture1, screenStyles(), scene.protractorCount);
-}
-
 // ---- Angle graph ----
 
 void frmLins::paintGraph() {
@@ -334,19 +254,15 @@ void frmLins::paintGraph() {
     Picture8->drawAngleGraph(scene.lens.refrIndex, kGraphWidths, scene.view.presentation);
 }
 
-void frmLins::showGraph(bool shown) {
-    scene.graphOn = shown ? 1 : 0;
+void frmLins::showGraph() {
+    const bool shown = scene.graphOn != 0;
     Picture7->setBorderStyle(shown ? 1 : 0);
     if (shown)
         paintGraph();
     Picture8->setVisible(shown && help->helpShown == 0);
 }
 
-void frmLins::Picture7_Click() {
-    showGraph(Picture7->borderStyle() == 0);
-    // The bundles are replayed over the present picture.
-    redraw(Layer::Bundles | Layer::Markers);
-}
+void frmLins::Picture7_Click() { showUpdate(control.angleGraph()); }
 
 void frmLins::Picture8_MouseDown(int button, int, float x, float y) {
     if (button == 1)

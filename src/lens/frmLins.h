@@ -1,12 +1,13 @@
 #pragma once
 // The lens window: the controls of the lens scene, the preset palette, the object points
-// and the marker tools. Its handlers (frmLins.cpp) read their control, change the scene and
-// ask for the layers to redraw; its controls are made, finished and placed in
-// LensControls.cpp.
+// and the marker tools. Its handlers (frmLins.cpp) read their control, pass it to the
+// controller and show what the controller says changed; its controls are made, finished
+// and placed in LensControls.cpp.
 #include "canvas/ControlTable.h"
 #include "canvas/DragLayer.h"
 #include "canvas/MarkerOverlay.h"
 #include "canvas/ZoomPan.h"
+#include "lens/LensController.h"
 #include "lens/LensScene.h"
 #include "shell/Form.h"
 
@@ -92,6 +93,7 @@ public:
     void redraw(Layers layers);
 
     LensScene scene;
+    LensController control{scene};
     std::unique_ptr<ZoomPan> zoom;
     std::unique_ptr<MarkerOverlay> markers;
     std::unique_ptr<HelpPanel> help;
@@ -116,29 +118,17 @@ public:
 
 private:
     ControlTable ui;
-    // The diameter when a curvature or thickness slider was pressed: a drag limits this one.
-    float semiDiameterAtPress_ = 0;
 
     void finishControls();
     void layoutControls();
-    void showLensBars();
-    // A radius as its box shows it; a plane one reads "plan", after a preset without the blank.
-    QString radiusText(int k, float r, bool fromPreset) const;
-    void showLensTexts(bool planFromPreset);
+    // A radius as its box shows it; a plane one as the controller's text says.
+    QString radiusText(int k, float r, const char *plane) const;
     void showDiameter();
-    void showObjectTexts();
-    void showObjectX();
-    void showObjectY();
-    void showObjectNumber();
-    // After a spin button: the picture if the point moved, and that button's coordinate.
-    void spun(bool moved, void (frmLins::*showCoordinate)());
-    void afterLensChange();
-    void afterIndexChange();
-    void moveObjectTo(float x, float y);
-    void storeTrialRay();
     void setPresetHighlight(int i);
-    void showGraph(bool shown);
-    void placeProtractor(float x, float y);
+    // The graph and its symbol's border as the scene's graphOn says.
+    void showGraph();
+    // The changed bars and boxes, the redraw and the message of a controller's answer.
+    void showUpdate(const LensUpdate &u);
 };
 
 } // namespace varelo

@@ -2,6 +2,7 @@
 // What the mirror window's events do to its scene, without Qt, so that any front-end can
 // drive the same rules: events come in world coordinates, and each returns what the
 // front-end has to show again.
+#include "core/ControllerTypes.h"
 #include "core/Scene.h"
 
 #include <string>
@@ -23,8 +24,6 @@ struct MirrorUpdate {
     bool toMarkers = false;        // the left button belongs to the armed marker tool
     MousePointer pointer = MousePointer::Unchanged;
 };
-
-enum class ObjectStep { Left, Right, Up, Down };
 
 class MirrorController {
 public:

@@ -1,0 +1,10 @@
+#pragma once
+// What the module windows' controllers share: the pointer they ask for and the steps of
+// the object point's spin arrows.
+namespace varelo {
+
+enum class MousePointer { Unchanged, Arrow, CrossHair };
+
+enum class ObjectStep { Left, Right, Up, Down };
+
+} // namespace varelo
