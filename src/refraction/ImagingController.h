@@ -10,7 +10,8 @@ class ImagingScene;
 
 // The refusal at the row's capacity, in the window's translation context.
 inline constexpr char kImagingTextContext[] = "varelo::frmBre2";
-inline constexpr char kTooManyRowPoints[] = QT_TRANSLATE_NOOP("varelo::frmBre2", "Nur 100 Punkte möglich");
+inline constexpr char kTooManyRowPoints[] =
+    QT_TRANSLATE_NOOP("varelo::frmBre2", "Nur 100 Punkte möglich");
 
 struct ImagingUpdate : RefractionUpdate {
     bool eraseRaster = false; // the raster's dots in white over the picture, nothing redrawn

@@ -51,7 +51,8 @@ RayPathUpdate RayPathController::mouseDown(int button, float x, float y) {
 RayPathUpdate RayPathController::mouseMove(int button, float x, float y) {
     RayPathUpdate u;
     // The cross shows where the right button would take P (near where it was).
-    u.pointer = !(button & 1) && scene_.nearObject(x, y) ? RefractionPointer::CrossHair : RefractionPointer::Arrow;
+    u.pointer = !(button & 1) && scene_.nearObject(x, y) ? RefractionPointer::CrossHair
+                                                         : RefractionPointer::Arrow;
     if (button == 1 && rayDrag_) {
         scene_.aimPreview(x, y);
         u.layers = Layer::Live;
@@ -159,7 +160,9 @@ RayPathUpdate RayPathController::undo() {
     return Redraw(!rayDrag_ && scene_.takeBackRay() ? kPicture : 0);
 }
 
-RayPathUpdate RayPathController::redo() { return Redraw(!rayDrag_ && scene_.redoRay() ? kPicture : 0); }
+RayPathUpdate RayPathController::redo() {
+    return Redraw(!rayDrag_ && scene_.redoRay() ? kPicture : 0);
+}
 
 RayPathUpdate RayPathController::viewChanged() const {
     RayPathUpdate u = Redraw(kPicture);

@@ -12,16 +12,19 @@ class RayPathScene;
 
 // The refusals at the capacities, in the window's translation context.
 inline constexpr char kRayPathTextContext[] = "varelo::frmBre1";
-inline constexpr char kTooManyPathRays[] = QT_TRANSLATE_NOOP("varelo::frmBre1", "Nur 100 Strahlen möglich");
-inline constexpr char kTooManyPathPoints[] = QT_TRANSLATE_NOOP("varelo::frmBre1", "Nur 20 Punkte möglich");
-inline constexpr char kTooManyPathEyes[] = QT_TRANSLATE_NOOP("varelo::frmBre1", "Nur 20 Augen möglich");
+inline constexpr char kTooManyPathRays[] =
+    QT_TRANSLATE_NOOP("varelo::frmBre1", "Nur 100 Strahlen möglich");
+inline constexpr char kTooManyPathPoints[] =
+    QT_TRANSLATE_NOOP("varelo::frmBre1", "Nur 20 Punkte möglich");
+inline constexpr char kTooManyPathEyes[] =
+    QT_TRANSLATE_NOOP("varelo::frmBre1", "Nur 20 Augen möglich");
 
 enum class PathTool { Point, Eye, Protractor };
 
 // What becomes of the angle diagram's own picture.
 enum class DiagramChange {
     None,
-    Shown,   // placed beside the scene, captioned and drawn
+    Shown, // placed beside the scene, captioned and drawn
     Hidden,
     Redrawn, // captioned and drawn anew; earlier readings vanish
     Reading, // the reading lines at the press on it
@@ -51,8 +54,8 @@ public:
     RayPathUpdate diagramPressed(int button);
 
     RayPathUpdate indexBar(int value); // the bar's value is 100 n
-    RayPathUpdate options(bool refracted, bool extendRefracted, bool reflected, bool extendReflected,
-                          bool normals);
+    RayPathUpdate options(bool refracted, bool extendRefracted, bool reflected,
+                          bool extendReflected, bool normals);
     RayPathUpdate clearRays();    // "Strahlen löschen"
     RayPathUpdate clearMarkers(); // "Markierungen löschen"
     RayPathUpdate undo();
