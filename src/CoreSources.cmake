@@ -19,8 +19,10 @@ set(VARELO_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/mirror/MirrorController.cpp
   ${CMAKE_CURRENT_LIST_DIR}/refraction/RefractionOptics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/refraction/RayPathScene.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/refraction/RayPathController.cpp
   ${CMAKE_CURRENT_LIST_DIR}/refraction/ImagingOptics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/refraction/ImagingScene.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/refraction/ImagingController.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lens/LensOptics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lens/LensScene.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lens/LensController.cpp

@@ -12,6 +12,7 @@
 #include "shell/Modules.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,6 +26,10 @@ constexpr Rgb kSymbolGrey{224, 224, 224};
 // The graph in its own picture.
 const AngleGraphWidths kGraphWidths{3, 3, 1, 3, 5, 1};
 
+int ScreenPointer(RefractionPointer p) {
+    return p == RefractionPointer::CrossHair ? Screen::kCrossHair : p == RefractionPointer::NoDrop ? Screen::kNoDrop
+                                                                                                  : Screen::kArrow;
+}
 } // namespace
 
 frmBre1::frmBre1() : Form(FormId::Bre1) {
@@ -91,16 +96,6 @@ frmBre1::frmBre1() : Form(FormId::Bre1) {
         t->setPalette(QPalette()); // white, inside the picture
     const QSignalBlocker quiet(Check3D1); // the scene shows refracted rays already
     Check3D1->setChecked(true);
-}
-
-void frmBre1::Undo() {
-    if (!rayDrag_ && scene.takeBackRay())
-        Redraw();
-}
-
-void frmBre1::Redo() {
-    if (!rayDrag_ && scene.redoRay())
-        Redraw();
 }
 
 void frmBre1::layoutControls() {
@@ -171,14 +166,7 @@ void frmBre1::sceneReplaced() {
         Check3D4->setChecked(scene.extendReflected);
         Check3D5->setChecked(scene.showNormals);
     }
-    showIndexTexts();
-    pointMode = eyeMode = protractorMode = 0;
-    for (SymbolButton *s : {Picture5, Picture2, Picture3})
-        s->setBorderStyle(0);
-    Picture4->redrawSymbol();
-    Screen::setMousePointer(Screen::kArrow);
-    showDiagram(scene.diagramOn != 0);
-    Redraw();
+    showUpdate(control.sceneReplaced());
 }
 
 void frmBre1::Form_Unload() { UnloadModule(FormId::Bre1); }
@@ -194,109 +182,70 @@ void frmBre1::Command3_Click() { Forms::toggleInfo(this, FormId::BreI1, Command3
 
 void frmBre1::Redraw() { redraw(Layer::Clear | kRayPathPicture); }
 
-void frmBre1::DrawAllRays() { redraw(Layer::Element | Layer::Bundles | Layer::Markers); }
-
 void frmBre1::redraw(Layers layers) {
     Picture1->setPresentation(scene.view.presentation, [this] { Redraw(); });
     drag.draw(*Picture1, layers, scene.key(), Layer::Clear | kRayPathPicture, 0,
               [this](Layers l) { scene.draw(*Picture1, screenStyles(), l); });
 }
 
-void frmBre1::Picture1_MouseDown(int button, int, float x, float y) {
-    const bool armed = pointMode || eyeMode || protractorMode;
-    if (button == 1 && !armed) {
-        rayDrag_ = true;
-        scene.aimPreview(x, y);
-        redraw(Layer::Live);
-    } else if (button == 1) {
-        using P = RayPathScene::Pending;
-        const P kind = pointMode ? P::Point : eyeMode ? P::Eye : P::None;
-        if (!scene.beginMark(kind, x, y)) {
-            const bool point = kind == P::Point;
-            point ? releaseSymbol(Picture5, pointMode) : releaseSymbol(Picture2, eyeMode);
-            refuse(point ? tr("Nur 20 Punkte möglich") : tr("Nur 20 Augen möglich"));
-            return;
-        }
-        markPress_ = true;
-        if (scene.pending == P::None) {
-            // The protractor is set down at the press.
-            scene.placeProtractor(x);
-            releaseSymbol(Picture3, protractorMode);
-        }
-        redraw(Layer::Live);
-    } else if (button == 2) {
-        scene.moveObject(x, y);
-        Redraw();
+// ---- What the controller says ----
+
+void frmBre1::showUpdate(const RayPathUpdate &u) {
+    if (u.indexChanged) {
+        showIndexTexts();
+        Picture4->redrawSymbol(); // its face follows n
     }
-}
-
-void frmBre1::Picture1_MouseMove(int button, int, float x, float y) {
-    Picture1->setMousePointer(!(button & 1) && scene.nearObject(x, y) ? Screen::kCrossHair : Screen::kArrow);
-    if (button == 1 && rayDrag_) {
-        scene.aimPreview(x, y);
-        redraw(Layer::Live);
-    } else if (button == 1 && markPress_ && scene.pending != RayPathScene::Pending::None) {
-        scene.movePending(x, y);
-        redraw(Layer::Live);
-    } else if (button == 2) {
-        scene.moveObject(x, y);
-        Redraw();
+    if (u.toolsChanged) {
+        Picture5->setBorderStyle(pointMode);
+        Picture2->setBorderStyle(eyeMode);
+        Picture3->setBorderStyle(protractorMode);
+        Picture4->setBorderStyle(control.diagramFramed() ? 1 : 0);
     }
-}
-
-void frmBre1::Picture1_MouseUp(int button, int, float x, float y) {
-    bool refused = false;
-    if (button == 1 && rayDrag_) {
-        rayDrag_ = false;
-        refused = !scene.endPreview();
-    } else if (button == 1 && markPress_) {
-        markPress_ = false;
-        if (scene.placePending(x, y)) {
-            releaseSymbol(Picture5, pointMode);
-            releaseSymbol(Picture2, eyeMode);
-        }
+    if (u.diagram == DiagramChange::Shown) {
+        Picture6->move(int(0.6375 * Picture1->width()), 0);
+        Picture6->show();
+    } else if (u.diagram == DiagramChange::Hidden) {
+        Picture6->hide();
     }
-    // Whatever was previewed, the picture is the stored scene again.
-    Redraw();
-    Screen::setMousePointer(Screen::kArrow);
-    if (refused)
-        refuse(tr("Nur 100 Strahlen möglich"));
+    if (u.diagram == DiagramChange::Shown || u.diagram == DiagramChange::Redrawn) {
+        setFittedText(Label2, diagramCaption());
+        DrawAngleDiagram();
+    }
+    if (u.pointer != RefractionPointer::Unchanged)
+        Picture1->setMousePointer(ScreenPointer(u.pointer));
+    if (u.screenPointer != RefractionPointer::Unchanged)
+        Screen::setMousePointer(ScreenPointer(u.screenPointer));
+    if (u.layers)
+        redraw(u.layers);
+    if (u.message)
+        Dialogs::instance().messageBox(QCoreApplication::translate(kRayPathTextContext, u.message), true);
 }
 
-void frmBre1::Picture1_DropLive() {
-    rayDrag_ = false;
-    markPress_ = false;
-    scene.previewActive = scene.previewValid = false;
-    scene.pending = RayPathScene::Pending::None;
-    Redraw();
+// ---- Mouse and tools ----
+
+void frmBre1::Picture1_MouseDown(int button, int, float x, float y) { showUpdate(control.mouseDown(button, x, y)); }
+void frmBre1::Picture1_MouseMove(int button, int, float x, float y) { showUpdate(control.mouseMove(button, x, y)); }
+void frmBre1::Picture1_MouseUp(int button, int, float x, float y) { showUpdate(control.mouseUp(button, x, y)); }
+void frmBre1::Picture1_DropLive() { showUpdate(control.dropLive()); }
+void frmBre1::Picture5_Click() { showUpdate(control.toolClicked(PathTool::Point)); }
+void frmBre1::Picture2_Click() { showUpdate(control.toolClicked(PathTool::Eye)); }
+void frmBre1::Picture3_Click() { showUpdate(control.toolClicked(PathTool::Protractor)); }
+void frmBre1::Picture4_MouseDown() { showUpdate(control.diagramSymbolPressed()); }
+
+void frmBre1::Picture6_MouseDown(int button, int, float x, float y) {
+    const RayPathUpdate u = control.diagramPressed(button);
+    if (u.diagram == DiagramChange::Reading) {
+        Picture6->SetDrawWidth(1);
+        DrawAngleReading(*Picture6, scene.relIndex, x, y);
+    }
+    showUpdate(u);
 }
 
-void frmBre1::releaseSymbol(SymbolButton *symbol, int16_t &mode) {
-    symbol->setBorderStyle(0);
-    mode = 0;
-}
-
-void frmBre1::refuse(const QString &message) { Dialogs::instance().messageBox(message, true); }
-
-// The point and eye tools exclude each other; an armed tool shows the cross-hair.
-void frmBre1::toggleTool(SymbolButton *symbol, int16_t &mode, SymbolButton *other, int16_t *otherMode) {
-    symbol->flipBorder();
-    mode = static_cast<int16_t>(symbol->borderStyle());
-    if (!mode)
-        return;
-    if (other)
-        releaseSymbol(other, *otherMode);
-    Screen::setMousePointer(Screen::kCrossHair);
-}
-
-void frmBre1::Picture5_Click() { toggleTool(Picture5, pointMode, Picture2, &eyeMode); }
-void frmBre1::Picture2_Click() { toggleTool(Picture2, eyeMode, Picture5, &pointMode); }
-void frmBre1::Picture3_Click() { toggleTool(Picture3, protractorMode, nullptr, nullptr); }
+// ---- Options, index and buttons ----
 
 void frmBre1::Check3D_Click() {
-    scene.setRayOptions(Check3D1->isChecked(), Check3D2->isChecked(), Check3D3->isChecked(),
-                        Check3D4->isChecked(), Check3D5->isChecked());
-    Redraw();
+    showUpdate(control.options(Check3D1->isChecked(), Check3D2->isChecked(), Check3D3->isChecked(),
+                               Check3D4->isChecked(), Check3D5->isChecked()));
 }
 
 void frmBre1::showIndexTexts() {
@@ -315,27 +264,14 @@ void frmBre1::showIndexTexts() {
     }
 }
 
-void frmBre1::HScroll1_Change() {
-    scene.setRelIndex(HScroll1->value() / 100.0f);
-    if (scene.diagramOn) {
-        setFittedText(Label2, diagramCaption());
-        DrawAngleDiagram(); // drawn anew: earlier reading marks vanish
-    }
-    Picture4->redrawSymbol();
-    showIndexTexts();
-    Redraw();
-}
-
-void frmBre1::Command1_Click() {
-    scene.clearRays();
-    Redraw();
-}
+void frmBre1::HScroll1_Change() { showUpdate(control.indexBar(HScroll1->value())); }
+void frmBre1::Command1_Click() { showUpdate(control.clearRays()); }
+void frmBre1::Undo() { showUpdate(control.undo()); }
+void frmBre1::Redo() { showUpdate(control.redo()); }
 
 void frmBre1::Command4_Click() {
     move(Screen::px(1), Screen::px(1));
-    scene.clearMarkers();
-    Picture6->hide();
-    Redraw();
+    showUpdate(control.clearMarkers());
 }
 
 void frmBre1::Command2_Click() {
@@ -348,36 +284,9 @@ void frmBre1::Command6_Click() {
                          "heraus das Programm gestartet wurde."),
                     QStringLiteral("Titel.bmp"), tr("Fehler beim Speichern! Disk full?"), false};
     steps.beforeAsking = [this] { redraw(Layer::Extra); };
-    steps.beforeWriting = [this] { DrawAllRays(); };
+    steps.beforeWriting = [this] { redraw(kRayPathPicture); };
     steps.vectorScene(scene, screenStyles(), Layer::Clear | kRayPathPicture | Layer::Extra);
     SavePictureFile(*Picture1, steps);
-}
-
-void frmBre1::Picture4_MouseDown() {
-    showDiagram(Picture4->borderStyle() == 0);
-    DrawAllRays();
-}
-
-void frmBre1::showDiagram(bool shown) {
-    scene.diagramOn = shown ? 1 : 0;
-    Picture4->setBorderStyle(shown ? 1 : 0);
-    if (shown) {
-        setFittedText(Label2, diagramCaption());
-        Picture6->move(int(0.6375 * Picture1->width()), 0);
-        Picture6->show();
-        DrawAngleDiagram();
-    } else {
-        Picture6->hide();
-    }
-}
-
-void frmBre1::Picture6_MouseDown(int button, int, float x, float y) {
-    if (button == 1 && Picture4->borderStyle() == 0) {
-        Picture6->SetDrawWidth(1);
-        DrawAngleReading(*Picture6, scene.relIndex, x, y);
-    }
-    Picture4->setBorderStyle(0);
-    scene.diagramOn = 1;
 }
 
 QString frmBre1::diagramCaption() const {
@@ -386,10 +295,6 @@ QString frmBre1::diagramCaption() const {
 
 void frmBre1::DrawAngleDiagram() { Picture6->drawAngleGraph(scene.relIndex, kGraphWidths, scene.view.presentation); }
 
-void frmBre1::viewChanged() {
-    if (scene.diagramOn)
-        DrawAngleDiagram();
-    Redraw();
-}
+void frmBre1::viewChanged() { showUpdate(control.viewChanged()); }
 
 } // namespace varelo

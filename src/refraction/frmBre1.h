@@ -1,8 +1,10 @@
 #pragma once
 // The refraction ray-path window: the controls of the ray-path scene, its own markers and
-// the angle diagram in a picture of its own.
+// the angle diagram in a picture of its own. Its handlers read their control, pass it to
+// the controller and show what the controller says changed.
 #include "canvas/ControlTable.h"
 #include "canvas/DragLayer.h"
+#include "refraction/RayPathController.h"
 #include "refraction/RayPathScene.h"
 #include "shell/Form.h"
 
@@ -60,20 +62,20 @@ public:
     // The whole picture anew.
     void Redraw() override;
     void viewChanged() override;
-    // The angle diagram beside the picture (its symbol framed), or not.
-    void showDiagram(bool shown);
     // The screen's table: the presentation look while it is on.
     const Styles &screenStyles() const { return scene.view.presentation ? kPresentRayPathStyles : kScreenRayPathStyles; }
-    // P, the interface, the rays and the markers over the present picture.
-    void DrawAllRays();
     // The chosen layers of the scene on the picture; with Layer::Live, the live ray or
     // mark over the kept picture of the rest.
     void redraw(Layers layers);
     void DrawAngleDiagram();
 
     RayPathScene scene;
+    RayPathController control{scene};
     DragLayer drag;
-    int16_t pointMode = 0, eyeMode = 0, protractorMode = 0;
+    // The armed tools, as the controller keeps them.
+    const int16_t &pointMode = control.armed(PathTool::Point);
+    const int16_t &eyeMode = control.armed(PathTool::Eye);
+    const int16_t &protractorMode = control.armed(PathTool::Protractor);
     int16_t infoOn = 0;
 
     // Controls.
@@ -90,12 +92,8 @@ private:
     void layoutControls();
     void showIndexTexts();
     QString diagramCaption() const;
-    void releaseSymbol(SymbolButton *symbol, int16_t &mode);
-    void toggleTool(SymbolButton *symbol, int16_t &mode, SymbolButton *other, int16_t *otherMode);
-    void refuse(const QString &message);
-
-    bool rayDrag_ = false;   // a left press without a marker tool started a ray
-    bool markPress_ = false; // a left press placed or is placing a mark
+    // The changed texts and symbols, the diagram, the redraw and the message of an answer.
+    void showUpdate(const RayPathUpdate &u);
 };
 
 } // namespace varelo

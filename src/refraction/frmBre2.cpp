@@ -4,16 +4,15 @@
 #include "canvas/Dialogs.h"
 #include "canvas/Hardcopy.h"
 #include "canvas/PictureBox.h"
-#include "canvas/PrinterSurface.h"
 #include "canvas/Screen.h"
 #include "canvas/WindowLayout.h"
 #include "core/NumRules.h"
-#include "core/Surface.h"
 #include "shell/Forms.h"
 #include "shell/ModuleMenu.h"
 #include "shell/Modules.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +20,13 @@
 #include <QScrollBar>
 
 namespace varelo {
+
+namespace {
+int ScreenPointer(RefractionPointer p) {
+    return p == RefractionPointer::CrossHair ? Screen::kCrossHair : p == RefractionPointer::NoDrop ? Screen::kNoDrop
+                                                                                                  : Screen::kArrow;
+}
+} // namespace
 
 frmBre2::frmBre2() : Form(FormId::Bre2) {
     InstallModuleMenu(this, {"Command4_Click", "Command3_Click", "Command6_Click", "Command5_Click", nullptr});
@@ -124,8 +130,7 @@ void frmBre2::sceneReplaced() {
         (scene.rowMode ? Option3D2 : Option3D1)->setChecked(true);
         Raster->setChecked(scene.rasterOn);
     }
-    showIndexTexts();
-    Redraw();
+    showUpdate(control.sceneReplaced());
 }
 
 void frmBre2::Form_Unload() { UnloadModule(FormId::Bre2); }
@@ -168,133 +173,37 @@ void frmBre2::showIndexTexts() {
     }
 }
 
-void frmBre2::HScroll1_Change() {
-    scene.relIndex = HScroll1->value() / 100.0f;
-    showIndexTexts();
-    // In the point-row mode the row shows alone until the next placement.
-    scene.bundleInRowMode = false;
-    Surface &p = *Picture1;
-    const Styles &st = screenStyles();
-    p.Cls();
-    scene.DrawEyeSymbol(p, st, scene.eyeX, scene.eyeY);
-    if (scene.rasterOn)
-        scene.DrawRaster(p, st, false);
-    scene.draw(p, st, Layer::Element);
-    // Black dots first: the red image points must stay visible over them.
-    if (scene.rowMode) {
-        scene.DrawRowPoints(p, st);
-        scene.DrawRowImages(p, st);
-    } else {
-        scene.drawObjectDot(p, st, scene.objX, scene.objY);
-        scene.DrawImagingBundle(p, st);
-    }
-}
-
-void frmBre2::Raster_Click() {
-    scene.rasterOn = Raster->isChecked();
-    // Off, the dots are erased in white and nothing else is redrawn.
-    scene.DrawRaster(*Picture1, screenStyles(), !scene.rasterOn);
-}
-
-void frmBre2::Option3D_Click() { scene.rowMode = Option3D2->isChecked(); }
-
-void frmBre2::Undo() {
-    if (scene.drag == ImagingScene::Drag::None && scene.takeBackRowPoint())
-        Redraw();
-}
-
-void frmBre2::Redo() {
-    if (scene.drag == ImagingScene::Drag::None && scene.redoRowPoint())
-        Redraw();
-}
-
-void frmBre2::Command1_Click() {
-    scene.clearRow();
-    redraw(Layer::Clear | Layer::Element | Layer::Markers | Layer::Raster);
-    scene.drawObjectDot(*Picture1, screenStyles(), scene.objX, scene.objY);
-}
+void frmBre2::HScroll1_Change() { showUpdate(control.indexBar(HScroll1->value())); }
+void frmBre2::Raster_Click() { showUpdate(control.raster(Raster->isChecked())); }
+void frmBre2::Option3D_Click() { showUpdate(control.rowMode(Option3D2->isChecked())); }
+void frmBre2::Undo() { showUpdate(control.undo()); }
+void frmBre2::Redo() { showUpdate(control.redo()); }
+void frmBre2::Command1_Click() { showUpdate(control.clearRow()); }
 
 // ---- Mouse ----
 
-void frmBre2::placeObject(float x, float y, float lowest) {
-    if (scene.rasterOn) {
-        x = SnapToRaster(x);
-        y = SnapToRaster(y);
-    }
-    if (y < lowest)
-        y = 50;
-    scene.drag = ImagingScene::Drag::Object;
-    scene.dragX = x;
-    scene.dragY = y;
-    redraw(Layer::Live);
-}
+void frmBre2::Picture1_MouseDown(int button, int, float x, float y) { showUpdate(control.mouseDown(button, x, y)); }
+void frmBre2::Picture1_MouseMove(int button, int, float x, float y) { showUpdate(control.mouseMove(button, x, y)); }
+void frmBre2::Picture1_MouseUp(int button, int, float x, float y) { showUpdate(control.mouseUp(button, x, y)); }
+void frmBre2::Picture1_DropLive() { showUpdate(control.dropLive()); }
 
-void frmBre2::Picture1_DropLive() {
-    scene.drag = ImagingScene::Drag::None;
-    Screen::setMousePointer(Screen::kArrow);
-    Redraw();
-}
+// ---- What the controller says ----
 
-void frmBre2::dragEye(float x, float y) {
-    // The eye stays in the upper medium, 50 above the interface at the least.
-    if (y > -50) {
-        Screen::setMousePointer(Screen::kNoDrop);
-        return;
-    }
-    Screen::setMousePointer(Screen::kCrossHair);
-    scene.drag = ImagingScene::Drag::Eye;
-    scene.dragX = x;
-    scene.dragY = y;
-    redraw(Layer::Live);
-}
-
-void frmBre2::Picture1_MouseDown(int button, int, float x, float y) {
-    if (button == 1) {
-        dragEye(x, y);
-    } else if (button == 2) {
-        if (!scene.rowMode && y < 10) {
-            Picture1->setMousePointer(Screen::kNoDrop);
-            return;
-        }
-        Screen::setMousePointer(Screen::kCrossHair);
-        // A single object point near the interface goes to 50; a row point may lie anywhere.
-        placeObject(x, y, scene.rowMode ? -1e30f : 100);
-    }
-}
-
-void frmBre2::Picture1_MouseMove(int button, int, float x, float y) {
-    if (button == 1) {
-        dragEye(x, y);
-    } else if (button == 2) {
-        if (y >= 10) {
-            Screen::setMousePointer(Screen::kCrossHair);
-            placeObject(x, y, 50);
-        } else if (y < -10) {
-            Screen::setMousePointer(Screen::kNoDrop);
-        }
-    }
-}
-
-void frmBre2::Picture1_MouseUp(int button, int, float, float) {
-    Screen::setMousePointer(Screen::kArrow);
-    bool refused = false;
-    if (button == 1 && scene.drag == ImagingScene::Drag::Eye) {
-        scene.eyeX = scene.dragX;
-        scene.eyeY = scene.dragY;
-    } else if (button == 2 && scene.drag == ImagingScene::Drag::Object) {
-        if (scene.rowMode) {
-            refused = !scene.addRowPoint(scene.dragX, scene.dragY);
-        } else {
-            scene.placeSingleObject(scene.dragX, scene.dragY);
-        }
-    }
-    scene.drag = ImagingScene::Drag::None;
-    if ((button == 1 || button == 2) && !refused)
-        scene.bundleInRowMode = true;
-    Redraw();
-    Picture1->setMousePointer(Screen::kArrow);
-    if (refused)
-        Dialogs::instance().messageBox(tr("Nur 100 Punkte möglich"), true);
+void frmBre2::showUpdate(const ImagingUpdate &u) {
+    if (u.indexChanged)
+        showIndexTexts();
+    if (u.pointer != RefractionPointer::Unchanged)
+        Picture1->setMousePointer(ScreenPointer(u.pointer));
+    if (u.screenPointer != RefractionPointer::Unchanged)
+        Screen::setMousePointer(ScreenPointer(u.screenPointer));
+    if (u.layers)
+        redraw(u.layers);
+    if (u.eraseRaster)
+        scene.DrawRaster(*Picture1, screenStyles(), true);
+    if (u.objectDot)
+        scene.drawObjectDot(*Picture1, screenStyles(), scene.objX, scene.objY);
+    if (u.message)
+        Dialogs::instance().messageBox(QCoreApplication::translate(kImagingTextContext, u.message), true);
 }
 
 // ---- Printing and saving ----

@@ -1,8 +1,10 @@
 #pragma once
 // The refraction imaging window: the controls of the imaging scene. The left button moves
 // the eye, the right button the object point or, in the point-row mode, places row points.
+// Its handlers read their control, pass it to the controller and show what it says changed.
 #include "canvas/ControlTable.h"
 #include "canvas/DragLayer.h"
+#include "refraction/ImagingController.h"
 #include "refraction/ImagingScene.h"
 #include "shell/Form.h"
 
@@ -62,6 +64,7 @@ public:
     void redraw(Layers layers);
 
     ImagingScene scene;
+    ImagingController control{scene};
     DragLayer drag;
     int16_t infoOn = 0;
 
@@ -78,8 +81,8 @@ private:
     ControlTable ui;
     void layoutControls();
     void showIndexTexts();
-    void placeObject(float x, float y, float lowest);
-    void dragEye(float x, float y);
+    // The changed texts, the redraw, the raster and the message of an answer.
+    void showUpdate(const ImagingUpdate &u);
 };
 
 } // namespace varelo

@@ -352,11 +352,12 @@ void TestCore::viewsTheZoomCanGive() {
 int runSceneTests(int argc, char **argv);
 int runControllerTests(int argc, char **argv);
 int runLensControllerTests(int argc, char **argv);
+int runRefractionControllerTests(int argc, char **argv);
 
 int main(int argc, char **argv) {
     TestCore core;
     const int failed = QTest::qExec(&core, argc, argv);
     return failed | runSceneTests(argc, argv) | runControllerTests(argc, argv) |
-           runLensControllerTests(argc, argv);
+           runLensControllerTests(argc, argv) | runRefractionControllerTests(argc, argv);
 }
 #include "tst_core.moc"
