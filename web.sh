@@ -19,5 +19,7 @@ cmake --build build-web/wasm -j"$(nproc)"
 mkdir -p "$site"
 # The German texts are the source texts.
 LANGUAGE=de QT_QPA_PLATFORM=offscreen build/varelo_webexport controls mirror "$site/mirror.controls.json"
+# The fullest mirror scene for the benchmark page.
+LANGUAGE=de QT_QPA_PLATFORM=offscreen build/varelo_webexport fullest mirror "$site/mirror.fullest.txt" build-web/mirror.desktop-ops.json
 cp build-web/wasm/varelo_core.js build-web/wasm/varelo_core.wasm web/page/* share/varelo.svg "$site/"
 echo "The site is in $site; ./web.sh --serve serves it."

@@ -10,6 +10,7 @@
 #include "core/View.h"
 #include "mirror/MirrorController.h"
 #include "mirror/MirrorScene.h"
+#include "PixelSurface.h"
 
 #include <cmath>
 #include <cstdio>
@@ -29,7 +30,8 @@
 namespace varelo {
 namespace {
 
-// Draws nothing itself: the recorder attached to it keeps the operations.
+// Draws nothing itself: the recorder attached to it keeps the operations (the live layer,
+// which the page draws over the picture).
 class WebSurface : public Surface {
 public:
     int width = 1, height = 1;
@@ -59,7 +61,8 @@ std::string Quoted(const std::string &s) {
 }
 
 struct MirrorModule {
-    WebSurface picture;
+    PixelSurface picture;
+    WebSurface overlay;
     SurfaceRecorder recorder;
     MirrorScene scene;
     MirrorController control{scene};
@@ -71,12 +74,17 @@ struct MirrorModule {
     bool pointerMoved = false;
 
     MirrorModule(int w, int h) {
-        picture.width = w;
-        picture.height = h;
+        resize(w, h);
         picture.attachRecorder(&recorder);
+        overlay.attachRecorder(&recorder);
         picture.Scale(-2000, -1000, 2000, 1000);
         zoom.load();
         scene.markers.resetScreenLine(rightEdge());
+    }
+    void resize(int w, int h) {
+        picture.resize(w, h);
+        overlay.width = picture.deviceWidth();
+        overlay.height = picture.deviceHeight();
     }
     double rightEdge() const { return picture.ScaleLeft() + picture.ScaleWidth(); }
     const Styles &styles() const { return scene.view.presentation ? kPresentMirrorStyles : kScreenMirrorStyles; }
@@ -212,10 +220,17 @@ struct MirrorModule {
         return state(none, noMarks);
     }
 
-    // The layers onto the recorder, flattened.
+    // The layers into the picture's pixels, the live ones onto the overlay; the operations
+    // recorded and flattened either way.
     int draw(Layers layers) {
         recorder.clear();
-        scene.draw(picture, styles(), layers);
+        if (layers & Layer::Live) {
+            overlay.Scale(picture.ScaleLeft(), picture.ScaleTop(), picture.ScaleLeft() + picture.ScaleWidth(),
+                          picture.ScaleTop() + picture.ScaleHeight());
+            scene.draw(overlay, styles(), layers);
+        } else {
+            scene.draw(picture, styles(), layers);
+        }
         return flatten();
     }
 
@@ -301,10 +316,10 @@ EMSCRIPTEN_KEEPALIVE int vw_open(int w, int h) {
 }
 
 // The picture's new size; the view keeps its world rectangle.
-EMSCRIPTEN_KEEPALIVE void vw_resize(int w, int h) {
-    module->picture.width = std::max(1, w);
-    module->picture.height = std::max(1, h);
-}
+EMSCRIPTEN_KEEPALIVE void vw_resize(int w, int h) { module->resize(w, h); }
+
+// The picture's pixels (red, green, blue, alpha), row by row.
+EMSCRIPTEN_KEEPALIVE const uint8_t *vw_pixels() { return module->picture.pixels(); }
 
 // Mouse: phase 0 press, 1 move, 2 release; button 1 left, 2 right (0 none while moving).
 EMSCRIPTEN_KEEPALIVE const char *vw_mouse(int phase, int button, double px, double py) {

@@ -27,6 +27,7 @@ const Varelo = (() => {
     api = {
       open: core.cwrap('vw_open', 'number', ['number', 'number']),
       resize: core.cwrap('vw_resize', null, ['number', 'number']),
+      pixels: core.cwrap('vw_pixels', 'number', []),
       mouse: core.cwrap('vw_mouse', 'string', ['number', 'number', 'number', 'number']),
       event: core.cwrap('vw_event', 'string', ['string', 'number', 'number', 'number']),
       draw: core.cwrap('vw_draw', 'number', ['number']),
@@ -42,7 +43,7 @@ const Varelo = (() => {
     layout();
     api.open(base.width, base.height);
     // The first picture: the mirror and the first object point.
-    paint(baseCtx, api.draw(CLEAR | ELEMENT | BUNDLES));
+    picturePaint(api.draw(CLEAR | ELEMENT | BUNDLES));
     window.addEventListener('resize', () => { layout(); api.resize(base.width, base.height); send('Redraw'); });
     document.addEventListener('keydown', keys);
     document.body.dataset.ready = '1';
@@ -270,7 +271,7 @@ const Varelo = (() => {
     }
     for (const [m, on] of Object.entries(u.checks)) controls[m].el.querySelector('input').checked = !!on;
     if (u.pointer) live.style.cursor = u.pointer === 2 ? 'crosshair' : 'default';
-    if (u.newObjectPoint) paint(baseCtx, api.drawObjectPoint());
+    if (u.newObjectPoint) picturePaint(api.drawObjectPoint());
     if (u.layers) redraw(u.layers, u.key);
     if (u.message) message(u.message);
     return u;
@@ -281,14 +282,14 @@ const Varelo = (() => {
     const t0 = performance.now();
     if (layers & LIVE) {
       if (baseKey !== key) {
-        paint(baseCtx, api.draw(FULL));
+        picturePaint(api.draw(FULL));
         baseKey = key;
       }
       liveCtx.clearRect(0, 0, live.width, live.height);
       paint(liveCtx, api.draw(LIVE | RASTER));
     } else {
       if (layers & CLEAR) liveCtx.clearRect(0, 0, live.width, live.height);
-      paint(baseCtx, api.draw(layers));
+      picturePaint(api.draw(layers));
       baseKey = (layers & FULL) === FULL ? key : null;
     }
     stats.drawMs = performance.now() - t0;
@@ -302,16 +303,25 @@ const Varelo = (() => {
 
   // ---- Painting the core's operations ----
 
-  function paint(ctx, n) {
+  // The picture: the core's pixels in one piece, then the texts it drew.
+  function picturePaint(n) {
+    const w = base.width, h = base.height;
+    const bytes = new Uint8ClampedArray(core.HEAPU8.buffer, api.pixels(), w * h * 4);
+    baseCtx.putImageData(new ImageData(bytes, w, h), 0, 0);
+    paint(baseCtx, n, TEXT);
+  }
+
+  // The operations (or only those of one kind) as vectors.
+  function paint(ctx, n, only = -1) {
     stats.ops = n;
     const view = [0, 1, 2, 3].map(i => api.scale(i));
-    paintOps(ctx, core.HEAPF64, api.ops() / 8, n, view, i => api.opText(i));
+    paintOps(ctx, core.HEAPF64, api.ops() / 8, n, view, i => api.opText(i), only);
   }
 
   function colour(c) { return '#' + (c | 0).toString(16).padStart(6, '0'); }
 
   // Operations in world coordinates onto a canvas showing the world rectangle `view`.
-  function paintOps(ctx, a, p, n, [left, top, sw, sh], textOf) {
+  function paintOps(ctx, a, p, n, [left, top, sw, sh], textOf, only = -1) {
     const W = ctx.canvas.width, H = ctx.canvas.height;
     const kx = W / sw, ky = H / sh;
     const dx = x => (x - left) * kx, dy = y => (y - top) * ky;
@@ -319,6 +329,7 @@ const Varelo = (() => {
     const flush = () => { if (pen !== null) ctx.stroke(); pen = null; };
     for (let i = 0; i < n; i++) {
       const o = p + i * OP_NUMBERS, kind = a[o], width = a[o + 8], style = a[o + 9];
+      if (only >= 0 && kind !== only && kind !== FONTSIZE) continue;
       if (kind === LINE) {
         const key = a[o + 7] * 64 + width * 4 + style;
         if (key !== pen) {

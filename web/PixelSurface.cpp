@@ -1,0 +1,122 @@
+#include "PixelSurface.h"
+
+#include "core/NumRules.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace varelo {
+
+namespace {
+// Red in the lowest byte: the byte order of the canvas's image data on a little-endian machine.
+uint32_t Packed(Rgb c) { return 0xff000000u | (uint32_t(c.b) << 16) | (uint32_t(c.g) << 8) | c.r; }
+
+const bool kDottedPattern[3] = {true, false, false};
+const bool kDashDotPattern[9] = {true, true, true, true, false, false, true, false, false};
+
+bool PatternOn(int style, int phase) {
+    if (style == kDotted)
+        return kDottedPattern[phase % 3];
+    if (style == kDashDot)
+        return kDashDotPattern[phase % 9];
+    return true;
+}
+} // namespace
+
+void PixelSurface::resize(int w, int h) {
+    width_ = std::max(1, w);
+    height_ = std::max(1, h);
+    pixels_.assign(static_cast<size_t>(width_) * height_, Packed(kWhite));
+}
+
+void PixelSurface::paintClear() { std::fill(pixels_.begin(), pixels_.end(), Packed(kWhite)); }
+
+void PixelSurface::plot(int x, int y, uint32_t colour, int width) {
+    if (width <= 1) {
+        if (x >= 0 && y >= 0 && x < width_ && y < height_)
+            pixels_[static_cast<size_t>(y) * width_ + x] = colour;
+        return;
+    }
+    const int x0 = std::max(0, x - (width - 1) / 2), x1 = std::min(width_ - 1, x + width / 2);
+    const int y0 = std::max(0, y - (width - 1) / 2), y1 = std::min(height_ - 1, y + width / 2);
+    for (int j = y0; j <= y1; ++j)
+        std::fill(pixels_.begin() + static_cast<size_t>(j) * width_ + x0,
+                  pixels_.begin() + static_cast<size_t>(j) * width_ + x1 + 1, colour);
+}
+
+void PixelSurface::paintLine(double x1, double y1, double x2, double y2, Rgb c, int width, int style) {
+    // Clipped to the picture widened by the brush, keeping where the visible part starts for
+    // the pattern.
+    const double dx = x2 - x1, dy = y2 - y1, margin = width;
+    double t0 = 0, t1 = 1;
+    if (!ClipSegment(x1, y1, dx, dy, -margin, -margin, width_ + margin - 1e-6, height_ + margin - 1e-6, t0, t1))
+        return;
+    int ax = static_cast<int>(std::floor(x1 + t0 * dx)), ay = static_cast<int>(std::floor(y1 + t0 * dy));
+    const int bx = static_cast<int>(std::floor(x1 + t1 * dx)), by = static_cast<int>(std::floor(y1 + t1 * dy));
+    const uint32_t colour = Packed(c);
+    int phase = static_cast<int>(t0 * std::max(std::fabs(dx), std::fabs(dy)));
+    const int sx = ax < bx ? 1 : -1, sy = ay < by ? 1 : -1;
+    const int ddx = std::abs(bx - ax), ddy = -std::abs(by - ay);
+    int err = ddx + ddy;
+    for (;;) {
+        if (PatternOn(style, phase))
+            plot(ax, ay, colour, width);
+        if (ax == bx && ay == by)
+            break;
+        const int e2 = 2 * err;
+        if (e2 >= ddy) {
+            err += ddy;
+            ax += sx;
+        }
+        if (e2 <= ddx) {
+            err += ddx;
+            ay += sy;
+        }
+        ++phase;
+    }
+}
+
+void PixelSurface::paintDot(double x, double y, Rgb c, int diameter) {
+    const uint32_t colour = Packed(c);
+    if (diameter <= 2) {
+        plot(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)), colour, diameter);
+        return;
+    }
+    const double r = diameter / 2.0;
+    const int y0 = std::max(0, static_cast<int>(std::floor(y - r))), y1 = std::min(height_ - 1, static_cast<int>(std::ceil(y + r)));
+    for (int j = y0; j <= y1; ++j) {
+        const double h = j + 0.5 - y, half = r * r - h * h;
+        if (half < 0)
+            continue;
+        const double w = std::sqrt(half);
+        const int x0 = std::max(0, static_cast<int>(std::lround(x - w))), x1 = std::min(width_ - 1, static_cast<int>(std::lround(x + w)) - 1);
+        if (x0 <= x1)
+            std::fill(pixels_.begin() + static_cast<size_t>(j) * width_ + x0,
+                      pixels_.begin() + static_cast<size_t>(j) * width_ + x1 + 1, colour);
+    }
+}
+
+void PixelSurface::paintEllipse(double cx, double cy, double rx, double ry, Rgb c, int width, int style,
+                                double startDeg, double spanDeg) {
+    // Steps of about a pixel along the curve; angles count counter-clockwise on the screen.
+    const double r = std::max(rx, ry);
+    if (!(r > 0) || r > 1e6)
+        return;
+    const int steps = std::clamp(static_cast<int>(std::ceil(spanDeg / 360 * 2 * kPi * r)), 8, 200000);
+    const double a0 = startDeg * kPi / 180, da = spanDeg * kPi / 180 / steps;
+    const uint32_t colour = Packed(c);
+    int lastX = INT32_MIN, lastY = INT32_MIN, phase = 0;
+    for (int i = 0; i <= steps; ++i) {
+        const double a = a0 + i * da;
+        const int x = static_cast<int>(std::floor(cx + rx * std::cos(a))), y = static_cast<int>(std::floor(cy - ry * std::sin(a)));
+        if (x == lastX && y == lastY)
+            continue;
+        if (PatternOn(style, phase++))
+            plot(x, y, colour, width);
+        lastX = x;
+        lastY = y;
+    }
+}
+
+} // namespace varelo
