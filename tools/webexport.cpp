@@ -14,6 +14,7 @@
 #include "mirror/frmSpieg.h"
 #include "shell/FormFactory.h"
 #include "shell/Forms.h"
+#include "shell/InfoWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -28,6 +29,7 @@
 #include <QToolButton>
 #include <cstdio>
 #include <cstring>
+#include <set>
 
 using namespace varelo;
 
@@ -108,18 +110,62 @@ QJsonObject Control(const ControlEntry &e) {
     return c;
 }
 
+// The operating notes as the "Info" button lays them over the picture: each note's text and
+// place, the controls they hide and the button's caption while they show.
+QJsonObject Notes(Form *w, const ControlTable &table) {
+    QWidget *picture = table.entries().front().widget;
+    std::set<QWidget *> own;
+    for (const ControlEntry &e : table.entries())
+        own.insert(e.widget);
+    std::set<QWidget *> shown;
+    for (const ControlEntry &e : table.entries())
+        if (e.widget->isVisibleTo(w))
+            shown.insert(e.widget);
+    QMetaObject::invokeMethod(w, "Command7_Click");
+    QJsonArray notes, hidden, revealed;
+    for (QLabel *l : picture->findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
+        if (own.count(l) || !l->isVisibleTo(w))
+            continue;
+        notes.append(QJsonObject{{"text", l->text()}, {"x", l->x()}, {"y", l->y()}, {"w", l->width()}, {"h", l->height()},
+                                 {"px", QFontInfo(l->font()).pixelSize()}, {"bold", l->font().bold()},
+                                 {"wrap", l->wordWrap()}, {"indent", l->indent()},
+                                 {"back", l->autoFillBackground() ? Hex(l->palette().color(QPalette::Window)) : QString()},
+                                 {"colour", Hex(l->palette().color(QPalette::WindowText))}});
+    }
+    QJsonObject o{{"notes", notes}};
+    for (const ControlEntry &e : table.entries()) {
+        if (shown.count(e.widget) && !e.widget->isVisibleTo(w))
+            hidden.append(QString::fromStdString(e.member));
+        if (!shown.count(e.widget) && e.widget->isVisibleTo(w))
+            revealed.append(QString::fromStdString(e.member));
+        if (e.handler == "Command7_Click")
+            o["caption"] = static_cast<QAbstractButton *>(e.widget)->text();
+    }
+    o["hidden"] = hidden;
+    o["revealed"] = revealed;
+    QMetaObject::invokeMethod(w, "Command7_Click");
+    return o;
+}
+
 int ExportControls(Form *w, const char *out) {
     const ControlTable *table = w->controlTable();
     QJsonArray controls;
     for (const ControlEntry &e : table->entries())
         controls.append(Control(e));
+    const QJsonObject notes = Notes(w, *table);
+    // The didactic notes, the window the "Didaktische Bemerkung" button opens.
+    auto *info = static_cast<InfoWindow *>(Forms::show(FormId::SpiegIn));
+    const QJsonObject didactic{{"title", info->windowTitle()}, {"text", info->composedText()}};
+    Forms::hide(FormId::SpiegIn);
     const QWidget *area = w->clientArea();
     const QJsonObject doc{{"title", w->windowTitle()},
                           {"width", area->width()},
                           {"height", area->height()},
                           {"back", Hex(w->palette().color(QPalette::Window))},
                           {"font", w->font().pointSizeF()},
-                          {"controls", controls}};
+                          {"controls", controls},
+                          {"help", notes},
+                          {"didactic", didactic}};
     QFile f(QString::fromLocal8Bit(out));
     if (!f.open(QIODevice::WriteOnly))
         return 1;

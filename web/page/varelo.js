@@ -51,6 +51,9 @@ const Varelo = (() => {
 
   // ---- Controls from the table ----
 
+  // Handlers of the desktop window the page does not have yet: the main menu.
+  const notYet = new Set(['Command9_Click']);
+
   function build() {
     const win = document.getElementById('window');
     win.setAttribute('aria-label', spec.title);
@@ -58,7 +61,7 @@ const Varelo = (() => {
       const el = make(c);
       el.id = c.member;
       el.classList.add(c.kind);
-      if (!c.visible) el.hidden = true;
+      if (!c.visible || notYet.has(c.handler)) el.hidden = true;
       if (c.description && c.kind !== 'label' && c.kind !== 'wraplabel') el.title = c.description;
       (c.parent ? controls[c.parent].el : win).appendChild(el);
       controls[c.member] = { spec: c, el };
@@ -206,6 +209,7 @@ const Varelo = (() => {
       });
       if (c.kind === 'symbol') paintSymbol(c, el);
     }
+    placeNotes();
     const w = Math.max(1, Math.round(controls.Picture1.spec.w * scale * ratio));
     const h = Math.max(1, Math.round(controls.Picture1.spec.h * scale * ratio));
     for (const cv of [base, live]) {
@@ -243,9 +247,74 @@ const Varelo = (() => {
       savePicture();
     } else if (handler === 'Command3_Click') {
       window.print();
+    } else if (handler === 'Command7_Click') {
+      toggleNotes(!notesShown);
+    } else if (handler === 'Command8_Click') {
+      toggleNotes(false);
+      didactic();
     } else {
       send(handler);
     }
+  }
+
+  // "Info": the operating notes over the picture, as the desktop window lays them out.
+  let notesShown = false, notesLayer = null, infoCaption = '';
+  function toggleNotes(on) {
+    const help = spec.help, button = controls.Command7.el;
+    if (!notesLayer) {
+      infoCaption = button.textContent;
+      notesLayer = document.createElement('div');
+      notesLayer.className = 'notes-layer';
+      notesLayer.setAttribute('role', 'note');
+      for (const n of help.notes) {
+        const d = document.createElement('div');
+        d.className = n.wrap ? 'note wrap' : 'note';
+        d.textContent = n.text;
+        d.dataset.place = JSON.stringify(n);
+        notesLayer.appendChild(d);
+      }
+      picture.appendChild(notesLayer);
+      placeNotes();
+    }
+    notesShown = on;
+    notesLayer.hidden = !on;
+    for (const m of help.hidden) controls[m].el.hidden = on;
+    for (const m of help.revealed) controls[m].el.hidden = !on;
+    button.textContent = on ? help.caption : infoCaption;
+  }
+
+  function placeNotes() {
+    if (!notesLayer) return;
+    for (const d of notesLayer.children) {
+      const n = JSON.parse(d.dataset.place);
+      Object.assign(d.style, {
+        left: n.x * scale + 'px', top: n.y * scale + 'px', width: n.w * scale + 'px', height: n.h * scale + 'px',
+        fontSize: n.px * scale + 'px', fontWeight: n.bold ? 'bold' : 'normal', color: n.colour,
+        background: n.back || 'transparent', textIndent: n.indent * scale + 'px',
+      });
+    }
+  }
+
+  // "Didaktische Bemerkung": the didactic notes in a window of their own.
+  function didactic() {
+    let d = document.getElementById('didactic');
+    if (!d) {
+      d = document.createElement('dialog');
+      d.id = 'didactic';
+      d.setAttribute('aria-label', spec.didactic.title);
+      const h = document.createElement('h1');
+      h.textContent = spec.didactic.title;
+      const pre = document.createElement('pre');
+      pre.textContent = spec.didactic.text;
+      const f = document.createElement('form');
+      f.method = 'dialog';
+      const ok = document.createElement('button');
+      ok.textContent = 'OK';
+      f.appendChild(ok);
+      d.append(h, pre, f);
+      document.body.appendChild(d);
+    }
+    d.showModal();
   }
 
   function send(name, a = 0, b = 0, c = 0) { show(api.event(name, a, b, c)); }

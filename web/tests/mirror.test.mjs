@@ -162,6 +162,20 @@ test('mirror parameters, markers and the capacity of object points', async () =>
   await page.close();
 });
 
+test('"Info" lays the operating notes over the picture; the didactic notes open from there', async () => {
+  const page = await open();
+  const visible = id => page.$eval('#' + id, e => !e.hidden && e.offsetParent !== null);
+  assert.ok(!(await visible('Command8')));
+  await page.click('#Command7');
+  assert.match(await page.$eval('.notes-layer', e => e.textContent), /Bedienungshinweise/);
+  assert.ok(!(await visible('Label6')), 'the hint goes while the notes show');
+  await page.click('#Command8');
+  assert.ok(await page.$eval('#didactic', d => d.open));
+  assert.match(await page.$eval('#didactic', d => d.textContent), /Reflexionsgesetz/);
+  assert.ok(!(await page.$eval('.notes-layer', e => !e.hidden)), 'the notes close for the didactic notes');
+  await page.close();
+});
+
 test('controls carry the desktop window names for screen readers', async () => {
   const page = await open();
   const tree = await page.accessibility.snapshot({ interestingOnly: true });
