@@ -11,6 +11,7 @@
 #include "canvas/Screen.h"
 #include "canvas/SpinButton.h"
 #include "core/Lesson.h"
+#include "core/Scene.h"
 #include "mirror/frmSpieg.h"
 #include "shell/FormFactory.h"
 #include "shell/Forms.h"
@@ -18,6 +19,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QFile>
 #include <QFontInfo>
 #include <QJsonArray>
@@ -147,6 +150,41 @@ QJsonObject Notes(Form *w, const ControlTable &table) {
     return o;
 }
 
+// The "Ansicht" menu: the view options that apply to the window's scene, with their texts
+// and keys as its menu shows them, and the full-screen entry.
+QJsonObject ViewMenu(Form *w) {
+    size_t count = 0;
+    const ViewOptionRow *rows = ViewOptionRows(count);
+    const unsigned applicable = w->moduleScene()->viewOptions();
+    QJsonArray options;
+    QString first;
+    for (size_t i = 0; i < count; ++i) {
+        if (!(applicable & rows[i].option))
+            continue;
+        const QString text = QCoreApplication::translate("varelo::ModuleMenu", rows[i].text);
+        if (first.isEmpty())
+            first = text;
+        options.append(QJsonObject{{"field", rows[i].field}, {"bit", int(rows[i].option)}, {"text", text},
+                                   {"key", rows[i].key ? QString::fromLatin1(rows[i].key) : QString()}});
+    }
+    QJsonObject o{{"options", options}};
+    for (QAction *m : w->menuBar()->actions()) {
+        QMenu *menu = m->menu();
+        if (!menu)
+            continue;
+        bool isView = false;
+        for (QAction *a : menu->actions())
+            isView = isView || a->text() == first;
+        if (!isView)
+            continue;
+        o["title"] = menu->title();
+        for (QAction *a : menu->actions())
+            if (a->shortcut() == QKeySequence(Qt::Key_F11))
+                o["fullscreen"] = QJsonObject{{"text", a->text()}, {"key", "F11"}};
+    }
+    return o;
+}
+
 int ExportControls(Form *w, const char *out) {
     const ControlTable *table = w->controlTable();
     QJsonArray controls;
@@ -165,6 +203,7 @@ int ExportControls(Form *w, const char *out) {
                           {"font", w->font().pointSizeF()},
                           {"controls", controls},
                           {"help", notes},
+                          {"view", ViewMenu(w)},
                           {"didactic", didactic}};
     QFile f(QString::fromLocal8Bit(out));
     if (!f.open(QIODevice::WriteOnly))

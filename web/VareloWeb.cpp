@@ -120,7 +120,12 @@ struct MirrorModule {
           << zoom.vLarge() << ',' << zoom.panY() << "],\"HScroll2\":[-36,36,1,2," << -scene.mirror.curvature
           << "],\"HScroll5\":[10,1000,5,50," << CInt(scene.mirror.halfAperture) << "]}"
           << ",\"checks\":{\"Check3D5\":" << int(scene.extendReflected) << ",\"Check3D2\":" << int(scene.dottedReflected)
-          << ",\"Check3D8\":" << int(scene.drawNormals) << "}}";
+          << ",\"Check3D8\":" << int(scene.drawNormals) << "},\"view\":{";
+        size_t count = 0;
+        const ViewOptionRow *rows = ViewOptionRows(count);
+        for (size_t i = 0; i < count; ++i)
+            o << (i ? "," : "") << '"' << rows[i].field << "\":" << int(scene.view.*rows[i].member);
+        o << "}}";
         pointerMoved = false;
         return o.str();
     }
@@ -212,6 +217,17 @@ struct MirrorModule {
             return state(none, markers.lineSymbol());
         if (name == "Command2_Click")
             return state(none, markers.clear(rightEdge()));
+        if (name == "View") {
+            // An entry of the "Ansicht" menu: the option with this bit on or off.
+            size_t count = 0;
+            const ViewOptionRow *rows = ViewOptionRows(count);
+            for (size_t i = 0; i < count; ++i)
+                if (rows[i].option == static_cast<unsigned>(a) && (scene.viewOptions() & rows[i].option))
+                    scene.view.*rows[i].member = b != 0;
+            MirrorUpdate u;
+            u.layers = kFullRedraw;
+            return state(u, noMarks);
+        }
         if (name == "Redraw") {
             MirrorUpdate u;
             u.layers = kFullRedraw;

@@ -26,7 +26,7 @@ void MarkerOverlay::show(const MarkerUpdate &u) {
     lineSym_->setBorderStyle(tools.lineFace);
     rasterSym_->setBorderStyle(tools.rasterFace);
     if (u.pointer != MousePointer::Unchanged)
-        Screen::setMousePointer(u.pointer == MousePointer::CrossHair ? Screen::kCrossHair : Screen::kArrow);
+        Screen::setMousePointer(Screen::pointerFor(u.pointer));
     if (u.message)
         Dialogs::instance().messageBox(QCoreApplication::translate(kMarkerTextContext, u.message), true);
     if (u.layers)

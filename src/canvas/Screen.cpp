@@ -57,4 +57,8 @@ void place(QWidget *w, double left, double top, double width, double height) {
     w->setGeometry(px(left), px(top), std::max(px(width), 1), std::max(px(height), 1));
 }
 
+int pointerFor(MousePointer p) {
+    return p == MousePointer::CrossHair ? kCrossHair : p == MousePointer::NoDrop ? kNoDrop : kArrow;
+}
+
 } // namespace varelo::Screen

@@ -1,6 +1,8 @@
 #pragma once
 // The screen as the windows see it: its size in twips, twips per pixel and the
 // application-wide mouse pointer.
+#include "core/ControllerTypes.h"
+
 class QWidget;
 
 namespace varelo {
@@ -22,6 +24,8 @@ void setSizeOverride(int widthPx, int heightPx);
 // Application-wide pointer, numbered as the classic pointers were.
 enum Pointer : int { kArrow = 0, kCrossHair = 2, kNoDrop = 12 };
 void setMousePointer(int pointer);
+// The pointer a controller asks for (Unchanged counts as the arrow).
+int pointerFor(MousePointer p);
 int mousePointer();
 
 // Places a widget with left, top, width and height given in twips.

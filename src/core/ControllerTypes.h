@@ -3,7 +3,8 @@
 // the object point's spin arrows.
 namespace varelo {
 
-enum class MousePointer { Unchanged, Arrow, CrossHair };
+// NoDrop: where nothing can be put down (the refraction windows).
+enum class MousePointer { Unchanged, Arrow, CrossHair, NoDrop };
 
 enum class ObjectStep { Left, Right, Up, Down };
 

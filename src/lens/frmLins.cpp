@@ -173,19 +173,13 @@ void frmLins::showUpdate(const LensUpdate &u) {
                                        true);
 }
 
-namespace {
-int ScreenPointer(MousePointer p) {
-    return p == MousePointer::CrossHair ? Screen::kCrossHair : Screen::kArrow;
-}
-} // namespace
-
 // ---- Mouse ----
 
 void frmLins::Picture1_MouseDown(int button, int, float x, float y) {
     markers->computeRasterSteps();
     const LensUpdate u = control.mouseDown(button, x, y, markers->anyMode(), protractorMode != 0);
     if (u.pointer != MousePointer::Unchanged)
-        Screen::setMousePointer(ScreenPointer(u.pointer));
+        Screen::setMousePointer(Screen::pointerFor(u.pointer));
     if (u.toMarkers)
         markers->MouseDown(x, y);
     showUpdate(u);
@@ -195,7 +189,7 @@ void frmLins::Picture1_MouseMove(int button, int, float x, float y) {
     Text1->setText(tr("x = ") + shown(scene.shownX(x)));
     Text2->setText(tr("y = ") + shownY(y));
     const LensUpdate u = control.mouseMove(button, x, y, markers->anyMode());
-    Picture1->setMousePointer(ScreenPointer(u.pointer));
+    Picture1->setMousePointer(Screen::pointerFor(u.pointer));
     if (u.toMarkers)
         markers->MouseMove(x, y);
     showUpdate(u);
@@ -203,8 +197,8 @@ void frmLins::Picture1_MouseMove(int button, int, float x, float y) {
 
 void frmLins::Picture1_MouseUp(int button, int, float x, float y) {
     const LensUpdate u = control.mouseUp(button, x, y, markers->anyMode());
-    Screen::setMousePointer(ScreenPointer(u.pointer));
-    Picture1->setMousePointer(ScreenPointer(u.pointer));
+    Screen::setMousePointer(Screen::pointerFor(u.pointer));
+    Picture1->setMousePointer(Screen::pointerFor(u.pointer));
     if (u.toMarkers)
         markers->MouseUp(x, scene.currentX(), scene.currentY());
     showUpdate(u);

@@ -277,10 +277,6 @@ void frmSpieg::showUpdate(const MirrorUpdate &u) {
         Dialogs::instance().messageBox(QCoreApplication::translate(kBundleTextContext, u.message), true);
 }
 
-namespace {
-int ScreenPointer(MousePointer p) { return p == MousePointer::CrossHair ? Screen::kCrossHair : Screen::kArrow; }
-} // namespace
-
 // ---- Mouse ----
 
 void frmSpieg::Picture1_MouseDown(int button, int, float x, float y) {
@@ -295,7 +291,7 @@ void frmSpieg::Picture1_MouseMove(int button, int, float x, float y) {
     Text1->setText(qs(MirrorController::pointerXText(x)));
     Text2->setText(qs(MirrorController::pointerYText(y)));
     const MirrorUpdate u = control.mouseMove(button, x, y, markers->anyMode());
-    Picture1->setMousePointer(ScreenPointer(u.pointer));
+    Picture1->setMousePointer(Screen::pointerFor(u.pointer));
     if (u.toMarkers)
         markers->MouseMove(x, y);
     showUpdate(u);
@@ -303,7 +299,7 @@ void frmSpieg::Picture1_MouseMove(int button, int, float x, float y) {
 
 void frmSpieg::Picture1_MouseUp(int button, int, float x, float y) {
     const MirrorUpdate u = control.mouseUp(button, x, y, markers->anyMode());
-    Screen::setMousePointer(ScreenPointer(u.pointer));
+    Screen::setMousePointer(Screen::pointerFor(u.pointer));
     if (u.toMarkers)
         markers->MouseUp(x, scene.currentX(), scene.currentY());
     showUpdate(u);

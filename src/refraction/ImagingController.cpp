@@ -27,13 +27,13 @@ ImagingUpdate Redraw(Layers layers) {
 ImagingUpdate ImagingController::dragEye(float x, float y) {
     ImagingUpdate u;
     if (y > kEyeLowest) {
-        u.screenPointer = RefractionPointer::NoDrop;
+        u.screenPointer = MousePointer::NoDrop;
         return u;
     }
     scene_.drag = ImagingScene::Drag::Eye;
     scene_.dragX = x;
     scene_.dragY = y;
-    u.screenPointer = RefractionPointer::CrossHair;
+    u.screenPointer = MousePointer::CrossHair;
     u.layers = Layer::Live;
     return u;
 }
@@ -49,7 +49,7 @@ ImagingUpdate ImagingController::dragObject(float x, float y, float lowest) {
     scene_.dragX = x;
     scene_.dragY = y;
     ImagingUpdate u = Redraw(Layer::Live);
-    u.screenPointer = RefractionPointer::CrossHair;
+    u.screenPointer = MousePointer::CrossHair;
     return u;
 }
 
@@ -60,7 +60,7 @@ ImagingUpdate ImagingController::mouseDown(int button, float x, float y) {
         return {};
     if (!scene_.rowMode && y < kObjectHighest) {
         ImagingUpdate u;
-        u.pointer = RefractionPointer::NoDrop;
+        u.pointer = MousePointer::NoDrop;
         return u;
     }
     // A row point may lie anywhere, above the interface too.
@@ -77,14 +77,14 @@ ImagingUpdate ImagingController::mouseMove(int button, float x, float y) {
     if (y >= kObjectHighest)
         return dragObject(x, y, kObjectLowest);
     if (y < kDragRefused)
-        u.screenPointer = RefractionPointer::NoDrop;
+        u.screenPointer = MousePointer::NoDrop;
     return u;
 }
 
 ImagingUpdate ImagingController::mouseUp(int button, float, float) {
     using Drag = ImagingScene::Drag;
     ImagingUpdate u = Redraw(kFullRedraw);
-    u.pointer = u.screenPointer = RefractionPointer::Arrow;
+    u.pointer = u.screenPointer = MousePointer::Arrow;
     if (button == 1 && scene_.drag == Drag::Eye) {
         scene_.eyeX = scene_.dragX;
         scene_.eyeY = scene_.dragY;
@@ -104,7 +104,7 @@ ImagingUpdate ImagingController::mouseUp(int button, float, float) {
 ImagingUpdate ImagingController::dropLive() {
     scene_.drag = ImagingScene::Drag::None;
     ImagingUpdate u = Redraw(kFullRedraw);
-    u.screenPointer = RefractionPointer::Arrow;
+    u.screenPointer = MousePointer::Arrow;
     return u;
 }
 

@@ -51,8 +51,8 @@ RayPathUpdate RayPathController::mouseDown(int button, float x, float y) {
 RayPathUpdate RayPathController::mouseMove(int button, float x, float y) {
     RayPathUpdate u;
     // The cross shows where the right button would take P (near where it was).
-    u.pointer = !(button & 1) && scene_.nearObject(x, y) ? RefractionPointer::CrossHair
-                                                         : RefractionPointer::Arrow;
+    u.pointer = !(button & 1) && scene_.nearObject(x, y) ? MousePointer::CrossHair
+                                                         : MousePointer::Arrow;
     if (button == 1 && rayDrag_) {
         scene_.aimPreview(x, y);
         u.layers = Layer::Live;
@@ -82,7 +82,7 @@ RayPathUpdate RayPathController::mouseUp(int button, float x, float y) {
     }
     // Whatever was previewed, the picture is the stored scene again.
     u.layers = kPicture;
-    u.screenPointer = RefractionPointer::Arrow;
+    u.screenPointer = MousePointer::Arrow;
     return u;
 }
 
@@ -104,7 +104,7 @@ RayPathUpdate RayPathController::toolClicked(PathTool tool) {
             release(PathTool::Eye);
         else if (tool == PathTool::Eye)
             release(PathTool::Point);
-        u.screenPointer = RefractionPointer::CrossHair;
+        u.screenPointer = MousePointer::CrossHair;
     }
     return u;
 }
@@ -178,7 +178,7 @@ RayPathUpdate RayPathController::sceneReplaced() {
     diagramFramed_ = scene_.diagramOn != 0;
     RayPathUpdate u = Redraw(kPicture);
     u.toolsChanged = u.indexChanged = true;
-    u.screenPointer = RefractionPointer::Arrow;
+    u.screenPointer = MousePointer::Arrow;
     u.diagram = diagramFramed_ ? DiagramChange::Shown : DiagramChange::Hidden;
     return u;
 }

@@ -26,10 +26,6 @@ constexpr Rgb kSymbolGrey{224, 224, 224};
 // The graph in its own picture.
 const AngleGraphWidths kGraphWidths{3, 3, 1, 3, 5, 1};
 
-int ScreenPointer(RefractionPointer p) {
-    return p == RefractionPointer::CrossHair ? Screen::kCrossHair : p == RefractionPointer::NoDrop ? Screen::kNoDrop
-                                                                                                  : Screen::kArrow;
-}
 } // namespace
 
 frmBre1::frmBre1() : Form(FormId::Bre1) {
@@ -211,10 +207,10 @@ void frmBre1::showUpdate(const RayPathUpdate &u) {
         setFittedText(Label2, diagramCaption());
         DrawAngleDiagram();
     }
-    if (u.pointer != RefractionPointer::Unchanged)
-        Picture1->setMousePointer(ScreenPointer(u.pointer));
-    if (u.screenPointer != RefractionPointer::Unchanged)
-        Screen::setMousePointer(ScreenPointer(u.screenPointer));
+    if (u.pointer != MousePointer::Unchanged)
+        Picture1->setMousePointer(Screen::pointerFor(u.pointer));
+    if (u.screenPointer != MousePointer::Unchanged)
+        Screen::setMousePointer(Screen::pointerFor(u.screenPointer));
     if (u.layers)
         redraw(u.layers);
     if (u.message)

@@ -21,13 +21,6 @@
 
 namespace varelo {
 
-namespace {
-int ScreenPointer(RefractionPointer p) {
-    return p == RefractionPointer::CrossHair ? Screen::kCrossHair : p == RefractionPointer::NoDrop ? Screen::kNoDrop
-                                                                                                  : Screen::kArrow;
-}
-} // namespace
-
 frmBre2::frmBre2() : Form(FormId::Bre2) {
     InstallModuleMenu(this, {"Command4_Click", "Command3_Click", "Command6_Click", "Command5_Click", nullptr});
     // The controls in the keyboard's order.
@@ -192,10 +185,10 @@ void frmBre2::Picture1_DropLive() { showUpdate(control.dropLive()); }
 void frmBre2::showUpdate(const ImagingUpdate &u) {
     if (u.indexChanged)
         showIndexTexts();
-    if (u.pointer != RefractionPointer::Unchanged)
-        Picture1->setMousePointer(ScreenPointer(u.pointer));
-    if (u.screenPointer != RefractionPointer::Unchanged)
-        Screen::setMousePointer(ScreenPointer(u.screenPointer));
+    if (u.pointer != MousePointer::Unchanged)
+        Picture1->setMousePointer(Screen::pointerFor(u.pointer));
+    if (u.screenPointer != MousePointer::Unchanged)
+        Screen::setMousePointer(Screen::pointerFor(u.screenPointer));
     if (u.layers)
         redraw(u.layers);
     if (u.eraseRaster)

@@ -39,6 +39,7 @@ const Varelo = (() => {
       fields: core.cwrap('vw_fields', 'string', []),
     };
     document.title = spec.title;
+    buildViewMenu();
     build();
     layout();
     api.open(base.width, base.height);
@@ -193,12 +194,90 @@ const Varelo = (() => {
     return picture;
   }
 
+  // ---- The "Ansicht" menu: the view options of the core's table ----
+
+  const viewItems = {}; // bit -> menu item
+  function plain(text) { return text.replace(/&(.)/, '$1'); }
+
+  function buildViewMenu() {
+    const v = spec.view;
+    if (!v || !v.title) return;
+    const bar = document.getElementById('menubar');
+    const holder = document.createElement('div');
+    const opener = document.createElement('button');
+    opener.textContent = plain(v.title);
+    opener.setAttribute('role', 'menuitem');
+    opener.setAttribute('aria-haspopup', 'menu');
+    opener.setAttribute('aria-expanded', 'false');
+    const menu = document.createElement('div');
+    menu.setAttribute('role', 'menu');
+    menu.setAttribute('aria-label', plain(v.title));
+    menu.hidden = true;
+    const item = (text, key, role) => {
+      const b = document.createElement('button');
+      b.setAttribute('role', role);
+      b.tabIndex = -1;
+      const t = document.createElement('span');
+      t.textContent = plain(text);
+      b.appendChild(t);
+      if (key) {
+        const k = document.createElement('span');
+        k.className = 'key';
+        k.textContent = key;
+        b.appendChild(k);
+        b.setAttribute('aria-keyshortcuts', key);
+      }
+      menu.appendChild(b);
+      return b;
+    };
+    for (const o of v.options) {
+      const b = item(o.text, o.key, 'menuitemcheckbox');
+      b.setAttribute('aria-checked', 'false');
+      b.addEventListener('click', () => { close(); toggleView(o.bit); });
+      viewItems[o.bit] = b;
+    }
+    if (v.fullscreen) {
+      const b = item(v.fullscreen.text, v.fullscreen.key, 'menuitem');
+      b.addEventListener('click', () => { close(); fullScreen(); });
+    }
+    const items = () => [...menu.querySelectorAll('button')];
+    const close = () => { menu.hidden = true; opener.setAttribute('aria-expanded', 'false'); };
+    const open = () => { menu.hidden = false; opener.setAttribute('aria-expanded', 'true'); items()[0].focus(); };
+    opener.addEventListener('click', () => (menu.hidden ? open() : close()));
+    opener.addEventListener('keydown', e => { if (e.key === 'ArrowDown') { e.preventDefault(); open(); } });
+    menu.addEventListener('keydown', e => {
+      const list = items(), i = list.indexOf(document.activeElement);
+      if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+        e.preventDefault();
+        list[(i + (e.key === 'ArrowDown' ? 1 : list.length - 1)) % list.length].focus();
+      } else if (e.key === 'Escape') {
+        close();
+        opener.focus();
+      }
+    });
+    document.addEventListener('pointerdown', e => { if (!holder.contains(e.target)) close(); });
+    holder.append(opener, menu);
+    bar.appendChild(holder);
+  }
+
+  function toggleView(bit) {
+    const on = viewItems[bit].getAttribute('aria-checked') !== 'true';
+    send('View', bit, on ? 1 : 0);
+  }
+
+  function fullScreen() {
+    if (document.fullscreenElement) document.exitFullscreen();
+    else document.documentElement.requestFullscreen().catch(() => {});
+  }
+
   // ---- Layout: the desktop window's places, scaled to the browser window ----
 
   function layout() {
-    scale = Math.min(window.innerWidth / spec.width, window.innerHeight / spec.height);
+    const barHeight = document.getElementById('menubar').offsetHeight;
+    scale = Math.min(window.innerWidth / spec.width, (window.innerHeight - barHeight) / spec.height);
     ratio = window.devicePixelRatio || 1;
     const win = document.getElementById('window');
+    win.style.top = barHeight + 'px';
     win.style.width = spec.width * scale + 'px';
     win.style.height = spec.height * scale + 'px';
     win.style.fontSize = 12 * scale + 'px';
@@ -320,6 +399,18 @@ const Varelo = (() => {
   function send(name, a = 0, b = 0, c = 0) { show(api.event(name, a, b, c)); }
 
   function keys(e) {
+    // The view options' keys, and F11 for the full screen.
+    const option = spec.view && spec.view.options.find(o => o.key === e.key);
+    if (option && !e.ctrlKey && !e.altKey) {
+      e.preventDefault();
+      toggleView(option.bit);
+      return;
+    }
+    if (e.key === 'F11' && spec.view && spec.view.fullscreen) {
+      e.preventDefault();
+      fullScreen();
+      return;
+    }
     if (!e.ctrlKey) return;
     const k = e.key.toLowerCase();
     if (k === 'z' && !e.shiftKey) send('Undo');
@@ -339,6 +430,8 @@ const Varelo = (() => {
       if (document.activeElement !== r || !barDragging) setBar(r, b);
     }
     for (const [m, on] of Object.entries(u.checks)) controls[m].el.querySelector('input').checked = !!on;
+    if (spec.view)
+      for (const o of spec.view.options) viewItems[o.bit].setAttribute('aria-checked', u.view[o.field] ? 'true' : 'false');
     if (u.pointer) live.style.cursor = u.pointer === 2 ? 'crosshair' : 'default';
     if (u.newObjectPoint) picturePaint(api.drawObjectPoint());
     if (u.layers) redraw(u.layers, u.key);

@@ -162,6 +162,33 @@ test('mirror parameters, markers and the capacity of object points', async () =>
   await page.close();
 });
 
+test('the "Ansicht" menu by keyboard: the paraxial image of a concave mirror', async () => {
+  const page = await open();
+  await page.$eval('#HScroll2', r => { r.value = 14; r.dispatchEvent(new Event('input')); });
+  // f = r / 2 with r = 12000 / 14; the object 1600 in front of the vertex and 750 above the
+  // axis: 1/b = 1/f - 1/g, the image at -b, y scaled by -b/g.
+  const f = 12000 / 14 / 2, g = 1600, b = 1 / (1 / f - 1 / g);
+  const image = [-b, 750 * b / g];
+  assert.ok(!(await look(page, await device(page, image), 8)).red);
+  await page.focus('#menubar button');
+  await page.keyboard.press('ArrowDown');
+  for (let i = 0; i < 10; i++) {
+    const text = await page.evaluate(() => document.activeElement.textContent);
+    if (text.startsWith('Paraxiales Bild')) break;
+    await page.keyboard.press('ArrowDown');
+  }
+  await page.keyboard.press('Enter');
+  assert.ok((await look(page, await device(page, image), 8)).red, 'the red circle at the paraxial image');
+  assert.equal(await page.$eval('[role=menuitemcheckbox][aria-checked=true]', e => e.textContent.trim()), 'Paraxiales Bild');
+  // Its key switches it off again.
+  const key = await page.$eval('[role=menuitemcheckbox][aria-checked=true]', e => e.getAttribute('aria-keyshortcuts'));
+  if (key) {
+    await page.keyboard.press(key);
+    assert.ok(!(await look(page, await device(page, image), 8)).red);
+  }
+  await page.close();
+});
+
 test('"Info" lays the operating notes over the picture; the didactic notes open from there', async () => {
   const page = await open();
   const visible = id => page.$eval('#' + id, e => !e.hidden && e.offsetParent !== null);
