@@ -251,3 +251,42 @@ test('the operations equal those the desktop build records for the fullest scene
   fs.rmSync(dir, { recursive: true, force: true });
   await page.close();
 });
+
+test('random use and damaged lessons leave the page working', async () => {
+  const page = await open();
+  const result = await page.evaluate(() => {
+    const { api, show } = Varelo.testing;
+    let seed = 7;
+    const random = n => { seed = (seed * 1103515245 + 12345) % 2147483648; return seed % n; };
+    const handlers = ['Command5_Click', 'command1_Click', 'Command6_Click', 'Command2_Click', 'Picture2_Click',
+                      'Picture3_Click', 'Picture4_Click', 'Picture5_Click', 'Spin1_SpinUp', 'Spin1_SpinDown',
+                      'Spin2_SpinUp', 'Spin2_SpinDown', 'Spin3_SpinUp', 'Spin3_SpinDown', 'Undo', 'Redo',
+                      'Picture1_DropLive', 'HScroll2_Pressed', 'Redraw'];
+    const bars = ['HScroll1_Change', 'VScroll1_Change', 'HScroll2_Change', 'HScroll5_Change'];
+    const { base } = Varelo.testing.canvases;
+    for (let i = 0; i < 3000; i++) {
+      const r = random(10);
+      if (r < 5) {
+        // Presses, moves and releases anywhere, off the picture too.
+        show(api.mouse(random(3), random(3), random(base.width * 2) - base.width / 2, random(base.height * 2) - base.height / 2));
+      } else if (r < 8) {
+        show(api.event(handlers[random(handlers.length)], 0, 0, 0));
+      } else if (r < 9) {
+        show(api.event(bars[random(bars.length)], random(80000) - 40000, random(2), 0));
+      } else {
+        show(api.event(random(2) ? 'Check3D_Click' : 'View', random(64), random(2), random(2)));
+      }
+    }
+    document.getElementById('message').close();
+    const before = api.fields();
+    const faults = [
+      'objectCount=11', 'mirror.curvature=1e308', 'zoomFactor=NaN', 'bundles.objX[1]=abc', '',
+      before.replace(/^zoomFactor=.*$/m, 'zoomFactor=0.3'),
+    ].map(f => JSON.parse(api.setFields(f)).faults);
+    return { faults, unchanged: api.fields() === before };
+  });
+  assert.ok(result.faults.every(f => typeof f === 'string' && f.length > 0), JSON.stringify(result.faults));
+  assert.ok(result.unchanged, 'a refused lesson changes nothing');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
