@@ -185,18 +185,23 @@ QJsonObject ViewMenu(Form *w) {
     return o;
 }
 
-int ExportControls(Form *w, const char *out) {
+int ExportControls(Form *w, const char *module, const char *out) {
     const ControlTable *table = w->controlTable();
     QJsonArray controls;
     for (const ControlEntry &e : table->entries())
         controls.append(Control(e));
+    // The picture's first view, as the window's layout sets its scale.
+    const auto *picture = static_cast<PictureBox *>(table->entries().front().widget);
+    const QJsonArray view0{picture->ScaleLeft(), picture->ScaleTop(), picture->ScaleWidth(), picture->ScaleHeight()};
     const QJsonObject notes = Notes(w, *table);
     // The didactic notes, the window the "Didaktische Bemerkung" button opens.
     auto *info = static_cast<InfoWindow *>(Forms::show(FormId::SpiegIn));
     const QJsonObject didactic{{"title", info->windowTitle()}, {"text", info->composedText()}};
     Forms::hide(FormId::SpiegIn);
     const QWidget *area = w->clientArea();
-    const QJsonObject doc{{"title", w->windowTitle()},
+    const QJsonObject doc{{"module", module},
+                          {"view0", view0},
+                          {"title", w->windowTitle()},
                           {"width", area->width()},
                           {"height", area->height()},
                           {"back", Hex(w->palette().color(QPalette::Window))},
@@ -247,7 +252,7 @@ int main(int argc, char **argv) {
     QuietDialogs dialogs;
     Dialogs::install(&dialogs);
     if (!std::strcmp(argv[1], "controls"))
-        return ExportControls(Forms::show(FormId::Spieg), argv[3]);
+        return ExportControls(Forms::show(FormId::Spieg), argv[2], argv[3]);
     if (!std::strcmp(argv[1], "fullest") && argc == 5)
         return ExportFullest(fullMirrorScene(), argv[3], argv[4]);
     return 2;

@@ -25,13 +25,13 @@ const Varelo = (() => {
     spec = await (await fetch('mirror.controls.json')).json();
     core = await VareloCore();
     api = {
-      open: core.cwrap('vw_open', 'number', ['number', 'number']),
+      open: core.cwrap('vw_open', 'number', ['string', 'number', 'number', 'number', 'number', 'number', 'number']),
       resize: core.cwrap('vw_resize', null, ['number', 'number']),
       pixels: core.cwrap('vw_pixels', 'number', []),
       mouse: core.cwrap('vw_mouse', 'string', ['number', 'number', 'number', 'number']),
       event: core.cwrap('vw_event', 'string', ['string', 'number', 'number', 'number']),
       draw: core.cwrap('vw_draw', 'number', ['number']),
-      drawObjectPoint: core.cwrap('vw_draw_object_point', 'number', []),
+      drawExtra: core.cwrap('vw_draw_extra', 'number', []),
       ops: core.cwrap('vw_ops', 'number', []),
       opText: core.cwrap('vw_op_text', 'string', ['number']),
       scale: core.cwrap('vw_scale', 'number', ['number']),
@@ -42,7 +42,8 @@ const Varelo = (() => {
     buildViewMenu();
     build();
     layout();
-    api.open(base.width, base.height);
+    const view = spec.view0;
+    api.open(spec.module, base.width, base.height, view[0], view[1], view[2], view[3]);
     // The first picture: the mirror and the first object point.
     picturePaint(api.draw(CLEAR | ELEMENT | BUNDLES));
     window.addEventListener('resize', () => { layout(); api.resize(base.width, base.height); send('Redraw'); });
@@ -433,7 +434,7 @@ const Varelo = (() => {
     if (spec.view)
       for (const o of spec.view.options) viewItems[o.bit].setAttribute('aria-checked', u.view[o.field] ? 'true' : 'false');
     if (u.pointer) live.style.cursor = u.pointer === 2 ? 'crosshair' : 'default';
-    if (u.newObjectPoint) picturePaint(api.drawObjectPoint());
+    if (u.newObjectPoint) picturePaint(api.drawExtra());
     if (u.layers) redraw(u.layers, u.key);
     if (u.message) message(u.message);
     return u;

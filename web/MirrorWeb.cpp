@@ -1,0 +1,201 @@
+// The mirror window in the browser: its controller, marker tools and zoom behind the
+// window's handler names.
+#include "WebModule.h"
+#include "core/MarkerTools.h"
+#include "core/NumRules.h"
+#include "core/View.h"
+#include "mirror/MirrorController.h"
+#include "mirror/MirrorScene.h"
+
+namespace varelo {
+
+namespace {
+
+class MirrorModule : public WebModule {
+public:
+    MirrorScene scene_;
+    MirrorController control{scene_};
+    MarkerTools markers{scene_.markers};
+    ZoomModel zoom{&picture_};
+    float lastX = 0, lastY = 0; // the pointer in world coordinates
+    bool pointerMoved = false;
+
+    void loaded() override {
+        zoom.load();
+        scene_.markers.resetScreenLine(rightEdge());
+    }
+    double rightEdge() const { return picture_.ScaleLeft() + picture_.ScaleWidth(); }
+    Scene &scene() override { return scene_; }
+    const Styles &styles() const override {
+        return scene_.view.presentation ? kPresentMirrorStyles : kScreenMirrorStyles;
+    }
+    std::unique_ptr<Scene> freshScene() const override { return std::make_unique<MirrorScene>(); }
+    void resetScene() override { scene_ = MirrorScene(); }
+
+    // The whole state the page shows besides the picture_.
+    std::string state(const MirrorUpdate &u, const MarkerUpdate &m) {
+        std::ostringstream o;
+        const MousePointer pointer = m.pointer != MousePointer::Unchanged ? m.pointer : u.pointer;
+        o << "{\"layers\":" << (u.layers | m.layers) << ",\"newObjectPoint\":" << (u.newObjectPoint ? 1 : 0)
+          << ",\"pointer\":" << int(pointer) << ",\"key\":" << (scene_.key() & 0xffffffffu);
+        if (u.message || m.message)
+            o << ",\"message\":" << Quoted(u.message ? u.message : m.message);
+        if (u.hint)
+            o << ",\"hint\":" << Quoted(u.hint);
+        const PanRange &r = zoom.range();
+        // The fields the window sets again for this answer, and the zoom's.
+        o << ",\"texts\":{\"Text10\":" << Quoted(zoom.zoomText());
+        if (u.radiusChanged)
+            o << ",\"Text3\":" << Quoted(control.radiusText());
+        if (u.diameterChanged)
+            o << ",\"Text6\":" << Quoted(control.diameterText());
+        if (u.objectMoved)
+            o << ",\"Text8\":" << Quoted(control.objectXText()) << ",\"Text9\":" << Quoted(control.objectYText());
+        if (u.objectsChanged)
+            o << ",\"Text11\":" << Quoted(control.objectNumberText());
+        if (pointerMoved)
+            o << ",\"Text1\":" << Quoted(MirrorController::pointerXText(lastX))
+              << ",\"Text2\":" << Quoted(MirrorController::pointerYText(lastY));
+        o << "},\"faces\":{\"Picture2\":" << markers.pointFace << ",\"Picture3\":" << markers.eyeFace
+          << ",\"Picture4\":" << markers.rasterFace << ",\"Picture5\":" << markers.lineFace << "}"
+          << ",\"bars\":{\"HScroll1\":[" << r.hMin << ',' << r.hMax << ',' << zoom.hSmall() << ',' << zoom.hLarge()
+          << ',' << zoom.panX() << "],\"VScroll1\":[" << r.vMin << ',' << r.vMax << ',' << zoom.vSmall() << ','
+          << zoom.vLarge() << ',' << zoom.panY() << "],\"HScroll2\":[-36,36,1,2," << -scene_.mirror.curvature
+          << "],\"HScroll5\":[10,1000,5,50," << CInt(scene_.mirror.halfAperture) << "]}"
+          << ",\"checks\":{\"Check3D5\":" << int(scene_.extendReflected) << ",\"Check3D2\":" << int(scene_.dottedReflected)
+          << ",\"Check3D8\":" << int(scene_.drawNormals) << "},\"view\":{";
+        size_t count = 0;
+        const ViewOptionRow *rows = ViewOptionRows(count);
+        for (size_t i = 0; i < count; ++i)
+            o << (i ? "," : "") << '"' << rows[i].field << "\":" << int(scene_.view.*rows[i].member);
+        o << "}}";
+        pointerMoved = false;
+        return o.str();
+    }
+
+    std::string viewChanged() {
+        return state(control.viewChanged(zoom.zoomFactor, static_cast<float>(zoom.panX()), static_cast<float>(zoom.panY())),
+                     {});
+    }
+
+    std::string mouse(int phase, int button, double px, double py) override {
+        const float x = static_cast<float>(picture_.toWorldX(px)), y = static_cast<float>(picture_.toWorldY(py));
+        lastX = x;
+        lastY = y;
+        MirrorUpdate u;
+        MarkerUpdate m;
+        if (phase == 0) {
+            scene_.markers.computeRasterSteps(picture_.ScaleWidth(), picture_.ScaleHeight());
+            u = control.mouseDown(button, x, y, markers.anyMode());
+            if (u.toMarkers)
+                m = markers.mouseDown(x, y);
+        } else if (phase == 1) {
+            pointerMoved = true;
+            u = control.mouseMove(button, x, y, markers.anyMode());
+            if (u.toMarkers)
+                m = markers.mouseMove(x, y);
+        } else {
+            u = control.mouseUp(button, x, y, markers.anyMode());
+            if (u.toMarkers)
+                m = markers.mouseUp(x, scene_.currentX(), scene_.currentY());
+        }
+        return state(u, m);
+    }
+
+    std::string event(const std::string &name, double a, double b, double c) override {
+        const MirrorUpdate none;
+        const MarkerUpdate noMarks;
+        if (name == "HScroll2_Pressed") {
+            control.curvaturePressed();
+            return state(none, noMarks);
+        }
+        if (name == "HScroll2_Change")
+            return state(control.curvatureBar(static_cast<int>(a), b != 0), noMarks);
+        if (name == "HScroll5_Change")
+            return state(control.apertureBar(static_cast<int>(a)), noMarks);
+        if (name == "Check3D_Click")
+            return state(control.options(a != 0, b != 0, c != 0), noMarks);
+        if (name == "Spin1_SpinUp" || name == "Spin1_SpinDown") {
+            if (!(name == "Spin1_SpinUp" ? zoom.zoomIn() : zoom.zoomOut()))
+                return state(none, noMarks);
+            return viewChanged();
+        }
+        if (name == "HScroll1_Change") {
+            zoom.setPanX(static_cast<int>(a));
+            return viewChanged();
+        }
+        if (name == "VScroll1_Change") {
+            zoom.setPanY(static_cast<int>(a));
+            return viewChanged();
+        }
+        if (name == "Spin2_SpinUp")
+            return state(control.stepObject(ObjectStep::Left), noMarks);
+        if (name == "Spin2_SpinDown")
+            return state(control.stepObject(ObjectStep::Right), noMarks);
+        if (name == "Spin3_SpinUp")
+            return state(control.stepObject(ObjectStep::Up), noMarks);
+        if (name == "Spin3_SpinDown")
+            return state(control.stepObject(ObjectStep::Down), noMarks);
+        if (name == "Command5_Click")
+            return state(control.newObject(), noMarks);
+        if (name == "command1_Click")
+            return state(control.clearBundle(), noMarks);
+        if (name == "Command6_Click")
+            return state(control.startAgain(), noMarks);
+        if (name == "Undo")
+            return state(control.undo(), noMarks);
+        if (name == "Redo")
+            return state(control.redo(), noMarks);
+        if (name == "Picture1_DropLive") {
+            markers.cancelPlacing();
+            return state(control.dropLive(), noMarks);
+        }
+        if (name == "Picture2_Click")
+            return state(none, markers.pointSymbol());
+        if (name == "Picture3_Click")
+            return state(none, markers.eyeSymbol());
+        if (name == "Picture4_Click")
+            return state(none, markers.rasterSymbol());
+        if (name == "Picture5_Click")
+            return state(none, markers.lineSymbol());
+        if (name == "Command2_Click")
+            return state(none, markers.clear(rightEdge()));
+        if (name == "View") {
+            // An entry of the "Ansicht" menu: the option with this bit on or off.
+            size_t count = 0;
+            const ViewOptionRow *rows = ViewOptionRows(count);
+            for (size_t i = 0; i < count; ++i)
+                if (rows[i].option == static_cast<unsigned>(a) && (scene_.viewOptions() & rows[i].option))
+                    scene_.view.*rows[i].member = b != 0;
+            MirrorUpdate u;
+            u.layers = kFullRedraw;
+            return state(u, noMarks);
+        }
+        if (name == "Redraw") {
+            MirrorUpdate u;
+            u.layers = kFullRedraw;
+            return state(u, noMarks);
+        }
+        return state(none, noMarks);
+    }
+
+    int drawExtra() override {
+        recorder_.clear();
+        scene_.drawObjectPoint(picture_, styles(), scene_.objectCount);
+        picture_.SetDrawWidth(1);
+        return flatten();
+    }
+
+    std::string sceneReplaced() override {
+        zoom.setView(scene_.zoomFactor, CInt(scene_.panX), CInt(scene_.panY));
+        MirrorUpdate u = control.sceneReplaced();
+        u.radiusChanged = u.diameterChanged = true;
+        return state(u, markers.showMarks());
+    }
+};
+
+} // namespace
+
+std::unique_ptr<WebModule> MakeMirrorModule() { return std::make_unique<MirrorModule>(); }
+
+} // namespace varelo

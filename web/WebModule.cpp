@@ -1,0 +1,124 @@
+#include "WebModule.h"
+
+#include "core/Lesson.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace varelo {
+
+std::string Quoted(const std::string &s) {
+    std::string q = "\"";
+    for (char c : s) {
+        if (c == '"' || c == '\\')
+            q += '\\';
+        if (c == '\n') {
+            q += "\\n";
+            continue;
+        }
+        if (static_cast<unsigned char>(c) < 0x20)
+            continue;
+        q += c;
+    }
+    return q + '"';
+}
+
+WebModule::~WebModule() = default;
+
+void WebModule::open(int w, int h, double left, double top, double width, double height) {
+    resize(w, h);
+    picture_.attachRecorder(&recorder_);
+    overlay_.attachRecorder(&recorder_);
+    picture_.Scale(left, top, left + width, top + height);
+    loaded();
+}
+
+void WebModule::resize(int w, int h) {
+    picture_.resize(w, h);
+    overlay_.width = picture_.deviceWidth();
+    overlay_.height = picture_.deviceHeight();
+}
+
+int WebModule::draw(Layers layers) {
+    recorder_.clear();
+    if (layers & Layer::Live) {
+        overlay_.Scale(picture_.ScaleLeft(), picture_.ScaleTop(), picture_.ScaleLeft() + picture_.ScaleWidth(),
+                       picture_.ScaleTop() + picture_.ScaleHeight());
+        scene().draw(overlay_, styles(), layers);
+    } else {
+        scene().draw(picture_, styles(), layers);
+    }
+    return flatten();
+}
+
+// Numbers per operation in the flat array: kind, x1, y1, x2, y2, start, end, colour, width, style.
+int WebModule::flatten() {
+    constexpr int kOpNumbers = 10;
+    ops_.resize(recorder_.ops.size() * kOpNumbers);
+    double *d = ops_.data();
+    for (const SurfaceOp &op : recorder_.ops) {
+        d[0] = op.kind;
+        d[1] = op.x1;
+        d[2] = op.y1;
+        d[3] = op.x2;
+        d[4] = op.y2;
+        d[5] = op.start;
+        d[6] = op.end;
+        d[7] = (op.color.r << 16) | (op.color.g << 8) | op.color.b;
+        d[8] = op.width;
+        d[9] = op.style;
+        d += kOpNumbers;
+    }
+    return static_cast<int>(recorder_.ops.size());
+}
+
+const char *WebModule::opText(int i) const {
+    return i >= 0 && i < static_cast<int>(recorder_.ops.size()) ? recorder_.ops[i].text.c_str() : "";
+}
+
+double WebModule::scale(int i) const {
+    return i == 0 ? picture_.ScaleLeft() : i == 1 ? picture_.ScaleTop() : i == 2 ? picture_.ScaleWidth() : picture_.ScaleHeight();
+}
+
+std::string WebModule::fields() {
+    std::ostringstream o;
+    o.precision(17);
+    for (const auto &[path, value] : LessonFields(scene()))
+        o << path << '=' << value << '\n';
+    return o.str();
+}
+
+std::string WebModule::setFields(const char *text) {
+    FieldMap fields;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        const size_t eq = line.find('=');
+        if (eq == std::string::npos)
+            continue;
+        char *end = nullptr;
+        const double v = std::strtod(line.c_str() + eq + 1, &end);
+        if (end && *end == '\0' && std::isfinite(v))
+            fields[line.substr(0, eq)] = v;
+    }
+    std::string faults;
+    {
+        const std::unique_ptr<Scene> trial = freshScene();
+        if (!ReadLessonFields(*trial, fields, faults) || !trial->checkLesson(faults))
+            return "{\"faults\":" + Quoted(faults) + "}";
+    }
+    // The presentation look stays as the room has it.
+    const bool presenting = scene().view.presentation;
+    resetScene();
+    scene().view.presentation = presenting;
+    ReadLessonFields(scene(), fields, faults);
+    return sceneReplaced();
+}
+
+std::unique_ptr<WebModule> MakeWebModule(const std::string &name) {
+    if (name == "mirror")
+        return MakeMirrorModule();
+    return nullptr;
+}
+
+} // namespace varelo

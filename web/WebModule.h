@@ -1,0 +1,83 @@
+#pragma once
+// One module window in the browser: its scene's picture (pixels set by the core, and the
+// live layer as recorded operations), the lesson fields in and out, and the answer to an
+// event as JSON for the page. Each module adds its controller and its handlers' names.
+#include "PixelSurface.h"
+#include "core/Scene.h"
+#include "core/Surface.h"
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace varelo {
+
+// Draws nothing itself: the recorder attached to it keeps the operations (the live layer,
+// which the page draws over the picture).
+class RecordingSurface : public Surface {
+public:
+    int width = 1, height = 1;
+    int deviceWidth() const override { return width; }
+    int deviceHeight() const override { return height; }
+
+protected:
+    void paintClear() override {}
+    void paintLine(double, double, double, double, Rgb, int, int) override {}
+    void paintDot(double, double, Rgb, int) override {}
+    void paintEllipse(double, double, double, double, Rgb, int, int, double, double) override {}
+};
+
+// A JSON string literal.
+std::string Quoted(const std::string &s);
+
+class WebModule {
+public:
+    virtual ~WebModule();
+    // The picture's size in device pixels and its first view (the desktop window's).
+    void open(int w, int h, double left, double top, double width, double height);
+    void resize(int w, int h);
+
+    // Mouse: phase 0 press, 1 move, 2 release; button 1 left, 2 right (0 none while moving);
+    // in device pixels of the picture.
+    virtual std::string mouse(int phase, int button, double px, double py) = 0;
+    // A handler of the window by its name, with up to three values (a bar's value, a check
+    // box's state).
+    virtual std::string event(const std::string &name, double a, double b, double c) = 0;
+
+    // The layers into the picture's pixels, the live ones onto the overlay; the operations
+    // recorded either way. Returns their number.
+    int draw(Layers layers);
+    // What a module draws straight onto its kept picture (a new object point).
+    virtual int drawExtra() { return 0; }
+    const double *ops() const { return ops_.data(); }
+    const char *opText(int i) const;
+    const uint8_t *pixels() const { return picture_.pixels(); }
+    double scale(int i) const;
+
+    // The scene's fields as "path=value" lines; a lesson's fields taken as a whole or not at all.
+    std::string fields();
+    std::string setFields(const char *text);
+
+protected:
+    virtual Scene &scene() = 0;
+    virtual const Styles &styles() const = 0;
+    virtual std::unique_ptr<Scene> freshScene() const = 0;
+    virtual void resetScene() = 0;
+    // The module's scene after a lesson replaced it: controls and picture anew.
+    virtual std::string sceneReplaced() = 0;
+    // Called after open(): the module's first state (as its window's Form_Load).
+    virtual void loaded() {}
+    int flatten();
+
+    PixelSurface picture_;
+    RecordingSurface overlay_;
+    SurfaceRecorder recorder_;
+    std::vector<double> ops_;
+};
+
+// The module of this name ("mirror"), or null.
+std::unique_ptr<WebModule> MakeWebModule(const std::string &name);
+std::unique_ptr<WebModule> MakeMirrorModule();
+
+} // namespace varelo
