@@ -18,7 +18,10 @@ emcmake cmake -S web -B build-web/wasm -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-web/wasm -j"$(nproc)"
 mkdir -p "$site"
 # The German texts are the source texts.
-LANGUAGE=de QT_QPA_PLATFORM=offscreen build/varelo_webexport controls mirror "$site/mirror.controls.json"
+for module in mirror ray-path imaging lens; do
+  LANGUAGE=de QT_QPA_PLATFORM=offscreen build/varelo_webexport controls $module "$site/$module.controls.json"
+done
+LANGUAGE=de QT_QPA_PLATFORM=offscreen build/varelo_webexport menu "$site/menu.json"
 # The fullest mirror scene for the benchmark page.
 LANGUAGE=de QT_QPA_PLATFORM=offscreen build/varelo_webexport fullest mirror "$site/mirror.fullest.txt" build-web/mirror.desktop-ops.json
 cp build-web/wasm/varelo_core.js build-web/wasm/varelo_core.wasm web/page/* share/varelo.svg "$site/"

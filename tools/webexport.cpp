@@ -2,8 +2,9 @@
 // twice: a module window's controls from its control table, with their texts, names, places
 // and values after the window opened; and, for the comparison of the two builds, the fields
 // and the recorded drawing operations of the module's fullest scene.
-// Usage: varelo_webexport controls mirror OUT.json
-//        varelo_webexport fullest mirror FIELDS.txt OPS.json
+// Usage: varelo_webexport controls MODULE OUT.json   (MODULE: mirror, ray-path, imaging, lens)
+//        varelo_webexport menu OUT.json
+//        varelo_webexport fullest MODULE FIELDS.txt OPS.json
 #include "FullScenes.h"
 #include "canvas/ControlTable.h"
 #include "canvas/Dialogs.h"
@@ -12,10 +13,14 @@
 #include "canvas/SpinButton.h"
 #include "core/Lesson.h"
 #include "core/Scene.h"
+#include "lens/frmLins.h"
 #include "mirror/frmSpieg.h"
+#include "refraction/frmBre1.h"
+#include "refraction/frmBre2.h"
 #include "shell/FormFactory.h"
 #include "shell/Forms.h"
 #include "shell/InfoWindow.h"
+#include "shell/Modules.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -124,7 +129,7 @@ QJsonObject Notes(Form *w, const ControlTable &table) {
     for (const ControlEntry &e : table.entries())
         if (e.widget->isVisibleTo(w))
             shown.insert(e.widget);
-    QMetaObject::invokeMethod(w, "Command7_Click");
+    QMetaObject::invokeMethod(w, w->property("slot.operatingNotes").toByteArray().constData());
     QJsonArray notes, hidden, revealed;
     for (QLabel *l : picture->findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
         if (own.count(l) || !l->isVisibleTo(w))
@@ -141,12 +146,12 @@ QJsonObject Notes(Form *w, const ControlTable &table) {
             hidden.append(QString::fromStdString(e.member));
         if (!shown.count(e.widget) && e.widget->isVisibleTo(w))
             revealed.append(QString::fromStdString(e.member));
-        if (e.handler == "Command7_Click")
+        if (QString::fromStdString(e.handler) == w->property("slot.operatingNotes").toString())
             o["caption"] = static_cast<QAbstractButton *>(e.widget)->text();
     }
     o["hidden"] = hidden;
     o["revealed"] = revealed;
-    QMetaObject::invokeMethod(w, "Command7_Click");
+    QMetaObject::invokeMethod(w, w->property("slot.operatingNotes").toByteArray().constData());
     return o;
 }
 
@@ -185,7 +190,22 @@ QJsonObject ViewMenu(Form *w) {
     return o;
 }
 
-int ExportControls(Form *w, const char *module, const char *out) {
+// The handlers of the window's menu entries by what they do (save the picture, print, back
+// to the main menu, the operating and the didactic notes).
+QJsonObject Slots(Form *w) {
+    QJsonObject o;
+    for (const char *role : {"savePicture", "print", "backToMenu", "operatingNotes", "didacticNotes"})
+        o[role] = w->property((QByteArray("slot.") + role).constData()).toString();
+    return o;
+}
+
+bool WriteJson(const char *out, const QJsonObject &doc) {
+    QFile f(QString::fromLocal8Bit(out));
+    return f.open(QIODevice::WriteOnly) && f.write(QJsonDocument(doc).toJson(QJsonDocument::Compact)) > 0;
+}
+
+int ExportControls(const ModuleRow &row, const char *out) {
+    Form *w = Forms::show(row.window);
     const ControlTable *table = w->controlTable();
     QJsonArray controls;
     for (const ControlEntry &e : table->entries())
@@ -193,55 +213,97 @@ int ExportControls(Form *w, const char *module, const char *out) {
     // The picture's first view, as the window's layout sets its scale.
     const auto *picture = static_cast<PictureBox *>(table->entries().front().widget);
     const QJsonArray view0{picture->ScaleLeft(), picture->ScaleTop(), picture->ScaleWidth(), picture->ScaleHeight()};
-    const QJsonObject notes = Notes(w, *table);
-    // The didactic notes, the window the "Didaktische Bemerkung" button opens.
-    auto *info = static_cast<InfoWindow *>(Forms::show(FormId::SpiegIn));
-    const QJsonObject didactic{{"title", info->windowTitle()}, {"text", info->composedText()}};
-    Forms::hide(FormId::SpiegIn);
+    // Windows with didactic notes lay their operating notes over the picture; the others
+    // open their information window for "Info".
+    const bool helpPanel = !w->property("slot.didacticNotes").toString().isEmpty();
+    const QJsonObject notes = helpPanel ? Notes(w, *table) : QJsonObject();
+    auto *info = static_cast<InfoWindow *>(Forms::show(row.info.id));
+    const QJsonObject infoText{{"title", info->windowTitle()}, {"text", info->composedText()}};
+    Forms::hide(row.info.id);
     const QWidget *area = w->clientArea();
-    const QJsonObject doc{{"module", module},
+    const QJsonObject doc{{"module", row.lessonName},
                           {"view0", view0},
                           {"title", w->windowTitle()},
                           {"width", area->width()},
                           {"height", area->height()},
                           {"back", Hex(w->palette().color(QPalette::Window))},
-                          {"font", w->font().pointSizeF()},
                           {"controls", controls},
                           {"help", notes},
                           {"view", ViewMenu(w)},
-                          {"didactic", didactic}};
-    QFile f(QString::fromLocal8Bit(out));
-    if (!f.open(QIODevice::WriteOnly))
-        return 1;
-    f.write(QJsonDocument(doc).toJson(QJsonDocument::Compact));
-    return 0;
+                          {"slots", Slots(w)},
+                          {"info", infoText}};
+    return WriteJson(out, doc) ? 0 : 1;
 }
 
-int ExportFullest(frmSpieg *w, const char *fieldsOut, const char *opsOut) {
+// The main menu: its title, buttons and labels with their places, and the module each
+// button opens.
+int ExportMenu(const char *out) {
+    Form *w = Forms::show(FormId::Varelo);
+    QJsonArray items;
+    for (QWidget *c : w->clientArea()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!c->isVisibleTo(w))
+            continue;
+        QJsonObject o{{"x", c->x()}, {"y", c->y()}, {"w", c->width()}, {"h", c->height()},
+                      {"px", QFontInfo(c->font()).pixelSize()}, {"bold", c->font().bold()},
+                      {"name", c->accessibleName()}, {"description", c->toolTip()}};
+        if (auto *b = qobject_cast<QAbstractButton *>(c)) {
+            o["kind"] = "button";
+            o["text"] = b->text();
+            for (const ModuleRow &row : Modules())
+                if (row.menuCaption && b->text() == QCoreApplication::translate("varelo::frmVarelo", row.menuCaption))
+                    o["module"] = row.lessonName;
+        } else if (auto *l = qobject_cast<QLabel *>(c)) {
+            o["kind"] = "label";
+            o["text"] = l->text();
+        } else {
+            continue;
+        }
+        items.append(o);
+    }
+    const QWidget *area = w->clientArea();
+    return WriteJson(out, {{"title", w->windowTitle()}, {"width", area->width()}, {"height", area->height()},
+                           {"back", Hex(w->palette().color(QPalette::Window))}, {"items", items}})
+               ? 0
+               : 1;
+}
+
+Form *FullScene(const std::string &module) {
+    if (module == "mirror")
+        return fullMirrorScene();
+    if (module == "ray-path")
+        return fullRayPathScene();
+    if (module == "imaging")
+        return fullImagingScene();
+    if (module == "lens")
+        return fullLensScene();
+    return nullptr;
+}
+
+int ExportFullest(const std::string &module, const char *fieldsOut, const char *opsOut) {
+    Form *w = FullScene(module);
+    if (!w)
+        return 2;
     QFile fields(QString::fromLocal8Bit(fieldsOut));
     if (!fields.open(QIODevice::WriteOnly))
         return 1;
-    for (const auto &[path, value] : LessonFields(w->scene))
+    for (const auto &[path, value] : LessonFields(*w->moduleScene()))
         fields.write(QByteArray::fromStdString(path) + '=' + QByteArray::number(value, 'g', 17) + '\n');
+    auto *picture = static_cast<PictureBox *>(w->controlTable()->entries().front().widget);
     SurfaceRecorder rec;
-    w->Picture1->attachRecorder(&rec);
+    picture->attachRecorder(&rec);
     w->Redraw();
-    w->Picture1->attachRecorder(nullptr);
-    const QJsonObject doc{{"width", w->Picture1->deviceWidth()},
-                          {"height", w->Picture1->deviceHeight()},
-                          {"ops", OpsJson(rec.ops)}};
-    QFile f(QString::fromLocal8Bit(opsOut));
-    if (!f.open(QIODevice::WriteOnly))
-        return 1;
-    f.write(QJsonDocument(doc).toJson(QJsonDocument::Compact));
-    return 0;
+    picture->attachRecorder(nullptr);
+    return WriteJson(opsOut, {{"width", picture->deviceWidth()}, {"height", picture->deviceHeight()}, {"ops", OpsJson(rec.ops)}})
+               ? 0
+               : 1;
 }
 
 } // namespace
 
 int main(int argc, char **argv) {
-    if (argc < 4 || std::strcmp(argv[2], "mirror") != 0) {
-        std::fprintf(stderr, "usage: %s controls mirror OUT.json | fullest mirror FIELDS.txt OPS.json\n", argv[0]);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s controls MODULE OUT.json | menu OUT.json | fullest MODULE FIELDS.txt OPS.json\n",
+                     argv[0]);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -251,9 +313,15 @@ int main(int argc, char **argv) {
     initApplication();
     QuietDialogs dialogs;
     Dialogs::install(&dialogs);
-    if (!std::strcmp(argv[1], "controls"))
-        return ExportControls(Forms::show(FormId::Spieg), argv[2], argv[3]);
-    if (!std::strcmp(argv[1], "fullest") && argc == 5)
-        return ExportFullest(fullMirrorScene(), argv[3], argv[4]);
+    const std::string what = argv[1];
+    if (what == "menu")
+        return ExportMenu(argv[2]);
+    const ModuleRow *row = argc > 3 ? ModuleOfLesson(argv[2]) : nullptr;
+    if (!row)
+        return 2;
+    if (what == "controls")
+        return ExportControls(*row, argv[3]);
+    if (what == "fullest" && argc == 5)
+        return ExportFullest(argv[2], argv[3], argv[4]);
     return 2;
 }

@@ -40,11 +40,12 @@ public:
           << ",\"pointer\":" << int(pointer) << ",\"key\":" << (scene_.key() & 0xffffffffu);
         if (u.message || m.message)
             o << ",\"message\":" << Quoted(u.message ? u.message : m.message);
-        if (u.hint)
-            o << ",\"hint\":" << Quoted(u.hint);
+
         const PanRange &r = zoom.range();
         // The fields the window sets again for this answer, and the zoom's.
         o << ",\"texts\":{\"Text10\":" << Quoted(zoom.zoomText());
+        if (u.hint)
+            o << ",\"Label6\":" << Quoted(u.hint);
         if (u.radiusChanged)
             o << ",\"Text3\":" << Quoted(control.radiusText());
         if (u.diameterChanged)
@@ -102,7 +103,7 @@ public:
         return state(u, m);
     }
 
-    std::string event(const std::string &name, double a, double b, double c) override {
+    std::string event(const std::string &name, const std::string &member, double a, double b, double) override {
         const MirrorUpdate none;
         const MarkerUpdate noMarks;
         if (name == "HScroll2_Pressed") {
@@ -113,8 +114,12 @@ public:
             return state(control.curvatureBar(static_cast<int>(a), b != 0), noMarks);
         if (name == "HScroll5_Change")
             return state(control.apertureBar(static_cast<int>(a)), noMarks);
-        if (name == "Check3D_Click")
-            return state(control.options(a != 0, b != 0, c != 0), noMarks);
+        if (name == "Check3D_Click") {
+            // One handler for the three boxes: the box's member says which option it is.
+            bool extend = scene_.extendReflected, dotted = scene_.dottedReflected, normals = scene_.drawNormals;
+            (member == "Check3D5" ? extend : member == "Check3D2" ? dotted : normals) = a != 0;
+            return state(control.options(extend, dotted, normals), noMarks);
+        }
         if (name == "Spin1_SpinUp" || name == "Spin1_SpinDown") {
             if (!(name == "Spin1_SpinUp" ? zoom.zoomIn() : zoom.zoomOut()))
                 return state(none, noMarks);

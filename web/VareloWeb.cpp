@@ -42,12 +42,24 @@ EMSCRIPTEN_KEEPALIVE const char *vw_mouse(int phase, int button, double px, doub
     return answer.c_str();
 }
 
-EMSCRIPTEN_KEEPALIVE const char *vw_event(const char *name, double a, double b, double c) {
-    answer = module->event(name, a, b, c);
+EMSCRIPTEN_KEEPALIVE const char *vw_event(const char *name, const char *member, double a, double b, double c) {
+    answer = module->event(name, member, a, b, c);
     return answer.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE int vw_draw(unsigned layers) { return module->draw(layers); }
+EMSCRIPTEN_KEEPALIVE int vw_draw_base() { return module->drawBase(); }
+
+// A picture of the window's own, in device pixels of a w x h canvas.
+EMSCRIPTEN_KEEPALIVE int vw_draw_picture(const char *member, int w, int h) {
+    return module->drawPicture(member, std::max(1, w), std::max(1, h));
+}
+
+EMSCRIPTEN_KEEPALIVE const char *vw_picture_mouse(const char *member, int phase, int button, double px, double py, int w,
+                                                  int h) {
+    answer = module->pictureMouse(member, phase, button, px, py, std::max(1, w), std::max(1, h));
+    return answer.c_str();
+}
 EMSCRIPTEN_KEEPALIVE int vw_draw_extra() { return module->drawExtra(); }
 EMSCRIPTEN_KEEPALIVE const double *vw_ops() { return module->ops(); }
 EMSCRIPTEN_KEEPALIVE const char *vw_op_text(int i) { return module->opText(i); }

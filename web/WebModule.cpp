@@ -42,6 +42,7 @@ void WebModule::resize(int w, int h) {
 int WebModule::draw(Layers layers) {
     recorder_.clear();
     if (layers & Layer::Live) {
+        layers |= withLive();
         overlay_.Scale(picture_.ScaleLeft(), picture_.ScaleTop(), picture_.ScaleLeft() + picture_.ScaleWidth(),
                        picture_.ScaleTop() + picture_.ScaleHeight());
         scene().draw(overlay_, styles(), layers);
@@ -70,6 +71,21 @@ int WebModule::flatten() {
         d += kOpNumbers;
     }
     return static_cast<int>(recorder_.ops.size());
+}
+
+int WebModule::flattenInDevicePixels(const Surface &s) {
+    const int n = flatten();
+    for (int i = 0; i < n; ++i) {
+        double *d = &ops_[static_cast<size_t>(i) * 10];
+        const bool circle = d[0] == SurfaceOp::Circle || d[0] == SurfaceOp::Arc;
+        d[1] = s.toDeviceX(d[1]);
+        d[2] = s.toDeviceY(d[2]);
+        // A circle's radius is a length in units of x; a line's second end a point.
+        d[3] = circle ? s.toDeviceLength(d[3]) : s.toDeviceX(d[3]);
+        if (!circle)
+            d[4] = s.toDeviceY(d[4]);
+    }
+    return n;
 }
 
 const char *WebModule::opText(int i) const {

@@ -43,11 +43,25 @@ public:
     virtual std::string mouse(int phase, int button, double px, double py) = 0;
     // A handler of the window by its name, with up to three values (a bar's value, a check
     // box's state).
-    virtual std::string event(const std::string &name, double a, double b, double c) = 0;
+    // `member` is the control's, for handlers several controls share.
+    virtual std::string event(const std::string &name, const std::string &member, double a, double b, double c) = 0;
+    // A picture of the window's own (an angle diagram) by its member: its operations in
+    // device pixels of a w x h canvas, and the mouse on it.
+    virtual int drawPicture(const std::string &member, int w, int h) {
+        (void)member, (void)w, (void)h;
+        return 0;
+    }
+    virtual std::string pictureMouse(const std::string &member, int phase, int button, double px, double py, int w,
+                                     int h) {
+        (void)member, (void)phase, (void)button, (void)px, (void)py, (void)w, (void)h;
+        return "{}";
+    }
 
     // The layers into the picture's pixels, the live ones onto the overlay; the operations
     // recorded either way. Returns their number.
     int draw(Layers layers);
+    // The picture a live frame is drawn over (as the desktop window keeps it).
+    int drawBase() { return draw(liveBase()); }
     // What a module draws straight onto its kept picture (a new object point).
     virtual int drawExtra() { return 0; }
     const double *ops() const { return ops_.data(); }
@@ -68,6 +82,11 @@ protected:
     virtual std::string sceneReplaced() = 0;
     // Called after open(): the module's first state (as its window's Form_Load).
     virtual void loaded() {}
+    // What a live frame is drawn over, and what is drawn with it on top.
+    virtual Layers liveBase() const { return kFullRedraw; }
+    virtual Layers withLive() const { return Layer::Raster; }
+    // Operations recorded on a surface of w x h device pixels, flattened in device pixels.
+    int flattenInDevicePixels(const Surface &s);
     int flatten();
 
     PixelSurface picture_;

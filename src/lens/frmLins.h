@@ -36,6 +36,7 @@ public:
     Scene *moduleScene() override { return &scene; }
     void resetModuleScene() override { scene = LensScene(); }
     void sceneReplaced() override;
+    const ControlTable *controlTable() const override { return &ui; }
 
 protected:
     void layoutForScreen() override;

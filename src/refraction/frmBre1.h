@@ -30,6 +30,7 @@ public:
     Scene *moduleScene() override { return &scene; }
     void resetModuleScene() override { scene = RayPathScene(); }
     void sceneReplaced() override;
+    const ControlTable *controlTable() const override { return &ui; }
 
 protected:
     void layoutForScreen() override;

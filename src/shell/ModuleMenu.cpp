@@ -111,6 +111,14 @@ QMenu *InstallModuleMenu(Form *window, const ModuleMenuSlots &handlers) {
     auto slot = [window](const char *name) -> std::function<void()> {
         return [window, name] { QMetaObject::invokeMethod(window, name); };
     };
+    // Which slot does what, for front-ends that build the window from its table.
+    const std::pair<const char *, const char *> roles[] = {{"savePicture", handlers.savePicture},
+                                                           {"print", handlers.print},
+                                                           {"backToMenu", handlers.backToMenu},
+                                                           {"operatingNotes", handlers.operatingNotes},
+                                                           {"didacticNotes", handlers.didacticNotes}};
+    for (const auto &[role, name] : roles)
+        window->setProperty((QByteArray("slot.") + role).constData(), QString::fromLatin1(name ? name : ""));
     QMenuBar *bar = window->createMenuBar();
     QMenu *file = bar->addMenu(ModuleMenu::tr("&Datei"));
     addLessonEntries(file, window);

@@ -12,7 +12,7 @@ const Varelo = (() => {
   const CLS = 0, LINE = 1, PSET = 2, CIRCLE = 3, ARC = 4, TEXT = 5, FONTSIZE = 6;
   const DOTTED = 2, DASHDOT = 3, OP_NUMBERS = 10;
 
-  let core, api, spec;
+  let core, api, spec, opened = false;
   const controls = {}; // member -> { spec, el }
   let picture, base, live, baseCtx, liveCtx;
   let baseKey = null; // the scene key the base canvas shows in full; null: not in full
@@ -22,14 +22,19 @@ const Varelo = (() => {
   const stats = { drawMs: 0, ops: 0 };
 
   async function start() {
-    spec = await (await fetch('mirror.controls.json')).json();
+    const module = new URLSearchParams(location.search).get('module');
+    if (!module) return startMenu();
+    spec = await (await fetch(`${module}.controls.json`)).json();
     core = await VareloCore();
     api = {
       open: core.cwrap('vw_open', 'number', ['string', 'number', 'number', 'number', 'number', 'number', 'number']),
       resize: core.cwrap('vw_resize', null, ['number', 'number']),
       pixels: core.cwrap('vw_pixels', 'number', []),
       mouse: core.cwrap('vw_mouse', 'string', ['number', 'number', 'number', 'number']),
-      event: core.cwrap('vw_event', 'string', ['string', 'number', 'number', 'number']),
+      event: core.cwrap('vw_event', 'string', ['string', 'string', 'number', 'number', 'number']),
+      drawBase: core.cwrap('vw_draw_base', 'number', []),
+      drawPicture: core.cwrap('vw_draw_picture', 'number', ['string', 'number', 'number']),
+      pictureMouse: core.cwrap('vw_picture_mouse', 'string', ['string', 'number', 'number', 'number', 'number', 'number', 'number']),
       draw: core.cwrap('vw_draw', 'number', ['number']),
       drawExtra: core.cwrap('vw_draw_extra', 'number', []),
       ops: core.cwrap('vw_ops', 'number', []),
@@ -44,6 +49,9 @@ const Varelo = (() => {
     layout();
     const view = spec.view0;
     api.open(spec.module, base.width, base.height, view[0], view[1], view[2], view[3]);
+    opened = true;
+    for (const c of spec.controls)
+      if (controls[c.member].el.classList.contains('small-picture') && !controls[c.member].el.hidden) paintPicture(c.member);
     // The first picture: the mirror and the first object point.
     picturePaint(api.draw(CLEAR | ELEMENT | BUNDLES));
     window.addEventListener('resize', () => { layout(); api.resize(base.width, base.height); send('Redraw'); });
@@ -51,10 +59,55 @@ const Varelo = (() => {
     document.body.dataset.ready = '1';
   }
 
-  // ---- Controls from the table ----
+  // ---- The main menu: a button for each module ----
 
-  // Handlers of the desktop window the page does not have yet: the main menu.
-  const notYet = new Set(['Command9_Click']);
+  async function startMenu() {
+    const menu = await (await fetch('menu.json')).json();
+    // A module whose rules the core cannot run in the page yet stays unavailable.
+    core = await VareloCore();
+    const runs = name => core.ccall('vw_open', 'number', ['string', 'number', 'number', 'number', 'number', 'number', 'number'],
+                                    [name, 1, 1, 0, 0, 1, 1]) === 1;
+    document.title = menu.title;
+    const win = document.getElementById('window');
+    win.setAttribute('aria-label', menu.title);
+    const place = () => {
+      scale = Math.min(window.innerWidth / menu.width, window.innerHeight / menu.height);
+      win.style.width = menu.width * scale + 'px';
+      win.style.height = menu.height * scale + 'px';
+      win.style.top = '0';
+      for (const [i, item] of menu.items.entries()) {
+        Object.assign(win.children[i].style, {
+          left: item.x * scale + 'px', top: item.y * scale + 'px', width: item.w * scale + 'px',
+          height: item.h * scale + 'px', fontSize: item.px * scale + 'px', fontWeight: item.bold ? 'bold' : 'normal',
+        });
+      }
+    };
+    for (const item of menu.items) {
+      let el;
+      if (item.kind === 'button') {
+        el = document.createElement('button');
+        el.textContent = item.text;
+        if (item.description) el.title = item.description;
+        // A module opens in the page; the browser has no program to end.
+        if (item.module) {
+          el.disabled = !runs(item.module);
+          el.addEventListener('click', () => { location.search = `?module=${item.module}`; });
+        } else {
+          el.hidden = true;
+        }
+      } else {
+        el = document.createElement('div');
+        el.className = 'label';
+        el.textContent = item.text;
+      }
+      win.appendChild(el);
+    }
+    place();
+    window.addEventListener('resize', place);
+    document.body.dataset.ready = '1';
+  }
+
+  // ---- Controls from the table ----
 
   function build() {
     const win = document.getElementById('window');
@@ -63,7 +116,7 @@ const Varelo = (() => {
       const el = make(c);
       el.id = c.member;
       el.classList.add(c.kind);
-      if (!c.visible || notYet.has(c.handler)) el.hidden = true;
+      if (!c.visible) el.hidden = true;
       if (c.description && c.kind !== 'label' && c.kind !== 'wraplabel') el.title = c.description;
       (c.parent ? controls[c.parent].el : win).appendChild(el);
       controls[c.member] = { spec: c, el };
@@ -82,15 +135,17 @@ const Varelo = (() => {
     case 'button': {
       const b = document.createElement('button');
       b.textContent = c.text;
-      b.addEventListener('click', () => click(c.handler));
+      b.addEventListener('click', () => click(c.handler, c.member));
       return b;
     }
-    case 'check': {
+    case 'check':
+    case 'option': {
       const l = document.createElement('label');
       const i = document.createElement('input');
-      i.type = 'checkbox';
+      i.type = c.kind === 'option' ? 'radio' : 'checkbox';
+      if (c.kind === 'option') i.name = c.handler;
       i.checked = c.checked;
-      i.addEventListener('change', () => click(c.handler));
+      i.addEventListener('change', () => click(c.handler, c.member, i.checked ? 1 : 0));
       l.append(i, document.createTextNode(c.text.trim()));
       return l;
     }
@@ -126,7 +181,7 @@ const Varelo = (() => {
       return b;
     }
     case 'picture':
-      return makePicture(c, name);
+      return picture ? makeSmallPicture(c, name) : makePicture(c, name);
     }
     return document.createElement('div');
   }
@@ -271,6 +326,40 @@ const Varelo = (() => {
     else document.documentElement.requestFullscreen().catch(() => {});
   }
 
+  // A picture of the window's own beside the scene's (an angle diagram): its operations in
+  // device pixels from the core, the mouse in device pixels to it.
+  function makeSmallPicture(c, name) {
+    const cv = document.createElement('canvas');
+    cv.className = 'small-picture';
+    cv.tabIndex = 0;
+    cv.setAttribute('role', 'img');
+    cv.setAttribute('aria-label', name);
+    cv.addEventListener('contextmenu', e => e.preventDefault());
+    let held = 0;
+    const at = (phase, button, e) => {
+      const r = cv.getBoundingClientRect();
+      show(api.pictureMouse(c.member, phase, button, (e.clientX - r.left) * cv.width / r.width,
+                            (e.clientY - r.top) * cv.height / r.height, cv.width, cv.height));
+    };
+    cv.addEventListener('pointerdown', e => {
+      held = e.button === 2 ? 2 : 1;
+      cv.setPointerCapture(e.pointerId);
+      at(0, held, e);
+    });
+    cv.addEventListener('pointermove', e => { if (held) at(1, held, e); });
+    cv.addEventListener('pointerup', e => { if (held) at(2, held, e); held = 0; });
+    return cv;
+  }
+
+  function paintPicture(member) {
+    const cv = controls[member].el;
+    const ctx = cv.getContext('2d');
+    ctx.fillStyle = '#fff';
+    ctx.fillRect(0, 0, cv.width, cv.height);
+    const n = api.drawPicture(member, cv.width, cv.height);
+    paintOps(ctx, core.HEAPF64, api.ops() / 8, n, [0, 0, cv.width, cv.height], i => api.opText(i));
+  }
+
   // ---- Layout: the desktop window's places, scaled to the browser window ----
 
   function layout() {
@@ -288,10 +377,16 @@ const Varelo = (() => {
         fontSize: c.px * scale + 'px', fontWeight: c.bold ? 'bold' : 'normal',
       });
       if (c.kind === 'symbol') paintSymbol(c, el);
+      if (c.kind === 'picture' && el.tagName === 'CANVAS') {
+        el.width = Math.max(1, Math.round(c.w * scale * ratio));
+        el.height = Math.max(1, Math.round(c.h * scale * ratio));
+        if (opened && !el.hidden) paintPicture(c.member);
+      }
     }
     placeNotes();
-    const w = Math.max(1, Math.round(controls.Picture1.spec.w * scale * ratio));
-    const h = Math.max(1, Math.round(controls.Picture1.spec.h * scale * ratio));
+    const main = spec.controls.find(c => c.kind === 'picture');
+    const w = Math.max(1, Math.round(main.w * scale * ratio));
+    const h = Math.max(1, Math.round(main.h * scale * ratio));
     for (const cv of [base, live]) {
       cv.width = w;
       cv.height = h;
@@ -318,29 +413,31 @@ const Varelo = (() => {
     show(api.mouse(phase, button, x, y));
   }
 
-  // The page's part of the window's handlers: what a control hands to the core.
-  function click(handler) {
-    if (handler === 'Check3D_Click') {
-      const on = m => controls[m].el.querySelector('input').checked ? 1 : 0;
-      send(handler, on('Check3D5'), on('Check3D2'), on('Check3D8'));
-    } else if (handler === 'Command4_Click') {
+  // The page's part of the window's handlers: what the menu's roles do here, the rest to the
+  // core (with the control's member and value: a check box's state, an option's choice).
+  function click(handler, member = '', value = 0) {
+    const slots = spec.slots || {};
+    if (handler === slots.savePicture) {
       savePicture();
-    } else if (handler === 'Command3_Click') {
+    } else if (handler === slots.print) {
       window.print();
-    } else if (handler === 'Command7_Click') {
+    } else if (handler === slots.operatingNotes && spec.help.notes) {
       toggleNotes(!notesShown);
-    } else if (handler === 'Command8_Click') {
-      toggleNotes(false);
-      didactic();
+    } else if (handler === slots.operatingNotes || handler === slots.didacticNotes) {
+      if (spec.help.notes) toggleNotes(false);
+      infoWindow();
+    } else if (handler === slots.backToMenu) {
+      location.search = '';
     } else {
-      send(handler);
+      send(handler, value, 0, 0, member);
     }
   }
 
   // "Info": the operating notes over the picture, as the desktop window lays them out.
   let notesShown = false, notesLayer = null, infoCaption = '';
   function toggleNotes(on) {
-    const help = spec.help, button = controls.Command7.el;
+    const help = spec.help;
+    const button = Object.values(controls).find(c => c.spec.handler === spec.slots.operatingNotes).el;
     if (!notesLayer) {
       infoCaption = button.textContent;
       notesLayer = document.createElement('div');
@@ -375,17 +472,18 @@ const Varelo = (() => {
     }
   }
 
-  // "Didaktische Bemerkung": the didactic notes in a window of their own.
-  function didactic() {
-    let d = document.getElementById('didactic');
+  // The module's information window ("Didaktische Bemerkung", or "Info" where the notes
+  // are not laid over the picture).
+  function infoWindow() {
+    let d = document.getElementById('info');
     if (!d) {
       d = document.createElement('dialog');
-      d.id = 'didactic';
-      d.setAttribute('aria-label', spec.didactic.title);
+      d.id = 'info';
+      d.setAttribute('aria-label', spec.info.title);
       const h = document.createElement('h1');
-      h.textContent = spec.didactic.title;
+      h.textContent = spec.info.title;
       const pre = document.createElement('pre');
-      pre.textContent = spec.didactic.text;
+      pre.textContent = spec.info.text;
       const f = document.createElement('form');
       f.method = 'dialog';
       const ok = document.createElement('button');
@@ -397,7 +495,7 @@ const Varelo = (() => {
     d.showModal();
   }
 
-  function send(name, a = 0, b = 0, c = 0) { show(api.event(name, a, b, c)); }
+  function send(name, a = 0, b = 0, c = 0, member = '') { show(api.event(name, member, a, b, c)); }
 
   function keys(e) {
     // The view options' keys, and F11 for the full screen.
@@ -423,17 +521,22 @@ const Varelo = (() => {
   function show(answer) {
     const u = JSON.parse(answer);
     if (u.faults !== undefined) return u;
-    for (const [m, t] of Object.entries(u.texts)) controls[m].el.value = t;
-    if (u.hint) controls.Label6.el.textContent = u.hint;
-    for (const [m, f] of Object.entries(u.faces)) controls[m].el.setAttribute('aria-pressed', f ? 'true' : 'false');
-    for (const [m, b] of Object.entries(u.bars)) {
+    for (const [m, t] of Object.entries(u.texts || {})) {
+      const el = controls[m].el;
+      if (el.tagName === 'INPUT') el.value = t;
+      else el.textContent = t;
+    }
+    for (const [m, f] of Object.entries(u.faces || {})) controls[m].el.setAttribute('aria-pressed', f ? 'true' : 'false');
+    for (const [m, b] of Object.entries(u.bars || {})) {
       const r = controls[m].el;
       if (document.activeElement !== r || !barDragging) setBar(r, b);
     }
-    for (const [m, on] of Object.entries(u.checks)) controls[m].el.querySelector('input').checked = !!on;
+    for (const [m, on] of Object.entries(u.checks || {})) controls[m].el.querySelector('input').checked = !!on;
+    for (const [m, on] of Object.entries(u.visible || {})) controls[m].el.hidden = !on;
+    for (const m of u.pictures || []) paintPicture(m);
     if (spec.view)
       for (const o of spec.view.options) viewItems[o.bit].setAttribute('aria-checked', u.view[o.field] ? 'true' : 'false');
-    if (u.pointer) live.style.cursor = u.pointer === 2 ? 'crosshair' : 'default';
+    if (u.pointer) live.style.cursor = ['', 'default', 'crosshair', 'no-drop'][u.pointer];
     if (u.newObjectPoint) picturePaint(api.drawExtra());
     if (u.layers) redraw(u.layers, u.key);
     if (u.message) message(u.message);
@@ -445,11 +548,11 @@ const Varelo = (() => {
     const t0 = performance.now();
     if (layers & LIVE) {
       if (baseKey !== key) {
-        picturePaint(api.draw(FULL));
+        picturePaint(api.drawBase());
         baseKey = key;
       }
       liveCtx.clearRect(0, 0, live.width, live.height);
-      paint(liveCtx, api.draw(LIVE | RASTER));
+      paint(liveCtx, api.draw(LIVE));
     } else {
       if (layers & CLEAR) liveCtx.clearRect(0, 0, live.width, live.height);
       picturePaint(api.draw(layers));

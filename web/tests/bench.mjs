@@ -5,7 +5,7 @@ import { start } from './browser.mjs';
 
 const chromium = await start();
 try {
-  const page = await chromium.page(1920, 1440, `bench.html?runs=${process.argv[2] || 30}`);
+  const page = await chromium.page(1920, 1440, `bench.html?module=mirror&runs=${process.argv[2] || 30}`);
   await page.waitForFunction(() => document.body.dataset.results, { timeout: 120000 });
   const r = JSON.parse(await page.evaluate(() => document.body.dataset.results));
   const line = (name, s, target) => console.log(

@@ -17,7 +17,7 @@ after(async () => { await chromium.close(); });
 const P = [-1600, -750];
 
 async function open() {
-  const page = await chromium.page(1600, 1150);
+  const page = await chromium.page(1600, 1150, '?module=mirror');
   page.at = async (x, y) => page.evaluate((x, y) => Varelo.testing.toClient(x, y), x, y);
   page.dragWith = async (button, from, to) => {
     const [x0, y0] = await page.at(...from);
@@ -197,9 +197,22 @@ test('"Info" lays the operating notes over the picture; the didactic notes open 
   assert.match(await page.$eval('.notes-layer', e => e.textContent), /Bedienungshinweise/);
   assert.ok(!(await visible('Label6')), 'the hint goes while the notes show');
   await page.click('#Command8');
-  assert.ok(await page.$eval('#didactic', d => d.open));
-  assert.match(await page.$eval('#didactic', d => d.textContent), /Reflexionsgesetz/);
+  assert.ok(await page.$eval('#info', d => d.open));
+  assert.match(await page.$eval('#info', d => d.textContent), /Reflexionsgesetz/);
   assert.ok(!(await page.$eval('.notes-layer', e => !e.hidden)), 'the notes close for the didactic notes');
+  await page.close();
+});
+
+test('the main menu opens the mirror module; its menu button comes back', async () => {
+  const page = await chromium.page(1200, 900);
+  const buttons = await page.$$eval('#window button', bs => bs.filter(b => !b.hidden).map(b => [b.textContent, b.disabled]));
+  assert.deepEqual(buttons.find(b => b[0] === 'Reflexion'), ['Reflexion', false]);
+  await Promise.all([page.waitForNavigation(), page.click('#window button:not([disabled])')]);
+  await page.waitForFunction(() => document.body.dataset.ready);
+  assert.match(await page.title(), /^Ebene und sphärische Spiegel +als Bündel-Wandler$/);
+  await Promise.all([page.waitForNavigation(), page.click('#Command9')]);
+  await page.waitForFunction(() => document.body.dataset.ready);
+  assert.equal(await page.title(), 'Varelo');
   await page.close();
 });
 
@@ -270,11 +283,11 @@ test('random use and damaged lessons leave the page working', async () => {
         // Presses, moves and releases anywhere, off the picture too.
         show(api.mouse(random(3), random(3), random(base.width * 2) - base.width / 2, random(base.height * 2) - base.height / 2));
       } else if (r < 8) {
-        show(api.event(handlers[random(handlers.length)], 0, 0, 0));
+        show(api.event(handlers[random(handlers.length)], '', 0, 0, 0));
       } else if (r < 9) {
-        show(api.event(bars[random(bars.length)], random(80000) - 40000, random(2), 0));
+        show(api.event(bars[random(bars.length)], '', random(80000) - 40000, random(2), 0));
       } else {
-        show(api.event(random(2) ? 'Check3D_Click' : 'View', random(64), random(2), random(2)));
+        show(api.event(random(2) ? 'Check3D_Click' : 'View', ['Check3D5', 'Check3D2', 'Check3D8'][random(3)], random(64), random(2), random(2)));
       }
     }
     document.getElementById('message').close();
