@@ -24,6 +24,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QFile>
@@ -45,8 +47,12 @@ namespace {
 
 class QuietDialogs : public Dialogs {
 public:
+    bool answerEmpty = false; // an input box is answered with nothing typed, else cancelled
     void messageBox(const QString &text, bool) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    bool inputBox(const QString &, const QString &, const QString &, QString *) override { return false; }
+    bool inputBox(const QString &, const QString &, const QString &, QString *answer) override {
+        answer->clear();
+        return answerEmpty;
+    }
     bool printerDialog(QPrinter *) override { return false; }
 };
 
@@ -99,8 +105,10 @@ QJsonObject Control(const ControlEntry &e) {
         c["text"] = b->text();
         c["checked"] = b->isChecked();
     }
-    if (auto *t = qobject_cast<QLineEdit *>(w))
+    if (auto *t = qobject_cast<QLineEdit *>(w)) {
         c["text"] = t->text();
+        c["base"] = Hex(t->palette().color(QPalette::Base));
+    }
     if (auto *s = qobject_cast<QScrollBar *>(w))
         c["range"] = QJsonObject{{"min", s->minimum()}, {"max", s->maximum()}, {"small", s->singleStep()},
                                  {"large", s->pageStep()}, {"value", s->value()}};
@@ -141,17 +149,26 @@ QJsonObject Notes(Form *w, const ControlTable &table) {
                                  {"colour", Hex(l->palette().color(QPalette::WindowText))}});
     }
     QJsonObject o{{"notes", notes}};
+    const auto captionOf = [w, &table] {
+        for (const ControlEntry &e : table.entries())
+            if (QString::fromStdString(e.handler) == w->property("slot.operatingNotes").toString())
+                return static_cast<QAbstractButton *>(e.widget)->text();
+        return QString();
+    };
     for (const ControlEntry &e : table.entries()) {
         if (shown.count(e.widget) && !e.widget->isVisibleTo(w))
             hidden.append(QString::fromStdString(e.member));
         if (!shown.count(e.widget) && e.widget->isVisibleTo(w))
             revealed.append(QString::fromStdString(e.member));
-        if (QString::fromStdString(e.handler) == w->property("slot.operatingNotes").toString())
-            o["caption"] = static_cast<QAbstractButton *>(e.widget)->text();
     }
+    o["caption"] = captionOf();
     o["hidden"] = hidden;
     o["revealed"] = revealed;
     QMetaObject::invokeMethod(w, w->property("slot.operatingNotes").toByteArray().constData());
+    o["captionOff"] = captionOf();
+    // The didactic notes leave the operating notes with another caption.
+    QMetaObject::invokeMethod(w, w->property("slot.didacticNotes").toByteArray().constData());
+    o["captionAfterInfo"] = captionOf();
     return o;
 }
 
@@ -217,6 +234,20 @@ int ExportControls(const ModuleRow &row, const char *out) {
     // open their information window for "Info".
     const bool helpPanel = !w->property("slot.didacticNotes").toString().isEmpty();
     const QJsonObject notes = helpPanel ? Notes(w, *table) : QJsonObject();
+    // The name "Bild speichern" saves under when none is typed: saved into a scratch folder.
+    QString pictureFile;
+    {
+        QTemporaryDir scratch;
+        const QString here = QDir::currentPath();
+        QDir::setCurrent(scratch.path());
+        auto &dialogs = static_cast<QuietDialogs &>(Dialogs::instance());
+        dialogs.answerEmpty = true;
+        QMetaObject::invokeMethod(w, w->property("slot.savePicture").toByteArray().constData());
+        dialogs.answerEmpty = false;
+        QDir::setCurrent(here);
+        const QStringList saved = QDir(scratch.path()).entryList(QDir::Files);
+        pictureFile = saved.value(0);
+    }
     auto *info = static_cast<InfoWindow *>(Forms::show(row.info.id));
     const QJsonObject infoText{{"title", info->windowTitle()}, {"text", info->composedText()}};
     Forms::hide(row.info.id);
@@ -231,7 +262,8 @@ int ExportControls(const ModuleRow &row, const char *out) {
                           {"help", notes},
                           {"view", ViewMenu(w)},
                           {"slots", Slots(w)},
-                          {"info", infoText}};
+                          {"info", infoText},
+                          {"pictureFile", pictureFile}};
     return WriteJson(out, doc) ? 0 : 1;
 }
 

@@ -18,6 +18,7 @@ public:
     MarkerTools markers{scene_.markers};
     ZoomModel zoom{&picture_};
     float lastX = 0, lastY = 0; // the pointer in world coordinates
+    bool releasing_ = false;
     bool pointerMoved = false;
 
     void loaded() override {
@@ -35,9 +36,11 @@ public:
     // The whole state the page shows besides the picture_.
     std::string state(const MirrorUpdate &u, const MarkerUpdate &m) {
         std::ostringstream o;
-        const MousePointer pointer = m.pointer != MousePointer::Unchanged ? m.pointer : u.pointer;
+        // The marker tools set the screen's pointer, and so does a release; a move the picture's.
+        const MousePointer screen = m.pointer != MousePointer::Unchanged ? m.pointer : releasing_ ? u.pointer : MousePointer::Unchanged;
+        const MousePointer pointer = releasing_ ? MousePointer::Unchanged : u.pointer;
         o << "{\"layers\":" << (u.layers | m.layers) << ",\"newObjectPoint\":" << (u.newObjectPoint ? 1 : 0)
-          << ",\"pointer\":" << int(pointer) << ",\"key\":" << (scene_.key() & 0xffffffffu);
+          << ",\"pointer\":" << int(pointer) << ",\"screen\":" << int(screen) << ",\"key\":" << (scene_.key() & 0xffffffffu);
         if (u.message || m.message)
             o << ",\"message\":" << Quoted(u.message ? u.message : m.message);
 
@@ -61,8 +64,8 @@ public:
           << ",\"Picture4\":" << markers.rasterFace << ",\"Picture5\":" << markers.lineFace << "}"
           << ",\"bars\":{\"HScroll1\":[" << r.hMin << ',' << r.hMax << ',' << zoom.hSmall() << ',' << zoom.hLarge()
           << ',' << zoom.panX() << "],\"VScroll1\":[" << r.vMin << ',' << r.vMax << ',' << zoom.vSmall() << ','
-          << zoom.vLarge() << ',' << zoom.panY() << "],\"HScroll2\":[-36,36,1,2," << -scene_.mirror.curvature
-          << "],\"HScroll5\":[10,1000,5,50," << CInt(scene_.mirror.halfAperture) << "]}"
+          << zoom.vLarge() << ',' << zoom.panY() << "],\"HScroll2\":" << -scene_.mirror.curvature
+          << ",\"HScroll5\":" << CInt(scene_.mirror.halfAperture) << "}"
           << ",\"checks\":{\"Check3D5\":" << int(scene_.extendReflected) << ",\"Check3D2\":" << int(scene_.dottedReflected)
           << ",\"Check3D8\":" << int(scene_.drawNormals) << "},\"view\":{";
         size_t count = 0;
@@ -96,11 +99,14 @@ public:
             if (u.toMarkers)
                 m = markers.mouseMove(x, y);
         } else {
+            releasing_ = true;
             u = control.mouseUp(button, x, y, markers.anyMode());
             if (u.toMarkers)
                 m = markers.mouseUp(x, scene_.currentX(), scene_.currentY());
         }
-        return state(u, m);
+        const std::string answer = state(u, m);
+        releasing_ = false;
+        return answer;
     }
 
     std::string event(const std::string &name, const std::string &member, double a, double b, double) override {

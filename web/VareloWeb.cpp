@@ -49,6 +49,7 @@ EMSCRIPTEN_KEEPALIVE const char *vw_event(const char *name, const char *member, 
 
 EMSCRIPTEN_KEEPALIVE int vw_draw(unsigned layers) { return module->draw(layers); }
 EMSCRIPTEN_KEEPALIVE int vw_draw_base() { return module->drawBase(); }
+EMSCRIPTEN_KEEPALIVE int vw_draw_saved() { return module->drawSaved(); }
 
 // A picture of the window's own, in device pixels of a w x h canvas.
 EMSCRIPTEN_KEEPALIVE int vw_draw_picture(const char *member, int w, int h) {

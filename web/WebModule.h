@@ -62,6 +62,8 @@ public:
     int draw(Layers layers);
     // The picture a live frame is drawn over (as the desktop window keeps it).
     int drawBase() { return draw(liveBase()); }
+    // What "Bild speichern" saves (the element and the rays, without marks).
+    int drawSaved() { return draw(savedLayers()); }
     // What a module draws straight onto its kept picture (a new object point).
     virtual int drawExtra() { return 0; }
     const double *ops() const { return ops_.data(); }
@@ -85,6 +87,7 @@ protected:
     // What a live frame is drawn over, and what is drawn with it on top.
     virtual Layers liveBase() const { return kFullRedraw; }
     virtual Layers withLive() const { return Layer::Raster; }
+    virtual Layers savedLayers() const { return Layer::Clear | Layer::Element | Layer::Bundles; }
     // Operations recorded on a surface of w x h device pixels, flattened in device pixels.
     int flattenInDevicePixels(const Surface &s);
     int flatten();

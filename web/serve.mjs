@@ -13,10 +13,16 @@ const types = {
 export function serve(dir, port = 0) {
   const root = path.resolve(dir);
   const server = http.createServer((req, res) => {
-    const url = new URL(req.url, 'http://localhost');
-    const file = path.join(root, decodeURIComponent(url.pathname === '/' ? '/index.html' : url.pathname));
-    // Nothing outside the site.
-    if (!file.startsWith(root + path.sep)) {
+    let file;
+    try {
+      const url = new URL(req.url, 'http://localhost');
+      file = path.join(root, decodeURIComponent(url.pathname === '/' ? '/index.html' : url.pathname));
+    } catch {
+      res.writeHead(400).end();
+      return;
+    }
+    // Nothing outside the site, and no name a file system refuses.
+    if (!file.startsWith(root + path.sep) || file.includes('\0')) {
       res.writeHead(403).end();
       return;
     }

@@ -5,6 +5,7 @@
 #include "core/Texts.h"
 #include "mirror/MirrorScene.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace varelo {
@@ -89,7 +90,7 @@ MirrorUpdate MirrorController::dropLive() {
 void MirrorController::curvaturePressed() { scene_.pressCurvature(); }
 
 MirrorUpdate MirrorController::curvatureBar(int value, bool dragging) {
-    scene_.setCurvature(-value, dragging);
+    scene_.setCurvature(-std::clamp(value, -kCurvatureBarEnd, kCurvatureBarEnd), dragging);
     MirrorUpdate u;
     u.radiusChanged = u.diameterChanged = true;
     u.layers = kFullRedraw;
@@ -97,7 +98,7 @@ MirrorUpdate MirrorController::curvatureBar(int value, bool dragging) {
 }
 
 MirrorUpdate MirrorController::apertureBar(int value) {
-    scene_.setHalfAperture(static_cast<float>(value));
+    scene_.setHalfAperture(static_cast<float>(std::clamp(value, kApertureBarMin, kApertureBarMax)));
     MirrorUpdate u;
     u.diameterChanged = true;
     u.layers = kFullRedraw;

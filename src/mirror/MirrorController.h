@@ -25,6 +25,10 @@ struct MirrorUpdate {
     MousePointer pointer = MousePointer::Unchanged;
 };
 
+// The curvature bar's and the aperture bar's ranges; a value outside is taken at the end.
+inline constexpr int kCurvatureBarEnd = 36;
+inline constexpr int kApertureBarMin = 10, kApertureBarMax = 1000;
+
 class MirrorController {
 public:
     explicit MirrorController(MirrorScene &scene) : scene_(scene) {}

@@ -18,6 +18,7 @@ const Varelo = (() => {
   let baseKey = null; // the scene key the base canvas shows in full; null: not in full
   let scale = 1, ratio = 1;
   let pressed = 0; // the mouse button held in the picture
+  let screenCursor = '', pictureCursor = 'default';
   let barDragging = false;
   const stats = { drawMs: 0, ops: 0 };
 
@@ -33,6 +34,7 @@ const Varelo = (() => {
       mouse: core.cwrap('vw_mouse', 'string', ['number', 'number', 'number', 'number']),
       event: core.cwrap('vw_event', 'string', ['string', 'string', 'number', 'number', 'number']),
       drawBase: core.cwrap('vw_draw_base', 'number', []),
+      drawSaved: core.cwrap('vw_draw_saved', 'number', []),
       drawPicture: core.cwrap('vw_draw_picture', 'number', ['string', 'number', 'number']),
       pictureMouse: core.cwrap('vw_picture_mouse', 'string', ['string', 'number', 'number', 'number', 'number', 'number', 'number']),
       draw: core.cwrap('vw_draw', 'number', ['number']),
@@ -54,7 +56,12 @@ const Varelo = (() => {
       if (controls[c.member].el.classList.contains('small-picture') && !controls[c.member].el.hidden) paintPicture(c.member);
     // The first picture: the mirror and the first object point.
     picturePaint(api.draw(CLEAR | ELEMENT | BUNDLES));
-    window.addEventListener('resize', () => { layout(); api.resize(base.width, base.height); send('Redraw'); });
+    const relayout = () => { layout(); api.resize(base.width, base.height); send('Redraw'); };
+    window.addEventListener('resize', relayout);
+    // A move to a screen of another pixel density.
+    const density = () => matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
+      .addEventListener('change', () => { relayout(); density(); }, { once: true });
+    density();
     document.addEventListener('keydown', keys);
     document.body.dataset.ready = '1';
   }
@@ -152,7 +159,9 @@ const Varelo = (() => {
     case 'textbox': {
       const t = document.createElement('input');
       t.readOnly = true;
+      t.tabIndex = -1;
       t.value = c.text;
+      if (c.base) t.style.background = c.base;
       t.setAttribute('aria-label', name);
       return t;
     }
@@ -167,7 +176,7 @@ const Varelo = (() => {
         b.textContent = arrow;
         b.setAttribute('aria-label', c.spinNames[k]);
         b.title = c.spinNames[k];
-        b.addEventListener('click', () => click(c.handler + (k === 0 ? '_SpinUp' : '_SpinDown')));
+        repeating(b, () => click(c.handler + (k === 0 ? '_SpinUp' : '_SpinDown')));
         d.appendChild(b);
       });
       return d;
@@ -177,13 +186,28 @@ const Varelo = (() => {
       b.setAttribute('aria-label', name);
       b.setAttribute('aria-pressed', 'false');
       b.appendChild(document.createElement('canvas'));
-      b.addEventListener('click', () => click(c.handler));
+      // The second press of a double click is not a second click.
+      b.addEventListener('click', e => { if (e.detail <= 1) click(c.handler); });
       return b;
     }
     case 'picture':
       return picture ? makeSmallPicture(c, name) : makePicture(c, name);
     }
     return document.createElement('div');
+  }
+
+  // An arrow button: once on a press, then again after 400 ms every 80 ms while held (as
+  // the desktop's); the keyboard's Space and Enter press it once.
+  function repeating(button, act) {
+    let delay = null, every = null;
+    const stop = () => { clearTimeout(delay); clearInterval(every); delay = every = null; };
+    button.addEventListener('pointerdown', e => {
+      if (e.button !== 0) return;
+      act();
+      delay = setTimeout(() => { every = setInterval(act, 80); }, 400);
+    });
+    for (const end of ['pointerup', 'pointerleave', 'pointercancel', 'blur']) button.addEventListener(end, stop);
+    button.addEventListener('click', e => { if (e.detail === 0) act(); });
   }
 
   function bar(c, name) {
@@ -202,17 +226,30 @@ const Varelo = (() => {
       send(handler, +r.value, 0); // the settled value, drawn as a release draws it
     });
     r.addEventListener('input', () => send(handler, +r.value, barDragging ? 1 : 0));
-    // Page keys move by the bar's large change, as on the desktop.
+    // Arrow keys move by the bar's small change, Page keys by its large one, Home and End
+    // to its ends, as a scroll bar does; right and down are towards the maximum.
     r.addEventListener('keydown', e => {
-      if (e.key !== 'PageUp' && e.key !== 'PageDown') return;
+      const steps = { ArrowRight: +r.dataset.small, ArrowDown: +r.dataset.small, ArrowLeft: -r.dataset.small,
+                      ArrowUp: -r.dataset.small, PageDown: +r.dataset.large, PageUp: -r.dataset.large };
+      let v;
+      if (e.key in steps) v = +r.value + steps[e.key];
+      else if (e.key === 'Home') v = +r.min;
+      else if (e.key === 'End') v = +r.max;
+      else return;
       e.preventDefault();
-      r.value = +r.value + (e.key === 'PageDown' ? 1 : -1) * +r.dataset.large;
-      r.dispatchEvent(new Event('input'));
+      r.value = Math.min(+r.max, Math.max(+r.min, v));
+      send(handler, +r.value, 0);
     });
     return r;
   }
 
-  function setBar(r, [min, max, small, large, value]) {
+  // A bar's range, change amounts and value; or only its value.
+  function setBar(r, b) {
+    if (!Array.isArray(b)) {
+      r.value = b;
+      return;
+    }
+    const [min, max, small, large, value] = b;
     r.min = min;
     r.max = max;
     r.step = 1;
@@ -226,7 +263,6 @@ const Varelo = (() => {
     base = document.createElement('canvas');
     live = document.createElement('canvas');
     live.className = 'live';
-    live.tabIndex = 0;
     live.setAttribute('role', 'img');
     live.setAttribute('aria-label', name);
     picture.append(base, live);
@@ -241,12 +277,16 @@ const Varelo = (() => {
       mouse(0, pressed, e);
     });
     live.addEventListener('pointermove', e => mouse(1, pressed, e));
-    live.addEventListener('pointerup', e => {
+    const release = e => {
       if (!pressed) return;
       const b = pressed;
       pressed = 0;
       mouse(2, b, e);
-    });
+    };
+    live.addEventListener('pointerup', release);
+    // A stroke the system cancels ends where it was.
+    live.addEventListener('pointercancel', release);
+    live.addEventListener('lostpointercapture', release);
     return picture;
   }
 
@@ -278,6 +318,7 @@ const Varelo = (() => {
       b.appendChild(t);
       if (key) {
         const k = document.createElement('span');
+        k.setAttribute('aria-hidden', 'true');
         k.className = 'key';
         k.textContent = key;
         b.appendChild(k);
@@ -286,18 +327,33 @@ const Varelo = (() => {
       menu.appendChild(b);
       return b;
     };
-    for (const o of v.options) {
+    // As the desktop's: the full screen first, the presentation look, a line, the aids.
+    if (v.fullscreen) {
+      const b = item(v.fullscreen.text, v.fullscreen.key, 'menuitemcheckbox');
+      b.setAttribute('aria-checked', 'false');
+      b.addEventListener('click', () => { close(); fullScreen(); });
+      document.addEventListener('fullscreenchange', () =>
+        b.setAttribute('aria-checked', document.fullscreenElement ? 'true' : 'false'));
+    }
+    v.options.forEach((o, i) => {
       const b = item(o.text, o.key, 'menuitemcheckbox');
       b.setAttribute('aria-checked', 'false');
       b.addEventListener('click', () => { close(); toggleView(o.bit); });
       viewItems[o.bit] = b;
-    }
-    if (v.fullscreen) {
-      const b = item(v.fullscreen.text, v.fullscreen.key, 'menuitem');
-      b.addEventListener('click', () => { close(); fullScreen(); });
-    }
+      if (i === 0 && v.options.length > 1) {
+        const line = document.createElement('div');
+        line.setAttribute('role', 'separator');
+        line.className = 'separator';
+        menu.appendChild(line);
+      }
+    });
     const items = () => [...menu.querySelectorAll('button')];
-    const close = () => { menu.hidden = true; opener.setAttribute('aria-expanded', 'false'); };
+    const close = () => {
+      const inside = menu.contains(document.activeElement);
+      menu.hidden = true;
+      opener.setAttribute('aria-expanded', 'false');
+      if (inside) opener.focus();
+    };
     const open = () => { menu.hidden = false; opener.setAttribute('aria-expanded', 'true'); items()[0].focus(); };
     opener.addEventListener('click', () => (menu.hidden ? open() : close()));
     opener.addEventListener('keydown', e => { if (e.key === 'ArrowDown') { e.preventDefault(); open(); } });
@@ -312,6 +368,7 @@ const Varelo = (() => {
       }
     });
     document.addEventListener('pointerdown', e => { if (!holder.contains(e.target)) close(); });
+    holder.addEventListener('focusout', e => { if (!holder.contains(e.relatedTarget)) close(); });
     holder.append(opener, menu);
     bar.appendChild(holder);
   }
@@ -402,7 +459,7 @@ const Varelo = (() => {
     ctx.fillStyle = c.back;
     ctx.fillRect(0, 0, cv.width, cv.height);
     const flat = c.face.flatMap(op => op.slice(0, OP_NUMBERS));
-    paintOps(ctx, Float64Array.from(flat), 0, c.face.length, [-100, -100, 200, 200], i => c.face[i][10] || '');
+    paintOps(ctx, Float64Array.from(flat), 0, c.face.length, [-100, -100, 200, 200], i => c.face[i][10] || '', -1, c.back);
   }
 
   // ---- Events to the core and its answers ----
@@ -424,7 +481,10 @@ const Varelo = (() => {
     } else if (handler === slots.operatingNotes && spec.help.notes) {
       toggleNotes(!notesShown);
     } else if (handler === slots.operatingNotes || handler === slots.didacticNotes) {
-      if (spec.help.notes) toggleNotes(false);
+      if (spec.help.notes) {
+        toggleNotes(false);
+        infoButton().textContent = spec.help.captionAfterInfo;
+      }
       infoWindow();
     } else if (handler === slots.backToMenu) {
       location.search = '';
@@ -434,12 +494,11 @@ const Varelo = (() => {
   }
 
   // "Info": the operating notes over the picture, as the desktop window lays them out.
-  let notesShown = false, notesLayer = null, infoCaption = '';
+  let notesShown = false, notesLayer = null;
   function toggleNotes(on) {
     const help = spec.help;
-    const button = Object.values(controls).find(c => c.spec.handler === spec.slots.operatingNotes).el;
+    const button = infoButton();
     if (!notesLayer) {
-      infoCaption = button.textContent;
       notesLayer = document.createElement('div');
       notesLayer.className = 'notes-layer';
       notesLayer.setAttribute('role', 'note');
@@ -457,8 +516,10 @@ const Varelo = (() => {
     notesLayer.hidden = !on;
     for (const m of help.hidden) controls[m].el.hidden = on;
     for (const m of help.revealed) controls[m].el.hidden = !on;
-    button.textContent = on ? help.caption : infoCaption;
+    button.textContent = on ? help.caption : help.captionOff;
   }
+
+  function infoButton() { return Object.values(controls).find(c => c.spec.handler === spec.slots.operatingNotes).el; }
 
   function placeNotes() {
     if (!notesLayer) return;
@@ -469,6 +530,8 @@ const Varelo = (() => {
         fontSize: n.px * scale + 'px', fontWeight: n.bold ? 'bold' : 'normal', color: n.colour,
         background: n.back || 'transparent', textIndent: n.indent * scale + 'px',
       });
+      // The page's font is wider than the desktop's: a note that does not fit gets smaller.
+      for (let px = n.px * scale; d.scrollHeight > d.clientHeight + 1 && px > 6; px *= 0.94) d.style.fontSize = px + 'px';
     }
   }
 
@@ -499,7 +562,9 @@ const Varelo = (() => {
 
   function keys(e) {
     // The view options' keys, and F11 for the full screen.
-    const option = spec.view && spec.view.options.find(o => o.key === e.key);
+    // Nothing behind an open message or window.
+    if (document.querySelector('dialog[open]')) return;
+    const option = spec.view && spec.view.options.find(o => o.key === e.key && viewItems[o.bit]);
     if (option && !e.ctrlKey && !e.altKey) {
       e.preventDefault();
       toggleView(option.bit);
@@ -534,9 +599,14 @@ const Varelo = (() => {
     for (const [m, on] of Object.entries(u.checks || {})) controls[m].el.querySelector('input').checked = !!on;
     for (const [m, on] of Object.entries(u.visible || {})) controls[m].el.hidden = !on;
     for (const m of u.pictures || []) paintPicture(m);
-    if (spec.view)
-      for (const o of spec.view.options) viewItems[o.bit].setAttribute('aria-checked', u.view[o.field] ? 'true' : 'false');
-    if (u.pointer) live.style.cursor = ['', 'default', 'crosshair', 'no-drop'][u.pointer];
+    for (const o of (spec.view && u.view) ? spec.view.options : [])
+      viewItems[o.bit]?.setAttribute('aria-checked', u.view[o.field] ? 'true' : 'false');
+    // The screen's pointer (an armed tool, a drag) stands over the picture's own.
+    const cursors = ['', 'default', 'crosshair', 'no-drop'];
+    if (u.screen) screenCursor = u.screen === 1 ? '' : cursors[u.screen];
+    if (u.pointer) pictureCursor = cursors[u.pointer];
+    live.style.cursor = screenCursor || pictureCursor;
+    document.body.style.cursor = screenCursor;
     if (u.newObjectPoint) picturePaint(api.drawExtra());
     if (u.layers) redraw(u.layers, u.key);
     if (u.message) message(u.message);
@@ -570,11 +640,23 @@ const Varelo = (() => {
   // ---- Painting the core's operations ----
 
   // The picture: the core's pixels in one piece, then the texts it drew.
+  // The texts on the picture since it was last cleared: the core's pixels hold none, so
+  // they are painted again over every new set of pixels.
+  let keptTexts = [];
   function picturePaint(n) {
     const w = base.width, h = base.height;
+    const a = core.HEAPF64, p = api.ops() / 8;
+    for (let i = 0; i < n; i++) {
+      const kind = a[p + i * OP_NUMBERS];
+      if (kind === CLS) keptTexts = [];
+      else if (kind === TEXT || kind === FONTSIZE)
+        keptTexts.push([...a.subarray(p + i * OP_NUMBERS, p + (i + 1) * OP_NUMBERS), api.opText(i)]);
+    }
     const bytes = new Uint8ClampedArray(core.HEAPU8.buffer, api.pixels(), w * h * 4);
     baseCtx.putImageData(new ImageData(bytes, w, h), 0, 0);
-    paint(baseCtx, n, TEXT);
+    const view = [0, 1, 2, 3].map(i => api.scale(i));
+    paintOps(baseCtx, Float64Array.from(keptTexts.flatMap(t => t.slice(0, OP_NUMBERS))), 0, keptTexts.length, view,
+             i => keptTexts[i][OP_NUMBERS]);
   }
 
   // The operations (or only those of one kind) as vectors.
@@ -587,7 +669,7 @@ const Varelo = (() => {
   function colour(c) { return '#' + (c | 0).toString(16).padStart(6, '0'); }
 
   // Operations in world coordinates onto a canvas showing the world rectangle `view`.
-  function paintOps(ctx, a, p, n, [left, top, sw, sh], textOf, only = -1) {
+  function paintOps(ctx, a, p, n, [left, top, sw, sh], textOf, only = -1, back = '#fff') {
     const W = ctx.canvas.width, H = ctx.canvas.height;
     const kx = W / sw, ky = H / sh;
     const dx = x => (x - left) * kx, dy = y => (y - top) * ky;
@@ -611,7 +693,7 @@ const Varelo = (() => {
       }
       flush();
       if (kind === CLS) {
-        ctx.fillStyle = '#fff';
+        ctx.fillStyle = back;
         ctx.fillRect(0, 0, W, H);
       } else if (kind === PSET) {
         ctx.fillStyle = colour(a[o + 7]);
@@ -655,18 +737,20 @@ const Varelo = (() => {
     ctx.setLineDash(style === DOTTED ? [1, 2] : style === DASHDOT ? [4, 2, 1, 2] : []);
   }
 
-  // "Bild speichern": the picture as a PNG file.
+  // "Bild speichern": what the desktop window saves (the element and the rays, without
+  // marks) as a PNG file under the desktop's name; the whole picture comes back after.
   function savePicture() {
     const out = document.createElement('canvas');
     out.width = base.width;
     out.height = base.height;
     const ctx = out.getContext('2d');
+    picturePaint(api.drawSaved());
     ctx.drawImage(base, 0, 0);
-    ctx.drawImage(live, 0, 0);
+    show(api.event('Redraw', '', 0, 0, 0));
     out.toBlob(blob => {
       const a = document.createElement('a');
       a.href = URL.createObjectURL(blob);
-      a.download = 'Spiegel.png';
+      a.download = (spec.pictureFile || 'Varelo.bmp').replace(/\.[^.]*$/, '') + '.png';
       a.click();
       setTimeout(() => URL.revokeObjectURL(a.href), 1000);
     }, 'image/png');
