@@ -8,6 +8,7 @@ set(VARELO_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/core/Texts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/core/Page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/core/Lesson.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/core/LessonJson.cpp
   ${CMAKE_CURRENT_LIST_DIR}/core/View.cpp
   ${CMAKE_CURRENT_LIST_DIR}/core/ObjectBundles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/core/MarkerSet.cpp

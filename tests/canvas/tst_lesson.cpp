@@ -62,6 +62,10 @@ void TestLesson::badFiles_data() {
     QTest::newRow("another format") << QByteArray(good).replace("varelo-lesson", "scene") << broken;
     QTest::newRow("no version") << QByteArray(good).replace("\"version\"", "\"versio\"") << broken;
     QTest::newRow("NaN") << QByteArray(good).replace("\"relIndex\": 1.5", "\"relIndex\": NaN") << broken;
+    QTest::newRow("text after the end") << good + "x" << broken;
+    QTest::newRow("a comma too many") << QByteArray(good).replace("\"rowX\": [", "\"rowX\": [,") << broken;
+    QTest::newRow("nested 100000 deep") << QByteArray(100000, '[') << broken;
+    QTest::newRow("a lone surrogate") << QByteArray(good).replace("varelo-lesson", "\\ud800") << broken;
     QTest::newRow("newer version")
         << QByteArray(good).replace("\"version\": 1", "\"version\": 2")
         << QStringLiteral("Die Lektion \"x.varelo\" wurde mit einer neueren Version von Varelo gespeichert und kann "
