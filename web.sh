@@ -24,5 +24,8 @@ done
 LANGUAGE=de QT_QPA_PLATFORM=offscreen build/varelo_webexport menu "$site/menu.json"
 # The fullest mirror scene for the benchmark page.
 LANGUAGE=de QT_QPA_PLATFORM=offscreen build/varelo_webexport fullest mirror "$site/mirror.fullest.txt" build-web/mirror.desktop-ops.json
+# The example lessons, as the desktop's "Beispiele" menu opens them.
+mkdir -p "$site/lessons"
+cp share/lessons/*.varelo "$site/lessons/"
 cp build-web/wasm/varelo_core.js build-web/wasm/varelo_core.wasm web/page/* share/varelo.svg "$site/"
 echo "The site is in $site; ./web.sh --serve serves it."

@@ -20,6 +20,7 @@
 #include "shell/FormFactory.h"
 #include "shell/Forms.h"
 #include "shell/InfoWindow.h"
+#include "shell/Lessons.h"
 #include "shell/Modules.h"
 
 #include <QAbstractButton>
@@ -48,7 +49,8 @@ namespace {
 class QuietDialogs : public Dialogs {
 public:
     bool answerEmpty = false; // an input box is answered with nothing typed, else cancelled
-    void messageBox(const QString &text, bool) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    QString lastMessage;
+    void messageBox(const QString &text, bool) override { lastMessage = text; }
     bool inputBox(const QString &, const QString &, const QString &, QString *answer) override {
         answer->clear();
         return answerEmpty;
@@ -172,39 +174,60 @@ QJsonObject Notes(Form *w, const ControlTable &table) {
     return o;
 }
 
-// The "Ansicht" menu: the view options that apply to the window's scene, with their texts
-// and keys as its menu shows them, and the full-screen entry.
-QJsonObject ViewMenu(Form *w) {
+// The view options that apply to the window's scene, with the bits the core knows them by.
+QJsonArray ViewOptionsOf(Form *w) {
     size_t count = 0;
     const ViewOptionRow *rows = ViewOptionRows(count);
-    const unsigned applicable = w->moduleScene()->viewOptions();
     QJsonArray options;
-    QString first;
-    for (size_t i = 0; i < count; ++i) {
-        if (!(applicable & rows[i].option))
+    for (size_t i = 0; i < count; ++i)
+        if (w->moduleScene()->viewOptions() & rows[i].option)
+            options.append(QJsonObject{{"field", rows[i].field}, {"bit", int(rows[i].option)}});
+    return options;
+}
+
+// A menu's entries as the desktop shows them: text, keys, what the entry does (its role),
+// whether it is checkable, separators and submenus.
+QJsonArray MenuItems(const QMenu *menu) {
+    QJsonArray items;
+    for (QAction *a : menu->actions()) {
+        if (a->isSeparator()) {
+            items.append(QJsonObject{{"separator", true}});
             continue;
-        const QString text = QCoreApplication::translate("varelo::ModuleMenu", rows[i].text);
-        if (first.isEmpty())
-            first = text;
-        options.append(QJsonObject{{"field", rows[i].field}, {"bit", int(rows[i].option)}, {"text", text},
-                                   {"key", rows[i].key ? QString::fromLatin1(rows[i].key) : QString()}});
+        }
+        QJsonObject o{{"text", a->text()}};
+        if (a->menu()) {
+            o["items"] = MenuItems(a->menu());
+        } else {
+            QJsonArray keys;
+            for (const QKeySequence &k : a->shortcuts())
+                keys.append(k.toString(QKeySequence::PortableText));
+            o["keys"] = keys;
+            o["role"] = a->property("role").toString();
+            o["checkable"] = a->isCheckable();
+            if (a->property("file").isValid())
+                o["file"] = a->property("file").toString();
+        }
+        items.append(o);
     }
-    QJsonObject o{{"options", options}};
-    for (QAction *m : w->menuBar()->actions()) {
-        QMenu *menu = m->menu();
-        if (!menu)
-            continue;
-        bool isView = false;
-        for (QAction *a : menu->actions())
-            isView = isView || a->text() == first;
-        if (!isView)
-            continue;
-        o["title"] = menu->title();
-        for (QAction *a : menu->actions())
-            if (a->shortcut() == QKeySequence(Qt::Key_F11))
-                o["fullscreen"] = QJsonObject{{"text", a->text()}, {"key", "F11"}};
-    }
-    return o;
+    return items;
+}
+
+QJsonArray MenuBar(Form *w) {
+    QJsonArray menus;
+    for (QAction *m : w->menuBar()->actions())
+        if (m->menu())
+            menus.append(QJsonObject{{"title", m->text()}, {"items", MenuItems(m->menu())}});
+    return menus;
+}
+
+// The text "Über Varelo" shows.
+QString AboutText(Form *w) {
+    for (QAction *a : w->menuBar()->findChildren<QAction *>())
+        if (a->property("role").toString() == QLatin1String("about")) {
+            a->trigger();
+            return static_cast<QuietDialogs &>(Dialogs::instance()).lastMessage;
+        }
+    return QString();
 }
 
 // The handlers of the window's menu entries by what they do (save the picture, print, back
@@ -260,7 +283,9 @@ int ExportControls(const ModuleRow &row, const char *out) {
                           {"back", Hex(w->palette().color(QPalette::Window))},
                           {"controls", controls},
                           {"help", notes},
-                          {"view", ViewMenu(w)},
+                          {"menubar", MenuBar(w)},
+                          {"viewOptions", ViewOptionsOf(w)},
+                          {"about", AboutText(w)},
                           {"slots", Slots(w)},
                           {"info", infoText},
                           {"pictureFile", pictureFile}};
@@ -311,15 +336,21 @@ Form *FullScene(const std::string &module) {
     return nullptr;
 }
 
+bool WriteFields(Scene &scene, const char *out) {
+    QFile fields(QString::fromLocal8Bit(out));
+    if (!fields.open(QIODevice::WriteOnly))
+        return false;
+    for (const auto &[path, value] : LessonFields(scene))
+        fields.write(QByteArray::fromStdString(path) + '=' + QByteArray::number(value, 'g', 17) + '\n');
+    return true;
+}
+
 int ExportFullest(const std::string &module, const char *fieldsOut, const char *opsOut) {
     Form *w = FullScene(module);
     if (!w)
         return 2;
-    QFile fields(QString::fromLocal8Bit(fieldsOut));
-    if (!fields.open(QIODevice::WriteOnly))
+    if (!WriteFields(*w->moduleScene(), fieldsOut))
         return 1;
-    for (const auto &[path, value] : LessonFields(*w->moduleScene()))
-        fields.write(QByteArray::fromStdString(path) + '=' + QByteArray::number(value, 'g', 17) + '\n');
     auto *picture = static_cast<PictureBox *>(w->controlTable()->entries().front().widget);
     SurfaceRecorder rec;
     picture->attachRecorder(&rec);
@@ -334,7 +365,8 @@ int ExportFullest(const std::string &module, const char *fieldsOut, const char *
 
 int main(int argc, char **argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s controls MODULE OUT.json | menu OUT.json | fullest MODULE FIELDS.txt OPS.json\n",
+        std::fprintf(stderr, "usage: %s controls MODULE OUT.json | menu OUT.json | fullest MODULE FIELDS.txt OPS.json | "
+                             "lesson MODULE OUT.varelo | read LESSON.varelo FIELDS.txt\n",
                      argv[0]);
         return 2;
     }
@@ -348,6 +380,15 @@ int main(int argc, char **argv) {
     const std::string what = argv[1];
     if (what == "menu")
         return ExportMenu(argv[2]);
+    // A lesson file as the desktop opens it: the fields of the scene it gives.
+    if (what == "read" && argc == 4) {
+        if (!OpenLesson(QString::fromLocal8Bit(argv[2]), FormId::Varelo))
+            return 1;
+        for (const ModuleRow &row : Modules())
+            if (Forms::isLoaded(row.window) && Forms::get(row.window)->isVisible())
+                return WriteFields(*Forms::get(row.window)->moduleScene(), argv[3]) ? 0 : 1;
+        return 1;
+    }
     const ModuleRow *row = argc > 3 ? ModuleOfLesson(argv[2]) : nullptr;
     if (!row)
         return 2;
@@ -355,5 +396,10 @@ int main(int argc, char **argv) {
         return ExportControls(*row, argv[3]);
     if (what == "fullest" && argc == 5)
         return ExportFullest(argv[2], argv[3], argv[4]);
+    // The fullest scene saved as a lesson by the desktop.
+    if (what == "lesson" && argc == 4) {
+        Form *w = FullScene(argv[2]);
+        return w && SaveLesson(w, QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+    }
     return 2;
 }

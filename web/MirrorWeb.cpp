@@ -27,6 +27,7 @@ public:
     }
     double rightEdge() const { return picture_.ScaleLeft() + picture_.ScaleWidth(); }
     Scene &scene() override { return scene_; }
+    const char *lessonName() const override { return "mirror"; }
     const Styles &styles() const override {
         return scene_.view.presentation ? kPresentMirrorStyles : kScreenMirrorStyles;
     }

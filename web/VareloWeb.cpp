@@ -74,6 +74,17 @@ EMSCRIPTEN_KEEPALIVE const char *vw_set_fields(const char *fields) {
     return answer.c_str();
 }
 
+// A lesson file's text (see WebModule::openLesson).
+EMSCRIPTEN_KEEPALIVE const char *vw_open_lesson(const char *text, const char *fileName) {
+    answer = module->openLesson(text, fileName);
+    return answer.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char *vw_lesson_text() {
+    answer = module->lessonText();
+    return answer.c_str();
+}
+
 EMSCRIPTEN_KEEPALIVE const char *vw_fields() {
     answer = module->fields();
     return answer.c_str();

@@ -1,6 +1,7 @@
 #include "WebModule.h"
 
 #include "core/Lesson.h"
+#include "core/LessonJson.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -118,10 +119,15 @@ std::string WebModule::setFields(const char *text) {
             fields[line.substr(0, eq)] = v;
     }
     std::string faults;
+    const std::string answer = takeFields(fields, faults);
+    return faults.empty() ? answer : "{\"faults\":" + Quoted(faults) + "}";
+}
+
+std::string WebModule::takeFields(const FieldMap &fields, std::string &faults) {
     {
         const std::unique_ptr<Scene> trial = freshScene();
         if (!ReadLessonFields(*trial, fields, faults) || !trial->checkLesson(faults))
-            return "{\"faults\":" + Quoted(faults) + "}";
+            return std::string();
     }
     // The presentation look stays as the room has it.
     const bool presenting = scene().view.presentation;
@@ -130,6 +136,48 @@ std::string WebModule::setFields(const char *text) {
     ReadLessonFields(scene(), fields, faults);
     return sceneReplaced();
 }
+
+namespace {
+// A message with %1 (and %2) filled in, in the user's language.
+std::string Filled(const char *source, const std::string &one, const std::string &two = std::string(),
+                   const char *context = kLessonTextContext) {
+    std::string m = Tr(context, source);
+    for (const auto &[mark, value] : {std::pair<std::string, std::string>{"%1", one}, {"%2", two}})
+        if (const size_t at = m.find(mark); at != std::string::npos)
+            m.replace(at, 2, value);
+    return m;
+}
+} // namespace
+
+std::string WebModule::openLesson(const std::string &text, const std::string &fileName) {
+    const std::string name = fileName.substr(fileName.find_last_of('/') + 1);
+    if (text.size() > static_cast<size_t>(kLessonMaxBytes))
+        return "{\"message\":" + Quoted(Filled(kNotALesson, name)) + "}";
+    Lesson lesson;
+    std::string bad;
+    switch (LessonFromText(text, lesson, bad)) {
+    case LessonTextFault::NotALesson:
+        return "{\"message\":" + Quoted(Filled(kNotALesson, name)) + "}";
+    case LessonTextFault::Newer:
+        return "{\"message\":" + Quoted(Filled(kNewerLesson, name)) + "}";
+    case LessonTextFault::BadValue:
+        return "{\"message\":" + Quoted(Filled(kBadLessonValue, name, FirstFaultPath(bad))) + "}";
+    case LessonTextFault::None:
+        break;
+    }
+    if (lesson.module != lessonName()) {
+        if (!MakeWebModule(lesson.module))
+            return "{\"message\":" + Quoted(Filled(kUnknownModule, name, std::string(), "varelo::Lessons")) + "}";
+        return "{\"module\":" + Quoted(lesson.module) + "}";
+    }
+    std::string faults;
+    const std::string answer = takeFields(lesson.fields, faults);
+    if (!faults.empty())
+        return "{\"message\":" + Quoted(Filled(kBadLessonValue, name, FirstFaultPath(faults))) + "}";
+    return answer;
+}
+
+std::string WebModule::lessonText() { return LessonToText({lessonName(), LessonFields(scene())}); }
 
 std::unique_ptr<WebModule> MakeWebModule(const std::string &name) {
     if (name == "mirror")

@@ -3,6 +3,7 @@
 // live layer as recorded operations), the lesson fields in and out, and the answer to an
 // event as JSON for the page. Each module adds its controller and its handlers' names.
 #include "PixelSurface.h"
+#include "core/Lesson.h"
 #include "core/Scene.h"
 #include "core/Surface.h"
 
@@ -74,9 +75,18 @@ public:
     // The scene's fields as "path=value" lines; a lesson's fields taken as a whole or not at all.
     std::string fields();
     std::string setFields(const char *text);
+    // A lesson file's text: the answer with the scene it holds, {"module": name} for another
+    // module's lesson, or {"message": ...} with the desktop's message, nothing changed.
+    std::string openLesson(const std::string &text, const std::string &fileName);
+    // The scene as a lesson file's text.
+    std::string lessonText();
 
 protected:
     virtual Scene &scene() = 0;
+    // The module's name in a lesson file.
+    virtual const char *lessonName() const = 0;
+    // The fields of a lesson, checked in a fresh scene first.
+    std::string takeFields(const FieldMap &fields, std::string &faults);
     virtual const Styles &styles() const = 0;
     virtual std::unique_ptr<Scene> freshScene() const = 0;
     virtual void resetScene() = 0;

@@ -20,6 +20,10 @@ inline constexpr char kNewerLesson[] = QT_TRANSLATE_NOOP(
 inline constexpr char kBadLessonValue[] = QT_TRANSLATE_NOOP(
     "varelo::LessonFile", "Die Lektion \"%1\" enthält einen ungültigen Wert (%2) und wurde nicht geöffnet.");
 
+// A lesson of a module this program does not have (%1 the file's name).
+inline constexpr char kUnknownModule[] = QT_TRANSLATE_NOOP(
+    "varelo::Lessons", "Die Lektion \"%1\" gehört zu einem Teil von Varelo, den es hier nicht gibt.");
+
 enum class LessonTextFault { None, NotALesson, Newer, BadValue };
 
 // Reads a lesson from the file's text; on a fault `lesson` stays as it was and `badPath`

@@ -2,6 +2,7 @@
 
 #include "canvas/Dialogs.h"
 #include "canvas/LessonFile.h"
+#include "core/LessonJson.h"
 #include "core/Scene.h"
 #include "shell/Forms.h"
 #include "shell/Modules.h"
@@ -28,8 +29,7 @@ bool OpenLesson(const QString &fileName, FormId from) {
     const ModuleRow *row = ModuleOfLesson(lesson.module);
     if (!row) {
         Dialogs::instance().messageBox(
-            Lessons::tr("Die Lektion \"%1\" gehört zu einem Teil von Varelo, den es hier nicht gibt.")
-                .arg(QFileInfo(fileName).fileName()),
+            Lessons::tr(kUnknownModule).arg(QFileInfo(fileName).fileName()),
             true);
         return false;
     }

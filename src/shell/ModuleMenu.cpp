@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QShortcut>
 
@@ -20,9 +21,11 @@ struct ModuleMenu {
     Q_DECLARE_TR_FUNCTIONS(varelo::ModuleMenu)
 };
 
-QAction *addAction(QMenu *menu, const char *text, const std::function<void()> &run,
+// `role` names what the entry does for front-ends that build the menu from this one.
+QAction *addAction(QMenu *menu, const char *role, const char *text, const std::function<void()> &run,
                    const QList<QKeySequence> &keys = {}) {
     QAction *a = menu->addAction(ModuleMenu::tr(text));
+    a->setProperty("role", QString::fromLatin1(role));
     // The screen reader reads the entry without the marker of its access key.
     a->setObjectName(QString(ModuleMenu::tr(text)).remove(QLatin1Char('&')).remove(QStringLiteral("…")));
     if (!keys.isEmpty())
@@ -35,7 +38,7 @@ QAction *addAction(QMenu *menu, const char *text, const std::function<void()> &r
 }
 
 void addLessonEntries(QMenu *file, Form *window) {
-    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Lektion ö&ffnen…"), [window] {
+    addAction(file, "openLesson", QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Lektion ö&ffnen…"), [window] {
         QString name;
         if (Dialogs::instance().lessonFileDialog(false, ModuleMenu::tr("Lektion öffnen"), QString(), &name))
             OpenLesson(name, window->formId());
@@ -47,6 +50,8 @@ void addExamples(QMenu *file, Form *window) {
     for (const ExampleLesson &e : ExampleLessons()) {
         const QString path = QString::fromLatin1(e.file);
         QAction *a = examples->addAction(QCoreApplication::translate("varelo::ModuleMenu", e.title));
+        a->setProperty("role", QStringLiteral("example"));
+        a->setProperty("file", QFileInfo(path).fileName());
         QObject::connect(a, &QAction::triggered, examples, [window, path] { OpenLesson(path, window->formId()); });
     }
 }
@@ -63,7 +68,7 @@ void addViewOptions(QMenu *view, Form *window) {
         if (!(applicable & row.option))
             continue;
         bool ViewOptions::*member = row.member;
-        QAction *a = addAction(view, row.text, nullptr, row.key ? QList<QKeySequence>{QKeySequence(QString::fromLatin1(row.key))}
+        QAction *a = addAction(view, (std::string("view:") + row.field).c_str(), row.text, nullptr, row.key ? QList<QKeySequence>{QKeySequence(QString::fromLatin1(row.key))}
                                                                 : QList<QKeySequence>{});
         a->setCheckable(true);
         QObject::connect(a, &QAction::triggered, view, [window, member, a] {
@@ -122,30 +127,30 @@ QMenu *InstallModuleMenu(Form *window, const ModuleMenuSlots &handlers) {
     QMenuBar *bar = window->createMenuBar();
     QMenu *file = bar->addMenu(ModuleMenu::tr("&Datei"));
     addLessonEntries(file, window);
-    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Lektion &speichern…"), [window] {
+    addAction(file, "saveLesson", QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Lektion &speichern…"), [window] {
         const QString name = window->property("lessonFile").toString();
         if (name.isEmpty())
             saveAs(window);
         else
             SaveLesson(window, name);
     }, {QKeySequence::Save});
-    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Lektion speichern &unter…"), [window] { saveAs(window); },
+    addAction(file, "saveLessonAs", QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Lektion speichern &unter…"), [window] { saveAs(window); },
               {QKeySequence(QStringLiteral("Ctrl+Shift+S"))});
     file->addSeparator();
-    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "B&ild speichern…"), slot(handlers.savePicture));
-    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Drucken…"), slot(handlers.print), {QKeySequence::Print});
+    addAction(file, "savePicture", QT_TRANSLATE_NOOP("varelo::ModuleMenu", "B&ild speichern…"), slot(handlers.savePicture));
+    addAction(file, "print", QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Drucken…"), slot(handlers.print), {QKeySequence::Print});
     file->addSeparator();
     addExamples(file, window);
     file->addSeparator();
-    addAction(file, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Zurück zum Menü"), slot(handlers.backToMenu));
+    addAction(file, "backToMenu", QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Zurück zum Menü"), slot(handlers.backToMenu));
 
     QMenu *edit = bar->addMenu(ModuleMenu::tr("&Bearbeiten"));
-    addAction(edit, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Rückgängig"), slot("Undo"), {QKeySequence::Undo});
-    addAction(edit, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Wiederholen"), slot("Redo"),
+    addAction(edit, "undo", QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Rückgängig"), slot("Undo"), {QKeySequence::Undo});
+    addAction(edit, "redo", QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Wiederholen"), slot("Redo"),
               {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
 
     QMenu *view = bar->addMenu(ModuleMenu::tr("&Ansicht"));
-    QAction *full = addAction(view, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Vollbild"),
+    QAction *full = addAction(view, "fullScreen", QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Vollbild"),
                               [window] { window->setFullScreenLayout(!window->isFullScreen()); },
                               {QKeySequence(Qt::Key_F11)});
     full->setCheckable(true);
@@ -159,13 +164,13 @@ QMenu *InstallModuleMenu(Form *window, const ModuleMenuSlots &handlers) {
 
     QMenu *help = bar->addMenu(ModuleMenu::tr("&Hilfe"));
     if (handlers.didacticNotes) {
-        addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Bedienungshinweise"), slot(handlers.operatingNotes));
-        addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Didaktische Bemerkungen"), slot(handlers.didacticNotes));
+        addAction(help, "operatingNotes", QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Bedienungshinweise"), slot(handlers.operatingNotes));
+        addAction(help, "didacticNotes", QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Didaktische Bemerkungen"), slot(handlers.didacticNotes));
     } else {
-        addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Info"), slot(handlers.operatingNotes));
+        addAction(help, "operatingNotes", QT_TRANSLATE_NOOP("varelo::ModuleMenu", "&Info"), slot(handlers.operatingNotes));
     }
     help->addSeparator();
-    addAction(help, QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Über &Varelo"), [] {
+    addAction(help, "about", QT_TRANSLATE_NOOP("varelo::ModuleMenu", "Über &Varelo"), [] {
         Dialogs::instance().messageBox(
             ModuleMenu::tr("Varelo %1\n\nWandlung von Lichtbündeln durch ebene und sphärische Spiegel, Brechung und Linsen.\n\n"
                "Lizenz: GNU General Public License, Version 3 oder neuer (GPL-3.0-or-later).")

@@ -44,9 +44,11 @@ const Varelo = (() => {
       scale: core.cwrap('vw_scale', 'number', ['number']),
       setFields: core.cwrap('vw_set_fields', 'string', ['string']),
       fields: core.cwrap('vw_fields', 'string', []),
+      openLesson: core.cwrap('vw_open_lesson', 'string', ['string', 'string']),
+      lessonText: core.cwrap('vw_lesson_text', 'string', []),
     };
     document.title = spec.title;
-    buildViewMenu();
+    buildMenuBar();
     build();
     layout();
     const view = spec.view0;
@@ -63,6 +65,12 @@ const Varelo = (() => {
       .addEventListener('change', () => { relayout(); density(); }, { once: true });
     density();
     document.addEventListener('keydown', keys);
+    const brought = sessionStorage.getItem('varelo.lesson');
+    if (brought) {
+      sessionStorage.removeItem('varelo.lesson');
+      const { text, name, own } = JSON.parse(brought);
+      openLesson(text, name, own);
+    }
     document.body.dataset.ready = '1';
   }
 
@@ -290,63 +298,30 @@ const Varelo = (() => {
     return picture;
   }
 
-  // ---- The "Ansicht" menu: the view options of the core's table ----
+  // ---- The menu bar: the desktop window's menus, entries and keys ----
 
-  const viewItems = {}; // bit -> menu item
+  const viewItems = {}; // view option bit -> its entry
+  const menuKeys = []; // [key as "Ctrl+Shift+Z", entry]
   function plain(text) { return text.replace(/&(.)/, '$1'); }
+  function mnemonic(text) { const m = /&(.)/.exec(text); return m ? m[1].toLowerCase() : ''; }
 
-  function buildViewMenu() {
-    const v = spec.view;
-    if (!v || !v.title) return;
+  function buildMenuBar() {
     const bar = document.getElementById('menubar');
+    for (const m of spec.menubar || []) bar.appendChild(makeMenu(m));
+  }
+
+  function makeMenu(m) {
     const holder = document.createElement('div');
     const opener = document.createElement('button');
-    opener.textContent = plain(v.title);
+    opener.textContent = plain(m.title);
     opener.setAttribute('role', 'menuitem');
     opener.setAttribute('aria-haspopup', 'menu');
     opener.setAttribute('aria-expanded', 'false');
+    if (mnemonic(m.title)) opener.accessKey = mnemonic(m.title);
     const menu = document.createElement('div');
     menu.setAttribute('role', 'menu');
-    menu.setAttribute('aria-label', plain(v.title));
+    menu.setAttribute('aria-label', plain(m.title));
     menu.hidden = true;
-    const item = (text, key, role) => {
-      const b = document.createElement('button');
-      b.setAttribute('role', role);
-      b.tabIndex = -1;
-      const t = document.createElement('span');
-      t.textContent = plain(text);
-      b.appendChild(t);
-      if (key) {
-        const k = document.createElement('span');
-        k.setAttribute('aria-hidden', 'true');
-        k.className = 'key';
-        k.textContent = key;
-        b.appendChild(k);
-        b.setAttribute('aria-keyshortcuts', key);
-      }
-      menu.appendChild(b);
-      return b;
-    };
-    // As the desktop's: the full screen first, the presentation look, a line, the aids.
-    if (v.fullscreen) {
-      const b = item(v.fullscreen.text, v.fullscreen.key, 'menuitemcheckbox');
-      b.setAttribute('aria-checked', 'false');
-      b.addEventListener('click', () => { close(); fullScreen(); });
-      document.addEventListener('fullscreenchange', () =>
-        b.setAttribute('aria-checked', document.fullscreenElement ? 'true' : 'false'));
-    }
-    v.options.forEach((o, i) => {
-      const b = item(o.text, o.key, 'menuitemcheckbox');
-      b.setAttribute('aria-checked', 'false');
-      b.addEventListener('click', () => { close(); toggleView(o.bit); });
-      viewItems[o.bit] = b;
-      if (i === 0 && v.options.length > 1) {
-        const line = document.createElement('div');
-        line.setAttribute('role', 'separator');
-        line.className = 'separator';
-        menu.appendChild(line);
-      }
-    });
     const items = () => [...menu.querySelectorAll('button')];
     const close = () => {
       const inside = menu.contains(document.activeElement);
@@ -355,6 +330,58 @@ const Varelo = (() => {
       if (inside) opener.focus();
     };
     const open = () => { menu.hidden = false; opener.setAttribute('aria-expanded', 'true'); items()[0].focus(); };
+    const add = (parent, entries) => {
+      for (const e of entries) {
+        if (e.separator) {
+          const line = document.createElement('div');
+          line.setAttribute('role', 'separator');
+          line.className = 'separator';
+          parent.appendChild(line);
+          continue;
+        }
+        if (e.items) {
+          // A submenu as a group of entries under its name.
+          const group = document.createElement('div');
+          group.setAttribute('role', 'group');
+          group.setAttribute('aria-label', plain(e.text));
+          group.className = 'submenu';
+          const title = document.createElement('div');
+          title.className = 'submenu-title';
+          title.textContent = plain(e.text);
+          group.appendChild(title);
+          add(group, e.items);
+          parent.appendChild(group);
+          continue;
+        }
+        const b = document.createElement('button');
+        b.setAttribute('role', e.checkable ? 'menuitemcheckbox' : 'menuitem');
+        if (e.checkable) b.setAttribute('aria-checked', 'false');
+        b.tabIndex = -1;
+        b.dataset.mnemonic = mnemonic(e.text);
+        const t = document.createElement('span');
+        t.textContent = plain(e.text);
+        b.appendChild(t);
+        if (e.keys && e.keys.length) {
+          const k = document.createElement('span');
+          k.setAttribute('aria-hidden', 'true');
+          k.className = 'key';
+          k.textContent = e.keys[0];
+          b.appendChild(k);
+          b.setAttribute('aria-keyshortcuts', e.keys.join(' '));
+          for (const key of e.keys) menuKeys.push([key, e]);
+        }
+        b.addEventListener('click', () => { close(); run(e); });
+        if (e.role && e.role.startsWith('view:')) {
+          const o = (spec.viewOptions || []).find(v => v.field === e.role.slice(5));
+          if (o) viewItems[o.bit] = b;
+        }
+        if (e.role === 'fullScreen')
+          document.addEventListener('fullscreenchange', () =>
+            b.setAttribute('aria-checked', document.fullscreenElement ? 'true' : 'false'));
+        parent.appendChild(b);
+      }
+    };
+    add(menu, m.items);
     opener.addEventListener('click', () => (menu.hidden ? open() : close()));
     opener.addEventListener('keydown', e => { if (e.key === 'ArrowDown') { e.preventDefault(); open(); } });
     menu.addEventListener('keydown', e => {
@@ -364,13 +391,84 @@ const Varelo = (() => {
         list[(i + (e.key === 'ArrowDown' ? 1 : list.length - 1)) % list.length].focus();
       } else if (e.key === 'Escape') {
         close();
-        opener.focus();
+      } else if (e.key.length === 1 && !e.ctrlKey && !e.altKey) {
+        const hit = list.find(b => b.dataset.mnemonic === e.key.toLowerCase());
+        if (hit) {
+          e.preventDefault();
+          hit.click();
+        }
       }
     });
     document.addEventListener('pointerdown', e => { if (!holder.contains(e.target)) close(); });
     holder.addEventListener('focusout', e => { if (!holder.contains(e.relatedTarget)) close(); });
     holder.append(opener, menu);
-    bar.appendChild(holder);
+    return holder;
+  }
+
+  // What an entry does here: the same as its desktop entry.
+  function run(entry) {
+    const role = entry.role || '';
+    const slots = spec.slots || {};
+    if (role.startsWith('view:')) {
+      const o = spec.viewOptions.find(v => v.field === role.slice(5));
+      if (o) toggleView(o.bit);
+    } else if (role === 'openLesson') {
+      chooseLesson();
+    } else if (role === 'saveLesson' || role === 'saveLessonAs') {
+      download(new Blob([api.lessonText()], { type: 'application/x-varelo-lesson' }), lessonFile || `${spec.module}.varelo`);
+    } else if (role === 'example') {
+      fetch(`lessons/${entry.file}`).then(r => r.text()).then(text => openLesson(text, entry.file, false));
+    } else if (role === 'undo') {
+      send('Undo');
+    } else if (role === 'redo') {
+      send('Redo');
+    } else if (role === 'fullScreen') {
+      fullScreen();
+    } else if (role === 'about') {
+      message(spec.about);
+    } else if (slots[role] !== undefined) {
+      click(slots[role]);
+    }
+  }
+
+  // ---- Lessons ----
+
+  let lessonFile = ''; // the name "Lektion speichern" downloads under
+  function chooseLesson() {
+    const input = document.createElement('input');
+    input.type = 'file';
+    input.accept = '.varelo,application/x-varelo-lesson';
+    input.addEventListener('change', () => {
+      const f = input.files[0];
+      if (f) f.text().then(text => openLesson(text, f.name, true));
+    });
+    input.click();
+  }
+
+  // A lesson of this module opens here; one of another module opens in that module's page.
+  function openLesson(text, name, own) {
+    const u = JSON.parse(api.openLesson(text, name));
+    if (u.module) {
+      sessionStorage.setItem('varelo.lesson', JSON.stringify({ text, name, own }));
+      location.search = `?module=${u.module}`;
+      return;
+    }
+    if (u.message !== undefined && u.layers === undefined) {
+      message(u.message);
+      return;
+    }
+    // An example is saved under a name of its own.
+    lessonFile = own ? name : '';
+    baseKey = null;
+    show(JSON.stringify(u));
+  }
+
+  function download(blob, name) {
+    const a = document.createElement('a');
+    a.href = URL.createObjectURL(blob);
+    a.download = name;
+    a.click();
+    setTimeout(() => URL.revokeObjectURL(a.href), 1000);
   }
 
   function toggleView(bit) {
@@ -560,27 +658,16 @@ const Varelo = (() => {
 
   function send(name, a = 0, b = 0, c = 0, member = '') { show(api.event(name, member, a, b, c)); }
 
+  // The menu entries' keys, as the desktop's ("Ctrl+Shift+Z", "F5").
   function keys(e) {
-    // The view options' keys, and F11 for the full screen.
     // Nothing behind an open message or window.
     if (document.querySelector('dialog[open]')) return;
-    const option = spec.view && spec.view.options.find(o => o.key === e.key && viewItems[o.bit]);
-    if (option && !e.ctrlKey && !e.altKey) {
-      e.preventDefault();
-      toggleView(option.bit);
-      return;
-    }
-    if (e.key === 'F11' && spec.view && spec.view.fullscreen) {
-      e.preventDefault();
-      fullScreen();
-      return;
-    }
-    if (!e.ctrlKey) return;
-    const k = e.key.toLowerCase();
-    if (k === 'z' && !e.shiftKey) send('Undo');
-    else if ((k === 'z' && e.shiftKey) || k === 'y') send('Redo');
-    else return;
+    const key = (e.ctrlKey ? 'Ctrl+' : '') + (e.shiftKey ? 'Shift+' : '') + (e.altKey ? 'Alt+' : '') +
+                (e.key.length === 1 ? e.key.toUpperCase() : e.key);
+    const hit = menuKeys.find(([k]) => k === key);
+    if (!hit) return;
     e.preventDefault();
+    run(hit[1]);
   }
 
   function show(answer) {
@@ -599,7 +686,7 @@ const Varelo = (() => {
     for (const [m, on] of Object.entries(u.checks || {})) controls[m].el.querySelector('input').checked = !!on;
     for (const [m, on] of Object.entries(u.visible || {})) controls[m].el.hidden = !on;
     for (const m of u.pictures || []) paintPicture(m);
-    for (const o of (spec.view && u.view) ? spec.view.options : [])
+    for (const o of u.view ? spec.viewOptions || [] : [])
       viewItems[o.bit]?.setAttribute('aria-checked', u.view[o.field] ? 'true' : 'false');
     // The screen's pointer (an armed tool, a drag) stands over the picture's own.
     const cursors = ['', 'default', 'crosshair', 'no-drop'];
@@ -747,18 +834,12 @@ const Varelo = (() => {
     picturePaint(api.drawSaved());
     ctx.drawImage(base, 0, 0);
     show(api.event('Redraw', '', 0, 0, 0));
-    out.toBlob(blob => {
-      const a = document.createElement('a');
-      a.href = URL.createObjectURL(blob);
-      a.download = (spec.pictureFile || 'Varelo.bmp').replace(/\.[^.]*$/, '') + '.png';
-      a.click();
-      setTimeout(() => URL.revokeObjectURL(a.href), 1000);
-    }, 'image/png');
+    out.toBlob(blob => download(blob, (spec.pictureFile || 'Varelo.bmp').replace(/\.[^.]*$/, '') + '.png'), 'image/png');
   }
 
   // For the tests and the benchmark page: the core's calls and what the page keeps.
   const testing = {
-    send, show, redraw, stats, FULL, LIVE,
+    send, show, redraw, stats, FULL, LIVE, openLesson,
     get api() { return api; },
     get core() { return core; },
     get canvases() { return { base, live }; },
