@@ -18,10 +18,16 @@ emcmake cmake -S web -B build-web/wasm -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-web/wasm -j"$(nproc)"
 mkdir -p "$site"
 # The German texts are the source texts.
-for module in mirror ray-path imaging lens; do
-  LANGUAGE=de QT_QPA_PLATFORM=offscreen build/varelo_webexport controls $module "$site/$module.controls.json"
+# The windows in German (the source texts) and in English, with the translations of the
+# core's texts; the page takes the browser's language.
+for lang in de en; do
+  suffix=$([ $lang = de ] && echo "" || echo ".$lang")
+  for module in mirror ray-path imaging lens; do
+    LANGUAGE=$lang QT_QPA_PLATFORM=offscreen build/varelo_webexport controls $module "$site/$module.controls$suffix.json"
+  done
+  LANGUAGE=$lang QT_QPA_PLATFORM=offscreen build/varelo_webexport menu "$site/menu$suffix.json"
 done
-LANGUAGE=de QT_QPA_PLATFORM=offscreen build/varelo_webexport menu "$site/menu.json"
+QT_QPA_PLATFORM=offscreen build/varelo_webexport translations i18n/varelo_en.ts "$site/translations.en.json"
 # The fullest mirror scene for the benchmark page.
 LANGUAGE=de QT_QPA_PLATFORM=offscreen build/varelo_webexport fullest mirror "$site/mirror.fullest.txt" build-web/mirror.desktop-ops.json
 # The example lessons, as the desktop's "Beispiele" menu opens them.

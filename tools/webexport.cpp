@@ -5,6 +5,9 @@
 // Usage: varelo_webexport controls MODULE OUT.json   (MODULE: mirror, ray-path, imaging, lens)
 //        varelo_webexport menu OUT.json
 //        varelo_webexport fullest MODULE FIELDS.txt OPS.json
+//        varelo_webexport lesson MODULE OUT.varelo      (the fullest scene saved as a lesson)
+//        varelo_webexport read LESSON.varelo FIELDS.txt (a lesson as the desktop opens it)
+//        varelo_webexport translations TS OUT.json
 #include "FullScenes.h"
 #include "canvas/ControlTable.h"
 #include "canvas/Dialogs.h"
@@ -38,6 +41,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QXmlStreamReader>
 #include <cstdio>
 #include <cstring>
 #include <set>
@@ -324,6 +328,36 @@ int ExportMenu(const char *out) {
                : 1;
 }
 
+// The translation file (Qt Linguist's .ts) as {context: {source: translation}}, for the
+// core's texts in the page.
+int ExportTranslations(const char *ts, const char *out) {
+    QFile f(QString::fromLocal8Bit(ts));
+    if (!f.open(QIODevice::ReadOnly))
+        return 1;
+    QXmlStreamReader xml(&f);
+    QJsonObject all, context;
+    QString contextName, source, translation;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            if (xml.name() == QLatin1String("context"))
+                context = QJsonObject();
+            else if (xml.name() == QLatin1String("name"))
+                contextName = xml.readElementText();
+            else if (xml.name() == QLatin1String("source"))
+                source = xml.readElementText();
+            else if (xml.name() == QLatin1String("translation"))
+                translation = xml.readElementText();
+        } else if (xml.isEndElement()) {
+            if (xml.name() == QLatin1String("message") && !translation.isEmpty())
+                context[source] = translation;
+            else if (xml.name() == QLatin1String("context"))
+                all[contextName] = context;
+        }
+    }
+    return !xml.hasError() && WriteJson(out, all) ? 0 : 1;
+}
+
 Form *FullScene(const std::string &module) {
     if (module == "mirror")
         return fullMirrorScene();
@@ -366,7 +400,7 @@ int ExportFullest(const std::string &module, const char *fieldsOut, const char *
 int main(int argc, char **argv) {
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s controls MODULE OUT.json | menu OUT.json | fullest MODULE FIELDS.txt OPS.json | "
-                             "lesson MODULE OUT.varelo | read LESSON.varelo FIELDS.txt\n",
+                             "lesson MODULE OUT.varelo | read LESSON.varelo FIELDS.txt | translations TS OUT.json\n",
                      argv[0]);
         return 2;
     }
@@ -380,6 +414,8 @@ int main(int argc, char **argv) {
     const std::string what = argv[1];
     if (what == "menu")
         return ExportMenu(argv[2]);
+    if (what == "translations" && argc == 4)
+        return ExportTranslations(argv[2], argv[3]);
     // A lesson file as the desktop opens it: the fields of the scene it gives.
     if (what == "read" && argc == 4) {
         if (!OpenLesson(QString::fromLocal8Bit(argv[2]), FormId::Varelo))

@@ -3,6 +3,8 @@
 #include "WebModule.h"
 #include "core/MarkerTools.h"
 #include "core/NumRules.h"
+#include "core/ObjectBundles.h"
+#include "core/Texts.h"
 #include "core/View.h"
 #include "mirror/MirrorController.h"
 #include "mirror/MirrorScene.h"
@@ -42,14 +44,16 @@ public:
         const MousePointer pointer = releasing_ ? MousePointer::Unchanged : u.pointer;
         o << "{\"layers\":" << (u.layers | m.layers) << ",\"newObjectPoint\":" << (u.newObjectPoint ? 1 : 0)
           << ",\"pointer\":" << int(pointer) << ",\"screen\":" << int(screen) << ",\"key\":" << (scene_.key() & 0xffffffffu);
+        // The texts in the page's language, each in its context.
         if (u.message || m.message)
-            o << ",\"message\":" << Quoted(u.message ? u.message : m.message);
+            o << ",\"message\":"
+              << Quoted(u.message ? Tr(kBundleTextContext, u.message) : Tr(kMarkerTextContext, m.message));
 
         const PanRange &r = zoom.range();
         // The fields the window sets again for this answer, and the zoom's.
         o << ",\"texts\":{\"Text10\":" << Quoted(zoom.zoomText());
         if (u.hint)
-            o << ",\"Label6\":" << Quoted(u.hint);
+            o << ",\"Label6\":" << Quoted(Tr(kBundleTextContext, u.hint));
         if (u.radiusChanged)
             o << ",\"Text3\":" << Quoted(control.radiusText());
         if (u.diameterChanged)

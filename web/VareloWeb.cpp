@@ -3,9 +3,14 @@
 // pixels or values; each answers with what the page shows again (JSON), and a draw leaves
 // the picture's pixels and the surface's operations as a flat array of numbers.
 #include "WebModule.h"
+#include "core/Aids.h"
+#include "core/NumRules.h"
+#include "core/Texts.h"
 
 #include <algorithm>
+#include <map>
 #include <string>
+#include <utility>
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
@@ -18,9 +23,36 @@ using namespace varelo;
 namespace {
 std::unique_ptr<WebModule> module;
 std::string answer;
+
+// The translations of the page's language, set by the page before a module opens.
+std::map<std::pair<std::string, std::string>, std::string> &Translations() {
+    static std::map<std::pair<std::string, std::string>, std::string> table;
+    return table;
+}
+
+std::string Translated(const char *context, const char *source) {
+    const auto it = Translations().find({context, source});
+    return it == Translations().end() ? std::string(source) : it->second;
+}
 } // namespace
 
 extern "C" {
+
+// The page's language ("de": the source texts; else the translations the page adds) and the
+// decimal separator of its numbers.
+EMSCRIPTEN_KEEPALIVE void vw_language(const char *lang) {
+    const bool german = std::string(lang).rfind("de", 0) == 0;
+    SetDecimalSeparator(german ? ',' : '.');
+    Translations().clear();
+    SetTranslator(Translated);
+}
+
+EMSCRIPTEN_KEEPALIVE void vw_translation(const char *context, const char *source, const char *translation) {
+    Translations()[{context, source}] = translation;
+    // The words the core draws into pictures keep their own table.
+    if (std::string(context) == "varelo::PictureWords")
+        PictureWords().set(source, translation);
+}
 
 // Opens a module ("mirror") on a picture of w x h device pixels showing the world rectangle
 // from (left, top), width by height; false for an unknown module.

@@ -22,11 +22,29 @@ const Varelo = (() => {
   let barDragging = false;
   const stats = { drawMs: 0, ops: 0 };
 
+  // German when the browser's first language is, else English (as the desktop decides).
+  const language = (navigator.languages && navigator.languages[0] || navigator.language || 'en')
+    .toLowerCase().startsWith('de') ? 'de' : 'en';
+  const suffix = language === 'de' ? '' : '.' + language;
+
+  // The core in the page's language: the decimal separator and the translations of its texts.
+  async function startCore() {
+    core = await VareloCore();
+    core.ccall('vw_language', null, ['string'], [language]);
+    if (language !== 'de') {
+      const table = await (await fetch(`translations${suffix}.json`)).json();
+      const add = core.cwrap('vw_translation', null, ['string', 'string', 'string']);
+      for (const [context, texts] of Object.entries(table))
+        for (const [source, text] of Object.entries(texts)) add(context, source, text);
+    }
+    document.documentElement.lang = language;
+  }
+
   async function start() {
     const module = new URLSearchParams(location.search).get('module');
     if (!module) return startMenu();
-    spec = await (await fetch(`${module}.controls.json`)).json();
-    core = await VareloCore();
+    spec = await (await fetch(`${module}.controls${suffix}.json`)).json();
+    await startCore();
     api = {
       open: core.cwrap('vw_open', 'number', ['string', 'number', 'number', 'number', 'number', 'number', 'number']),
       resize: core.cwrap('vw_resize', null, ['number', 'number']),
@@ -77,9 +95,9 @@ const Varelo = (() => {
   // ---- The main menu: a button for each module ----
 
   async function startMenu() {
-    const menu = await (await fetch('menu.json')).json();
+    const menu = await (await fetch(`menu${suffix}.json`)).json();
     // A module whose rules the core cannot run in the page yet stays unavailable.
-    core = await VareloCore();
+    await startCore();
     const runs = name => core.ccall('vw_open', 'number', ['string', 'number', 'number', 'number', 'number', 'number', 'number'],
                                     [name, 1, 1, 0, 0, 1, 1]) === 1;
     document.title = menu.title;
@@ -860,5 +878,5 @@ const Varelo = (() => {
 
 Varelo.start().catch(e => {
   document.body.dataset.error = String(e);
-  document.body.textContent = 'Varelo konnte nicht starten: ' + e;
+  document.body.textContent = 'Varelo: ' + e;
 });

@@ -23,8 +23,13 @@ export async function start() {
   const url = `http://127.0.0.1:${server.address().port}/`;
   return {
     browser, url,
-    async page(width = 1600, height = 1200, file = '') {
+    // A page in a browser whose first language is `lang`.
+    async page(width = 1600, height = 1200, file = '', lang = 'de-DE') {
       const page = await browser.newPage();
+      await page.evaluateOnNewDocument(l => {
+        Object.defineProperty(navigator, 'languages', { get: () => [l] });
+        Object.defineProperty(navigator, 'language', { get: () => l });
+      }, lang);
       await page.setViewport({ width, height });
       const errors = [];
       page.on('pageerror', e => errors.push(String(e)));

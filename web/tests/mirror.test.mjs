@@ -288,6 +288,25 @@ test('the operations equal those the desktop build records for the fullest scene
   await page.close();
 });
 
+// The English translation of a source text, read from the translation file.
+function english(context, source) {
+  const ts = fs.readFileSync(path.join(root, 'i18n/varelo_en.ts'), 'utf8');
+  const block = ts.split('<context>').find(c => c.includes(`<name>${context}</name>`));
+  const esc = source.replace(/&/g, '&amp;').replace(/"/g, '&quot;').replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
+  const m = new RegExp(`<source>${esc}</source>\\s*<translation>([^<]*)</translation>`).exec(block);
+  return m && m[1].replace(/&amp;/g, '&').replace(/&quot;/g, '"');
+}
+
+test('a browser whose first language is not German gets the English page', async () => {
+  const page = await chromium.page(1600, 1150, '?module=mirror', 'fr-FR');
+  assert.equal(await page.$eval('#Command5', e => e.textContent), english('varelo::frmSpieg', 'Neues Objekt'));
+  assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
+  // The core's texts too: the refusal of an eleventh object point.
+  for (let k = 1; k <= 10; k++) await page.click('#Command5');
+  assert.equal(await page.$eval('#message-text', e => e.textContent), english('varelo::ObjectBundles', 'Nur 10 Objekte möglich'));
+  await page.close();
+});
+
 test('random use and damaged lessons leave the page working', async () => {
   const page = await open();
   const result = await page.evaluate(() => {
