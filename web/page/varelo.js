@@ -296,14 +296,15 @@ const Varelo = (() => {
     liveCtx = live.getContext('2d');
     live.addEventListener('contextmenu', e => e.preventDefault());
     live.addEventListener('pointerdown', e => {
+      if (e.pointerType !== 'mouse') return touchDown(e, c.member);
       if (e.button !== 0 && e.button !== 2) return;
       pressed = e.button === 0 ? 1 : 2;
       live.setPointerCapture(e.pointerId);
-      live.focus();
       mouse(0, pressed, e);
     });
-    live.addEventListener('pointermove', e => mouse(1, pressed, e));
+    live.addEventListener('pointermove', e => (e.pointerType !== 'mouse' ? touchMove(e) : mouse(1, pressed, e)));
     const release = e => {
+      if (e.pointerType !== 'mouse') return touchUp(e, c.member);
       if (!pressed) return;
       const b = pressed;
       pressed = 0;
@@ -312,8 +313,100 @@ const Varelo = (() => {
     live.addEventListener('pointerup', release);
     // A stroke the system cancels ends where it was.
     live.addEventListener('pointercancel', release);
-    live.addEventListener('lostpointercapture', release);
+    live.addEventListener('lostpointercapture', e => { if (e.pointerType === 'mouse') release(e); });
+    ring = document.createElement('div');
+    ring.className = 'hold-ring';
+    ring.hidden = true;
+    picture.appendChild(ring);
     return picture;
+  }
+
+  // ---- Touch and pen: a held is the left button; held still for 0.6 s it drops the ray
+  // being aimed and goes on as the right button; two fingers zoom by the zoom's steps ----
+
+  const kHoldMs = 600, kHoldSlop = 8, kPinchStep = 1.25;
+  const touches = new Map(); // pointer -> its last event
+  let held = 0, hold = null, strokeStart = null, strokeLast = null, pinching = false, pinchDistance = 0, ring = null;
+  const gap = (a, b) => Math.hypot(a.clientX - b.clientX, a.clientY - b.clientY);
+
+  function touchDown(e, member) {
+    touches.set(e.pointerId, e);
+    live.setPointerCapture(e.pointerId);
+    if (touches.size >= 2) {
+      // A second finger: what the first began ends, and the two pinch.
+      abandonStroke(member);
+      pinching = true;
+      const [a, b] = [...touches.values()];
+      pinchDistance = gap(a, b);
+      return;
+    }
+    if (pinching) return;
+    strokeStart = strokeLast = e;
+    held = 1;
+    mouse(0, 1, e);
+    hold = setTimeout(() => holdRecognised(member), kHoldMs);
+  }
+
+  function touchMove(e) {
+    if (!touches.has(e.pointerId)) return;
+    touches.set(e.pointerId, e);
+    if (pinching) {
+      if (touches.size < 2) return;
+      const [a, b] = [...touches.values()], d = gap(a, b);
+      for (; pinchDistance > 0 && d >= pinchDistance * kPinchStep; pinchDistance *= kPinchStep) send('Spin1_SpinUp');
+      for (; d > 0 && d <= pinchDistance / kPinchStep; pinchDistance /= kPinchStep) send('Spin1_SpinDown');
+      return;
+    }
+    if (!held) return;
+    strokeLast = e;
+    if (hold && gap(e, strokeStart) > kHoldSlop) {
+      clearTimeout(hold);
+      hold = null;
+    }
+    if (held === 2) placeRing(e);
+    mouse(1, held, e);
+  }
+
+  function touchUp(e, member) {
+    if (!touches.delete(e.pointerId)) return;
+    if (pinching) {
+      // The fingers of a pinch lift one by one: nothing more until all are off.
+      if (touches.size === 0) pinching = false;
+      return;
+    }
+    if (e.type === 'pointercancel') return abandonStroke(member);
+    clearTimeout(hold);
+    hold = null;
+    const b = held;
+    held = 0;
+    ring.hidden = true;
+    if (b) mouse(2, b, e);
+  }
+
+  function holdRecognised(member) {
+    hold = null;
+    if (held !== 1) return;
+    send(`${member}_DropLive`);
+    held = 2;
+    placeRing(strokeLast);
+    mouse(0, 2, strokeLast);
+  }
+
+  function abandonStroke(member) {
+    clearTimeout(hold);
+    hold = null;
+    const b = held;
+    held = 0;
+    ring.hidden = true;
+    if (b === 1) send(`${member}_DropLive`);
+    else if (b === 2) mouse(2, 2, strokeLast); // the object stays where it was moved
+  }
+
+  function placeRing(e) {
+    const r = picture.getBoundingClientRect();
+    ring.hidden = false;
+    ring.style.left = e.clientX - r.left + 'px';
+    ring.style.top = e.clientY - r.top + 'px';
   }
 
   // ---- The menu bar: the desktop window's menus, entries and keys ----
