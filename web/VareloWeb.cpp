@@ -22,7 +22,7 @@ std::string answer;
 
 extern "C" {
 
-// Opens a module ("mirror") on a picture of w x h device pixels showing the world rectangle
+// Opens a module ("mirror", "lens") on a picture of w x h device pixels showing the world rectangle
 // from (left, top), width by height; false for an unknown module.
 EMSCRIPTEN_KEEPALIVE int vw_open(const char *name, int w, int h, double left, double top, double width,
                                  double height) {

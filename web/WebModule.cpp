@@ -134,6 +134,8 @@ std::string WebModule::setFields(const char *text) {
 std::unique_ptr<WebModule> MakeWebModule(const std::string &name) {
     if (name == "mirror")
         return MakeMirrorModule();
+    if (name == "lens")
+        return MakeLensModule();
     return nullptr;
 }
 
