@@ -54,7 +54,7 @@ EMSCRIPTEN_KEEPALIVE void vw_translation(const char *context, const char *source
         PictureWords().set(source, translation);
 }
 
-// Opens a module ("mirror") on a picture of w x h device pixels showing the world rectangle
+// Opens a module ("mirror", "lens") on a picture of w x h device pixels showing the world rectangle
 // from (left, top), width by height; false for an unknown module.
 EMSCRIPTEN_KEEPALIVE int vw_open(const char *name, int w, int h, double left, double top, double width,
                                  double height) {

@@ -182,6 +182,8 @@ std::string WebModule::lessonText() { return LessonToText({lessonName(), LessonF
 std::unique_ptr<WebModule> MakeWebModule(const std::string &name) {
     if (name == "mirror")
         return MakeMirrorModule();
+    if (name == "lens")
+        return MakeLensModule();
     return nullptr;
 }
 

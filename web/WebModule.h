@@ -108,8 +108,9 @@ protected:
     std::vector<double> ops_;
 };
 
-// The module of this name ("mirror"), or null.
+// The module of this name ("mirror", "lens"), or null.
 std::unique_ptr<WebModule> MakeWebModule(const std::string &name);
 std::unique_ptr<WebModule> MakeMirrorModule();
+std::unique_ptr<WebModule> MakeLensModule();
 
 } // namespace varelo

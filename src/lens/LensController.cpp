@@ -1,6 +1,8 @@
 #include "lens/LensController.h"
 
+#include "core/NumRules.h"
 #include "core/ObjectBundles.h"
+#include "core/Texts.h"
 #include "lens/LensScene.h"
 
 #include <cmath>
@@ -276,6 +278,50 @@ LensUpdate LensController::sceneReplaced() const {
         u.hint = kMoveNewObjectHint;
     u.highlight = 0;
     return u;
+}
+
+namespace {
+std::string RadiusText(int k, float r, const char *plane) {
+    return k != 0 ? ShownLength(r) : plane ? Tr(kLensWindowContext, plane) : std::string();
+}
+} // namespace
+
+std::string LensController::rightRadiusText(const char *plane) const {
+    return RadiusText(scene_.lens.k1, scene_.lens.r1, plane);
+}
+
+std::string LensController::leftRadiusText(const char *plane) const {
+    return RadiusText(scene_.lens.k2, scene_.lens.r2, plane);
+}
+
+std::string LensController::thicknessText() const { return ShownLength(scene_.lens.thickness); }
+std::string LensController::diameterText() const { return ShownLength(2 * scene_.lens.semiDiameter); }
+std::string LensController::indexText() const { return NumText(scene_.lens.refrIndex); }
+
+std::string LensController::objectXText() const {
+    return Tr(kLensWindowContext, QT_TRANSLATE_NOOP("varelo::frmLins", "x=")) +
+           ShownLength(scene_.shownX(scene_.currentX()));
+}
+
+std::string LensController::objectYText() const {
+    return Tr(kLensWindowContext, QT_TRANSLATE_NOOP("varelo::frmLins", "y=")) + ShownHeight(scene_.currentY());
+}
+
+std::string LensController::objectNumberText(bool withHint) const {
+    return (withHint ? " " : "   ") + NumText(int(scene_.objectCount));
+}
+
+std::string LensController::pointerXText(float x) const {
+    return Tr(kLensWindowContext, QT_TRANSLATE_NOOP("varelo::frmLins", "x = ")) + ShownLength(scene_.shownX(x));
+}
+
+std::string LensController::pointerYText(float y) {
+    return Tr(kLensWindowContext, QT_TRANSLATE_NOOP("varelo::frmLins", "y = ")) + ShownHeight(y);
+}
+
+std::string LensController::graphCaption() const {
+    return Tr(kLensWindowContext, QT_TRANSLATE_NOOP("varelo::frmLins", "Einfalls- und Brechungswinkel für n = ")) +
+           NumText(scene_.lens.refrIndex);
 }
 
 } // namespace varelo

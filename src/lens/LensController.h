@@ -5,6 +5,8 @@
 #include "core/ControllerTypes.h"
 #include "core/Scene.h"
 
+#include <string>
+
 namespace varelo {
 
 class LensScene;
@@ -80,6 +82,23 @@ public:
     LensUpdate clearMarks();
     // A lesson replaced the scene: the lens, positions, numbers and the whole picture.
     LensUpdate sceneReplaced() const;
+
+    // The shown values as the window's fields show them, translated by Tr. A plane
+    // surface's radius reads as `plane` says (an update's plane).
+    std::string rightRadiusText(const char *plane) const;
+    std::string leftRadiusText(const char *plane) const;
+    std::string thicknessText() const;
+    std::string diameterText() const;
+    std::string indexText() const;
+    std::string objectXText() const;
+    std::string objectYText() const;
+    // With the hint after a new object point the number stands one blank in.
+    std::string objectNumberText(bool withHint) const;
+    // The pointer's position over the picture (x from the lens centre).
+    std::string pointerXText(float x) const;
+    static std::string pointerYText(float y);
+    // The angle graph's caption for the present index.
+    std::string graphCaption() const;
 
 private:
     LensUpdate moveObjectTo(float x, float y);

@@ -45,6 +45,9 @@ extern const Styles kScreenLensStyles;
 extern const Styles kPresentLensStyles;
 extern const Styles kPrinterLensStyles;
 
+// The angle graph in the lens window's own picture.
+inline constexpr AngleGraphWidths kLensGraphWidths{2, 2, 1, 3, 5, 1};
+
 // The two surfaces and the edge of a lens, without axis and centre (also the preset faces).
 void DrawLensOutline(Surface &s, const LensParams &p, Rgb color);
 // The protractor tool's face in the symbol scale: dots every 10 degrees, stronger every 30,

@@ -23,15 +23,6 @@
 
 namespace varelo {
 
-namespace {
-// The graph in its own picture.
-const AngleGraphWidths kGraphWidths{2, 2, 1, 3, 5, 1};
-
-QString shown(float length) { return qs(ShownLength(length)); }
-// A height as the user reads it: upwards.
-QString shownY(float y) { return qs(ShownHeight(y)); }
-} // namespace
-
 void frmLins::Form_Load() {
     layoutControls();
     zoom->Load();
@@ -110,44 +101,39 @@ void setBar(QScrollBar *bar, int value) {
 }
 } // namespace
 
-QString frmLins::radiusText(int k, float r, const char *plane) const {
-    return k != 0 ? shown(r) : QCoreApplication::translate(kLensWindowContext, plane);
-}
-
 void frmLins::showDiameter() {
     setBar(HScroll5, CInt(scene.lens.semiDiameter));
-    Text6->setText(shown(2 * scene.lens.semiDiameter));
+    Text6->setText(qs(control.diameterText()));
 }
 
 void frmLins::showUpdate(const LensUpdate &u) {
     const LensParams &p = scene.lens;
     if (u.r1Changed) {
         setBar(HScroll3, p.k1);
-        Text4->setText(radiusText(p.k1, p.r1, u.plane));
+        Text4->setText(qs(control.rightRadiusText(u.plane)));
     }
     if (u.r2Changed) {
         setBar(HScroll2, -p.k2);
-        Text3->setText(radiusText(p.k2, p.r2, u.plane));
+        Text3->setText(qs(control.leftRadiusText(u.plane)));
     }
     if (u.thicknessChanged) {
         setBar(HScroll4, CInt(p.thickness));
-        Text5->setText(shown(p.thickness));
+        Text5->setText(qs(control.thicknessText()));
     }
     if (u.indexChanged) {
         setBar(HScroll6, CInt(100 * p.refrIndex));
-        Text7->setText(qs(NumText(p.refrIndex)));
+        Text7->setText(qs(control.indexText()));
     }
     if (u.diameterChanged)
         showDiameter();
     if (u.objectXChanged)
-        Text8->setText(tr("x=") + shown(scene.shownX(scene.currentX())));
+        Text8->setText(qs(control.objectXText()));
     if (u.objectYChanged)
-        Text9->setText(tr("y=") + shownY(scene.currentY()));
+        Text9->setText(qs(control.objectYText()));
     if (u.hint)
         Label6->setText(QCoreApplication::translate(kBundleTextContext, u.hint));
-    // With the hint after a new object point the number stands one blank in.
     if (u.objectsChanged)
-        Text11->setText(QLatin1String(u.hint ? " " : "   ") + QString::number(scene.objectCount));
+        Text11->setText(qs(control.objectNumberText(u.hint != nullptr)));
     if (u.highlight >= 0)
         setPresetHighlight(u.highlight);
     if (u.storedPreset)
@@ -186,8 +172,8 @@ void frmLins::Picture1_MouseDown(int button, int, float x, float y) {
 }
 
 void frmLins::Picture1_MouseMove(int button, int, float x, float y) {
-    Text1->setText(tr("x = ") + shown(scene.shownX(x)));
-    Text2->setText(tr("y = ") + shownY(y));
+    Text1->setText(qs(control.pointerXText(x)));
+    Text2->setText(qs(LensController::pointerYText(y)));
     const LensUpdate u = control.mouseMove(button, x, y, markers->anyMode());
     Picture1->setMousePointer(Screen::pointerFor(u.pointer));
     if (u.toMarkers)
@@ -244,8 +230,8 @@ void frmLins::Picture6_Click() {
 // ---- Angle graph ----
 
 void frmLins::paintGraph() {
-    setFittedText(Label40, tr("Einfalls- und Brechungswinkel für n = ") + qs(NumText(scene.lens.refrIndex)));
-    Picture8->drawAngleGraph(scene.lens.refrIndex, kGraphWidths, scene.view.presentation);
+    setFittedText(Label40, qs(control.graphCaption()));
+    Picture8->drawAngleGraph(scene.lens.refrIndex, kLensGraphWidths, scene.view.presentation);
 }
 
 void frmLins::showGraph() {
@@ -294,7 +280,7 @@ void frmLins::Command4_Click() {
         scene.draw(s, screenStyles(), kSaved);
         if (scene.graphOn) {
             const QRect box = Picture8->geometry();
-            DrawAngleGraphInBox(s, scene.lens.refrIndex, kGraphWidths, s.toWorldX(box.left()), s.toWorldY(box.top()),
+            DrawAngleGraphInBox(s, scene.lens.refrIndex, kLensGraphWidths, s.toWorldX(box.left()), s.toWorldY(box.top()),
                                 box.width() * s.ScaleWidth() / s.deviceWidth(),
                                 box.height() * s.ScaleHeight() / s.deviceHeight());
         }

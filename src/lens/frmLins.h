@@ -122,8 +122,6 @@ private:
 
     void finishControls();
     void layoutControls();
-    // A radius as its box shows it; a plane one as the controller's text says.
-    QString radiusText(int k, float r, const char *plane) const;
     void showDiameter();
     void setPresetHighlight(int i);
     // The graph and its symbol's border as the scene's graphOn says.

@@ -72,8 +72,10 @@ const Varelo = (() => {
     const view = spec.view0;
     api.open(spec.module, base.width, base.height, view[0], view[1], view[2], view[3]);
     opened = true;
-    for (const c of spec.controls)
-      if (controls[c.member].el.classList.contains('small-picture') && !controls[c.member].el.hidden) paintPicture(c.member);
+    for (const c of spec.controls) {
+      const el = controls[c.member].el;
+      if (c.kind === 'symbol' || (el.classList.contains('small-picture') && !el.hidden)) paintPicture(c.member);
+    }
     // The first picture: the mirror and the first object point.
     picturePaint(api.draw(CLEAR | ELEMENT | BUNDLES));
     const relayout = () => { layout(); api.resize(base.width, base.height); send('Redraw'); };
@@ -213,7 +215,8 @@ const Varelo = (() => {
       b.setAttribute('aria-pressed', 'false');
       b.appendChild(document.createElement('canvas'));
       // The second press of a double click is not a second click.
-      b.addEventListener('click', e => { if (e.detail <= 1) click(c.handler); });
+      if (c.handler) b.addEventListener('click', e => { if (e.detail <= 1) click(c.handler); });
+      else symbolMouse(b, c.member);
       return b;
     }
     case 'picture':
@@ -236,6 +239,24 @@ const Varelo = (() => {
     button.addEventListener('click', e => { if (e.detail === 0) act(); });
   }
 
+  // A symbol with a mouse handler of its own (a preset field): the button pressed, 1 left and
+  // 2 right. From the keyboard Enter and Space press the left one, the context-menu key the
+  // right one.
+  function symbolMouse(b, member) {
+    const down = button => send(member + '_MouseDown', button, 0, 0, member);
+    let right = false;
+    b.addEventListener('pointerdown', e => {
+      if (e.button === 0) down(1);
+      if (e.button === 2) { right = true; down(2); }
+    });
+    b.addEventListener('click', e => { if (e.detail === 0) down(1); });
+    b.addEventListener('contextmenu', e => {
+      e.preventDefault();
+      if (!right) down(2);
+      right = false;
+    });
+  }
+
   function bar(c, name) {
     // The pan bars have no handler in the table: the window gives them to its zoom.
     const handler = c.handler || c.member + '_Change';
@@ -243,9 +264,10 @@ const Varelo = (() => {
     r.type = 'range';
     r.setAttribute('aria-label', name);
     setBar(r, [c.range.min, c.range.max, c.range.small, c.range.large, c.range.value]);
+    // The slider pressed: a module that limits a drag by the state at its start keeps it.
     r.addEventListener('pointerdown', () => {
       barDragging = true;
-      if (c.member === 'HScroll2') send('HScroll2_Pressed');
+      send(c.member + '_Pressed');
     });
     r.addEventListener('pointerup', () => {
       barDragging = false;
@@ -595,8 +617,11 @@ const Varelo = (() => {
   // A picture of the window's own beside the scene's (an angle diagram): its operations in
   // device pixels from the core, the mouse in device pixels to it.
   function makeSmallPicture(c, name) {
+    // The canvas in a box of its own, so that controls inside the picture show over it.
+    const box = document.createElement('div');
+    box.className = 'small-picture';
     const cv = document.createElement('canvas');
-    cv.className = 'small-picture';
+    box.appendChild(cv);
     cv.tabIndex = 0;
     cv.setAttribute('role', 'img');
     cv.setAttribute('aria-label', name);
@@ -614,11 +639,14 @@ const Varelo = (() => {
     });
     cv.addEventListener('pointermove', e => { if (held) at(1, held, e); });
     cv.addEventListener('pointerup', e => { if (held) at(2, held, e); held = 0; });
-    return cv;
+    return box;
   }
 
+  // A picture of the window's own, or a symbol whose face the core draws.
   function paintPicture(member) {
-    const cv = controls[member].el;
+    const { spec: c, el } = controls[member];
+    if (c.kind === 'symbol') return paintSymbol(c, el);
+    const cv = el.querySelector('canvas');
     const ctx = cv.getContext('2d');
     ctx.fillStyle = '#fff';
     ctx.fillRect(0, 0, cv.width, cv.height);
@@ -643,9 +671,10 @@ const Varelo = (() => {
         fontSize: c.px * scale + 'px', fontWeight: c.bold ? 'bold' : 'normal',
       });
       if (c.kind === 'symbol') paintSymbol(c, el);
-      if (c.kind === 'picture' && el.tagName === 'CANVAS') {
-        el.width = Math.max(1, Math.round(c.w * scale * ratio));
-        el.height = Math.max(1, Math.round(c.h * scale * ratio));
+      if (c.kind === 'picture' && el.classList.contains('small-picture')) {
+        const cv = el.querySelector('canvas');
+        cv.width = Math.max(1, Math.round(c.w * scale * ratio));
+        cv.height = Math.max(1, Math.round(c.h * scale * ratio));
         if (opened && !el.hidden) paintPicture(c.member);
       }
     }
@@ -667,6 +696,13 @@ const Varelo = (() => {
     const ctx = cv.getContext('2d');
     ctx.fillStyle = c.back;
     ctx.fillRect(0, 0, cv.width, cv.height);
+    // A face that follows the window's state (a preset's lens) comes from the core, in
+    // device pixels; the others are the table's.
+    const n = opened ? api.drawPicture(c.member, cv.width, cv.height) : 0;
+    if (n > 0) {
+      paintOps(ctx, core.HEAPF64, api.ops() / 8, n, [0, 0, cv.width, cv.height], i => api.opText(i));
+      return;
+    }
     const flat = c.face.flatMap(op => op.slice(0, OP_NUMBERS));
     paintOps(ctx, Float64Array.from(flat), 0, c.face.length, [-100, -100, 200, 200], i => c.face[i][10] || '', -1, c.back);
   }
@@ -704,6 +740,10 @@ const Varelo = (() => {
 
   // "Info": the operating notes over the picture, as the desktop window lays them out.
   let notesShown = false, notesLayer = null;
+  const wanted = {}; // member -> shown, as the core last said
+  // The window's own pictures inside the scene's picture go while the notes show.
+  const coveredByNotes = m => controls[m].el.classList.contains('small-picture') && controls[m].spec.parent === mainMember();
+  const mainMember = () => spec.controls.find(c => c.kind === 'picture').member;
   function toggleNotes(on) {
     const help = spec.help;
     const button = infoButton();
@@ -723,6 +763,8 @@ const Varelo = (() => {
     }
     notesShown = on;
     notesLayer.hidden = !on;
+    for (const m of Object.keys(controls))
+      if (coveredByNotes(m)) controls[m].el.hidden = on || !(wanted[m] ?? controls[m].spec.visible);
     for (const m of help.hidden) controls[m].el.hidden = on;
     for (const m of help.revealed) controls[m].el.hidden = !on;
     button.textContent = on ? help.caption : help.captionOff;
@@ -795,7 +837,11 @@ const Varelo = (() => {
       if (document.activeElement !== r || !barDragging) setBar(r, b);
     }
     for (const [m, on] of Object.entries(u.checks || {})) controls[m].el.querySelector('input').checked = !!on;
-    for (const [m, on] of Object.entries(u.visible || {})) controls[m].el.hidden = !on;
+    for (const [m, on] of Object.entries(u.visible || {})) {
+      wanted[m] = on;
+      controls[m].el.hidden = !on || (notesShown && coveredByNotes(m));
+    }
+    for (const [m, colour] of Object.entries(u.backs || {})) controls[m].el.style.background = colour;
     for (const m of u.pictures || []) paintPicture(m);
     for (const o of u.view ? spec.viewOptions || [] : [])
       viewItems[o.bit]?.setAttribute('aria-checked', u.view[o.field] ? 'true' : 'false');

@@ -3,11 +3,10 @@
 // the operations against the desktop build's for the same scene.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
-import os from 'node:os';
 import path from 'node:path';
 import { start, root } from './browser.mjs';
+import { look, device, compareFullest } from './picture.mjs';
 
 let chromium;
 before(async () => { chromium = await start(); });
@@ -28,30 +27,6 @@ async function open() {
     await page.mouse.up({ button });
   };
   return page;
-}
-
-// The darkest grey (0 black, 255 white) within r device pixels of a device point, over the
-// picture and the live layer above it; and whether a clearly red pixel is among them.
-async function look(page, [x, y], r = 2) {
-  return page.evaluate((x, y, r) => {
-    const { base, live } = Varelo.testing.canvases;
-    const x0 = Math.round(x) - r, y0 = Math.round(y) - r, n = 2 * r + 1;
-    const b = base.getContext('2d').getImageData(x0, y0, n, n).data;
-    const l = live.getContext('2d').getImageData(x0, y0, n, n).data;
-    let darkest = 255, red = false;
-    for (let i = 0; i < b.length; i += 4) {
-      const px = l[i + 3] ? l : b;
-      darkest = Math.min(darkest, (px[i] + px[i + 1] + px[i + 2]) / 3);
-      red = red || (px[i] > 180 && px[i + 1] < 100 && px[i + 2] < 100);
-    }
-    return { darkest, red };
-  }, x, y, r);
-}
-
-// A world point on the picture's device pixels for a view of the given rectangle.
-async function device(page, [x, y], [left, top, width, height] = [-2000, -1000, 4000, 2000]) {
-  const [w, h] = await page.evaluate(() => [Varelo.testing.canvases.base.width, Varelo.testing.canvases.base.height]);
-  return [(x - left) * w / width, (y - top) * h / height];
 }
 
 const field = (page, id) => page.$eval('#' + id, e => e.value);
@@ -251,40 +226,10 @@ test('controls carry the desktop window names for screen readers', async () => {
 });
 
 test('the operations equal those the desktop build records for the fullest scene', async () => {
-  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'varelo-ops-'));
-  const fieldsFile = path.join(dir, 'fields.txt'), opsFile = path.join(dir, 'ops.json');
-  execFileSync(path.join(root, 'build/varelo_webexport'), ['fullest', 'mirror', fieldsFile, opsFile],
-               { env: { ...process.env, LANGUAGE: 'de', QT_QPA_PLATFORM: 'offscreen' }, stdio: 'ignore' });
-  const desktop = JSON.parse(fs.readFileSync(opsFile, 'utf8'));
   const page = await open();
-  const web = await page.evaluate((fields, w, h) => {
-    const { api, core, FULL } = Varelo.testing;
-    api.resize(w, h);
-    const answer = JSON.parse(api.setFields(fields));
-    const n = api.draw(FULL);
-    const p = api.ops() / 8;
-    const ops = [];
-    for (let i = 0; i < n; i++) {
-      const op = Array.from(core.HEAPF64.subarray(p + i * 10, p + i * 10 + 10));
-      const t = api.opText(i);
-      if (t) op.push(t);
-      ops.push(op);
-    }
-    return { answer, ops };
-  }, fs.readFileSync(fieldsFile, 'utf8'), desktop.width, desktop.height);
-  assert.equal(web.answer.faults, undefined);
-  assert.ok(desktop.ops.length > 4000, 'the fullest scene: 10 x 100 rays and every marker');
-  assert.equal(web.ops.length, desktop.ops.length);
-  const kinds = new Set();
-  for (let i = 0; i < desktop.ops.length; i++) {
-    const d = desktop.ops[i], w = web.ops[i];
-    kinds.add(d[0]);
-    assert.deepEqual([w[0], w[7], w[8], w[9], w[10]], [d[0], d[7], d[8], d[9], d[10]], `operation ${i}: kind, colour, width, style, text`);
-    for (let j = 1; j <= 6; j++)
-      assert.ok(Math.abs(w[j] - d[j]) <= 1e-3, `operation ${i}, number ${j}: ${w[j]} against ${d[j]}`);
-  }
+  const { count, kinds } = await compareFullest(page, 'mirror');
+  assert.ok(count > 4000, 'the fullest scene: 10 x 100 rays and every marker');
   assert.ok(kinds.size >= 3, 'lines, dots and circles');
-  fs.rmSync(dir, { recursive: true, force: true });
   await page.close();
 });
 
