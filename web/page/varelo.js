@@ -1,9 +1,9 @@
 'use strict';
-// The mirror window in the browser: its controls made from the desktop window's control
-// table (mirror.controls.json, exported by the desktop build), its rules and drawing from
-// the core compiled to WebAssembly (varelo_core.js). The page only shows what the core
-// answers: texts, faces, bars and the drawing operations, painted on two canvases (the
-// picture, and over it the live ray or mark being dragged).
+// A module window in the browser (?module=mirror, ray-path, imaging): its controls made from
+// the desktop window's control table (MODULE.controls.json, exported by the desktop build),
+// its rules and drawing from the core compiled to WebAssembly (varelo_core.js). The page
+// only shows what the core answers: texts, faces, bars and the drawing operations, painted
+// on two canvases (the picture, and over it the live ray or mark being dragged).
 const Varelo = (() => {
   // The layers of a redraw, as the core numbers them.
   const CLEAR = 1, ELEMENT = 2, BUNDLES = 4, MARKERS = 8, LIVE = 16, RASTER = 32;
@@ -16,6 +16,7 @@ const Varelo = (() => {
   const controls = {}; // member -> { spec, el }
   let picture, base, live, baseCtx, liveCtx;
   let baseKey = null; // the scene key the base canvas shows in full; null: not in full
+  let baseLayers = FULL; // the layers of the picture a live frame is drawn over (the module says)
   let scale = 1, ratio = 1;
   let pressed = 0; // the mouse button held in the picture
   let barDragging = false;
@@ -51,9 +52,9 @@ const Varelo = (() => {
     api.open(spec.module, base.width, base.height, view[0], view[1], view[2], view[3]);
     opened = true;
     for (const c of spec.controls)
-      if (controls[c.member].el.classList.contains('small-picture') && !controls[c.member].el.hidden) paintPicture(c.member);
-    // The first picture: the mirror and the first object point.
-    picturePaint(api.draw(CLEAR | ELEMENT | BUNDLES));
+      if ((c.kind === 'symbol' || isSmallPicture(c.member)) && !controls[c.member].el.hidden) paintPicture(c.member);
+    // The first picture, as the window draws it when it opens.
+    send('Form_Load');
     window.addEventListener('resize', () => { layout(); api.resize(base.width, base.height); send('Redraw'); });
     document.addEventListener('keydown', keys);
     document.body.dataset.ready = '1';
@@ -177,7 +178,8 @@ const Varelo = (() => {
       b.setAttribute('aria-label', name);
       b.setAttribute('aria-pressed', 'false');
       b.appendChild(document.createElement('canvas'));
-      b.addEventListener('click', () => click(c.handler));
+      // A symbol without a click handler acts on the press (as a key press on the desktop).
+      b.addEventListener('click', () => click(c.handler || c.member + '_MouseDown', c.member));
       return b;
     }
     case 'picture':
@@ -327,10 +329,14 @@ const Varelo = (() => {
   }
 
   // A picture of the window's own beside the scene's (an angle diagram): its operations in
-  // device pixels from the core, the mouse in device pixels to it.
+  // device pixels from the core, the mouse in device pixels to it. The canvas sits in a box
+  // that also holds the controls placed on the picture (a caption).
   function makeSmallPicture(c, name) {
+    const box = document.createElement('div');
+    box.className = 'small-picture';
     const cv = document.createElement('canvas');
-    cv.className = 'small-picture';
+    box.canvas = cv;
+    box.appendChild(cv);
     cv.tabIndex = 0;
     cv.setAttribute('role', 'img');
     cv.setAttribute('aria-label', name);
@@ -348,11 +354,24 @@ const Varelo = (() => {
     });
     cv.addEventListener('pointermove', e => { if (held) at(1, held, e); });
     cv.addEventListener('pointerup', e => { if (held) at(2, held, e); held = 0; });
-    return cv;
+    return box;
   }
 
+  function isSmallPicture(member) { return controls[member].el.classList.contains('small-picture'); }
+
+  // A picture of the window's own, or a symbol's face that the core draws because it
+  // follows the scene (others keep the face the desktop build exported).
   function paintPicture(member) {
-    const cv = controls[member].el;
+    const { spec: c, el } = controls[member];
+    if (c.kind === 'symbol') {
+      const cv = el.firstChild, n = opened ? api.drawPicture(member, cv.width, cv.height) : 0;
+      if (!n) return paintSymbol(c, el);
+      const ctx = cv.getContext('2d');
+      ctx.fillStyle = c.back;
+      ctx.fillRect(0, 0, cv.width, cv.height);
+      return paintOps(ctx, core.HEAPF64, api.ops() / 8, n, [0, 0, cv.width, cv.height], i => api.opText(i));
+    }
+    const cv = el.canvas;
     const ctx = cv.getContext('2d');
     ctx.fillStyle = '#fff';
     ctx.fillRect(0, 0, cv.width, cv.height);
@@ -376,13 +395,17 @@ const Varelo = (() => {
         left: c.x * scale + 'px', top: c.y * scale + 'px', width: c.w * scale + 'px', height: c.h * scale + 'px',
         fontSize: c.px * scale + 'px', fontWeight: c.bold ? 'bold' : 'normal',
       });
-      if (c.kind === 'symbol') paintSymbol(c, el);
-      if (c.kind === 'picture' && el.tagName === 'CANVAS') {
-        el.width = Math.max(1, Math.round(c.w * scale * ratio));
-        el.height = Math.max(1, Math.round(c.h * scale * ratio));
+      if (c.kind === 'symbol') {
+        sizeSymbol(c, el);
+        paintPicture(c.member);
+      }
+      if (el.canvas) {
+        el.canvas.width = Math.max(1, Math.round(c.w * scale * ratio));
+        el.canvas.height = Math.max(1, Math.round(c.h * scale * ratio));
         if (opened && !el.hidden) paintPicture(c.member);
       }
     }
+    for (const { spec: c, el } of Object.values(controls)) if (c.kind === 'label') fitLabel(c, el);
     placeNotes();
     const main = spec.controls.find(c => c.kind === 'picture');
     const w = Math.max(1, Math.round(main.w * scale * ratio));
@@ -394,10 +417,24 @@ const Varelo = (() => {
     baseKey = null;
   }
 
+  // A one-line caption wider than its place gets a smaller font, as the desktop fits it
+  // (its fonts measure differently from the browser's).
+  function fitLabel(c, el) {
+    let px = c.px * scale;
+    el.style.fontSize = px + 'px';
+    while (px > 4 && el.scrollWidth > el.clientWidth) {
+      px *= 0.92;
+      el.style.fontSize = px + 'px';
+    }
+  }
+
+  function sizeSymbol(c, el) {
+    el.firstChild.width = Math.max(1, Math.round(c.w * scale * ratio));
+    el.firstChild.height = Math.max(1, Math.round(c.h * scale * ratio));
+  }
+
   function paintSymbol(c, el) {
     const cv = el.firstChild;
-    cv.width = Math.max(1, Math.round(c.w * scale * ratio));
-    cv.height = Math.max(1, Math.round(c.h * scale * ratio));
     const ctx = cv.getContext('2d');
     ctx.fillStyle = c.back;
     ctx.fillRect(0, 0, cv.width, cv.height);
@@ -521,10 +558,14 @@ const Varelo = (() => {
   function show(answer) {
     const u = JSON.parse(answer);
     if (u.faults !== undefined) return u;
+    const changed = [];
     for (const [m, t] of Object.entries(u.texts || {})) {
       const el = controls[m].el;
       if (el.tagName === 'INPUT') el.value = t;
-      else el.textContent = t;
+      else if (el.textContent !== t) {
+        el.textContent = t;
+        changed.push(m);
+      }
     }
     for (const [m, f] of Object.entries(u.faces || {})) controls[m].el.setAttribute('aria-pressed', f ? 'true' : 'false');
     for (const [m, b] of Object.entries(u.bars || {})) {
@@ -532,14 +573,27 @@ const Varelo = (() => {
       if (document.activeElement !== r || !barDragging) setBar(r, b);
     }
     for (const [m, on] of Object.entries(u.checks || {})) controls[m].el.querySelector('input').checked = !!on;
-    for (const [m, on] of Object.entries(u.visible || {})) controls[m].el.hidden = !on;
+    for (const [m, on] of Object.entries(u.visible || {})) {
+      if (on && controls[m].el.hidden) changed.push(m);
+      controls[m].el.hidden = !on;
+    }
+    for (const m of changed) if (controls[m].spec.kind === 'label') fitLabel(controls[m].spec, controls[m].el);
     for (const m of u.pictures || []) paintPicture(m);
-    if (spec.view)
+    if (spec.view && u.view)
       for (const o of spec.view.options) viewItems[o.bit].setAttribute('aria-checked', u.view[o.field] ? 'true' : 'false');
     if (u.pointer) live.style.cursor = ['', 'default', 'crosshair', 'no-drop'][u.pointer];
+    if (u.base) baseLayers = u.base;
+    // The module's own drawing onto the kept picture: before the redraw (a new object
+    // point) or over it (what the window draws after its redraw).
     if (u.newObjectPoint) picturePaint(api.drawExtra());
     if (u.layers) redraw(u.layers, u.key);
+    if (u.extraAfter) {
+      picturePaint(api.drawExtra());
+      baseKey = null;
+    }
     if (u.message) message(u.message);
+    // The window's button to the other window of the module.
+    if (u.open) location.search = `?module=${encodeURIComponent(u.open)}`;
     return u;
   }
 
@@ -556,7 +610,7 @@ const Varelo = (() => {
     } else {
       if (layers & CLEAR) liveCtx.clearRect(0, 0, live.width, live.height);
       picturePaint(api.draw(layers));
-      baseKey = (layers & FULL) === FULL ? key : null;
+      baseKey = (layers & baseLayers) === baseLayers ? key : null;
     }
     stats.drawMs = performance.now() - t0;
   }
@@ -666,7 +720,7 @@ const Varelo = (() => {
     out.toBlob(blob => {
       const a = document.createElement('a');
       a.href = URL.createObjectURL(blob);
-      a.download = 'Spiegel.png';
+      a.download = `${spec.module}.png`;
       a.click();
       setTimeout(() => URL.revokeObjectURL(a.href), 1000);
     }, 'image/png');
