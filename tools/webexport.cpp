@@ -93,6 +93,36 @@ QJsonArray OpsJson(const std::vector<SurfaceOp> &ops) {
     return a;
 }
 
+// The page paints a face in the symbol's frame (-100, -100) to (100, 100); a face that set a
+// scale of its own (the protractor, the angle graph) is taken into that frame. (Faces draw
+// no arcs, whose angles a mirrored axis would turn.)
+void ToSymbolFrame(std::vector<SurfaceOp> &ops, const Surface &s) {
+    const double kx = 200 / s.ScaleWidth(), ky = 200 / s.ScaleHeight();
+    const auto x = [&](double v) { return -100 + (v - s.ScaleLeft()) * kx; };
+    const auto y = [&](double v) { return -100 + (v - s.ScaleTop()) * ky; };
+    for (SurfaceOp &op : ops) {
+        switch (op.kind) {
+        case SurfaceOp::Line:
+            op.x2 = x(op.x2);
+            op.y2 = y(op.y2);
+            [[fallthrough]];
+        case SurfaceOp::PSet:
+        case SurfaceOp::Text:
+            op.x1 = x(op.x1);
+            op.y1 = y(op.y1);
+            break;
+        case SurfaceOp::Circle:
+        case SurfaceOp::Arc:
+            op.x1 = x(op.x1);
+            op.y1 = y(op.y1);
+            op.x2 *= kx; // the radius, in units of x
+            break;
+        default:
+            break;
+        }
+    }
+}
+
 QJsonObject Control(const ControlEntry &e) {
     QWidget *w = e.widget;
     QJsonObject c{{"member", QString::fromStdString(e.member)},
@@ -126,6 +156,7 @@ QJsonObject Control(const ControlEntry &e) {
         sym->attachRecorder(&rec);
         sym->redrawSymbol();
         sym->attachRecorder(nullptr);
+        ToSymbolFrame(rec.ops, *sym);
         c["face"] = OpsJson(rec.ops);
         c["back"] = Hex(sym->image().pixelColor(1, 1));
     }

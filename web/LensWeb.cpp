@@ -323,6 +323,12 @@ public:
                 paintGraph();
             return state(whole());
         }
+        if (name == "Form_Load") {
+            // The first picture: the lens and the first object point.
+            LensUpdate u = control.sceneReplaced();
+            u.layers = Layer::Clear | Layer::Element | Layer::Bundles;
+            return state(u);
+        }
         if (name == "Redraw")
             return state(whole());
         return state(none);

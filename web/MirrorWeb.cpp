@@ -72,12 +72,7 @@ public:
           << zoom.vLarge() << ',' << zoom.panY() << "],\"HScroll2\":" << -scene_.mirror.curvature
           << ",\"HScroll5\":" << CInt(scene_.mirror.halfAperture) << "}"
           << ",\"checks\":{\"Check3D5\":" << int(scene_.extendReflected) << ",\"Check3D2\":" << int(scene_.dottedReflected)
-          << ",\"Check3D8\":" << int(scene_.drawNormals) << "},\"view\":{";
-        size_t count = 0;
-        const ViewOptionRow *rows = ViewOptionRows(count);
-        for (size_t i = 0; i < count; ++i)
-            o << (i ? "," : "") << '"' << rows[i].field << "\":" << int(scene_.view.*rows[i].member);
-        o << "}}";
+          << ",\"Check3D8\":" << int(scene_.drawNormals) << "},\"view\":" << viewJson() << "}";
         pointerMoved = false;
         return o.str();
     }
@@ -178,13 +173,15 @@ public:
             return state(none, markers.clear(rightEdge()));
         if (name == "View") {
             // An entry of the "Ansicht" menu: the option with this bit on or off.
-            size_t count = 0;
-            const ViewOptionRow *rows = ViewOptionRows(count);
-            for (size_t i = 0; i < count; ++i)
-                if (rows[i].option == static_cast<unsigned>(a) && (scene_.viewOptions() & rows[i].option))
-                    scene_.view.*rows[i].member = b != 0;
+            setViewOption(static_cast<unsigned>(a), b != 0);
             MirrorUpdate u;
             u.layers = kFullRedraw;
+            return state(u, noMarks);
+        }
+        if (name == "Form_Load") {
+            // The first picture: the mirror and the first object point.
+            MirrorUpdate u;
+            u.layers = Layer::Clear | Layer::Element | Layer::Bundles;
             return state(u, noMarks);
         }
         if (name == "Redraw") {

@@ -89,6 +89,23 @@ int WebModule::flattenInDevicePixels(const Surface &s) {
     return n;
 }
 
+void WebModule::setViewOption(unsigned option, bool on) {
+    size_t count = 0;
+    const ViewOptionRow *rows = ViewOptionRows(count);
+    for (size_t i = 0; i < count; ++i)
+        if (rows[i].option == option && (scene().viewOptions() & option))
+            scene().view.*rows[i].member = on;
+}
+
+std::string WebModule::viewJson() {
+    std::string o = "{";
+    size_t count = 0;
+    const ViewOptionRow *rows = ViewOptionRows(count);
+    for (size_t i = 0; i < count; ++i)
+        o += (i ? ",\"" : "\"") + std::string(rows[i].field) + "\":" + (scene().view.*rows[i].member ? "1" : "0");
+    return o + "}";
+}
+
 const char *WebModule::opText(int i) const {
     return i >= 0 && i < static_cast<int>(recorder_.ops.size()) ? recorder_.ops[i].text.c_str() : "";
 }
@@ -184,6 +201,10 @@ std::unique_ptr<WebModule> MakeWebModule(const std::string &name) {
         return MakeMirrorModule();
     if (name == "lens")
         return MakeLensModule();
+    if (name == "ray-path")
+        return MakeRayPathModule();
+    if (name == "imaging")
+        return MakeImagingModule();
     return nullptr;
 }
 

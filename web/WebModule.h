@@ -101,6 +101,11 @@ protected:
     // Operations recorded on a surface of w x h device pixels, flattened in device pixels.
     int flattenInDevicePixels(const Surface &s);
     int flatten();
+    // An entry of the "Ansicht" menu: the option with this bit on or off, where the scene
+    // has it.
+    void setViewOption(unsigned option, bool on);
+    // The view options as the answer's "view" object.
+    std::string viewJson();
 
     PixelSurface picture_;
     RecordingSurface overlay_;
@@ -108,9 +113,11 @@ protected:
     std::vector<double> ops_;
 };
 
-// The module of this name ("mirror", "lens"), or null.
+// The module of this name ("mirror", "ray-path", "imaging", "lens"), or null.
 std::unique_ptr<WebModule> MakeWebModule(const std::string &name);
 std::unique_ptr<WebModule> MakeMirrorModule();
+std::unique_ptr<WebModule> MakeRayPathModule();
+std::unique_ptr<WebModule> MakeImagingModule();
 std::unique_ptr<WebModule> MakeLensModule();
 
 } // namespace varelo

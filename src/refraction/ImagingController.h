@@ -12,6 +12,9 @@ class ImagingScene;
 inline constexpr char kImagingTextContext[] = "varelo::frmBre2";
 inline constexpr char kTooManyRowPoints[] =
     QT_TRANSLATE_NOOP("varelo::frmBre2", "Nur 100 Punkte möglich");
+// The index boxes in the picture, an index following the first.
+inline constexpr char kImgIndexIs[] = QT_TRANSLATE_NOOP("varelo::frmBre2", " n = ");
+inline constexpr char kImgIndexOne[] = QT_TRANSLATE_NOOP("varelo::frmBre2", " n = 1 ");
 
 struct ImagingUpdate : RefractionUpdate {
     bool eraseRaster = false; // the raster's dots in white over the picture, nothing redrawn

@@ -18,6 +18,11 @@ inline constexpr char kTooManyPathPoints[] =
     QT_TRANSLATE_NOOP("varelo::frmBre1", "Nur 20 Punkte möglich");
 inline constexpr char kTooManyPathEyes[] =
     QT_TRANSLATE_NOOP("varelo::frmBre1", "Nur 20 Augen möglich");
+// The index boxes in the picture and the angle diagram's caption, an index following.
+inline constexpr char kPathIndexIs[] = QT_TRANSLATE_NOOP("varelo::frmBre1", "n = ");
+inline constexpr char kPathIndexOne[] = QT_TRANSLATE_NOOP("varelo::frmBre1", "n = 1 ");
+inline constexpr char kDiagramCaption[] =
+    QT_TRANSLATE_NOOP("varelo::frmBre1", "Einfalls- und Brechungswinkel für n = ");
 
 enum class PathTool { Point, Eye, Protractor };
 

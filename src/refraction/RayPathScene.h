@@ -38,6 +38,8 @@ enum RayPathKind {
     kPathAngleText, // the angles at the point of incidence (size: points)
     kPathKindCount
 };
+// The angle diagram in the window's picture of its own (the browser's too).
+constexpr AngleGraphWidths kRayPathDiagramWidths{3, 3, 1, 3, 5, 1};
 // What the window's redraw draws: the interface, P with its rays, and the markers.
 constexpr Layers kRayPathPicture = Layer::Element | Layer::Bundles | Layer::Markers;
 extern const Styles kScreenRayPathStyles;

@@ -9,6 +9,12 @@ namespace varelo {
 
 float IndexRatio(float relIndex, float objY) { return objY >= 0 ? relIndex : 1.0f / relIndex; }
 
+MediaIndices IndicesOfMedia(float relIndex) {
+    if (relIndex < 1)
+        return {NumText(UpperIndex(relIndex)), "1.00", false};
+    return {"1.00", NumText(relIndex), true};
+}
+
 RefractionTrace TraceRefraction(float objX, float objY, float hitX, float k, float length) {
     RefractionTrace t;
     t.hitX = hitX;

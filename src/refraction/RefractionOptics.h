@@ -2,7 +2,17 @@
 // Refraction and reflection of a ray at the plane interface y = 0 between two media
 // (upper medium y < 0, lower medium y >= 0), by Snell's law.
 
+#include <string>
+
 namespace varelo {
+
+// The indices of the two media as the windows show them: the optically thinner medium's is
+// 1.00; the other's is n, or for n < 1 the upper medium's 1 / n on two decimals.
+struct MediaIndices {
+    std::string upper, lower;
+    bool upperIsOne = true;
+};
+MediaIndices IndicesOfMedia(float relIndex);
 
 // k = n when P lies in the lower medium (y >= 0), 1/n when it lies in the upper one.
 float IndexRatio(float relIndex, float objY);

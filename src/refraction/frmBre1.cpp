@@ -23,8 +23,6 @@ namespace varelo {
 
 namespace {
 constexpr Rgb kSymbolGrey{224, 224, 224};
-// The graph in its own picture.
-const AngleGraphWidths kGraphWidths{3, 3, 1, 3, 5, 1};
 
 } // namespace
 
@@ -245,19 +243,13 @@ void frmBre1::Check3D_Click() {
 }
 
 void frmBre1::showIndexTexts() {
-    const float n = scene.relIndex;
-    if (n < 1) {
-        const QString u = qs(NumText(UpperIndex(n)));
-        Text3->setText(u);
-        Text2->setText(QStringLiteral("1.00"));
-        Text1->setText(tr("n = ") + u);
-        Text4->setText(tr("n = 1 "));
-    } else {
-        Text3->setText(QStringLiteral("1.00"));
-        Text2->setText(qs(NumText(n)));
-        Text1->setText(tr("n = 1 "));
-        Text4->setText(tr("n = ") + qs(NumText(n)));
-    }
+    const MediaIndices m = IndicesOfMedia(scene.relIndex);
+    const QString is = QCoreApplication::translate(kRayPathTextContext, kPathIndexIs);
+    const QString one = QCoreApplication::translate(kRayPathTextContext, kPathIndexOne);
+    Text3->setText(qs(m.upper));
+    Text2->setText(qs(m.lower));
+    Text1->setText(m.upperIsOne ? one : is + qs(m.upper));
+    Text4->setText(m.upperIsOne ? is + qs(m.lower) : one);
 }
 
 void frmBre1::HScroll1_Change() { showUpdate(control.indexBar(HScroll1->value())); }
@@ -286,10 +278,12 @@ void frmBre1::Command6_Click() {
 }
 
 QString frmBre1::diagramCaption() const {
-    return tr("Einfalls- und Brechungswinkel für n = ") + qs(NumText(scene.relIndex));
+    return QCoreApplication::translate(kRayPathTextContext, kDiagramCaption) + qs(NumText(scene.relIndex));
 }
 
-void frmBre1::DrawAngleDiagram() { Picture6->drawAngleGraph(scene.relIndex, kGraphWidths, scene.view.presentation); }
+void frmBre1::DrawAngleDiagram() {
+    Picture6->drawAngleGraph(scene.relIndex, kRayPathDiagramWidths, scene.view.presentation);
+}
 
 void frmBre1::viewChanged() { showUpdate(control.viewChanged()); }
 

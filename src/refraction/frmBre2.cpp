@@ -7,6 +7,7 @@
 #include "canvas/Screen.h"
 #include "canvas/WindowLayout.h"
 #include "core/NumRules.h"
+#include "refraction/RefractionOptics.h"
 #include "shell/Forms.h"
 #include "shell/ModuleMenu.h"
 #include "shell/Modules.h"
@@ -55,7 +56,7 @@ frmBre2::frmBre2() : Form(FormId::Bre2) {
     setModuleLook(tr("Brechung von schlanken Bündeln an einer ebenen Grenzfläche - Abbildung von Punkten"));
     for (QLineEdit *t : {Text2, Text3})
         t->setPalette(QPalette()); // white, inside the picture
-    Text3->setText(tr(" n = ") + qs(NumText(1.33f)));
+    Text3->setText(QCoreApplication::translate(kImagingTextContext, kImgIndexIs) + qs(NumText(1.33f)));
     Option3D1->setChecked(true);
     connect(Picture1, &PictureBox::pixelRatioChanged, this, [this] { Redraw(); });
 }
@@ -151,19 +152,13 @@ void frmBre2::redraw(Layers layers) {
 // ---- Controls ----
 
 void frmBre2::showIndexTexts() {
-    const float n = scene.relIndex;
-    if (n < 1) {
-        const QString u = qs(NumText(UpperIndex(n)));
-        Text1->setText(QStringLiteral("  ") + u);
-        Text4->setText(QStringLiteral("  1.00"));
-        Text2->setText(tr(" n = ") + u);
-        Text3->setText(tr(" n = 1 "));
-    } else {
-        Text1->setText(QStringLiteral("  1.00 "));
-        Text4->setText(QStringLiteral("  ") + qs(NumText(n)));
-        Text2->setText(tr(" n = 1 "));
-        Text3->setText(tr(" n = ") + qs(NumText(n)));
-    }
+    const MediaIndices m = IndicesOfMedia(scene.relIndex);
+    const QString is = QCoreApplication::translate(kImagingTextContext, kImgIndexIs);
+    const QString one = QCoreApplication::translate(kImagingTextContext, kImgIndexOne);
+    Text1->setText(m.upperIsOne ? QStringLiteral("  1.00 ") : QStringLiteral("  ") + qs(m.upper));
+    Text4->setText(QStringLiteral("  ") + qs(m.lower));
+    Text2->setText(m.upperIsOne ? one : is + qs(m.upper));
+    Text3->setText(m.upperIsOne ? is + qs(m.lower) : one);
 }
 
 void frmBre2::HScroll1_Change() { showUpdate(control.indexBar(HScroll1->value())); }

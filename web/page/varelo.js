@@ -1,9 +1,9 @@
 'use strict';
-// The mirror window in the browser: its controls made from the desktop window's control
-// table (mirror.controls.json, exported by the desktop build), its rules and drawing from
-// the core compiled to WebAssembly (varelo_core.js). The page only shows what the core
-// answers: texts, faces, bars and the drawing operations, painted on two canvases (the
-// picture, and over it the live ray or mark being dragged).
+// A module window in the browser (?module=mirror, ray-path, imaging): its controls made from
+// the desktop window's control table (MODULE.controls.json, exported by the desktop build),
+// its rules and drawing from the core compiled to WebAssembly (varelo_core.js). The page
+// only shows what the core answers: texts, faces, bars and the drawing operations, painted
+// on two canvases (the picture, and over it the live ray or mark being dragged).
 const Varelo = (() => {
   // The layers of a redraw, as the core numbers them.
   const CLEAR = 1, ELEMENT = 2, BUNDLES = 4, MARKERS = 8, LIVE = 16, RASTER = 32;
@@ -16,6 +16,7 @@ const Varelo = (() => {
   const controls = {}; // member -> { spec, el }
   let picture, base, live, baseCtx, liveCtx;
   let baseKey = null; // the scene key the base canvas shows in full; null: not in full
+  let baseLayers = FULL; // the layers of the picture a live frame is drawn over (the module says)
   let scale = 1, ratio = 1;
   let pressed = 0; // the mouse button held in the picture
   let screenCursor = '', pictureCursor = 'default';
@@ -74,10 +75,10 @@ const Varelo = (() => {
     opened = true;
     for (const c of spec.controls) {
       const el = controls[c.member].el;
-      if (c.kind === 'symbol' || (el.classList.contains('small-picture') && !el.hidden)) paintPicture(c.member);
+      if (c.kind === 'symbol' || (isSmallPicture(c.member) && !el.hidden)) paintPicture(c.member);
     }
-    // The first picture: the mirror and the first object point.
-    picturePaint(api.draw(CLEAR | ELEMENT | BUNDLES));
+    // The first picture, as the window draws it when it opens.
+    send('Form_Load');
     const relayout = () => { layout(); api.resize(base.width, base.height); send('Redraw'); };
     window.addEventListener('resize', relayout);
     // A move to a screen of another pixel density.
@@ -615,12 +616,13 @@ const Varelo = (() => {
   }
 
   // A picture of the window's own beside the scene's (an angle diagram): its operations in
-  // device pixels from the core, the mouse in device pixels to it.
+  // device pixels from the core, the mouse in device pixels to it. The canvas sits in a box
+  // that also holds the controls placed on the picture (a caption).
   function makeSmallPicture(c, name) {
-    // The canvas in a box of its own, so that controls inside the picture show over it.
     const box = document.createElement('div');
     box.className = 'small-picture';
     const cv = document.createElement('canvas');
+    box.canvas = cv;
     box.appendChild(cv);
     cv.tabIndex = 0;
     cv.setAttribute('role', 'img');
@@ -642,11 +644,13 @@ const Varelo = (() => {
     return box;
   }
 
+  function isSmallPicture(member) { return controls[member].el.classList.contains('small-picture'); }
+
   // A picture of the window's own, or a symbol whose face the core draws.
   function paintPicture(member) {
     const { spec: c, el } = controls[member];
     if (c.kind === 'symbol') return paintSymbol(c, el);
-    const cv = el.querySelector('canvas');
+    const cv = el.canvas;
     const ctx = cv.getContext('2d');
     ctx.fillStyle = '#fff';
     ctx.fillRect(0, 0, cv.width, cv.height);
@@ -671,13 +675,13 @@ const Varelo = (() => {
         fontSize: c.px * scale + 'px', fontWeight: c.bold ? 'bold' : 'normal',
       });
       if (c.kind === 'symbol') paintSymbol(c, el);
-      if (c.kind === 'picture' && el.classList.contains('small-picture')) {
-        const cv = el.querySelector('canvas');
-        cv.width = Math.max(1, Math.round(c.w * scale * ratio));
-        cv.height = Math.max(1, Math.round(c.h * scale * ratio));
+      if (el.canvas) {
+        el.canvas.width = Math.max(1, Math.round(c.w * scale * ratio));
+        el.canvas.height = Math.max(1, Math.round(c.h * scale * ratio));
         if (opened && !el.hidden) paintPicture(c.member);
       }
     }
+    for (const { spec: c, el } of Object.values(controls)) if (c.kind === 'label') fitLabel(c, el);
     placeNotes();
     const main = spec.controls.find(c => c.kind === 'picture');
     const w = Math.max(1, Math.round(main.w * scale * ratio));
@@ -689,10 +693,24 @@ const Varelo = (() => {
     baseKey = null;
   }
 
+  // A one-line caption wider than its place gets a smaller font, as the desktop fits it
+  // (its fonts measure differently from the browser's).
+  function fitLabel(c, el) {
+    let px = c.px * scale;
+    el.style.fontSize = px + 'px';
+    while (px > 4 && el.scrollWidth > el.clientWidth) {
+      px *= 0.92;
+      el.style.fontSize = px + 'px';
+    }
+  }
+
+  function sizeSymbol(c, el) {
+    el.firstChild.width = Math.max(1, Math.round(c.w * scale * ratio));
+    el.firstChild.height = Math.max(1, Math.round(c.h * scale * ratio));
+  }
+
   function paintSymbol(c, el) {
     const cv = el.firstChild;
-    cv.width = Math.max(1, Math.round(c.w * scale * ratio));
-    cv.height = Math.max(1, Math.round(c.h * scale * ratio));
     const ctx = cv.getContext('2d');
     ctx.fillStyle = c.back;
     ctx.fillRect(0, 0, cv.width, cv.height);
@@ -826,10 +844,14 @@ const Varelo = (() => {
   function show(answer) {
     const u = JSON.parse(answer);
     if (u.faults !== undefined) return u;
+    const changed = [];
     for (const [m, t] of Object.entries(u.texts || {})) {
       const el = controls[m].el;
       if (el.tagName === 'INPUT') el.value = t;
-      else el.textContent = t;
+      else if (el.textContent !== t) {
+        el.textContent = t;
+        changed.push(m);
+      }
     }
     for (const [m, f] of Object.entries(u.faces || {})) controls[m].el.setAttribute('aria-pressed', f ? 'true' : 'false');
     for (const [m, b] of Object.entries(u.bars || {})) {
@@ -839,8 +861,10 @@ const Varelo = (() => {
     for (const [m, on] of Object.entries(u.checks || {})) controls[m].el.querySelector('input').checked = !!on;
     for (const [m, on] of Object.entries(u.visible || {})) {
       wanted[m] = on;
+      if (on && controls[m].el.hidden) changed.push(m);
       controls[m].el.hidden = !on || (notesShown && coveredByNotes(m));
     }
+    for (const m of changed) if (controls[m].spec.kind === 'label') fitLabel(controls[m].spec, controls[m].el);
     for (const [m, colour] of Object.entries(u.backs || {})) controls[m].el.style.background = colour;
     for (const m of u.pictures || []) paintPicture(m);
     for (const o of u.view ? spec.viewOptions || [] : [])
@@ -851,9 +875,18 @@ const Varelo = (() => {
     if (u.pointer) pictureCursor = cursors[u.pointer];
     live.style.cursor = screenCursor || pictureCursor;
     document.body.style.cursor = screenCursor;
+    if (u.base) baseLayers = u.base;
+    // The module's own drawing onto the kept picture: before the redraw (a new object
+    // point) or over it (what the window draws after its redraw).
     if (u.newObjectPoint) picturePaint(api.drawExtra());
     if (u.layers) redraw(u.layers, u.key);
+    if (u.extraAfter) {
+      picturePaint(api.drawExtra());
+      baseKey = null;
+    }
     if (u.message) message(u.message);
+    // The window's button to the other window of the module.
+    if (u.open) location.search = `?module=${encodeURIComponent(u.open)}`;
     return u;
   }
 
@@ -870,7 +903,7 @@ const Varelo = (() => {
     } else {
       if (layers & CLEAR) liveCtx.clearRect(0, 0, live.width, live.height);
       picturePaint(api.draw(layers));
-      baseKey = (layers & FULL) === FULL ? key : null;
+      baseKey = (layers & baseLayers) === baseLayers ? key : null;
     }
     stats.drawMs = performance.now() - t0;
   }
