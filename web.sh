@@ -28,8 +28,11 @@ for lang in de en; do
   LANGUAGE=$lang QT_QPA_PLATFORM=offscreen build/varelo_webexport menu "$site/menu$suffix.json"
 done
 QT_QPA_PLATFORM=offscreen build/varelo_webexport translations i18n/varelo_en.ts "$site/translations.en.json"
-# The fullest mirror scene for the benchmark page.
-LANGUAGE=de QT_QPA_PLATFORM=offscreen build/varelo_webexport fullest mirror "$site/mirror.fullest.txt" build-web/mirror.desktop-ops.json
+# The fullest mirror and lens scenes for the benchmark page.
+for module in mirror lens; do
+  LANGUAGE=de QT_QPA_PLATFORM=offscreen build/varelo_webexport fullest $module "$site/$module.fullest.txt" \
+    "build-web/$module.desktop-ops.json"
+done
 # The example lessons, as the desktop's "Beispiele" menu opens them.
 mkdir -p "$site/lessons"
 cp share/lessons/*.varelo "$site/lessons/"
