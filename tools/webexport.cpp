@@ -32,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QFile>
 #include <QFontInfo>
 #include <QJsonArray>
@@ -53,13 +54,18 @@ namespace {
 class QuietDialogs : public Dialogs {
 public:
     bool answerEmpty = false; // an input box is answered with nothing typed, else cancelled
-    QString lastMessage;
+    QString lastMessage, lastPrompt;
+    bool landscape = false; // how the last printer dialog was opened
     void messageBox(const QString &text, bool) override { lastMessage = text; }
-    bool inputBox(const QString &, const QString &, const QString &, QString *answer) override {
+    bool inputBox(const QString &prompt, const QString &, const QString &, QString *answer) override {
+        lastPrompt = prompt;
         answer->clear();
         return answerEmpty;
     }
-    bool printerDialog(QPrinter *) override { return false; }
+    bool printerDialog(QPrinter *printer) override {
+        landscape = printer->pageLayout().orientation() == QPageLayout::Landscape;
+        return false;
+    }
 };
 
 const char *KindName(ControlKind k) {
@@ -306,6 +312,11 @@ int ExportControls(const ModuleRow &row, const char *out) {
         const QStringList saved = QDir(scratch.path()).entryList(QDir::Files);
         pictureFile = saved.value(0);
     }
+    auto &dialogs = static_cast<QuietDialogs &>(Dialogs::instance());
+    const QString savePrompt = dialogs.lastPrompt;
+    // The title's question and the page's orientation of "Bild drucken" (the dialog is cancelled).
+    QMetaObject::invokeMethod(w, w->property("slot.print").toByteArray().constData());
+    const QJsonObject print{{"prompt", dialogs.lastPrompt}, {"landscape", dialogs.landscape}};
     auto *info = static_cast<InfoWindow *>(Forms::show(row.info.id));
     const QJsonObject infoText{{"title", info->windowTitle()}, {"text", info->composedText()}};
     Forms::hide(row.info.id);
@@ -323,7 +334,9 @@ int ExportControls(const ModuleRow &row, const char *out) {
                           {"about", AboutText(w)},
                           {"slots", Slots(w)},
                           {"info", infoText},
-                          {"pictureFile", pictureFile}};
+                          {"pictureFile", pictureFile},
+                          {"savePrompt", savePrompt},
+                          {"print", print}};
     return WriteJson(out, doc) ? 0 : 1;
 }
 

@@ -117,6 +117,11 @@ EMSCRIPTEN_KEEPALIVE const char *vw_lesson_text() {
     return answer.c_str();
 }
 
+// The printed page (see WebModule::printPage); its operations as vw_draw's.
+EMSCRIPTEN_KEEPALIVE int vw_print_page(const char *title, double widthTwips, double heightTwips, double dpi) {
+    return module->printPage(title, widthTwips, heightTwips, dpi);
+}
+
 EMSCRIPTEN_KEEPALIVE const char *vw_fields() {
     answer = module->fields();
     return answer.c_str();

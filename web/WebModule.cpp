@@ -2,7 +2,10 @@
 
 #include "core/Lesson.h"
 #include "core/LessonJson.h"
+#include "core/Page.h"
+#include "core/Texts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -78,6 +81,9 @@ int WebModule::flattenInDevicePixels(const Surface &s) {
     const int n = flatten();
     for (int i = 0; i < n; ++i) {
         double *d = &ops_[static_cast<size_t>(i) * 10];
+        // A font's size is in points, a clearing has no place.
+        if (d[0] == SurfaceOp::FontSize || d[0] == SurfaceOp::Cls || d[0] == SurfaceOp::EndPage)
+            continue;
         const bool circle = d[0] == SurfaceOp::Circle || d[0] == SurfaceOp::Arc;
         d[1] = s.toDeviceX(d[1]);
         d[2] = s.toDeviceY(d[2]);
@@ -192,6 +198,22 @@ std::string WebModule::openLesson(const std::string &text, const std::string &fi
     if (!faults.empty())
         return "{\"message\":" + Quoted(Filled(kBadLessonValue, name, FirstFaultPath(faults))) + "}";
     return answer;
+}
+
+int WebModule::printPage(const std::string &title, double widthTwips, double heightTwips, double dpi) {
+    PageSurface page;
+    page.dpi = dpi;
+    page.width = std::max(1, static_cast<int>(widthTwips * dpi / 1440));
+    page.height = std::max(1, static_cast<int>(heightTwips * dpi / 1440));
+    page.attachRecorder(&recorder_);
+    recorder_.clear();
+    PageTexts texts;
+    texts.title = title;
+    for (const char *word : scene().pageWords())
+        texts.words.set(word, Tr(scene().textContext(), word));
+    scene().scalePage(page, widthTwips, heightTwips);
+    scene().drawPage(page, texts);
+    return flattenInDevicePixels(page);
 }
 
 std::string WebModule::lessonText() { return LessonToText({lessonName(), LessonFields(scene())}); }

@@ -29,6 +29,16 @@ protected:
     void paintEllipse(double, double, double, double, Rgb, int, int, double, double) override {}
 };
 
+// A printed page: what it records, in device pixels of a page at `dpi`; a line of text is
+// as high as the desktop's font makes it (about 1.15 of its size).
+class PageSurface : public RecordingSurface {
+public:
+    double dpi = 200;
+
+protected:
+    double paintText(double, double, const std::string &, double points, Rgb) override { return points * dpi / 72 * 1.15; }
+};
+
 // A JSON string literal.
 std::string Quoted(const std::string &s);
 
@@ -80,6 +90,9 @@ public:
     std::string openLesson(const std::string &text, const std::string &fileName);
     // The scene as a lesson file's text.
     std::string lessonText();
+    // The printed page with this title, of widthTwips x heightTwips at dpi: its operations in
+    // device pixels of the page.
+    int printPage(const std::string &title, double widthTwips, double heightTwips, double dpi);
 
 protected:
     virtual Scene &scene() = 0;

@@ -55,6 +55,7 @@ const Varelo = (() => {
       drawBase: core.cwrap('vw_draw_base', 'number', []),
       drawSaved: core.cwrap('vw_draw_saved', 'number', []),
       drawPicture: core.cwrap('vw_draw_picture', 'number', ['string', 'number', 'number']),
+      printPage: core.cwrap('vw_print_page', 'number', ['string', 'number', 'number', 'number']),
       pictureMouse: core.cwrap('vw_picture_mouse', 'string', ['string', 'number', 'number', 'number', 'number', 'number', 'number']),
       draw: core.cwrap('vw_draw', 'number', ['number']),
       drawExtra: core.cwrap('vw_draw_extra', 'number', []),
@@ -740,7 +741,7 @@ const Varelo = (() => {
     if (handler === slots.savePicture) {
       savePicture();
     } else if (handler === slots.print) {
-      window.print();
+      printPage();
     } else if (handler === slots.operatingNotes && spec.help.notes) {
       toggleNotes(!notesShown);
     } else if (handler === slots.operatingNotes || handler === slots.didacticNotes) {
@@ -946,14 +947,17 @@ const Varelo = (() => {
   function colour(c) { return '#' + (c | 0).toString(16).padStart(6, '0'); }
 
   // Operations in world coordinates onto a canvas showing the world rectangle `view`.
-  function paintOps(ctx, a, p, n, [left, top, sw, sh], textOf, only = -1, back = '#fff') {
+  // `scales`: device pixels per width unit of the style tables and per point of text (a
+  // printed page's widths are the printer's, at 600 dpi).
+  function paintOps(ctx, a, p, n, [left, top, sw, sh], textOf, only = -1, back = '#fff',
+                    scales = { width: 1, point: 96 / 72 * ratio }) {
     const W = ctx.canvas.width, H = ctx.canvas.height;
     const kx = W / sw, ky = H / sh;
     const dx = x => (x - left) * kx, dy = y => (y - top) * ky;
     let pen = null, points = 12;
     const flush = () => { if (pen !== null) ctx.stroke(); pen = null; };
     for (let i = 0; i < n; i++) {
-      const o = p + i * OP_NUMBERS, kind = a[o], width = a[o + 8], style = a[o + 9];
+      const o = p + i * OP_NUMBERS, kind = a[o], width = Math.max(1, a[o + 8] * scales.width), style = a[o + 9];
       if (only >= 0 && kind !== only && kind !== FONTSIZE) continue;
       if (kind === LINE) {
         const key = a[o + 7] * 64 + width * 4 + style;
@@ -963,7 +967,7 @@ const Varelo = (() => {
           ctx.beginPath();
           pen = key;
         }
-        const off = width % 2 ? 0.5 : 0;
+        const off = Math.round(width) % 2 ? 0.5 : 0;
         ctx.moveTo(Math.floor(dx(a[o + 1])) + off, Math.floor(dy(a[o + 2])) + off);
         ctx.lineTo(Math.floor(dx(a[o + 3])) + off, Math.floor(dy(a[o + 4])) + off);
         continue;
@@ -999,7 +1003,7 @@ const Varelo = (() => {
         points = a[o + 1] || points;
       } else if (kind === TEXT) {
         ctx.fillStyle = colour(a[o + 7]);
-        ctx.font = (points * 96 / 72) * ratio + 'px "DejaVu Sans", sans-serif';
+        ctx.font = points * scales.point + 'px "DejaVu Sans", sans-serif';
         ctx.textBaseline = 'top';
         ctx.fillText(textOf(i), dx(a[o + 1]), dy(a[o + 2]));
       }
@@ -1014,22 +1018,124 @@ const Varelo = (() => {
     ctx.setLineDash(style === DOTTED ? [1, 2] : style === DASHDOT ? [4, 2, 1, 2] : []);
   }
 
-  // "Bild speichern": what the desktop window saves (the element and the rays, without
-  // marks) as a PNG file under the desktop's name; the whole picture comes back after.
+  // "Bild speichern": asks for the file's name as the desktop does (nothing typed: the
+  // desktop's name); what the desktop window saves (the element and the rays, without
+  // marks) as an SVG for ".svg" (and ".pdf", which a browser cannot write), a PNG for
+  // ".png", a bitmap otherwise; the whole picture comes back after.
   function savePicture() {
+    const typed = window.prompt(spec.savePrompt || '', '');
+    if (typed === null) return;
+    let name = (typed.trim() || spec.pictureFile || 'Varelo.bmp').replace(/^.*[\\/]/, '');
+    const ext = (/\.([^.]*)$/.exec(name) || [])[1]?.toLowerCase() || '';
+    const n = api.drawSaved();
+    if (ext === 'svg' || ext === 'pdf') {
+      name = name.replace(/\.pdf$/i, '.svg');
+      download(new Blob([svgOf(n)], { type: 'image/svg+xml' }), name);
+      show(api.event('Redraw', '', 0, 0, 0));
+      return;
+    }
+    picturePaint(n);
     const out = document.createElement('canvas');
     out.width = base.width;
     out.height = base.height;
-    const ctx = out.getContext('2d');
-    picturePaint(api.drawSaved());
-    ctx.drawImage(base, 0, 0);
+    out.getContext('2d').drawImage(base, 0, 0);
     show(api.event('Redraw', '', 0, 0, 0));
-    out.toBlob(blob => download(blob, (spec.pictureFile || 'Varelo.bmp').replace(/\.[^.]*$/, '') + '.png'), 'image/png');
+    if (ext === 'png') out.toBlob(blob => download(blob, name), 'image/png');
+    else download(bitmapOf(out), name);
+  }
+
+  // The picture's operations as SVG, in its device pixels.
+  function svgOf(n) {
+    const a = core.HEAPF64, p = api.ops() / 8, [left, top, sw, sh] = [0, 1, 2, 3].map(i => api.scale(i));
+    const W = base.width, H = base.height, kx = W / sw, ky = H / sh;
+    const dx = x => ((x - left) * kx).toFixed(2), dy = y => ((y - top) * ky).toFixed(2);
+    const esc = t => t.replace(/&/g, '&amp;').replace(/</g, '&lt;');
+    const dash = style => (style === DOTTED ? ' stroke-dasharray="1 2"' : style === DASHDOT ? ' stroke-dasharray="4 2 1 2"' : '');
+    const out = [`<svg xmlns="http://www.w3.org/2000/svg" width="${W}" height="${H}" viewBox="0 0 ${W} ${H}">`, '<title>Varelo</title>'];
+    let points = 12;
+    for (let i = 0; i < n; i++) {
+      const o = p + i * OP_NUMBERS, kind = a[o], c = colour(a[o + 7]), width = a[o + 8], style = a[o + 9];
+      if (kind === CLS) out.push(`<rect width="${W}" height="${H}" fill="#fff"/>`);
+      else if (kind === LINE)
+        out.push(`<line x1="${dx(a[o + 1])}" y1="${dy(a[o + 2])}" x2="${dx(a[o + 3])}" y2="${dy(a[o + 4])}" stroke="${c}" stroke-width="${width}"${dash(style)}/>`);
+      else if (kind === PSET) out.push(`<circle cx="${dx(a[o + 1])}" cy="${dy(a[o + 2])}" r="${width / 2}" fill="${c}"/>`);
+      else if (kind === CIRCLE)
+        out.push(`<circle cx="${dx(a[o + 1])}" cy="${dy(a[o + 2])}" r="${Math.abs(a[o + 3] * kx).toFixed(2)}" fill="none" stroke="${c}" stroke-width="${width}"${dash(style)}/>`);
+      else if (kind === ARC) {
+        // Counter-clockwise on the screen from the start angle.
+        const r = Math.abs(a[o + 3] * kx), cx = +dx(a[o + 1]), cy = +dy(a[o + 2]);
+        let span = a[o + 6] - a[o + 5];
+        if (span <= 0) span += 2 * Math.PI;
+        const x0 = cx + r * Math.cos(a[o + 5]), y0 = cy - r * Math.sin(a[o + 5]);
+        const x1 = cx + r * Math.cos(a[o + 5] + span), y1 = cy - r * Math.sin(a[o + 5] + span);
+        out.push(`<path d="M${x0.toFixed(2)} ${y0.toFixed(2)}A${r.toFixed(2)} ${r.toFixed(2)} 0 ${span > Math.PI ? 1 : 0} 0 ${x1.toFixed(2)} ${y1.toFixed(2)}" fill="none" stroke="${c}" stroke-width="${width}"${dash(style)}/>`);
+      } else if (kind === FONTSIZE) points = a[o + 1] || points;
+      else if (kind === TEXT)
+        out.push(`<text x="${dx(a[o + 1])}" y="${dy(a[o + 2])}" dominant-baseline="hanging" font-family="DejaVu Sans, sans-serif" font-size="${(points * 96 / 72).toFixed(1)}" fill="${c}">${esc(api.opText(i))}</text>`);
+    }
+    out.push('</svg>');
+    return out.join('\n');
+  }
+
+  // A canvas as a Windows bitmap: 24 bits, rows from the bottom, each padded to four bytes.
+  function bitmapOf(cv) {
+    const w = cv.width, h = cv.height, rgba = cv.getContext('2d').getImageData(0, 0, w, h).data;
+    const row = (w * 3 + 3) & ~3, size = 54 + row * h, buf = new ArrayBuffer(size), v = new DataView(buf);
+    v.setUint16(0, 0x4d42, true);
+    v.setUint32(2, size, true);
+    v.setUint32(10, 54, true);
+    v.setUint32(14, 40, true);
+    v.setInt32(18, w, true);
+    v.setInt32(22, h, true);
+    v.setUint16(26, 1, true);
+    v.setUint16(28, 24, true);
+    v.setUint32(34, row * h, true);
+    const bytes = new Uint8Array(buf);
+    for (let y = 0; y < h; y++)
+      for (let x = 0, d = 54 + (h - 1 - y) * row, s = y * w * 4; x < w; x++, d += 3, s += 4) {
+        bytes[d] = rgba[s + 2];
+        bytes[d + 1] = rgba[s + 1];
+        bytes[d + 2] = rgba[s];
+      }
+    return new Blob([buf], { type: 'image/bmp' });
+  }
+
+  // "Bild drucken": the title asked for as the desktop does, then the desktop's page (the
+  // picture with the printer's look, the title, the parameter lines and the scale bar) on an
+  // A4 sheet in the window's orientation, printed by the browser's dialog.
+  function printPage() {
+    const p = spec.print || {};
+    const title = window.prompt(p.prompt || '', '') ?? '';
+    const dpi = 200, [wmm, hmm] = p.landscape ? [277, 190] : [190, 277];
+    const twips = [wmm, hmm].map(v => v / 25.4 * 1440);
+    const n = api.printPage(title, twips[0], twips[1], dpi);
+    let cv = document.getElementById('print-page');
+    if (!cv) {
+      cv = document.createElement('canvas');
+      cv.id = 'print-page';
+      cv.setAttribute('aria-hidden', 'true');
+      document.body.appendChild(cv);
+    }
+    cv.width = Math.round(twips[0] * dpi / 1440);
+    cv.height = Math.round(twips[1] * dpi / 1440);
+    const ctx = cv.getContext('2d');
+    ctx.fillStyle = '#fff';
+    ctx.fillRect(0, 0, cv.width, cv.height);
+    paintOps(ctx, core.HEAPF64, api.ops() / 8, n, [0, 0, cv.width, cv.height], i => api.opText(i), -1, '#fff',
+             { width: dpi / 600, point: dpi / 72 });
+    let sheet = document.getElementById('print-sheet');
+    if (!sheet) {
+      sheet = document.createElement('style');
+      sheet.id = 'print-sheet';
+      document.head.appendChild(sheet);
+    }
+    sheet.textContent = `@page { size: A4 ${p.landscape ? 'landscape' : 'portrait'}; margin: 1cm; }`;
+    window.print();
   }
 
   // For the tests and the benchmark page: the core's calls and what the page keeps.
   const testing = {
-    send, show, redraw, stats, FULL, LIVE, openLesson,
+    send, show, redraw, stats, FULL, LIVE, openLesson, svgOf, bitmapOf,
     get api() { return api; },
     get core() { return core; },
     get canvases() { return { base, live }; },

@@ -233,6 +233,86 @@ test('the operations equal those the desktop build records for the fullest scene
   await page.close();
 });
 
+test('"Bild speichern" downloads the picture as the typed name says; "Bild drucken" makes the titled page', async () => {
+  const page = await open();
+  const dir = fs.mkdtempSync(path.join(root, 'build-web', 'downloads-'));
+  const cdp = await page.createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: dir });
+  await page.$eval('#HScroll2', r => { r.value = 14; r.dispatchEvent(new Event('input')); });
+  await page.dragWith('left', [-200, -560], Q);
+  const answers = ['bild.svg', 'bild.bmp', '', 'Hohlspiegel – Probe'];
+  page.on('dialog', d => d.accept(answers.shift()));
+  const saved = async name => {
+    for (let i = 0; i < 100 && !fs.existsSync(path.join(dir, name)); i++) await new Promise(r => setTimeout(r, 50));
+    return fs.readFileSync(path.join(dir, name));
+  };
+  await page.click('#Command4');
+  const svg = (await saved('bild.svg')).toString();
+  assert.match(svg, /^<svg [^>]*width="\d+"/);
+  assert.ok((svg.match(/<line /g) || []).length >= 3, 'the ray, its reflection and the axis as lines');
+  await page.click('#Command4');
+  const bmp = await saved('bild.bmp');
+  const [w, h] = await page.evaluate(() => [Varelo.testing.canvases.base.width, Varelo.testing.canvases.base.height]);
+  assert.equal(bmp.toString('latin1', 0, 2), 'BM');
+  assert.equal(bmp.length, 54 + ((w * 3 + 3) & ~3) * h);
+  // Nothing typed: the desktop's name, as a bitmap.
+  await page.click('#Command4');
+  assert.equal((await saved('Spiegel.bmp')).toString('latin1', 0, 2), 'BM');
+  // The printed page: the title, the mirror's parameters (r = 12000 / -14, the opening
+  // 2 x 600 and f = r / 2, in tenths) and the scale bar's labels.
+  await page.click('#Command3');
+  const texts = await page.evaluate(() => {
+    const { api } = Varelo.testing, n = api.printPage('Hohlspiegel – Probe', 15704, 10772, 200), out = [];
+    for (let i = 0; i < n; i++) if (api.opText(i)) out.push(api.opText(i));
+    return out;
+  });
+  const r = Math.round(-12000 / 14 / 10), f = Math.round(-12000 / 14 / 2 / 10);
+  assert.deepEqual(texts.slice(0, 4), ['Hohlspiegel – Probe', `Spiegelparameter: r = ${r}`, 'Durchmesser der Öffnung = 120',
+                                       `Brennweite nach Formel f = ${f}`]);
+  assert.deepEqual(texts.slice(4), ['0', '50', '100', '150', '200']);
+  assert.match(await page.$eval('#print-sheet', e => e.textContent), /landscape/);
+  const inked = await page.$eval('#print-page', c => {
+    const d = c.getContext('2d').getImageData(0, 0, c.width, c.height / 8).data;
+    let n = 0;
+    for (let i = 0; i < d.length; i += 4) n += d[i] < 128;
+    return n;
+  });
+  assert.ok(inked > 200, 'the title printed at the top');
+  fs.rmSync(dir, { recursive: true, force: true });
+  await page.close();
+});
+
+test('touch: a held finger moves the object point, two fingers zoom', async () => {
+  const page = await open();
+  // A touch screen (the page loads again).
+  await page.setViewport({ width: 1600, height: 1150, hasTouch: true });
+  await page.waitForFunction(() => document.body.dataset.ready);
+  const cdp = await page.createCDPSession();
+  const touch = (type, points) => cdp.send('Input.dispatchTouchEvent', {
+    type, touchPoints: points.map(([x, y], id) => ({ x, y, id })),
+  });
+  // Held 0.6 s on P, then moved: P goes with the finger, as with the right button.
+  const [px, py] = await page.at(...P), [tx, ty] = await page.at(-1200, 300);
+  await touch('touchStart', [[px, py]]);
+  await new Promise(r => setTimeout(r, 800));
+  for (let i = 1; i <= 4; i++) await touch('touchMove', [[px + (tx - px) * i / 4, py + (ty - py) * i / 4]]);
+  await touch('touchEnd', []);
+  assert.equal(await field(page, 'Text8'), 'x=-120');
+  assert.equal(await field(page, 'Text9'), 'y=-30');
+  // A quick stroke is the left button: a ray, and P stays.
+  const [ax, ay] = await page.at(-900, 0);
+  await touch('touchStart', [[ax, ay]]);
+  await touch('touchMove', [[ax + 5, ay + 5]]);
+  await touch('touchEnd', []);
+  assert.equal(await field(page, 'Text8'), 'x=-120');
+  // Two fingers moving apart by more than 1.25 times: one zoom step in.
+  await touch('touchStart', [[700, 300], [800, 300]]);
+  await touch('touchMove', [[680, 300], [820, 300]]);
+  await touch('touchEnd', []);
+  assert.equal(await field(page, 'Text10'), '125%');
+  await page.close();
+});
+
 // The English translation of a source text, read from the translation file.
 function english(context, source) {
   const ts = fs.readFileSync(path.join(root, 'i18n/varelo_en.ts'), 'utf8');
