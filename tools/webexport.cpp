@@ -367,7 +367,8 @@ int ExportMenu(const char *out) {
     }
     const QWidget *area = w->clientArea();
     return WriteJson(out, {{"title", w->windowTitle()}, {"width", area->width()}, {"height", area->height()},
-                           {"back", Hex(w->palette().color(QPalette::Window))}, {"items", items}})
+                           {"back", Hex(w->palette().color(QPalette::Window))}, {"items", items},
+                           {"menubar", MenuBar(w)}})
                ? 0
                : 1;
 }

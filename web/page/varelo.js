@@ -108,10 +108,11 @@ const Varelo = (() => {
     const win = document.getElementById('window');
     win.setAttribute('aria-label', menu.title);
     const place = () => {
-      scale = Math.min(window.innerWidth / menu.width, window.innerHeight / menu.height);
+      const barHeight = document.getElementById('menubar').offsetHeight;
+      scale = Math.min(window.innerWidth / menu.width, (window.innerHeight - barHeight) / menu.height);
       win.style.width = menu.width * scale + 'px';
       win.style.height = menu.height * scale + 'px';
-      win.style.top = '0';
+      win.style.top = barHeight + 'px';
       for (const [i, item] of menu.items.entries()) {
         Object.assign(win.children[i].style, {
           left: item.x * scale + 'px', top: item.y * scale + 'px', width: item.w * scale + 'px',
@@ -119,6 +120,18 @@ const Varelo = (() => {
         });
       }
     };
+    // The main menu's bar: a lesson or an example opens in its module's page.
+    spec = { menubar: menu.menubar, slots: {}, viewOptions: [] };
+    api = {
+      openLesson: (text, name) => {
+        core.ccall('vw_open', 'number', ['string', 'number', 'number', 'number', 'number', 'number', 'number'],
+                   ['mirror', 1, 1, 0, 0, 1, 1]);
+        const u = JSON.parse(core.ccall('vw_open_lesson', 'string', ['string', 'string'], [text, name]));
+        return JSON.stringify(u.message !== undefined && u.layers === undefined ? u : { module: u.module || 'mirror' });
+      },
+    };
+    buildMenuBar();
+    document.addEventListener('keydown', keys);
     for (const item of menu.items) {
       let el;
       if (item.kind === 'button') {
@@ -246,10 +259,21 @@ const Varelo = (() => {
   // right one.
   function symbolMouse(b, member) {
     const down = button => send(member + '_MouseDown', button, 0, 0, member);
-    let right = false;
+    let right = false, hold = null;
     b.addEventListener('pointerdown', e => {
+      if (e.pointerType !== 'mouse') {
+        // A finger or pen: a tap is the left button, held 0.6 s the right one.
+        hold = setTimeout(() => { hold = null; right = true; down(2); }, kHoldMs);
+        return;
+      }
       if (e.button === 0) down(1);
       if (e.button === 2) { right = true; down(2); }
+    });
+    b.addEventListener('pointerup', e => {
+      if (e.pointerType === 'mouse' || hold === null) return;
+      clearTimeout(hold);
+      hold = null;
+      down(1);
     });
     b.addEventListener('click', e => { if (e.detail === 0) down(1); });
     b.addEventListener('contextmenu', e => {
@@ -807,25 +831,30 @@ const Varelo = (() => {
 
   // The module's information window ("Didaktische Bemerkung", or "Info" where the notes
   // are not laid over the picture).
+  // A side panel beside the window, as the desktop's information window stands beside its
+  // module window; the window stays usable. Esc or its button closes it.
   function infoWindow() {
     let d = document.getElementById('info');
     if (!d) {
-      d = document.createElement('dialog');
+      d = document.createElement('aside');
       d.id = 'info';
       d.setAttribute('aria-label', spec.info.title);
+      const close = document.createElement('button');
+      close.className = 'close';
+      close.textContent = '×';
+      close.setAttribute('aria-label', 'OK');
+      close.addEventListener('click', () => { d.hidden = true; });
       const h = document.createElement('h1');
       h.textContent = spec.info.title;
       const pre = document.createElement('pre');
       pre.textContent = spec.info.text;
-      const f = document.createElement('form');
-      f.method = 'dialog';
-      const ok = document.createElement('button');
-      ok.textContent = 'OK';
-      f.appendChild(ok);
-      d.append(h, pre, f);
+      d.append(close, h, pre);
+      d.addEventListener('keydown', e => { if (e.key === 'Escape') d.hidden = true; });
+      d.tabIndex = -1;
       document.body.appendChild(d);
     }
-    d.showModal();
+    d.hidden = false;
+    d.focus();
   }
 
   function send(name, a = 0, b = 0, c = 0, member = '') { show(api.event(name, member, a, b, c)); }

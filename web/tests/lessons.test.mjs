@@ -56,6 +56,19 @@ test('the examples open from the menu "Datei"', async () => {
   await page.close();
 });
 
+test('an example chosen in the main menu opens in its module', async () => {
+  const file = JSON.parse(fs.readFileSync(path.join(root, 'share/lessons/glaskugel.varelo'), 'utf8'));
+  const page = await chromium.page(1600, 1150);
+  await page.evaluate(() => [...document.querySelectorAll('#menubar [aria-haspopup]')].find(b => b.textContent === 'Datei').click());
+  await Promise.all([page.waitForNavigation(), page.evaluate(() => [...document.querySelectorAll('#menubar [role=menuitem]')]
+    .find(b => b.textContent.startsWith('Glaskugel')).click())]);
+  await page.waitForFunction(() => document.body.dataset.ready);
+  assert.equal(new URL(page.url()).searchParams.get('module'), file.module);
+  const fields = fieldsOf(await page.evaluate(() => Varelo.testing.api.fields()));
+  for (const [name, value] of Object.entries(file.lens)) assert.equal(fields[`lens.${name}`], value, name);
+  await page.close();
+});
+
 test('damaged lessons get the desktop\'s messages and change nothing', async () => {
   const good = fs.readFileSync(path.join(root, 'share/lessons/ebener-spiegel.varelo'), 'utf8');
   const cases = [

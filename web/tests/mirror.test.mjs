@@ -195,7 +195,7 @@ test('"Info" lays the operating notes over the picture; the didactic notes open 
   assert.match(await page.$eval('.notes-layer', e => e.textContent), /Bedienungshinweise/);
   assert.ok(!(await visible('Label6')), 'the hint goes while the notes show');
   await page.click('#Command8');
-  assert.ok(await page.$eval('#info', d => d.open));
+  assert.ok(await page.$eval('#info', d => !d.hidden));
   assert.match(await page.$eval('#info', d => d.textContent), /Reflexionsgesetz/);
   assert.ok(!(await page.$eval('.notes-layer', e => !e.hidden)), 'the notes close for the didactic notes');
   await page.close();
