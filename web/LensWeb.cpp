@@ -174,12 +174,7 @@ public:
         o << ",\"pictures\":[";
         for (size_t i = 0; i < repaint.size(); ++i)
             o << (i ? "," : "") << Quoted(repaint[i]);
-        o << "],\"view\":{";
-        size_t count = 0;
-        const ViewOptionRow *rows = ViewOptionRows(count);
-        for (size_t i = 0; i < count; ++i)
-            o << (i ? "," : "") << '"' << rows[i].field << "\":" << int(scene_.view.*rows[i].member);
-        o << "}}";
+        o << "],\"view\":" << viewJson() << "}";
         pointerMoved = false;
         repaint.clear();
         return o.str();
@@ -314,11 +309,7 @@ public:
         if (name == "View") {
             // An entry of the "Ansicht" menu: the option with this bit on or off; the graph
             // is drawn anew in the look it gives.
-            size_t count = 0;
-            const ViewOptionRow *rows = ViewOptionRows(count);
-            for (size_t i = 0; i < count; ++i)
-                if (rows[i].option == static_cast<unsigned>(a) && (scene_.viewOptions() & rows[i].option))
-                    scene_.view.*rows[i].member = b != 0;
+            setViewOption(static_cast<unsigned>(a), b != 0);
             if (scene_.graphOn)
                 paintGraph();
             return state(whole());

@@ -12,8 +12,8 @@ const Varelo = (() => {
   const CLS = 0, LINE = 1, PSET = 2, CIRCLE = 3, ARC = 4, TEXT = 5, FONTSIZE = 6;
   const DOTTED = 2, DASHDOT = 3, OP_NUMBERS = 10;
 
-  let core, api, spec, opened = false;
-  const controls = {}; // member -> { spec, el }
+  let core, api, windowTable, opened = false;
+  const controls = {}; // member -> { row (the exported control), el }
   let picture, base, live, baseCtx, liveCtx;
   let baseKey = null; // the scene key the base canvas shows in full; null: not in full
   let baseLayers = FULL; // the layers of the picture a live frame is drawn over (the module says)
@@ -44,7 +44,7 @@ const Varelo = (() => {
   async function start() {
     const module = new URLSearchParams(location.search).get('module');
     if (!module) return startMenu();
-    spec = await (await fetch(`${module}.controls${suffix}.json`)).json();
+    windowTable = await (await fetch(`${module}.controls${suffix}.json`)).json();
     await startCore();
     api = {
       open: core.cwrap('vw_open', 'number', ['string', 'number', 'number', 'number', 'number', 'number', 'number']),
@@ -67,14 +67,14 @@ const Varelo = (() => {
       openLesson: core.cwrap('vw_open_lesson', 'string', ['string', 'string']),
       lessonText: core.cwrap('vw_lesson_text', 'string', []),
     };
-    document.title = spec.title;
+    document.title = windowTable.title;
     buildMenuBar();
     build();
     layout();
-    const view = spec.view0;
-    api.open(spec.module, base.width, base.height, view[0], view[1], view[2], view[3]);
+    const view = windowTable.view0;
+    api.open(windowTable.module, base.width, base.height, view[0], view[1], view[2], view[3]);
     opened = true;
-    for (const c of spec.controls) {
+    for (const c of windowTable.controls) {
       const el = controls[c.member].el;
       if (c.kind === 'symbol' || (isSmallPicture(c.member) && !el.hidden)) paintPicture(c.member);
     }
@@ -121,7 +121,7 @@ const Varelo = (() => {
       }
     };
     // The main menu's bar: a lesson or an example opens in its module's page.
-    spec = { menubar: menu.menubar, slots: {}, viewOptions: [] };
+    windowTable = { menubar: menu.menubar, slots: {}, viewOptions: [] };
     api = {
       openLesson: (text, name) => {
         core.ccall('vw_open', 'number', ['string', 'number', 'number', 'number', 'number', 'number', 'number'],
@@ -161,15 +161,15 @@ const Varelo = (() => {
 
   function build() {
     const win = document.getElementById('window');
-    win.setAttribute('aria-label', spec.title);
-    for (const c of spec.controls) {
+    win.setAttribute('aria-label', windowTable.title);
+    for (const c of windowTable.controls) {
       const el = make(c);
       el.id = c.member;
       el.classList.add(c.kind);
       if (!c.visible) el.hidden = true;
       if (c.description && c.kind !== 'label' && c.kind !== 'wraplabel') el.title = c.description;
       (c.parent ? controls[c.parent].el : win).appendChild(el);
-      controls[c.member] = { spec: c, el };
+      controls[c.member] = { row: c, el };
     }
   }
 
@@ -466,7 +466,7 @@ const Varelo = (() => {
 
   function buildMenuBar() {
     const bar = document.getElementById('menubar');
-    for (const m of spec.menubar || []) bar.appendChild(makeMenu(m));
+    for (const m of windowTable.menubar || []) bar.appendChild(makeMenu(m));
   }
 
   function makeMenu(m) {
@@ -531,7 +531,7 @@ const Varelo = (() => {
         }
         b.addEventListener('click', () => { close(); run(e); });
         if (e.role && e.role.startsWith('view:')) {
-          const o = (spec.viewOptions || []).find(v => v.field === e.role.slice(5));
+          const o = (windowTable.viewOptions || []).find(v => v.field === e.role.slice(5));
           if (o) viewItems[o.bit] = b;
         }
         if (e.role === 'fullScreen')
@@ -567,14 +567,14 @@ const Varelo = (() => {
   // What an entry does here: the same as its desktop entry.
   function run(entry) {
     const role = entry.role || '';
-    const slots = spec.slots || {};
+    const slots = windowTable.slots || {};
     if (role.startsWith('view:')) {
-      const o = spec.viewOptions.find(v => v.field === role.slice(5));
+      const o = windowTable.viewOptions.find(v => v.field === role.slice(5));
       if (o) toggleView(o.bit);
     } else if (role === 'openLesson') {
       chooseLesson();
     } else if (role === 'saveLesson' || role === 'saveLessonAs') {
-      download(new Blob([api.lessonText()], { type: 'application/x-varelo-lesson' }), lessonFile || `${spec.module}.varelo`);
+      download(new Blob([api.lessonText()], { type: 'application/x-varelo-lesson' }), lessonFile || `${windowTable.module}.varelo`);
     } else if (role === 'example') {
       fetch(`lessons/${entry.file}`).then(r => r.text()).then(text => openLesson(text, entry.file, false));
     } else if (role === 'undo') {
@@ -584,7 +584,7 @@ const Varelo = (() => {
     } else if (role === 'fullScreen') {
       fullScreen();
     } else if (role === 'about') {
-      message(spec.about);
+      message(windowTable.about);
     } else if (slots[role] !== undefined) {
       click(slots[role]);
     }
@@ -673,7 +673,7 @@ const Varelo = (() => {
 
   // A picture of the window's own, or a symbol whose face the core draws.
   function paintPicture(member) {
-    const { spec: c, el } = controls[member];
+    const { row: c, el } = controls[member];
     if (c.kind === 'symbol') return paintSymbol(c, el);
     const cv = el.canvas;
     const ctx = cv.getContext('2d');
@@ -687,14 +687,14 @@ const Varelo = (() => {
 
   function layout() {
     const barHeight = document.getElementById('menubar').offsetHeight;
-    scale = Math.min(window.innerWidth / spec.width, (window.innerHeight - barHeight) / spec.height);
+    scale = Math.min(window.innerWidth / windowTable.width, (window.innerHeight - barHeight) / windowTable.height);
     ratio = window.devicePixelRatio || 1;
     const win = document.getElementById('window');
     win.style.top = barHeight + 'px';
-    win.style.width = spec.width * scale + 'px';
-    win.style.height = spec.height * scale + 'px';
+    win.style.width = windowTable.width * scale + 'px';
+    win.style.height = windowTable.height * scale + 'px';
     win.style.fontSize = 12 * scale + 'px';
-    for (const { spec: c, el } of Object.values(controls)) {
+    for (const { row: c, el } of Object.values(controls)) {
       Object.assign(el.style, {
         left: c.x * scale + 'px', top: c.y * scale + 'px', width: c.w * scale + 'px', height: c.h * scale + 'px',
         fontSize: c.px * scale + 'px', fontWeight: c.bold ? 'bold' : 'normal',
@@ -706,9 +706,9 @@ const Varelo = (() => {
         if (opened && !el.hidden) paintPicture(c.member);
       }
     }
-    for (const { spec: c, el } of Object.values(controls)) if (c.kind === 'label') fitLabel(c, el);
+    for (const { row: c, el } of Object.values(controls)) if (c.kind === 'label') fitLabel(c, el);
     placeNotes();
-    const main = spec.controls.find(c => c.kind === 'picture');
+    const main = windowTable.controls.find(c => c.kind === 'picture');
     const w = Math.max(1, Math.round(main.w * scale * ratio));
     const h = Math.max(1, Math.round(main.h * scale * ratio));
     for (const cv of [base, live]) {
@@ -761,17 +761,17 @@ const Varelo = (() => {
   // The page's part of the window's handlers: what the menu's roles do here, the rest to the
   // core (with the control's member and value: a check box's state, an option's choice).
   function click(handler, member = '', value = 0) {
-    const slots = spec.slots || {};
+    const slots = windowTable.slots || {};
     if (handler === slots.savePicture) {
       savePicture();
     } else if (handler === slots.print) {
       printPage();
-    } else if (handler === slots.operatingNotes && spec.help.notes) {
+    } else if (handler === slots.operatingNotes && windowTable.help.notes) {
       toggleNotes(!notesShown);
     } else if (handler === slots.operatingNotes || handler === slots.didacticNotes) {
-      if (spec.help.notes) {
+      if (windowTable.help.notes) {
         toggleNotes(false);
-        infoButton().textContent = spec.help.captionAfterInfo;
+        infoButton().textContent = windowTable.help.captionAfterInfo;
       }
       infoWindow();
     } else if (handler === slots.backToMenu) {
@@ -785,10 +785,10 @@ const Varelo = (() => {
   let notesShown = false, notesLayer = null;
   const wanted = {}; // member -> shown, as the core last said
   // The window's own pictures inside the scene's picture go while the notes show.
-  const coveredByNotes = m => controls[m].el.classList.contains('small-picture') && controls[m].spec.parent === mainMember();
-  const mainMember = () => spec.controls.find(c => c.kind === 'picture').member;
+  const coveredByNotes = m => controls[m].el.classList.contains('small-picture') && controls[m].row.parent === mainMember();
+  const mainMember = () => windowTable.controls.find(c => c.kind === 'picture').member;
   function toggleNotes(on) {
-    const help = spec.help;
+    const help = windowTable.help;
     const button = infoButton();
     if (!notesLayer) {
       notesLayer = document.createElement('div');
@@ -807,13 +807,13 @@ const Varelo = (() => {
     notesShown = on;
     notesLayer.hidden = !on;
     for (const m of Object.keys(controls))
-      if (coveredByNotes(m)) controls[m].el.hidden = on || !(wanted[m] ?? controls[m].spec.visible);
+      if (coveredByNotes(m)) controls[m].el.hidden = on || !(wanted[m] ?? controls[m].row.visible);
     for (const m of help.hidden) controls[m].el.hidden = on;
     for (const m of help.revealed) controls[m].el.hidden = !on;
     button.textContent = on ? help.caption : help.captionOff;
   }
 
-  function infoButton() { return Object.values(controls).find(c => c.spec.handler === spec.slots.operatingNotes).el; }
+  function infoButton() { return Object.values(controls).find(c => c.row.handler === windowTable.slots.operatingNotes).el; }
 
   function placeNotes() {
     if (!notesLayer) return;
@@ -838,16 +838,16 @@ const Varelo = (() => {
     if (!d) {
       d = document.createElement('aside');
       d.id = 'info';
-      d.setAttribute('aria-label', spec.info.title);
+      d.setAttribute('aria-label', windowTable.info.title);
       const close = document.createElement('button');
       close.className = 'close';
       close.textContent = '×';
       close.setAttribute('aria-label', 'OK');
       close.addEventListener('click', () => { d.hidden = true; });
       const h = document.createElement('h1');
-      h.textContent = spec.info.title;
+      h.textContent = windowTable.info.title;
       const pre = document.createElement('pre');
-      pre.textContent = spec.info.text;
+      pre.textContent = windowTable.info.text;
       d.append(close, h, pre);
       d.addEventListener('keydown', e => { if (e.key === 'Escape') d.hidden = true; });
       d.tabIndex = -1;
@@ -894,10 +894,10 @@ const Varelo = (() => {
       if (on && controls[m].el.hidden) changed.push(m);
       controls[m].el.hidden = !on || (notesShown && coveredByNotes(m));
     }
-    for (const m of changed) if (controls[m].spec.kind === 'label') fitLabel(controls[m].spec, controls[m].el);
+    for (const m of changed) if (controls[m].row.kind === 'label') fitLabel(controls[m].row, controls[m].el);
     for (const [m, colour] of Object.entries(u.backs || {})) controls[m].el.style.background = colour;
     for (const m of u.pictures || []) paintPicture(m);
-    for (const o of u.view ? spec.viewOptions || [] : [])
+    for (const o of u.view ? windowTable.viewOptions || [] : [])
       viewItems[o.bit]?.setAttribute('aria-checked', u.view[o.field] ? 'true' : 'false');
     // The screen's pointer (an armed tool, a drag) stands over the picture's own.
     const cursors = ['', 'default', 'crosshair', 'no-drop'];
@@ -1052,9 +1052,9 @@ const Varelo = (() => {
   // marks) as an SVG for ".svg" (and ".pdf", which a browser cannot write), a PNG for
   // ".png", a bitmap otherwise; the whole picture comes back after.
   function savePicture() {
-    const typed = window.prompt(spec.savePrompt || '', '');
+    const typed = window.prompt(windowTable.savePrompt || '', '');
     if (typed === null) return;
-    let name = (typed.trim() || spec.pictureFile || 'Varelo.bmp').replace(/^.*[\\/]/, '');
+    let name = (typed.trim() || windowTable.pictureFile || 'Varelo.bmp').replace(/^.*[\\/]/, '');
     const ext = (/\.([^.]*)$/.exec(name) || [])[1]?.toLowerCase() || '';
     const n = api.drawSaved();
     if (ext === 'svg' || ext === 'pdf') {
@@ -1133,7 +1133,7 @@ const Varelo = (() => {
   // picture with the printer's look, the title, the parameter lines and the scale bar) on an
   // A4 sheet in the window's orientation, printed by the browser's dialog.
   function printPage() {
-    const p = spec.print || {};
+    const p = windowTable.print || {};
     const title = window.prompt(p.prompt || '', '') ?? '';
     const dpi = 200, [wmm, hmm] = p.landscape ? [277, 190] : [190, 277];
     const twips = [wmm, hmm].map(v => v / 25.4 * 1440);

@@ -260,7 +260,10 @@ test('"Bild speichern" downloads the picture as the typed name says; "Bild druck
   assert.equal((await saved('Spiegel.bmp')).toString('latin1', 0, 2), 'BM');
   // The printed page: the title, the mirror's parameters (r = 12000 / -14, the opening
   // 2 x 600 and f = r / 2, in tenths) and the scale bar's labels.
+  // The browser's print dialog is counted here; the sheet is printed below as it would print.
+  await page.evaluate(() => { window.print = () => { window.printed = (window.printed || 0) + 1; }; });
   await page.click('#Command3');
+  assert.equal(await page.evaluate(() => window.printed), 1);
   const texts = await page.evaluate(() => {
     const { api } = Varelo.testing, n = api.printPage('Hohlspiegel – Probe', 15704, 10772, 200), out = [];
     for (let i = 0; i < n; i++) if (api.opText(i)) out.push(api.opText(i));
@@ -278,6 +281,9 @@ test('"Bild speichern" downloads the picture as the typed name says; "Bild druck
     return n;
   });
   assert.ok(inked > 200, 'the title printed at the top');
+  // On paper: one sheet (Chromium prints the page as its print dialog would).
+  const pdf = Buffer.from(await page.pdf({ preferCSSPageSize: true })).toString('latin1');
+  assert.equal((pdf.match(/\/Type\s*\/Page\b/g) || []).length, 1);
   fs.rmSync(dir, { recursive: true, force: true });
   await page.close();
 });
