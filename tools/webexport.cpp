@@ -29,10 +29,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QTemporaryDir>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPrinter>
 #include <QFile>
 #include <QFontInfo>
 #include <QJsonArray>
@@ -40,7 +36,11 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QXmlStreamReader>
 #include <cstdio>
@@ -57,7 +57,8 @@ public:
     QString lastMessage, lastPrompt;
     bool landscape = false; // how the last printer dialog was opened
     void messageBox(const QString &text, bool) override { lastMessage = text; }
-    bool inputBox(const QString &prompt, const QString &, const QString &, QString *answer) override {
+    bool inputBox(const QString &prompt, const QString &, const QString &,
+                  QString *answer) override {
         lastPrompt = prompt;
         answer->clear();
         return answerEmpty;
@@ -70,28 +71,43 @@ public:
 
 const char *KindName(ControlKind k) {
     switch (k) {
-    case ControlKind::Label: return "label";
-    case ControlKind::WrapLabel: return "wraplabel";
-    case ControlKind::Button: return "button";
-    case ControlKind::Check: return "check";
-    case ControlKind::Option: return "option";
-    case ControlKind::HScroll: return "hscroll";
-    case ControlKind::VScroll: return "vscroll";
-    case ControlKind::TextBox: return "textbox";
-    case ControlKind::Picture: return "picture";
-    case ControlKind::Symbol: return "symbol";
-    case ControlKind::Spin: return "spin";
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::WrapLabel:
+        return "wraplabel";
+    case ControlKind::Button:
+        return "button";
+    case ControlKind::Check:
+        return "check";
+    case ControlKind::Option:
+        return "option";
+    case ControlKind::HScroll:
+        return "hscroll";
+    case ControlKind::VScroll:
+        return "vscroll";
+    case ControlKind::TextBox:
+        return "textbox";
+    case ControlKind::Picture:
+        return "picture";
+    case ControlKind::Symbol:
+        return "symbol";
+    case ControlKind::Spin:
+        return "spin";
     }
     return "";
 }
 
-QString Hex(QColor c) { return c.name(QColor::HexRgb); }
+QString Hex(QColor c) {
+    return c.name(QColor::HexRgb);
+}
 
 QJsonArray OpsJson(const std::vector<SurfaceOp> &ops) {
     QJsonArray a;
     for (const SurfaceOp &op : ops) {
-        QJsonArray o{int(op.kind), op.x1, op.y1, op.x2, op.y2, op.start, op.end,
-                     (op.color.r << 16) | (op.color.g << 8) | op.color.b, op.width, op.style};
+        QJsonArray o{
+            int(op.kind), op.x1,    op.y1,  op.x2,
+            op.y2,        op.start, op.end, (op.color.r << 16) | (op.color.g << 8) | op.color.b,
+            op.width,     op.style};
         if (!op.text.empty())
             o.append(QString::fromStdString(op.text));
         a.append(o);
@@ -135,7 +151,10 @@ QJsonObject Control(const ControlEntry &e) {
                   {"kind", KindName(e.kind)},
                   {"handler", QString::fromStdString(e.handler)},
                   {"parent", QString::fromStdString(e.parent)},
-                  {"x", w->x()}, {"y", w->y()}, {"w", w->width()}, {"h", w->height()},
+                  {"x", w->x()},
+                  {"y", w->y()},
+                  {"w", w->width()},
+                  {"h", w->height()},
                   {"visible", w->isVisibleTo(w->window())},
                   {"name", w->accessibleName()},
                   {"description", w->toolTip()},
@@ -152,10 +171,14 @@ QJsonObject Control(const ControlEntry &e) {
         c["base"] = Hex(t->palette().color(QPalette::Base));
     }
     if (auto *s = qobject_cast<QScrollBar *>(w))
-        c["range"] = QJsonObject{{"min", s->minimum()}, {"max", s->maximum()}, {"small", s->singleStep()},
-                                 {"large", s->pageStep()}, {"value", s->value()}};
+        c["range"] = QJsonObject{{"min", s->minimum()},
+                                 {"max", s->maximum()},
+                                 {"small", s->singleStep()},
+                                 {"large", s->pageStep()},
+                                 {"value", s->value()}};
     if (auto *s = qobject_cast<SpinButton *>(w))
-        c["spinNames"] = QJsonArray{s->upButton()->accessibleName(), s->downButton()->accessibleName()};
+        c["spinNames"] =
+            QJsonArray{s->upButton()->accessibleName(), s->downButton()->accessibleName()};
     if (e.kind == ControlKind::Symbol) {
         auto *sym = static_cast<SymbolButton *>(w);
         SurfaceRecorder rec;
@@ -185,11 +208,19 @@ QJsonObject Notes(Form *w, const ControlTable &table) {
     for (QLabel *l : picture->findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
         if (own.count(l) || !l->isVisibleTo(w))
             continue;
-        notes.append(QJsonObject{{"text", l->text()}, {"x", l->x()}, {"y", l->y()}, {"w", l->width()}, {"h", l->height()},
-                                 {"px", QFontInfo(l->font()).pixelSize()}, {"bold", l->font().bold()},
-                                 {"wrap", l->wordWrap()}, {"indent", l->indent()},
-                                 {"back", l->autoFillBackground() ? Hex(l->palette().color(QPalette::Window)) : QString()},
-                                 {"colour", Hex(l->palette().color(QPalette::WindowText))}});
+        notes.append(
+            QJsonObject{{"text", l->text()},
+                        {"x", l->x()},
+                        {"y", l->y()},
+                        {"w", l->width()},
+                        {"h", l->height()},
+                        {"px", QFontInfo(l->font()).pixelSize()},
+                        {"bold", l->font().bold()},
+                        {"wrap", l->wordWrap()},
+                        {"indent", l->indent()},
+                        {"back", l->autoFillBackground() ? Hex(l->palette().color(QPalette::Window))
+                                                         : QString()},
+                        {"colour", Hex(l->palette().color(QPalette::WindowText))}});
     }
     QJsonObject o{{"notes", notes}};
     const auto captionOf = [w, &table] {
@@ -275,14 +306,16 @@ QString AboutText(Form *w) {
 // to the main menu, the operating and the didactic notes).
 QJsonObject Slots(Form *w) {
     QJsonObject o;
-    for (const char *role : {"savePicture", "print", "backToMenu", "operatingNotes", "didacticNotes"})
+    for (const char *role :
+         {"savePicture", "print", "backToMenu", "operatingNotes", "didacticNotes"})
         o[role] = w->property((QByteArray("slot.") + role).constData()).toString();
     return o;
 }
 
 bool WriteJson(const char *out, const QJsonObject &doc) {
     QFile f(QString::fromLocal8Bit(out));
-    return f.open(QIODevice::WriteOnly) && f.write(QJsonDocument(doc).toJson(QJsonDocument::Compact)) > 0;
+    return f.open(QIODevice::WriteOnly) &&
+           f.write(QJsonDocument(doc).toJson(QJsonDocument::Compact)) > 0;
 }
 
 int ExportControls(const ModuleRow &row, const char *out) {
@@ -293,7 +326,8 @@ int ExportControls(const ModuleRow &row, const char *out) {
         controls.append(Control(e));
     // The picture's first view, as the window's layout sets its scale.
     const auto *picture = static_cast<PictureBox *>(table->entries().front().widget);
-    const QJsonArray view0{picture->ScaleLeft(), picture->ScaleTop(), picture->ScaleWidth(), picture->ScaleHeight()};
+    const QJsonArray view0{picture->ScaleLeft(), picture->ScaleTop(), picture->ScaleWidth(),
+                           picture->ScaleHeight()};
     // Windows with didactic notes lay their operating notes over the picture; the others
     // open their information window for "Info".
     const bool helpPanel = !w->property("slot.didacticNotes").toString().isEmpty();
@@ -321,22 +355,15 @@ int ExportControls(const ModuleRow &row, const char *out) {
     const QJsonObject infoText{{"title", info->windowTitle()}, {"text", info->composedText()}};
     Forms::hide(row.info.id);
     const QWidget *area = w->clientArea();
-    const QJsonObject doc{{"module", row.lessonName},
-                          {"view0", view0},
-                          {"title", w->windowTitle()},
-                          {"width", area->width()},
-                          {"height", area->height()},
-                          {"back", Hex(w->palette().color(QPalette::Window))},
-                          {"controls", controls},
-                          {"help", notes},
-                          {"menubar", MenuBar(w)},
-                          {"viewOptions", ViewOptionsOf(w)},
-                          {"about", AboutText(w)},
-                          {"slots", Slots(w)},
-                          {"info", infoText},
-                          {"pictureFile", pictureFile},
-                          {"savePrompt", savePrompt},
-                          {"print", print}};
+    const QJsonObject doc{
+        {"module", row.lessonName},  {"view0", view0},
+        {"title", w->windowTitle()}, {"width", area->width()},
+        {"height", area->height()},  {"back", Hex(w->palette().color(QPalette::Window))},
+        {"controls", controls},      {"help", notes},
+        {"menubar", MenuBar(w)},     {"viewOptions", ViewOptionsOf(w)},
+        {"about", AboutText(w)},     {"slots", Slots(w)},
+        {"info", infoText},          {"pictureFile", pictureFile},
+        {"savePrompt", savePrompt},  {"print", print}};
     return WriteJson(out, doc) ? 0 : 1;
 }
 
@@ -348,14 +375,20 @@ int ExportMenu(const char *out) {
     for (QWidget *c : w->clientArea()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (!c->isVisibleTo(w))
             continue;
-        QJsonObject o{{"x", c->x()}, {"y", c->y()}, {"w", c->width()}, {"h", c->height()},
-                      {"px", QFontInfo(c->font()).pixelSize()}, {"bold", c->font().bold()},
-                      {"name", c->accessibleName()}, {"description", c->toolTip()}};
+        QJsonObject o{{"x", c->x()},
+                      {"y", c->y()},
+                      {"w", c->width()},
+                      {"h", c->height()},
+                      {"px", QFontInfo(c->font()).pixelSize()},
+                      {"bold", c->font().bold()},
+                      {"name", c->accessibleName()},
+                      {"description", c->toolTip()}};
         if (auto *b = qobject_cast<QAbstractButton *>(c)) {
             o["kind"] = "button";
             o["text"] = b->text();
             for (const ModuleRow &row : Modules())
-                if (row.menuCaption && b->text() == QCoreApplication::translate("varelo::frmVarelo", row.menuCaption))
+                if (row.menuCaption &&
+                    b->text() == QCoreApplication::translate("varelo::frmVarelo", row.menuCaption))
                     o["module"] = row.lessonName;
         } else if (auto *l = qobject_cast<QLabel *>(c)) {
             o["kind"] = "label";
@@ -366,8 +399,11 @@ int ExportMenu(const char *out) {
         items.append(o);
     }
     const QWidget *area = w->clientArea();
-    return WriteJson(out, {{"title", w->windowTitle()}, {"width", area->width()}, {"height", area->height()},
-                           {"back", Hex(w->palette().color(QPalette::Window))}, {"items", items},
+    return WriteJson(out, {{"title", w->windowTitle()},
+                           {"width", area->width()},
+                           {"height", area->height()},
+                           {"back", Hex(w->palette().color(QPalette::Window))},
+                           {"items", items},
                            {"menubar", MenuBar(w)}})
                ? 0
                : 1;
@@ -420,7 +456,8 @@ bool WriteFields(Scene &scene, const char *out) {
     if (!fields.open(QIODevice::WriteOnly))
         return false;
     for (const auto &[path, value] : LessonFields(scene))
-        fields.write(QByteArray::fromStdString(path) + '=' + QByteArray::number(value, 'g', 17) + '\n');
+        fields.write(QByteArray::fromStdString(path) + '=' + QByteArray::number(value, 'g', 17) +
+                     '\n');
     return true;
 }
 
@@ -435,7 +472,9 @@ int ExportFullest(const std::string &module, const char *fieldsOut, const char *
     picture->attachRecorder(&rec);
     w->Redraw();
     picture->attachRecorder(nullptr);
-    return WriteJson(opsOut, {{"width", picture->deviceWidth()}, {"height", picture->deviceHeight()}, {"ops", OpsJson(rec.ops)}})
+    return WriteJson(opsOut, {{"width", picture->deviceWidth()},
+                              {"height", picture->deviceHeight()},
+                              {"ops", OpsJson(rec.ops)}})
                ? 0
                : 1;
 }
@@ -444,9 +483,12 @@ int ExportFullest(const std::string &module, const char *fieldsOut, const char *
 
 int main(int argc, char **argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s controls MODULE OUT.json | menu OUT.json | fullest MODULE FIELDS.txt OPS.json | "
-                             "lesson MODULE OUT.varelo | read LESSON.varelo FIELDS.txt | translations TS OUT.json\n",
-                     argv[0]);
+        std::fprintf(
+            stderr,
+            "usage: %s controls MODULE OUT.json | menu OUT.json | fullest MODULE FIELDS.txt "
+            "OPS.json | "
+            "lesson MODULE OUT.varelo | read LESSON.varelo FIELDS.txt | translations TS OUT.json\n",
+            argv[0]);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");

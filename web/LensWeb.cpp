@@ -19,13 +19,14 @@ namespace varelo {
 
 namespace {
 
-// A bar of the window: its member, range and change amounts as its table gives them.
+// A bar of the window: its member and range (the controller's, which the window's table uses).
 struct LensBar {
     const char *member;
-    int min, max, small, large;
+    LensBarRange range;
 };
-constexpr LensBar kRightRadius{"HScroll3", -36, 36, 1, 2}, kLeftRadius{"HScroll2", -36, 36, 1, 2},
-    kThickness{"HScroll4", 10, 1000, 1, 10}, kDiameter{"HScroll5", 10, 1000, 5, 50}, kIndex{"HScroll6", 10, 200, 1, 10};
+constexpr LensBar kRightRadius{"HScroll3", kRadiusBar}, kLeftRadius{"HScroll2", kRadiusBar},
+    kThickness{"HScroll4", kThicknessBar}, kDiameter{"HScroll5", kDiameterBar},
+    kIndex{"HScroll6", kIndexBar};
 
 // A scroll bar only ever gives a value in its range; NaN is no value at all.
 bool BarValue(double a, int min, int max, int &value) {
@@ -34,10 +35,15 @@ bool BarValue(double a, int min, int max, int &value) {
     value = static_cast<int>(std::clamp(a, double(min), double(max)));
     return true;
 }
+bool BarValue(double a, const LensBarRange &r, int &value) {
+    return BarValue(a, r.min, r.max, value);
+}
 
 // The preset fields Picture9 .. Picture18; their numbers' labels (field 4's turns red once
 // loaded).
-std::string PresetMember(int i) { return "Picture" + std::to_string(8 + i); }
+std::string PresetMember(int i) {
+    return "Picture" + std::to_string(8 + i);
+}
 int PresetOf(const std::string &member) {
     for (int i = 1; i <= LensScene::kPresets; ++i)
         if (member == PresetMember(i))
@@ -47,7 +53,8 @@ int PresetOf(const std::string &member) {
 constexpr char kRedPresetLabel[] = "Label16";
 
 // The seven ray options' boxes.
-constexpr const char *kRayBoxes[] = {"Check3D1", "Check3D4", "Check3D2", "Check3D5", "Check3D3", "Check3D6", "Check3D8"};
+constexpr const char *kRayBoxes[] = {"Check3D1", "Check3D4", "Check3D2", "Check3D5",
+                                     "Check3D3", "Check3D6", "Check3D8"};
 
 class LensModule : public WebModule {
 public:
@@ -76,7 +83,9 @@ public:
     double rightEdge() const { return picture_.ScaleLeft() + picture_.ScaleWidth(); }
     Scene &scene() override { return scene_; }
     const char *lessonName() const override { return "lens"; }
-    const Styles &styles() const override { return scene_.view.presentation ? kPresentLensStyles : kScreenLensStyles; }
+    const Styles &styles() const override {
+        return scene_.view.presentation ? kPresentLensStyles : kScreenLensStyles;
+    }
     std::unique_ptr<Scene> freshScene() const override { return std::make_unique<LensScene>(); }
     void resetScene() override { scene_ = LensScene(); }
 
@@ -86,9 +95,9 @@ public:
         repaint.push_back("Picture8");
     }
 
+    // A bar's value; the page keeps its range from the window's table.
     static void bar(std::ostringstream &o, const LensBar &b, int value) {
-        o << ",\"" << b.member << "\":[" << b.min << ',' << b.max << ',' << b.small << ',' << b.large << ',' << value
-          << ']';
+        o << ",\"" << b.member << "\":" << value;
     }
 
     // What the window shows again after an event, as its showUpdate sets it.
@@ -110,16 +119,19 @@ public:
             screenPointer = m.pointer;
         extraObjectPoint = u.newObjectPoint;
         extraProtractor = u.newProtractor;
-        const MousePointer pointer = screenPointer != MousePointer::Arrow ? screenPointer : picturePointer;
+        const MousePointer pointer =
+            screenPointer != MousePointer::Arrow ? screenPointer : picturePointer;
         const LensParams &p = scene_.lens;
 
         std::ostringstream o;
-        o << "{\"layers\":" << (u.layers | m.layers) << ",\"newObjectPoint\":" << int(extraObjectPoint || extraProtractor)
+        o << "{\"layers\":" << (u.layers | m.layers)
+          << ",\"newObjectPoint\":" << int(extraObjectPoint || extraProtractor)
           << ",\"pointer\":" << int(pointer) << ",\"key\":" << (scene_.key() & 0xffffffffu);
         // The texts in the page's language, each in its context.
         if (u.message || m.message)
             o << ",\"message\":"
-              << Quoted(u.message ? Tr(kBundleTextContext, u.message) : Tr(kMarkerTextContext, m.message));
+              << Quoted(u.message ? Tr(kBundleTextContext, u.message)
+                                  : Tr(kMarkerTextContext, m.message));
 
         o << ",\"texts\":{\"Text10\":" << Quoted(zoom.zoomText());
         if (u.r1Changed)
@@ -146,29 +158,32 @@ public:
             o << ",\"Text1\":" << Quoted(control.pointerXText(lastX))
               << ",\"Text2\":" << Quoted(LensController::pointerYText(lastY));
 
-        o << "},\"faces\":{\"Picture2\":" << markers.pointFace << ",\"Picture3\":" << markers.eyeFace
-          << ",\"Picture4\":" << markers.rasterFace << ",\"Picture5\":" << markers.lineFace
-          << ",\"Picture6\":" << protractorMode << ",\"Picture7\":" << int(scene_.graphOn != 0);
+        o << "},\"faces\":{\"Picture2\":" << markers.pointFace
+          << ",\"Picture3\":" << markers.eyeFace << ",\"Picture4\":" << markers.rasterFace
+          << ",\"Picture5\":" << markers.lineFace << ",\"Picture6\":" << protractorMode
+          << ",\"Picture7\":" << int(scene_.graphOn != 0);
         for (int i = 1; i <= LensScene::kPresets; ++i)
             o << ",\"" << PresetMember(i) << "\":" << int(presetShown == i);
 
         const PanRange &r = zoom.range();
-        o << "},\"bars\":{\"HScroll1\":[" << r.hMin << ',' << r.hMax << ',' << zoom.hSmall() << ',' << zoom.hLarge()
-          << ',' << zoom.panX() << "],\"VScroll1\":[" << r.vMin << ',' << r.vMax << ',' << zoom.vSmall() << ','
-          << zoom.vLarge() << ',' << zoom.panY() << ']';
+        o << "},\"bars\":{\"HScroll1\":[" << r.hMin << ',' << r.hMax << ',' << zoom.hSmall() << ','
+          << zoom.hLarge() << ',' << zoom.panX() << "],\"VScroll1\":[" << r.vMin << ',' << r.vMax
+          << ',' << zoom.vSmall() << ',' << zoom.vLarge() << ',' << zoom.panY() << ']';
         bar(o, kRightRadius, p.k1);
         bar(o, kLeftRadius, -p.k2);
         bar(o, kThickness, CInt(p.thickness));
         bar(o, kDiameter, CInt(p.semiDiameter));
         bar(o, kIndex, CInt(100 * p.refrIndex));
 
-        const bool on[] = {scene_.showTransmitted, scene_.extendTransmitted, scene_.showFront, scene_.extendFront,
-                           scene_.showBack,        scene_.extendBack,        scene_.showNormals};
+        const bool on[] = {scene_.showTransmitted, scene_.extendTransmitted, scene_.showFront,
+                           scene_.extendFront,     scene_.showBack,          scene_.extendBack,
+                           scene_.showNormals};
         o << "},\"checks\":{";
         for (size_t i = 0; i < std::size(kRayBoxes); ++i)
             o << (i ? "," : "") << '"' << kRayBoxes[i] << "\":" << int(on[i]);
         // The caption lies in the graph's picture and goes with it.
-        o << "},\"visible\":{\"Picture8\":" << (scene_.graphOn ? "true" : "false") << ",\"Label40\":true}";
+        o << "},\"visible\":{\"Picture8\":" << (scene_.graphOn ? "true" : "false")
+          << ",\"Label40\":true}";
         if (redLabel)
             o << ",\"backs\":{\"" << kRedPresetLabel << "\":\"#ff0000\"}";
         o << ",\"pictures\":[";
@@ -181,7 +196,8 @@ public:
     }
 
     std::string viewChanged() {
-        return state(control.viewChanged(zoom.zoomFactor, static_cast<float>(zoom.panX()), static_cast<float>(zoom.panY())));
+        return state(control.viewChanged(zoom.zoomFactor, static_cast<float>(zoom.panX()),
+                                         static_cast<float>(zoom.panY())));
     }
 
     static LensUpdate whole() {
@@ -191,7 +207,8 @@ public:
     }
 
     std::string mouse(int phase, int button, double px, double py) override {
-        const float x = static_cast<float>(picture_.toWorldX(px)), y = static_cast<float>(picture_.toWorldY(py));
+        const float x = static_cast<float>(picture_.toWorldX(px)),
+                    y = static_cast<float>(picture_.toWorldY(py));
         lastX = x;
         lastY = y;
         LensUpdate u;
@@ -218,24 +235,29 @@ public:
         return state(u, m);
     }
 
-    std::string event(const std::string &name, const std::string &member, double a, double b, double) override {
+    std::string event(const std::string &name, const std::string &member, double a, double b,
+                      double) override {
         const LensUpdate none;
         int v = 0;
         const bool held = b != 0;
-        if (name == "HScroll3_Pressed" || name == "HScroll2_Pressed" || name == "HScroll4_Pressed") {
+        if (name == "HScroll3_Pressed" || name == "HScroll2_Pressed" ||
+            name == "HScroll4_Pressed") {
             control.lensBarPressed();
             return state(none);
         }
         if (name == "HScroll3_Change")
-            return BarValue(a, kRightRadius.min, kRightRadius.max, v) ? state(control.rightRadiusBar(v, held)) : state(none);
+            return BarValue(a, kRightRadius.range, v) ? state(control.rightRadiusBar(v, held))
+                                                      : state(none);
         if (name == "HScroll2_Change")
-            return BarValue(a, kLeftRadius.min, kLeftRadius.max, v) ? state(control.leftRadiusBar(v, held)) : state(none);
+            return BarValue(a, kLeftRadius.range, v) ? state(control.leftRadiusBar(v, held))
+                                                     : state(none);
         if (name == "HScroll4_Change")
-            return BarValue(a, kThickness.min, kThickness.max, v) ? state(control.thicknessBar(v, held)) : state(none);
+            return BarValue(a, kThickness.range, v) ? state(control.thicknessBar(v, held))
+                                                    : state(none);
         if (name == "HScroll5_Change")
-            return BarValue(a, kDiameter.min, kDiameter.max, v) ? state(control.diameterBar(v)) : state(none);
+            return BarValue(a, kDiameter.range, v) ? state(control.diameterBar(v)) : state(none);
         if (name == "HScroll6_Change")
-            return BarValue(a, kIndex.min, kIndex.max, v) ? state(control.indexBar(v)) : state(none);
+            return BarValue(a, kIndex.range, v) ? state(control.indexBar(v)) : state(none);
         if (name == "HScroll1_Change" || name == "VScroll1_Change") {
             const PanRange &r = zoom.range();
             const bool h = name[0] == 'H';
@@ -246,9 +268,10 @@ public:
         }
         if (name == "Check3D_Click") {
             // One handler for the seven boxes: the box's member says which option it is.
-            LensRayOptions o{scene_.showTransmitted, scene_.extendTransmitted, scene_.showFront, scene_.extendFront,
-                             scene_.showBack,        scene_.extendBack,        scene_.showNormals};
-            bool *boxes[] = {&o.transmitted, &o.extendTransmitted, &o.front, &o.extendFront,
+            LensRayOptions o{scene_.showTransmitted, scene_.extendTransmitted, scene_.showFront,
+                             scene_.extendFront,     scene_.showBack,          scene_.extendBack,
+                             scene_.showNormals};
+            bool *boxes[] = {&o.transmitted, &o.extendTransmitted, &o.front,  &o.extendFront,
                              &o.back,        &o.extendBack,        &o.normals};
             for (size_t i = 0; i < std::size(kRayBoxes); ++i)
                 if (member == kRayBoxes[i])
@@ -347,7 +370,8 @@ public:
         const float n = scene_.lens.refrIndex;
         const int preset = PresetOf(member);
         if (member == "Picture8") {
-            DrawAngleGraph(s, n, scene_.view.presentation ? Doubled(kLensGraphWidths) : kLensGraphWidths);
+            DrawAngleGraph(s, n,
+                           scene_.view.presentation ? Doubled(kLensGraphWidths) : kLensGraphWidths);
             for (const auto &[x, y] : readings)
                 DrawAngleReading(s, n, x, y);
         } else if (member == "Picture7" || preset) {
@@ -365,14 +389,15 @@ public:
     }
 
     // A left click on the graph draws the lines that read it off.
-    std::string pictureMouse(const std::string &member, int phase, int button, double px, double py, int w,
-                             int h) override {
+    std::string pictureMouse(const std::string &member, int phase, int button, double px, double py,
+                             int w, int h) override {
         if (member == "Picture8" && phase == 0 && button == 1 && scene_.graphOn) {
             RecordingSurface s;
             s.width = w;
             s.height = h;
             SetAngleGraphScale(s);
-            readings.emplace_back(static_cast<float>(s.toWorldX(px)), static_cast<float>(s.toWorldY(py)));
+            readings.emplace_back(static_cast<float>(s.toWorldX(px)),
+                                  static_cast<float>(s.toWorldY(py)));
             repaint.push_back("Picture8");
         }
         return state({});
@@ -390,6 +415,8 @@ public:
 
 } // namespace
 
-std::unique_ptr<WebModule> MakeLensModule() { return std::make_unique<LensModule>(); }
+std::unique_ptr<WebModule> MakeLensModule() {
+    return std::make_unique<LensModule>();
+}
 
 } // namespace varelo

@@ -40,14 +40,18 @@ public:
     std::string state(const MirrorUpdate &u, const MarkerUpdate &m) {
         std::ostringstream o;
         // The marker tools set the screen's pointer, and so does a release; a move the picture's.
-        const MousePointer screen = m.pointer != MousePointer::Unchanged ? m.pointer : releasing_ ? u.pointer : MousePointer::Unchanged;
+        const MousePointer screen = m.pointer != MousePointer::Unchanged ? m.pointer
+                                    : releasing_                         ? u.pointer
+                                                                         : MousePointer::Unchanged;
         const MousePointer pointer = releasing_ ? MousePointer::Unchanged : u.pointer;
-        o << "{\"layers\":" << (u.layers | m.layers) << ",\"newObjectPoint\":" << (u.newObjectPoint ? 1 : 0)
-          << ",\"pointer\":" << int(pointer) << ",\"screen\":" << int(screen) << ",\"key\":" << (scene_.key() & 0xffffffffu);
+        o << "{\"layers\":" << (u.layers | m.layers)
+          << ",\"newObjectPoint\":" << (u.newObjectPoint ? 1 : 0) << ",\"pointer\":" << int(pointer)
+          << ",\"screen\":" << int(screen) << ",\"key\":" << (scene_.key() & 0xffffffffu);
         // The texts in the page's language, each in its context.
         if (u.message || m.message)
             o << ",\"message\":"
-              << Quoted(u.message ? Tr(kBundleTextContext, u.message) : Tr(kMarkerTextContext, m.message));
+              << Quoted(u.message ? Tr(kBundleTextContext, u.message)
+                                  : Tr(kMarkerTextContext, m.message));
 
         const PanRange &r = zoom.range();
         // The fields the window sets again for this answer, and the zoom's.
@@ -59,31 +63,37 @@ public:
         if (u.diameterChanged)
             o << ",\"Text6\":" << Quoted(control.diameterText());
         if (u.objectMoved)
-            o << ",\"Text8\":" << Quoted(control.objectXText()) << ",\"Text9\":" << Quoted(control.objectYText());
+            o << ",\"Text8\":" << Quoted(control.objectXText())
+              << ",\"Text9\":" << Quoted(control.objectYText());
         if (u.objectsChanged)
             o << ",\"Text11\":" << Quoted(control.objectNumberText());
         if (pointerMoved)
             o << ",\"Text1\":" << Quoted(MirrorController::pointerXText(lastX))
               << ",\"Text2\":" << Quoted(MirrorController::pointerYText(lastY));
-        o << "},\"faces\":{\"Picture2\":" << markers.pointFace << ",\"Picture3\":" << markers.eyeFace
-          << ",\"Picture4\":" << markers.rasterFace << ",\"Picture5\":" << markers.lineFace << "}"
-          << ",\"bars\":{\"HScroll1\":[" << r.hMin << ',' << r.hMax << ',' << zoom.hSmall() << ',' << zoom.hLarge()
-          << ',' << zoom.panX() << "],\"VScroll1\":[" << r.vMin << ',' << r.vMax << ',' << zoom.vSmall() << ','
-          << zoom.vLarge() << ',' << zoom.panY() << "],\"HScroll2\":" << -scene_.mirror.curvature
+        o << "},\"faces\":{\"Picture2\":" << markers.pointFace
+          << ",\"Picture3\":" << markers.eyeFace << ",\"Picture4\":" << markers.rasterFace
+          << ",\"Picture5\":" << markers.lineFace << "}"
+          << ",\"bars\":{\"HScroll1\":[" << r.hMin << ',' << r.hMax << ',' << zoom.hSmall() << ','
+          << zoom.hLarge() << ',' << zoom.panX() << "],\"VScroll1\":[" << r.vMin << ',' << r.vMax
+          << ',' << zoom.vSmall() << ',' << zoom.vLarge() << ',' << zoom.panY()
+          << "],\"HScroll2\":" << -scene_.mirror.curvature
           << ",\"HScroll5\":" << CInt(scene_.mirror.halfAperture) << "}"
-          << ",\"checks\":{\"Check3D5\":" << int(scene_.extendReflected) << ",\"Check3D2\":" << int(scene_.dottedReflected)
+          << ",\"checks\":{\"Check3D5\":" << int(scene_.extendReflected)
+          << ",\"Check3D2\":" << int(scene_.dottedReflected)
           << ",\"Check3D8\":" << int(scene_.drawNormals) << "},\"view\":" << viewJson() << "}";
         pointerMoved = false;
         return o.str();
     }
 
     std::string viewChanged() {
-        return state(control.viewChanged(zoom.zoomFactor, static_cast<float>(zoom.panX()), static_cast<float>(zoom.panY())),
+        return state(control.viewChanged(zoom.zoomFactor, static_cast<float>(zoom.panX()),
+                                         static_cast<float>(zoom.panY())),
                      {});
     }
 
     std::string mouse(int phase, int button, double px, double py) override {
-        const float x = static_cast<float>(picture_.toWorldX(px)), y = static_cast<float>(picture_.toWorldY(py));
+        const float x = static_cast<float>(picture_.toWorldX(px)),
+                    y = static_cast<float>(picture_.toWorldY(py));
         lastX = x;
         lastY = y;
         MirrorUpdate u;
@@ -109,7 +119,8 @@ public:
         return answer;
     }
 
-    std::string event(const std::string &name, const std::string &member, double a, double b, double) override {
+    std::string event(const std::string &name, const std::string &member, double a, double b,
+                      double) override {
         const MirrorUpdate none;
         const MarkerUpdate noMarks;
         if (name == "HScroll2_Pressed") {
@@ -122,7 +133,8 @@ public:
             return state(control.apertureBar(static_cast<int>(a)), noMarks);
         if (name == "Check3D_Click") {
             // One handler for the three boxes: the box's member says which option it is.
-            bool extend = scene_.extendReflected, dotted = scene_.dottedReflected, normals = scene_.drawNormals;
+            bool extend = scene_.extendReflected, dotted = scene_.dottedReflected,
+                 normals = scene_.drawNormals;
             (member == "Check3D5" ? extend : member == "Check3D2" ? dotted : normals) = a != 0;
             return state(control.options(extend, dotted, normals), noMarks);
         }
@@ -209,6 +221,8 @@ public:
 
 } // namespace
 
-std::unique_ptr<WebModule> MakeMirrorModule() { return std::make_unique<MirrorModule>(); }
+std::unique_ptr<WebModule> MakeMirrorModule() {
+    return std::make_unique<MirrorModule>();
+}
 
 } // namespace varelo

@@ -21,10 +21,11 @@ public:
 
 protected:
     void paintClear() override;
-    void paintLine(double x1, double y1, double x2, double y2, Rgb c, int width, int style) override;
+    void paintLine(double x1, double y1, double x2, double y2, Rgb c, int width,
+                   int style) override;
     void paintDot(double x, double y, Rgb c, int diameter) override;
-    void paintEllipse(double cx, double cy, double rx, double ry, Rgb c, int width, int style, double startDeg,
-                      double spanDeg) override;
+    void paintEllipse(double cx, double cy, double rx, double ry, Rgb c, int width, int style,
+                      double startDeg, double spanDeg) override;
 
 private:
     // A square brush of `width` pixels centred on the pixel (x, y).

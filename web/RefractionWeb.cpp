@@ -2,9 +2,9 @@
 // in a picture of its own) and the imaging of points, each through its window's controller
 // behind the window's handler names. The answers carry what the windows' showUpdate sets.
 #include "WebModule.h"
-#include "core/Texts.h"
 #include "core/AngleGraph.h"
 #include "core/NumRules.h"
+#include "core/Texts.h"
 #include "refraction/ImagingController.h"
 #include "refraction/ImagingScene.h"
 #include "refraction/RayPathController.h"
@@ -36,14 +36,16 @@ private:
 };
 
 // The index bar's value as the desktop's bar keeps it: within its range.
-int IndexBarValue(double v) { return std::clamp(static_cast<int>(v), 50, 200); }
+int IndexBarValue(double v) {
+    return std::clamp(static_cast<int>(v), 50, 200);
+}
 
 // The answer's parts both windows share: layers, key, pointer, the live frame's base, the
 // message and a module to go to.
-void Begin(std::ostringstream &o, const RefractionUpdate &u, const Scene &scene, MousePointer pointer, Layers base,
-           const char *open, const char *textContext) {
-    o << "{\"layers\":" << u.layers << ",\"key\":" << (scene.key() & 0xffffffffu) << ",\"pointer\":" << int(pointer)
-      << ",\"base\":" << base;
+void Begin(std::ostringstream &o, const RefractionUpdate &u, const Scene &scene,
+           MousePointer pointer, Layers base, const char *open, const char *textContext) {
+    o << "{\"layers\":" << u.layers << ",\"key\":" << (scene.key() & 0xffffffffu)
+      << ",\"pointer\":" << int(pointer) << ",\"base\":" << base;
     if (u.message)
         o << ",\"message\":" << Quoted(Tr(textContext, u.message)); // in the page's language
     if (open)
@@ -91,8 +93,8 @@ public:
               << ",\"Text1\":" << Quoted(m.upperIsOne ? one : is + m.upper)
               << ",\"Text4\":" << Quoted(m.upperIsOne ? is + m.lower : one);
         if (u.diagram == DiagramChange::Shown || u.diagram == DiagramChange::Redrawn)
-            o << (u.indexChanged ? "," : "") << "\"Label2\":"
-              << Quoted(kDiagramCaption + NumText(scene_.relIndex));
+            o << (u.indexChanged ? "," : "")
+              << "\"Label2\":" << Quoted(kDiagramCaption + NumText(scene_.relIndex));
         o << '}';
         o << ",\"faces\":{\"Picture5\":" << control.armed(PathTool::Point)
           << ",\"Picture2\":" << control.armed(PathTool::Eye)
@@ -100,12 +102,15 @@ public:
           << ",\"Picture4\":" << int(control.diagramFramed()) << '}';
         o << ",\"bars\":{\"HScroll1\":[50,200,1,1," << CInt(100 * scene_.relIndex) << "]}";
         o << ",\"checks\":{\"Check3D1\":" << int(scene_.showRefracted)
-          << ",\"Check3D2\":" << int(scene_.extendRefracted) << ",\"Check3D3\":" << int(scene_.showReflected)
-          << ",\"Check3D4\":" << int(scene_.extendReflected) << ",\"Check3D5\":" << int(scene_.showNormals) << '}';
+          << ",\"Check3D2\":" << int(scene_.extendRefracted)
+          << ",\"Check3D3\":" << int(scene_.showReflected)
+          << ",\"Check3D4\":" << int(scene_.extendReflected)
+          << ",\"Check3D5\":" << int(scene_.showNormals) << '}';
         const char *shown = diagramShown ? "true" : "false";
         o << ",\"visible\":{\"Picture6\":" << shown << ",\"Label2\":" << shown << '}';
         // The diagram when it is drawn anew or read, the diagram symbol's face when n changed.
-        const bool diagram = diagramShown && u.diagram != DiagramChange::None && u.diagram != DiagramChange::Hidden;
+        const bool diagram =
+            diagramShown && u.diagram != DiagramChange::None && u.diagram != DiagramChange::Hidden;
         o << ",\"pictures\":[";
         if (diagram)
             o << "\"Picture6\"";
@@ -117,7 +122,8 @@ public:
     }
 
     std::string mouse(int phase, int button, double px, double py) override {
-        const float x = static_cast<float>(picture_.toWorldX(px)), y = static_cast<float>(picture_.toWorldY(py));
+        const float x = static_cast<float>(picture_.toWorldX(px)),
+                    y = static_cast<float>(picture_.toWorldY(py));
         if (phase == 0)
             return state(control.mouseDown(button, x, y));
         if (phase == 1)
@@ -125,7 +131,8 @@ public:
         return state(control.mouseUp(button, x, y));
     }
 
-    std::string event(const std::string &name, const std::string &member, double a, double b, double) override {
+    std::string event(const std::string &name, const std::string &member, double a, double b,
+                      double) override {
         if (name == "Form_Load") {
             RayPathUpdate u;
             u.layers = Layer::Element | Layer::Bundles;
@@ -133,9 +140,10 @@ public:
         }
         if (name == "Check3D_Click") {
             // One handler for the five boxes: the box's member says which option it is.
-            bool o[5] = {scene_.showRefracted, scene_.extendRefracted, scene_.showReflected, scene_.extendReflected,
-                         scene_.showNormals};
-            static const char *const boxes[5] = {"Check3D1", "Check3D2", "Check3D3", "Check3D4", "Check3D5"};
+            bool o[5] = {scene_.showRefracted, scene_.extendRefracted, scene_.showReflected,
+                         scene_.extendReflected, scene_.showNormals};
+            static const char *const boxes[5] = {"Check3D1", "Check3D2", "Check3D3", "Check3D4",
+                                                 "Check3D5"};
             for (int i = 0; i < 5; ++i)
                 if (member == boxes[i])
                     o[i] = a != 0;
@@ -182,7 +190,8 @@ public:
         s.attachRecorder(&recorder_);
         if (member == "Picture6") {
             DrawAngleGraph(s, scene_.relIndex,
-                           scene_.view.presentation ? Doubled(kRayPathDiagramWidths) : kRayPathDiagramWidths);
+                           scene_.view.presentation ? Doubled(kRayPathDiagramWidths)
+                                                    : kRayPathDiagramWidths);
             for (const auto &[x, y] : readings) {
                 s.SetDrawWidth(1);
                 DrawAngleReading(s, scene_.relIndex, x, y);
@@ -194,8 +203,8 @@ public:
         return flattenInDevicePixels(s);
     }
 
-    std::string pictureMouse(const std::string &member, int phase, int button, double px, double py, int w,
-                             int h) override {
+    std::string pictureMouse(const std::string &member, int phase, int button, double px, double py,
+                             int w, int h) override {
         // Only a press counts, and a hidden diagram takes none.
         if (member != "Picture6" || phase != 0 || !diagramShown)
             return state({});
@@ -205,7 +214,8 @@ public:
             s.width = w;
             s.height = h;
             SetAngleGraphScale(s);
-            readings.emplace_back(static_cast<float>(s.toWorldX(px)), static_cast<float>(s.toWorldY(py)));
+            readings.emplace_back(static_cast<float>(s.toWorldX(px)),
+                                  static_cast<float>(s.toWorldY(py)));
         }
         return state(u);
     }
@@ -246,18 +256,21 @@ public:
         o << ",\"texts\":{";
         if (u.indexChanged)
             o << "\"Text1\":" << Quoted(m.upperIsOne ? "  1.00 " : "  " + m.upper)
-              << ",\"Text4\":" << Quoted("  " + m.lower) << ",\"Text2\":" << Quoted(m.upperIsOne ? one : is + m.upper)
+              << ",\"Text4\":" << Quoted("  " + m.lower)
+              << ",\"Text2\":" << Quoted(m.upperIsOne ? one : is + m.upper)
               << ",\"Text3\":" << Quoted(m.upperIsOne ? is + m.lower : one);
         o << '}';
         o << ",\"bars\":{\"HScroll1\":[50,200,1,10," << CInt(100 * scene_.relIndex) << "]}";
-        o << ",\"checks\":{\"Option3D1\":" << int(!scene_.rowMode) << ",\"Option3D2\":" << int(scene_.rowMode)
-          << ",\"Raster\":" << int(scene_.rasterOn) << '}';
+        o << ",\"checks\":{\"Option3D1\":" << int(!scene_.rowMode)
+          << ",\"Option3D2\":" << int(scene_.rowMode) << ",\"Raster\":" << int(scene_.rasterOn)
+          << '}';
         o << ",\"view\":" << viewJson() << '}';
         return o.str();
     }
 
     std::string mouse(int phase, int button, double px, double py) override {
-        const float x = static_cast<float>(picture_.toWorldX(px)), y = static_cast<float>(picture_.toWorldY(py));
+        const float x = static_cast<float>(picture_.toWorldX(px)),
+                    y = static_cast<float>(picture_.toWorldY(py));
         if (phase == 0)
             return state(control.mouseDown(button, x, y));
         if (phase == 1)
@@ -265,7 +278,8 @@ public:
         return state(control.mouseUp(button, x, y));
     }
 
-    std::string event(const std::string &name, const std::string &member, double a, double b, double) override {
+    std::string event(const std::string &name, const std::string &member, double a, double b,
+                      double) override {
         if (name == "Form_Load" || name == "Redraw") {
             ImagingUpdate u;
             u.layers = kFullRedraw;
@@ -314,7 +328,11 @@ public:
 
 } // namespace
 
-std::unique_ptr<WebModule> MakeRayPathModule() { return std::make_unique<RayPathModule>(); }
-std::unique_ptr<WebModule> MakeImagingModule() { return std::make_unique<ImagingModule>(); }
+std::unique_ptr<WebModule> MakeRayPathModule() {
+    return std::make_unique<RayPathModule>();
+}
+std::unique_ptr<WebModule> MakeImagingModule() {
+    return std::make_unique<ImagingModule>();
+}
 
 } // namespace varelo

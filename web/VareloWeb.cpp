@@ -47,7 +47,8 @@ EMSCRIPTEN_KEEPALIVE void vw_language(const char *lang) {
     SetTranslator(Translated);
 }
 
-EMSCRIPTEN_KEEPALIVE void vw_translation(const char *context, const char *source, const char *translation) {
+EMSCRIPTEN_KEEPALIVE void vw_translation(const char *context, const char *source,
+                                         const char *translation) {
     Translations()[{context, source}] = translation;
     // The words the core draws into pictures keep their own table.
     if (std::string(context) == "varelo::PictureWords")
@@ -56,8 +57,8 @@ EMSCRIPTEN_KEEPALIVE void vw_translation(const char *context, const char *source
 
 // Opens a module ("mirror", "lens") on a picture of w x h device pixels showing the world rectangle
 // from (left, top), width by height; false for an unknown module.
-EMSCRIPTEN_KEEPALIVE int vw_open(const char *name, int w, int h, double left, double top, double width,
-                                 double height) {
+EMSCRIPTEN_KEEPALIVE int vw_open(const char *name, int w, int h, double left, double top,
+                                 double width, double height) {
     std::unique_ptr<WebModule> m = MakeWebModule(name);
     if (!m)
         return 0;
@@ -67,39 +68,58 @@ EMSCRIPTEN_KEEPALIVE int vw_open(const char *name, int w, int h, double left, do
 }
 
 // The picture's new size; the view keeps its world rectangle.
-EMSCRIPTEN_KEEPALIVE void vw_resize(int w, int h) { module->resize(std::max(1, w), std::max(1, h)); }
+EMSCRIPTEN_KEEPALIVE void vw_resize(int w, int h) {
+    module->resize(std::max(1, w), std::max(1, h));
+}
 
 EMSCRIPTEN_KEEPALIVE const char *vw_mouse(int phase, int button, double px, double py) {
     answer = module->mouse(phase, button, px, py);
     return answer.c_str();
 }
 
-EMSCRIPTEN_KEEPALIVE const char *vw_event(const char *name, const char *member, double a, double b, double c) {
+EMSCRIPTEN_KEEPALIVE const char *vw_event(const char *name, const char *member, double a, double b,
+                                          double c) {
     answer = module->event(name, member, a, b, c);
     return answer.c_str();
 }
 
-EMSCRIPTEN_KEEPALIVE int vw_draw(unsigned layers) { return module->draw(layers); }
-EMSCRIPTEN_KEEPALIVE int vw_draw_base() { return module->drawBase(); }
-EMSCRIPTEN_KEEPALIVE int vw_draw_saved() { return module->drawSaved(); }
+EMSCRIPTEN_KEEPALIVE int vw_draw(unsigned layers) {
+    return module->draw(layers);
+}
+EMSCRIPTEN_KEEPALIVE int vw_draw_base() {
+    return module->drawBase();
+}
+EMSCRIPTEN_KEEPALIVE int vw_draw_saved() {
+    return module->drawSaved();
+}
 
 // A picture of the window's own, in device pixels of a w x h canvas.
 EMSCRIPTEN_KEEPALIVE int vw_draw_picture(const char *member, int w, int h) {
     return module->drawPicture(member, std::max(1, w), std::max(1, h));
 }
 
-EMSCRIPTEN_KEEPALIVE const char *vw_picture_mouse(const char *member, int phase, int button, double px, double py, int w,
-                                                  int h) {
+EMSCRIPTEN_KEEPALIVE const char *vw_picture_mouse(const char *member, int phase, int button,
+                                                  double px, double py, int w, int h) {
     answer = module->pictureMouse(member, phase, button, px, py, std::max(1, w), std::max(1, h));
     return answer.c_str();
 }
-EMSCRIPTEN_KEEPALIVE int vw_draw_extra() { return module->drawExtra(); }
-EMSCRIPTEN_KEEPALIVE const double *vw_ops() { return module->ops(); }
-EMSCRIPTEN_KEEPALIVE const char *vw_op_text(int i) { return module->opText(i); }
+EMSCRIPTEN_KEEPALIVE int vw_draw_extra() {
+    return module->drawExtra();
+}
+EMSCRIPTEN_KEEPALIVE const double *vw_ops() {
+    return module->ops();
+}
+EMSCRIPTEN_KEEPALIVE const char *vw_op_text(int i) {
+    return module->opText(i);
+}
 // The picture's pixels (red, green, blue, alpha), row by row.
-EMSCRIPTEN_KEEPALIVE const uint8_t *vw_pixels() { return module->pixels(); }
+EMSCRIPTEN_KEEPALIVE const uint8_t *vw_pixels() {
+    return module->pixels();
+}
 // The view's world rectangle: 0 left, 1 top, 2 width, 3 height.
-EMSCRIPTEN_KEEPALIVE double vw_scale(int i) { return module->scale(i); }
+EMSCRIPTEN_KEEPALIVE double vw_scale(int i) {
+    return module->scale(i);
+}
 
 EMSCRIPTEN_KEEPALIVE const char *vw_set_fields(const char *fields) {
     answer = module->setFields(fields);
@@ -118,7 +138,8 @@ EMSCRIPTEN_KEEPALIVE const char *vw_lesson_text() {
 }
 
 // The printed page (see WebModule::printPage); its operations as vw_draw's.
-EMSCRIPTEN_KEEPALIVE int vw_print_page(const char *title, double widthTwips, double heightTwips, double dpi) {
+EMSCRIPTEN_KEEPALIVE int vw_print_page(const char *title, double widthTwips, double heightTwips,
+                                       double dpi) {
     return module->printPage(title, widthTwips, heightTwips, dpi);
 }
 

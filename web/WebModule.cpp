@@ -47,7 +47,8 @@ int WebModule::draw(Layers layers) {
     recorder_.clear();
     if (layers & Layer::Live) {
         layers |= withLive();
-        overlay_.Scale(picture_.ScaleLeft(), picture_.ScaleTop(), picture_.ScaleLeft() + picture_.ScaleWidth(),
+        overlay_.Scale(picture_.ScaleLeft(), picture_.ScaleTop(),
+                       picture_.ScaleLeft() + picture_.ScaleWidth(),
                        picture_.ScaleTop() + picture_.ScaleHeight());
         scene().draw(overlay_, styles(), layers);
     } else {
@@ -108,16 +109,21 @@ std::string WebModule::viewJson() {
     size_t count = 0;
     const ViewOptionRow *rows = ViewOptionRows(count);
     for (size_t i = 0; i < count; ++i)
-        o += (i ? ",\"" : "\"") + std::string(rows[i].field) + "\":" + (scene().view.*rows[i].member ? "1" : "0");
+        o += (i ? ",\"" : "\"") + std::string(rows[i].field) +
+             "\":" + (scene().view.*rows[i].member ? "1" : "0");
     return o + "}";
 }
 
 const char *WebModule::opText(int i) const {
-    return i >= 0 && i < static_cast<int>(recorder_.ops.size()) ? recorder_.ops[i].text.c_str() : "";
+    return i >= 0 && i < static_cast<int>(recorder_.ops.size()) ? recorder_.ops[i].text.c_str()
+                                                                : "";
 }
 
 double WebModule::scale(int i) const {
-    return i == 0 ? picture_.ScaleLeft() : i == 1 ? picture_.ScaleTop() : i == 2 ? picture_.ScaleWidth() : picture_.ScaleHeight();
+    return i == 0   ? picture_.ScaleLeft()
+           : i == 1 ? picture_.ScaleTop()
+           : i == 2 ? picture_.ScaleWidth()
+                    : picture_.ScaleHeight();
 }
 
 std::string WebModule::fields() {
@@ -162,7 +168,8 @@ std::string WebModule::takeFields(const FieldMap &fields, std::string &faults) {
 
 namespace {
 // A message with %1 (and %2) filled in, in the user's language.
-std::string Filled(const char *source, const std::string &one, const std::string &two = std::string(),
+std::string Filled(const char *source, const std::string &one,
+                   const std::string &two = std::string(),
                    const char *context = kLessonTextContext) {
     std::string m = Tr(context, source);
     for (const auto &[mark, value] : {std::pair<std::string, std::string>{"%1", one}, {"%2", two}})
@@ -190,17 +197,20 @@ std::string WebModule::openLesson(const std::string &text, const std::string &fi
     }
     if (lesson.module != lessonName()) {
         if (!MakeWebModule(lesson.module))
-            return "{\"message\":" + Quoted(Filled(kUnknownModule, name, std::string(), "varelo::Lessons")) + "}";
+            return "{\"message\":" +
+                   Quoted(Filled(kUnknownModule, name, std::string(), "varelo::Lessons")) + "}";
         return "{\"module\":" + Quoted(lesson.module) + "}";
     }
     std::string faults;
     const std::string answer = takeFields(lesson.fields, faults);
     if (!faults.empty())
-        return "{\"message\":" + Quoted(Filled(kBadLessonValue, name, FirstFaultPath(faults))) + "}";
+        return "{\"message\":" + Quoted(Filled(kBadLessonValue, name, FirstFaultPath(faults))) +
+               "}";
     return answer;
 }
 
-int WebModule::printPage(const std::string &title, double widthTwips, double heightTwips, double dpi) {
+int WebModule::printPage(const std::string &title, double widthTwips, double heightTwips,
+                         double dpi) {
     PageSurface page;
     page.dpi = dpi;
     page.width = std::max(1, static_cast<int>(widthTwips * dpi / 1440));
@@ -216,7 +226,9 @@ int WebModule::printPage(const std::string &title, double widthTwips, double hei
     return flattenInDevicePixels(page);
 }
 
-std::string WebModule::lessonText() { return LessonToText({lessonName(), LessonFields(scene())}); }
+std::string WebModule::lessonText() {
+    return LessonToText({lessonName(), LessonFields(scene())});
+}
 
 std::unique_ptr<WebModule> MakeWebModule(const std::string &name) {
     if (name == "mirror")

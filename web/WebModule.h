@@ -36,7 +36,9 @@ public:
     double dpi = 200;
 
 protected:
-    double paintText(double, double, const std::string &, double points, Rgb) override { return points * dpi / 72 * 1.15; }
+    double paintText(double, double, const std::string &, double points, Rgb) override {
+        return points * dpi / 72 * 1.15;
+    }
 };
 
 // A JSON string literal.
@@ -55,15 +57,16 @@ public:
     // A handler of the window by its name, with up to three values (a bar's value, a check
     // box's state).
     // `member` is the control's, for handlers several controls share.
-    virtual std::string event(const std::string &name, const std::string &member, double a, double b, double c) = 0;
+    virtual std::string event(const std::string &name, const std::string &member, double a,
+                              double b, double c) = 0;
     // A picture of the window's own (an angle diagram) by its member: its operations in
     // device pixels of a w x h canvas, and the mouse on it.
     virtual int drawPicture(const std::string &member, int w, int h) {
         (void)member, (void)w, (void)h;
         return 0;
     }
-    virtual std::string pictureMouse(const std::string &member, int phase, int button, double px, double py, int w,
-                                     int h) {
+    virtual std::string pictureMouse(const std::string &member, int phase, int button, double px,
+                                     double py, int w, int h) {
         (void)member, (void)phase, (void)button, (void)px, (void)py, (void)w, (void)h;
         return "{}";
     }

@@ -182,12 +182,26 @@ private:
                 return false;
             const char e = *p_++;
             switch (e) {
-            case '"': case '\\': case '/': out += e; break;
-            case 'b': out += '\b'; break;
-            case 'f': out += '\f'; break;
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            case 't': out += '\t'; break;
+            case '"':
+            case '\\':
+            case '/':
+                out += e;
+                break;
+            case 'b':
+                out += '\b';
+                break;
+            case 'f':
+                out += '\f';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            case 't':
+                out += '\t';
+                break;
             case 'u': {
                 uint32_t u = 0;
                 if (!hex4(u))
@@ -258,7 +272,8 @@ private:
 };
 
 // The fields of an object, flattened into paths; false on a value of the wrong type.
-bool Flatten(const Json &o, const std::string &prefix, FieldMap &fields, std::string &bad, int depth) {
+bool Flatten(const Json &o, const std::string &prefix, FieldMap &fields, std::string &bad,
+             int depth) {
     if (depth > 8) {
         bad = prefix;
         return false;
@@ -397,7 +412,8 @@ LessonTextFault LessonFromText(const std::string &text, Lesson &lesson, std::str
     const Json *format = member("format"), *version = member("version"), *module = member("module");
     if (!format || format->type != Json::String || format->text != kLessonFormat)
         return LessonTextFault::NotALesson;
-    if (!version || version->type != Json::Number || version->number < 1 || std::floor(version->number) != version->number)
+    if (!version || version->type != Json::Number || version->number < 1 ||
+        std::floor(version->number) != version->number)
         return LessonTextFault::NotALesson;
     if (version->number > kLessonVersion)
         return LessonTextFault::Newer;

@@ -12,17 +12,19 @@ namespace varelo {
 // The messages of a file that is no lesson, in the source language; %1 is the file's name,
 // %2 the first field in fault. Front-ends translate them in this context.
 inline constexpr char kLessonTextContext[] = "varelo::LessonFile";
-inline constexpr char kNotALesson[] =
-    QT_TRANSLATE_NOOP("varelo::LessonFile", "Die Datei \"%1\" ist keine Varelo-Lektion oder ist beschädigt.");
+inline constexpr char kNotALesson[] = QT_TRANSLATE_NOOP(
+    "varelo::LessonFile", "Die Datei \"%1\" ist keine Varelo-Lektion oder ist beschädigt.");
 inline constexpr char kNewerLesson[] = QT_TRANSLATE_NOOP(
-    "varelo::LessonFile",
-    "Die Lektion \"%1\" wurde mit einer neueren Version von Varelo gespeichert und kann hier nicht geöffnet werden.");
+    "varelo::LessonFile", "Die Lektion \"%1\" wurde mit einer neueren Version von Varelo "
+                          "gespeichert und kann hier nicht geöffnet werden.");
 inline constexpr char kBadLessonValue[] = QT_TRANSLATE_NOOP(
-    "varelo::LessonFile", "Die Lektion \"%1\" enthält einen ungültigen Wert (%2) und wurde nicht geöffnet.");
+    "varelo::LessonFile",
+    "Die Lektion \"%1\" enthält einen ungültigen Wert (%2) und wurde nicht geöffnet.");
 
 // A lesson of a module this program does not have (%1 the file's name).
 inline constexpr char kUnknownModule[] = QT_TRANSLATE_NOOP(
-    "varelo::Lessons", "Die Lektion \"%1\" gehört zu einem Teil von Varelo, den es hier nicht gibt.");
+    "varelo::Lessons",
+    "Die Lektion \"%1\" gehört zu einem Teil von Varelo, den es hier nicht gibt.");
 
 enum class LessonTextFault { None, NotALesson, Newer, BadValue };
 

@@ -38,6 +38,14 @@ struct LensUpdate {
 };
 
 // The seven ray options, as their check boxes show them.
+// The ranges of the lens window's bars and their change amounts; a front-end's bar gives
+// only values within them.
+struct LensBarRange {
+    int min, max, small, large;
+};
+inline constexpr LensBarRange kRadiusBar{-36, 36, 1, 2}, kThicknessBar{10, 1000, 1, 10}, kDiameterBar{10, 1000, 5, 50},
+    kIndexBar{10, 200, 1, 10};
+
 struct LensRayOptions {
     bool transmitted = true, extendTransmitted = false;
     bool front = false, extendFront = false;

@@ -24,6 +24,8 @@ namespace varelo {
 namespace {
 const Rgb kSymbolGrey{224, 224, 224};
 
+ScrollRange Range(const LensBarRange &b, int value) { return {b.min, b.max, b.small, b.large, value}; }
+
 using K = ControlKind;
 ControlRow label(ControlSlot m, const char *caption) { return {m, K::Label, caption}; }
 ControlRow box(ControlSlot m, const char *name, const char *parent = nullptr) {
@@ -64,15 +66,15 @@ frmLins::frmLins() : Form(FormId::Lins) {
         {C(VScroll1), K::VScroll, nullptr, QT_TR_NOOP("Bildfeld senkrecht verschieben"), nullptr, nullptr, "",
          {-3000, 3000, 50, 200, 0}},
         label(C(Label10), QT_TR_NOOP("Linsenparameter")),
-        label(C(Label2), QT_TR_NOOP("R1 (rechts)")), bar(C(HScroll3), QT_TR_NOOP("Krümmung der rechten Fläche R1"), {-36, 36, 1, 2, -12}),
+        label(C(Label2), QT_TR_NOOP("R1 (rechts)")), bar(C(HScroll3), QT_TR_NOOP("Krümmung der rechten Fläche R1"), Range(kRadiusBar, -12)),
         box(C(Text4), QT_TR_NOOP("Radius R1")),
-        label(C(label1), QT_TR_NOOP("R2 (links)")), bar(C(HScroll2), QT_TR_NOOP("Krümmung der linken Fläche R2"), {-36, 36, 1, 2, -12}),
+        label(C(label1), QT_TR_NOOP("R2 (links)")), bar(C(HScroll2), QT_TR_NOOP("Krümmung der linken Fläche R2"), Range(kRadiusBar, -12)),
         box(C(Text3), QT_TR_NOOP("Radius R2")),
-        label(C(Label3), QT_TR_NOOP("Dicke ")), bar(C(HScroll4), QT_TR_NOOP("Dicke der Linse in der Mitte"), {10, 1000, 1, 10, 300}),
+        label(C(Label3), QT_TR_NOOP("Dicke ")), bar(C(HScroll4), QT_TR_NOOP("Dicke der Linse in der Mitte"), Range(kThicknessBar, 300)),
         box(C(Text5), QT_TR_NOOP("Dicke")),
-        label(C(Label5), QT_TR_NOOP("Durchmesser")), bar(C(HScroll5), QT_TR_NOOP("Durchmesser der Linse"), {10, 1000, 5, 50, 500}),
+        label(C(Label5), QT_TR_NOOP("Durchmesser")), bar(C(HScroll5), QT_TR_NOOP("Durchmesser der Linse"), Range(kDiameterBar, 500)),
         box(C(Text6), QT_TR_NOOP("Durchmesser")),
-        label(C(Label8), QT_TR_NOOP("Brechzahl n")), bar(C(HScroll6), QT_TR_NOOP("Brechzahl n"), {10, 200, 1, 10, 160}),
+        label(C(Label8), QT_TR_NOOP("Brechzahl n")), bar(C(HScroll6), QT_TR_NOOP("Brechzahl n"), Range(kIndexBar, 160)),
         box(C(Text7), QT_TR_NOOP("Brechzahl")),
         label(C(Label25), QT_TR_NOOP("Fertige Linsen")),
         label(ControlSlot(presetLabels[1], "Label13"), QT_TR_NOOP(" 1")), preset(ControlSlot(presetFields[1], "Picture9")), label(ControlSlot(presetLabels[2], "Label14"), QT_TR_NOOP("2")), preset(ControlSlot(presetFields[2], "Picture10")),
