@@ -6,8 +6,27 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
+
+#ifdef __EMSCRIPTEN__
+#include <emscripten/emscripten.h>
+// The page's canvas measures; without one (a test outside a browser) an average glyph.
+EM_JS(double, MeasureText, (const char *text, double px), {
+    if (typeof OffscreenCanvas === 'undefined')
+        return 0.55 * px * UTF8ToString(text).length;
+    const c = Module.textMeasure || (Module.textMeasure = new OffscreenCanvas(1, 1).getContext('2d'));
+    c.font = px + 'px "DejaVu Sans", sans-serif';
+    return c.measureText(UTF8ToString(text)).width;
+});
+#else
+double MeasureText(const char *text, double px) { return 0.55 * px * std::strlen(text); }
+#endif
 
 namespace varelo {
+
+double PixelSurface::TextWidth(const std::string &text, double points) {
+    return MeasureText(text.c_str(), points * pointPixels);
+}
 
 namespace {
 // Red in the lowest byte: the byte order of the canvas's image data on a little-endian machine.

@@ -18,6 +18,12 @@ public:
     int deviceHeight() const override { return height_; }
     // Four bytes a pixel, red, green, blue and alpha, row by row.
     const uint8_t *pixels() const { return reinterpret_cast<const uint8_t *>(pixels_.data()); }
+    // Device pixels per point of text, as the page sets its fonts.
+    double pointPixels = 96.0 / 72;
+    // Text measured with the page's font, so that labels keep clear of each other and of the
+    // picture's edges as on the desktop.
+    double TextWidth(const std::string &text, double points) override;
+    double TextLineHeight(double points) override { return points * pointPixels * 1.15; }
 
 protected:
     void paintClear() override;
@@ -26,6 +32,10 @@ protected:
     void paintDot(double x, double y, Rgb c, int diameter) override;
     void paintEllipse(double cx, double cy, double rx, double ry, Rgb c, int width, int style,
                       double startDeg, double spanDeg) override;
+    // The page draws the text; here a line only moves the next one down.
+    double paintText(double, double, const std::string &, double points, Rgb) override {
+        return TextLineHeight(points);
+    }
 
 private:
     // A square brush of `width` pixels centred on the pixel (x, y).

@@ -12,6 +12,7 @@
 #include "refraction/RefractionOptics.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -37,7 +38,7 @@ private:
 
 // The index bar's value as the desktop's bar keeps it: within its range.
 int IndexBarValue(double v) {
-    return std::clamp(static_cast<int>(v), 50, 200);
+    return std::isfinite(v) ? static_cast<int>(std::clamp(v, 50.0, 200.0)) : 50;
 }
 
 // The answer's parts both windows share: layers, key, pointer, the live frame's base, the
@@ -83,10 +84,11 @@ public:
 
         std::ostringstream o;
         Begin(o, u, scene_, pointers.shown(), liveBase(), open, kRayPathTextContext);
-        // The texts the window sets again for this answer: the indices, the diagram's caption.
-        // (The page shows the German source texts.)
+        // The texts the window sets again for this answer: the indices, the diagram's caption,
+        // in the page's language.
         const MediaIndices m = IndicesOfMedia(scene_.relIndex);
-        const std::string is = kPathIndexIs, one = kPathIndexOne;
+        const std::string is = Tr(kRayPathTextContext, kPathIndexIs),
+                          one = Tr(kRayPathTextContext, kPathIndexOne);
         o << ",\"texts\":{";
         if (u.indexChanged)
             o << "\"Text3\":" << Quoted(m.upper) << ",\"Text2\":" << Quoted(m.lower)
@@ -94,7 +96,8 @@ public:
               << ",\"Text4\":" << Quoted(m.upperIsOne ? is + m.lower : one);
         if (u.diagram == DiagramChange::Shown || u.diagram == DiagramChange::Redrawn)
             o << (u.indexChanged ? "," : "")
-              << "\"Label2\":" << Quoted(kDiagramCaption + NumText(scene_.relIndex));
+              << "\"Label2\":"
+              << Quoted(Tr(kRayPathTextContext, kDiagramCaption) + NumText(scene_.relIndex));
         o << '}';
         o << ",\"faces\":{\"Picture5\":" << control.armed(PathTool::Point)
           << ",\"Picture2\":" << control.armed(PathTool::Eye)
@@ -175,8 +178,12 @@ public:
             setViewOption(static_cast<unsigned>(a), b != 0);
             return state(control.viewChanged());
         }
-        if (name == "Redraw")
-            return state(control.viewChanged());
+        // The picture anew (a new size, after saving it); the diagram keeps its readings.
+        if (name == "Redraw") {
+            RayPathUpdate u;
+            u.layers = control.viewChanged().layers;
+            return state(u);
+        }
         return state({});
     }
 
@@ -252,7 +259,8 @@ public:
             o << ",\"extraAfter\":1";
         // The indices, which the window sets again when they changed.
         const MediaIndices m = IndicesOfMedia(scene_.relIndex);
-        const std::string is = kImgIndexIs, one = kImgIndexOne;
+        const std::string is = Tr(kImagingTextContext, kImgIndexIs),
+                          one = Tr(kImagingTextContext, kImgIndexOne);
         o << ",\"texts\":{";
         if (u.indexChanged)
             o << "\"Text1\":" << Quoted(m.upperIsOne ? "  1.00 " : "  " + m.upper)

@@ -8,6 +8,7 @@
 #include "core/Texts.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <string>
 #include <utility>
@@ -67,13 +68,20 @@ EMSCRIPTEN_KEEPALIVE int vw_open(const char *name, int w, int h, double left, do
     return 1;
 }
 
+// Device pixels per point of the page's text (96 / 72 times the screen's pixel ratio).
+EMSCRIPTEN_KEEPALIVE void vw_text_scale(double pointPixels) {
+    if (module && std::isfinite(pointPixels) && pointPixels > 0)
+        module->setTextScale(pointPixels);
+}
+
 // The picture's new size; the view keeps its world rectangle.
 EMSCRIPTEN_KEEPALIVE void vw_resize(int w, int h) {
     module->resize(std::max(1, w), std::max(1, h));
 }
 
 EMSCRIPTEN_KEEPALIVE const char *vw_mouse(int phase, int button, double px, double py) {
-    answer = module->mouse(phase, button, px, py);
+    // A pointer has a place; anything else is no event.
+    answer = std::isfinite(px) && std::isfinite(py) ? module->mouse(phase, button, px, py) : "{}";
     return answer.c_str();
 }
 

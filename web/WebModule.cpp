@@ -152,12 +152,14 @@ std::string WebModule::setFields(const char *text) {
     return faults.empty() ? answer : "{\"faults\":" + Quoted(faults) + "}";
 }
 
+bool WebModule::lessonFaults(const FieldMap &fields, std::string &faults) const {
+    const std::unique_ptr<Scene> trial = freshScene();
+    return ReadLessonFields(*trial, fields, faults) && trial->checkLesson(faults);
+}
+
 std::string WebModule::takeFields(const FieldMap &fields, std::string &faults) {
-    {
-        const std::unique_ptr<Scene> trial = freshScene();
-        if (!ReadLessonFields(*trial, fields, faults) || !trial->checkLesson(faults))
-            return std::string();
-    }
+    if (!lessonFaults(fields, faults))
+        return std::string();
     // The presentation look stays as the room has it.
     const bool presenting = scene().view.presentation;
     resetScene();
@@ -182,7 +184,7 @@ std::string Filled(const char *source, const std::string &one,
 std::string WebModule::openLesson(const std::string &text, const std::string &fileName) {
     const std::string name = fileName.substr(fileName.find_last_of('/') + 1);
     if (text.size() > static_cast<size_t>(kLessonMaxBytes))
-        return "{\"message\":" + Quoted(Filled(kNotALesson, name)) + "}";
+        return "{\"message\":" + Quoted(Filled(kLessonTooBig, name)) + "}";
     Lesson lesson;
     std::string bad;
     switch (LessonFromText(text, lesson, bad)) {
@@ -196,7 +198,12 @@ std::string WebModule::openLesson(const std::string &text, const std::string &fi
         break;
     }
     if (lesson.module != lessonName()) {
-        if (!MakeWebModule(lesson.module))
+        // Checked in a fresh scene of its module before this one is left.
+        const std::unique_ptr<WebModule> other = MakeWebModule(lesson.module);
+        std::string faults;
+        if (other && !other->lessonFaults(lesson.fields, faults))
+            return "{\"message\":" + Quoted(Filled(kBadLessonValue, name, FirstFaultPath(faults))) + "}";
+        if (!other)
             return "{\"message\":" +
                    Quoted(Filled(kUnknownModule, name, std::string(), "varelo::Lessons")) + "}";
         return "{\"module\":" + Quoted(lesson.module) + "}";

@@ -50,6 +50,7 @@ public:
     // The picture's size in device pixels and its first view (the desktop window's).
     void open(int w, int h, double left, double top, double width, double height);
     void resize(int w, int h);
+    void setTextScale(double pointPixels) { picture_.pointPixels = pointPixels; }
 
     // Mouse: phase 0 press, 1 move, 2 release; button 1 left, 2 right (0 none while moving);
     // in device pixels of the picture.
@@ -91,6 +92,8 @@ public:
     // A lesson file's text: the answer with the scene it holds, {"module": name} for another
     // module's lesson, or {"message": ...} with the desktop's message, nothing changed.
     std::string openLesson(const std::string &text, const std::string &fileName);
+    // Whether a lesson's fields make a scene of this module; the faults one path a line.
+    bool lessonFaults(const FieldMap &fields, std::string &faults) const;
     // The scene as a lesson file's text.
     std::string lessonText();
     // The printed page with this title, of widthTwips x heightTwips at dpi: its operations in

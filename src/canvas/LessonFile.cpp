@@ -60,7 +60,7 @@ bool ReadLessonFile(const QString &fileName, Lesson &lesson, QString &error) {
         return false;
     }
     if (file.size() > kLessonMaxBytes) {
-        error = LessonFile::tr("Die Datei \"%1\" ist zu groß für eine Lektion (mehr als 10 MB).").arg(shownName(fileName));
+        error = LessonFile::tr(kLessonTooBig).arg(shownName(fileName));
         return false;
     }
     return LessonFromJson(file.read(kLessonMaxBytes + 1), fileName, lesson, error);

@@ -21,6 +21,9 @@ inline constexpr char kBadLessonValue[] = QT_TRANSLATE_NOOP(
     "varelo::LessonFile",
     "Die Lektion \"%1\" enthält einen ungültigen Wert (%2) und wurde nicht geöffnet.");
 
+inline constexpr char kLessonTooBig[] = QT_TRANSLATE_NOOP(
+    "varelo::LessonFile", "Die Datei \"%1\" ist zu groß für eine Lektion (mehr als 10 MB).");
+
 // A lesson of a module this program does not have (%1 the file's name).
 inline constexpr char kUnknownModule[] = QT_TRANSLATE_NOOP(
     "varelo::Lessons",

@@ -20,6 +20,7 @@ const Varelo = (() => {
   let scale = 1, ratio = 1;
   let pressed = 0; // the mouse button held in the picture
   let screenCursor = '', pictureCursor = 'default';
+  let presenting = false; // the presentation look, as the core last said
   let barDragging = false;
   const stats = { drawMs: 0, ops: 0 };
 
@@ -44,7 +45,10 @@ const Varelo = (() => {
   async function start() {
     const module = new URLSearchParams(location.search).get('module');
     if (!module) return startMenu();
-    windowTable = await (await fetch(`${module}.controls${suffix}.json`)).json();
+    const found = await fetch(`${module}.controls${suffix}.json`);
+    // A module the site does not have: the main menu instead.
+    if (!found.ok) return startMenu();
+    windowTable = await found.json();
     await startCore();
     api = {
       open: core.cwrap('vw_open', 'number', ['string', 'number', 'number', 'number', 'number', 'number', 'number']),
@@ -62,9 +66,9 @@ const Varelo = (() => {
       ops: core.cwrap('vw_ops', 'number', []),
       opText: core.cwrap('vw_op_text', 'string', ['number']),
       scale: core.cwrap('vw_scale', 'number', ['number']),
-      setFields: core.cwrap('vw_set_fields', 'string', ['string']),
+      setFields: text => onHeap(text, p => core.ccall('vw_set_fields', 'string', ['number'], [p])),
       fields: core.cwrap('vw_fields', 'string', []),
-      openLesson: core.cwrap('vw_open_lesson', 'string', ['string', 'string']),
+      openLesson: (text, name) => onHeap(text, p => core.ccall('vw_open_lesson', 'string', ['number', 'string'], [p, name])),
       lessonText: core.cwrap('vw_lesson_text', 'string', []),
     };
     document.title = windowTable.title;
@@ -73,6 +77,7 @@ const Varelo = (() => {
     layout();
     const view = windowTable.view0;
     api.open(windowTable.module, base.width, base.height, view[0], view[1], view[2], view[3]);
+    core.ccall('vw_text_scale', null, ['number'], [96 / 72 * ratio]);
     opened = true;
     for (const c of windowTable.controls) {
       const el = controls[c.member].el;
@@ -80,7 +85,6 @@ const Varelo = (() => {
     }
     // The first picture, as the window draws it when it opens.
     send('Form_Load');
-    const relayout = () => { layout(); api.resize(base.width, base.height); send('Redraw'); };
     window.addEventListener('resize', relayout);
     // A move to a screen of another pixel density.
     const density = () => matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
@@ -90,10 +94,23 @@ const Varelo = (() => {
     const brought = sessionStorage.getItem('varelo.lesson');
     if (brought) {
       sessionStorage.removeItem('varelo.lesson');
-      const { text, name, own } = JSON.parse(brought);
+      const { text, name, own, presenting: was } = JSON.parse(brought);
       openLesson(text, name, own);
+      const look = (windowTable.viewOptions || []).find(o => o.field === 'presentation');
+      if (was && look && !presenting) send('View', look.bit, 1);
     }
     document.body.dataset.ready = '1';
+  }
+
+  // A long text (a lesson file) handed to the core on its heap: the call's stack holds little.
+  function onHeap(text, call) {
+    const n = core.lengthBytesUTF8(text) + 1, p = core._malloc(n);
+    try {
+      core.stringToUTF8(text, p, n);
+      return call(p);
+    } finally {
+      core._free(p);
+    }
   }
 
   // ---- The main menu: a button for each module ----
@@ -107,6 +124,7 @@ const Varelo = (() => {
     document.title = menu.title;
     const win = document.getElementById('window');
     win.setAttribute('aria-label', menu.title);
+    win.style.background = menu.back;
     const place = () => {
       const barHeight = document.getElementById('menubar').offsetHeight;
       scale = Math.min(window.innerWidth / menu.width, (window.innerHeight - barHeight) / menu.height);
@@ -114,10 +132,13 @@ const Varelo = (() => {
       win.style.height = menu.height * scale + 'px';
       win.style.top = barHeight + 'px';
       for (const [i, item] of menu.items.entries()) {
-        Object.assign(win.children[i].style, {
+        const el = win.children[i];
+        Object.assign(el.style, {
           left: item.x * scale + 'px', top: item.y * scale + 'px', width: item.w * scale + 'px',
           height: item.h * scale + 'px', fontSize: item.px * scale + 'px', fontWeight: item.bold ? 'bold' : 'normal',
         });
+        // The page's font is wider than the desktop's: a caption that does not fit gets smaller.
+        for (let px = item.px * scale; el.scrollWidth > el.clientWidth + 1 && px > 6; px *= 0.94) el.style.fontSize = px + 'px';
       }
     };
     // The main menu's bar: a lesson or an example opens in its module's page.
@@ -126,7 +147,7 @@ const Varelo = (() => {
       openLesson: (text, name) => {
         core.ccall('vw_open', 'number', ['string', 'number', 'number', 'number', 'number', 'number', 'number'],
                    ['mirror', 1, 1, 0, 0, 1, 1]);
-        const u = JSON.parse(core.ccall('vw_open_lesson', 'string', ['string', 'string'], [text, name]));
+        const u = JSON.parse(onHeap(text, p => core.ccall('vw_open_lesson', 'string', ['number', 'string'], [p, name])));
         return JSON.stringify(u.message !== undefined && u.layers === undefined ? u : { module: u.module || 'mirror' });
       },
     };
@@ -197,6 +218,8 @@ const Varelo = (() => {
       i.checked = c.checked;
       i.addEventListener('change', () => click(c.handler, c.member, i.checked ? 1 : 0));
       l.append(i, document.createTextNode(c.text.trim()));
+      // A box whose caption another box shows too has a name of its own on the desktop.
+      if (c.name && c.name !== c.text.trim()) i.setAttribute('aria-label', c.name);
       return l;
     }
     case 'textbox': {
@@ -259,10 +282,15 @@ const Varelo = (() => {
   // right one.
   function symbolMouse(b, member) {
     const down = button => send(member + '_MouseDown', button, 0, 0, member);
-    let right = false, hold = null;
+    let right = false, hold = null, start = null;
+    const cancel = () => { clearTimeout(hold); hold = null; };
+    // A finger that moves or is taken back by the system is no tap and no hold.
+    b.addEventListener('pointermove', e => { if (hold && start && gap(e, start) > kHoldSlop) cancel(); });
+    b.addEventListener('pointercancel', cancel);
     b.addEventListener('pointerdown', e => {
       if (e.pointerType !== 'mouse') {
-        // A finger or pen: a tap is the left button, held 0.6 s the right one.
+        // A finger or pen: a tap is the left button, held still 0.6 s the right one.
+        start = e;
         hold = setTimeout(() => { hold = null; right = true; down(2); }, kHoldMs);
         return;
       }
@@ -278,6 +306,7 @@ const Varelo = (() => {
     b.addEventListener('click', e => { if (e.detail === 0) down(1); });
     b.addEventListener('contextmenu', e => {
       e.preventDefault();
+      cancel();
       if (!right) down(2);
       right = false;
     });
@@ -593,13 +622,15 @@ const Varelo = (() => {
   // ---- Lessons ----
 
   let lessonFile = ''; // the name "Lektion speichern" downloads under
+  const kLessonMaxBytes = 10 * 1024 * 1024;
   function chooseLesson() {
     const input = document.createElement('input');
     input.type = 'file';
     input.accept = '.varelo,application/x-varelo-lesson';
     input.addEventListener('change', () => {
       const f = input.files[0];
-      if (f) f.text().then(text => openLesson(text, f.name, true));
+      // Beyond the desktop's limit only so much is read that the core says it is too big.
+      if (f) f.slice(0, kLessonMaxBytes + 1).text().then(text => openLesson(text, f.name, true));
     });
     input.click();
   }
@@ -608,7 +639,8 @@ const Varelo = (() => {
   function openLesson(text, name, own) {
     const u = JSON.parse(api.openLesson(text, name));
     if (u.module) {
-      sessionStorage.setItem('varelo.lesson', JSON.stringify({ text, name, own }));
+      // The presentation look belongs to the room: it stays when the lesson's module opens.
+      sessionStorage.setItem('varelo.lesson', JSON.stringify({ text, name, own, presenting }));
       location.search = `?module=${u.module}`;
       return;
     }
@@ -685,9 +717,19 @@ const Varelo = (() => {
 
   // ---- Layout: the desktop window's places, scaled to the browser window ----
 
+  function relayout() {
+    layout();
+    api.resize(base.width, base.height);
+    core.ccall('vw_text_scale', null, ['number'], [96 / 72 * ratio]);
+    send('Redraw');
+  }
+
   function layout() {
     const barHeight = document.getElementById('menubar').offsetHeight;
-    scale = Math.min(window.innerWidth / windowTable.width, (window.innerHeight - barHeight) / windowTable.height);
+    // The information panel takes its part of the width, so that it covers no control.
+    const panel = document.getElementById('info');
+    const width = window.innerWidth - (panel && !panel.hidden ? panel.offsetWidth : 0);
+    scale = Math.min(width / windowTable.width, (window.innerHeight - barHeight) / windowTable.height);
     ratio = window.devicePixelRatio || 1;
     const win = document.getElementById('window');
     win.style.top = barHeight + 'px';
@@ -699,7 +741,10 @@ const Varelo = (() => {
         left: c.x * scale + 'px', top: c.y * scale + 'px', width: c.w * scale + 'px', height: c.h * scale + 'px',
         fontSize: c.px * scale + 'px', fontWeight: c.bold ? 'bold' : 'normal',
       });
-      if (c.kind === 'symbol') paintSymbol(c, el);
+      if (c.kind === 'symbol') {
+        sizeSymbol(c, el);
+        paintSymbol(c, el);
+      }
       if (el.canvas) {
         el.canvas.width = Math.max(1, Math.round(c.w * scale * ratio));
         el.canvas.height = Math.max(1, Math.round(c.h * scale * ratio));
@@ -832,28 +877,38 @@ const Varelo = (() => {
   // The module's information window ("Didaktische Bemerkung", or "Info" where the notes
   // are not laid over the picture).
   // A side panel beside the window, as the desktop's information window stands beside its
-  // module window; the window stays usable. Esc or its button closes it.
+  // module window; the window stays usable. Its button, Esc, or the button that opened it
+  // closes it; the focus goes back where it was.
+  let infoOpener = null;
   function infoWindow() {
     let d = document.getElementById('info');
+    const close = () => {
+      d.hidden = true;
+      relayout();
+      if (infoOpener) infoOpener.focus();
+    };
+    if (d && !d.hidden) return close();
+    infoOpener = document.activeElement;
     if (!d) {
       d = document.createElement('aside');
       d.id = 'info';
       d.setAttribute('aria-label', windowTable.info.title);
-      const close = document.createElement('button');
-      close.className = 'close';
-      close.textContent = '×';
-      close.setAttribute('aria-label', 'OK');
-      close.addEventListener('click', () => { d.hidden = true; });
+      const shut = document.createElement('button');
+      shut.className = 'close';
+      shut.textContent = '×';
+      shut.setAttribute('aria-label', 'OK');
+      shut.addEventListener('click', () => close());
       const h = document.createElement('h1');
       h.textContent = windowTable.info.title;
       const pre = document.createElement('pre');
       pre.textContent = windowTable.info.text;
-      d.append(close, h, pre);
-      d.addEventListener('keydown', e => { if (e.key === 'Escape') d.hidden = true; });
+      d.append(shut, h, pre);
+      d.addEventListener('keydown', e => { if (e.key === 'Escape') close(); });
       d.tabIndex = -1;
       document.body.appendChild(d);
     }
     d.hidden = false;
+    relayout();
     d.focus();
   }
 
@@ -897,6 +952,7 @@ const Varelo = (() => {
     for (const m of changed) if (controls[m].row.kind === 'label') fitLabel(controls[m].row, controls[m].el);
     for (const [m, colour] of Object.entries(u.backs || {})) controls[m].el.style.background = colour;
     for (const m of u.pictures || []) paintPicture(m);
+    if (u.view) presenting = !!u.view.presentation;
     for (const o of u.view ? windowTable.viewOptions || [] : [])
       viewItems[o.bit]?.setAttribute('aria-checked', u.view[o.field] ? 'true' : 'false');
     // The screen's pointer (an armed tool, a drag) stands over the picture's own.
@@ -1100,7 +1156,7 @@ const Varelo = (() => {
         out.push(`<path d="M${x0.toFixed(2)} ${y0.toFixed(2)}A${r.toFixed(2)} ${r.toFixed(2)} 0 ${span > Math.PI ? 1 : 0} 0 ${x1.toFixed(2)} ${y1.toFixed(2)}" fill="none" stroke="${c}" stroke-width="${width}"${dash(style)}/>`);
       } else if (kind === FONTSIZE) points = a[o + 1] || points;
       else if (kind === TEXT)
-        out.push(`<text x="${dx(a[o + 1])}" y="${dy(a[o + 2])}" dominant-baseline="hanging" font-family="DejaVu Sans, sans-serif" font-size="${(points * 96 / 72).toFixed(1)}" fill="${c}">${esc(api.opText(i))}</text>`);
+        out.push(`<text x="${dx(a[o + 1])}" y="${dy(a[o + 2])}" dominant-baseline="hanging" font-family="DejaVu Sans, sans-serif" font-size="${(points * 96 / 72 * ratio).toFixed(1)}" fill="${c}">${esc(api.opText(i))}</text>`);
     }
     out.push('</svg>');
     return out.join('\n');
@@ -1147,6 +1203,9 @@ const Varelo = (() => {
     }
     cv.width = Math.round(twips[0] * dpi / 1440);
     cv.height = Math.round(twips[1] * dpi / 1440);
+    // A hair under the printable area, so that rounding never starts a second sheet.
+    cv.style.width = `${wmm - 1}mm`;
+    cv.style.height = `${hmm - 1}mm`;
     const ctx = cv.getContext('2d');
     ctx.fillStyle = '#fff';
     ctx.fillRect(0, 0, cv.width, cv.height);

@@ -69,6 +69,30 @@ test('an example chosen in the main menu opens in its module', async () => {
   await page.close();
 });
 
+test('a lesson of another module with a bad value leaves the open scene; big files are read or refused whole', async () => {
+  const page = await chromium.page(1600, 1150, '?module=mirror');
+  await page.click('#Command5');
+  const before = await page.evaluate(() => Varelo.testing.api.fields());
+  const ball = fs.readFileSync(path.join(root, 'share/lessons/glaskugel.varelo'), 'utf8');
+  await page.evaluate(text => Varelo.testing.openLesson(text, 'kugel.varelo', true),
+                      ball.replace(/"objectCount": \d+/, '"objectCount": 11'));
+  assert.equal(await page.$eval('#message-text', e => e.textContent),
+               'Die Lektion "kugel.varelo" enthält einen ungültigen Wert (bundles.objectCount) und wurde nicht geöffnet.');
+  assert.equal(new URL(page.url()).searchParams.get('module'), 'mirror');
+  assert.equal(await page.evaluate(() => Varelo.testing.api.fields()), before);
+  await page.$eval('#message', d => d.close());
+  // Two megabytes of blanks before a lesson: still a lesson.
+  const mirror = fs.readFileSync(path.join(root, 'share/lessons/ebener-spiegel.varelo'), 'utf8');
+  await page.evaluate(text => Varelo.testing.openLesson(text, 'weit.varelo', true), ' '.repeat(2e6) + mirror);
+  assert.equal(await page.$eval('#message', d => d.open), false);
+  // Beyond 10 MB: the desktop's message.
+  await page.evaluate(text => Varelo.testing.openLesson(text, 'gross.varelo', true), ' '.repeat(10 * 1024 * 1024 + 1));
+  assert.equal(await page.$eval('#message-text', e => e.textContent),
+               'Die Datei "gross.varelo" ist zu groß für eine Lektion (mehr als 10 MB).');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 test('damaged lessons get the desktop\'s messages and change nothing', async () => {
   const good = fs.readFileSync(path.join(root, 'share/lessons/ebener-spiegel.varelo'), 'utf8');
   const cases = [

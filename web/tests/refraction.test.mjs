@@ -264,6 +264,23 @@ for (const module of ['ray-path', 'imaging']) {
   });
 }
 
+test('the ray path prints on one portrait sheet; its English page captions the diagram in English', async () => {
+  const page = await open('ray-path');
+  await page.evaluate(() => { window.print = () => {}; });
+  page.on('dialog', d => d.accept('Brechung'));
+  await page.click('#Command2');
+  assert.match(await page.$eval('#print-sheet', e => e.textContent), /portrait/);
+  const pdf = Buffer.from(await page.pdf({ preferCSSPageSize: true })).toString('latin1');
+  assert.equal((pdf.match(/\/Type\s*\/Page\b/g) || []).length, 1);
+  await page.close();
+  const english = await chromium.page(1600, 1150, '?module=ray-path', 'en-US');
+  await english.click('#Picture4');
+  const ts = fs.readFileSync(path.join(root, 'i18n/varelo_en.ts'), 'utf8');
+  const caption = /<source>Einfalls- und Brechungswinkel für n = <\/source>\s*<translation>([^<]*)<\/translation>/.exec(ts)[1];
+  assert.equal(await english.$eval('#Label2', e => e.textContent), caption + '1.33');
+  await english.close();
+});
+
 test('random use and damaged lessons leave both pages working', async () => {
   // Every handler but the buttons that leave the page.
   const shared = ['Command1_Click', 'Undo', 'Redo', 'Picture1_DropLive', 'Redraw', 'HScroll1_Change', 'View'];
