@@ -3,6 +3,7 @@
 set(VARELO_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/core/NumRules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/core/Surface.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/core/SmoothLine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/core/Scene.cpp
   ${CMAKE_CURRENT_LIST_DIR}/core/Fields.cpp
   ${CMAKE_CURRENT_LIST_DIR}/core/Texts.cpp

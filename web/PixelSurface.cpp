@@ -1,6 +1,7 @@
 #include "PixelSurface.h"
 
 #include "core/NumRules.h"
+#include "core/SmoothLine.h"
 
 #include <algorithm>
 #include <cmath>
@@ -72,6 +73,12 @@ void PixelSurface::plot(int x, int y, uint32_t colour, int width) {
 void PixelSurface::paintLine(double x1, double y1, double x2, double y2, Rgb c, int width,
                              int style) {
     const uint32_t colour = Packed(c);
+    if (smooth && style != kDotted && style != kDashDot) {
+        SmoothLine l;
+        if (MakeSmoothLine(x1, y1, x2, y2, std::max(width, 1), width_, height_, colour, quick, l))
+            RasterSmoothLine(l, pixels_.data(), width_, width_, 0, height_ - 1);
+        return;
+    }
     const double dx = x2 - x1, dy = y2 - y1;
     double t0 = 0, t1 = 1;
     if (width == 1 && style != kDotted && style != kDashDot) {

@@ -18,6 +18,11 @@ public:
     int deviceHeight() const override { return height_; }
     // Four bytes a pixel, red, green, blue and alpha, row by row.
     const uint8_t *pixels() const { return reinterpret_cast<const uint8_t *>(pixels_.data()); }
+    // Solid lines antialiased (the presentation look), as the desktop's screen sets them.
+    bool smooth = false;
+    // While the hand moves something (a slider held, the object point dragged): the same
+    // lines in whole pixels, drawn faster; the smooth picture follows on release.
+    bool quick = false;
     // Device pixels per point of text, as the page sets its fonts.
     double pointPixels = 96.0 / 72;
     // Text measured with the page's font, so that labels keep clear of each other and of the

@@ -74,6 +74,12 @@ EMSCRIPTEN_KEEPALIVE void vw_text_scale(double pointPixels) {
         module->setTextScale(pointPixels);
 }
 
+// While the hand moves something the presentation look's lines are set in whole pixels.
+EMSCRIPTEN_KEEPALIVE void vw_quick(int on) {
+    if (module)
+        module->setQuick(on != 0);
+}
+
 // The picture's new size; the view keeps its world rectangle.
 EMSCRIPTEN_KEEPALIVE void vw_resize(int w, int h) {
     module->resize(std::max(1, w), std::max(1, h));

@@ -52,6 +52,7 @@ int WebModule::draw(Layers layers) {
                        picture_.ScaleTop() + picture_.ScaleHeight());
         scene().draw(overlay_, styles(), layers);
     } else {
+        picture_.smooth = scene().view.presentation;
         scene().draw(picture_, styles(), layers);
     }
     return flatten();

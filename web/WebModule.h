@@ -51,6 +51,7 @@ public:
     void open(int w, int h, double left, double top, double width, double height);
     void resize(int w, int h);
     void setTextScale(double pointPixels) { picture_.pointPixels = pointPixels; }
+    void setQuick(bool on) { picture_.quick = on; }
 
     // Mouse: phase 0 press, 1 move, 2 release; button 1 left, 2 right (0 none while moving);
     // in device pixels of the picture.

@@ -1,5 +1,6 @@
 #pragma once
 // Surfaces that rasterise with QPainter: onto any paint device, or onto a retained image.
+#include "core/SmoothLine.h"
 #include "core/Surface.h"
 
 #include <QImage>
@@ -95,18 +96,7 @@ protected:
 private:
     // Solid antialiased lines are set into the image by the program itself: the painter's
     // stroker takes many times as long for the thousands of rays of a full scene.
-    struct SmoothLine {
-        bool xMajor;
-        double u0, v0, slope, span; // the centre on the minor axis: v0 + slope (u - u0)
-        int endFirst, endLast;       // the steps of its ends, covered in part
-        uint32_t coverFirst, coverLast;
-        int first, last;             // the steps inside the image
-        double top, bottom;          // the rows it may touch
-        uint32_t colour;
-        bool hard; // whole pixels only (a frame drawn while something is dragged)
-    };
     void paintSmoothLine(double x1, double y1, double x2, double y2, Rgb c, int width);
-    void rasterSmooth(const SmoothLine &l, int rowFirst, int rowLast);
     void commitDeferred() override;
     std::vector<SmoothLine> smooth_;
     bool quickWide_ = false;

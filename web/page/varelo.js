@@ -322,10 +322,12 @@ const Varelo = (() => {
     // The slider pressed: a module that limits a drag by the state at its start keeps it.
     r.addEventListener('pointerdown', () => {
       barDragging = true;
+      quick(true);
       send(c.member + '_Pressed');
     });
     r.addEventListener('pointerup', () => {
       barDragging = false;
+      quick(false, false); // the settled value below draws the smooth picture
       send(handler, +r.value, 0); // the settled value, drawn as a release draws it
     });
     r.addEventListener('input', () => send(handler, +r.value, barDragging ? 1 : 0));
@@ -377,6 +379,7 @@ const Varelo = (() => {
       if (e.button !== 0 && e.button !== 2) return;
       pressed = e.button === 0 ? 1 : 2;
       live.setPointerCapture(e.pointerId);
+      if (pressed === 2) quick(true);
       mouse(0, pressed, e);
     });
     live.addEventListener('pointermove', e => (e.pointerType !== 'mouse' ? touchMove(e) : mouse(1, pressed, e)));
@@ -386,6 +389,7 @@ const Varelo = (() => {
       const b = pressed;
       pressed = 0;
       mouse(2, b, e);
+      if (b === 2) quick(false);
     };
     live.addEventListener('pointerup', release);
     // A stroke the system cancels ends where it was.
@@ -458,6 +462,7 @@ const Varelo = (() => {
     held = 0;
     ring.hidden = true;
     if (b) mouse(2, b, e);
+    if (b === 2) quick(false);
   }
 
   function holdRecognised(member) {
@@ -465,6 +470,7 @@ const Varelo = (() => {
     if (held !== 1) return;
     send(`${member}_DropLive`);
     held = 2;
+    quick(true);
     placeRing(strokeLast);
     mouse(0, 2, strokeLast);
   }
@@ -476,7 +482,10 @@ const Varelo = (() => {
     held = 0;
     ring.hidden = true;
     if (b === 1) send(`${member}_DropLive`);
-    else if (b === 2) mouse(2, 2, strokeLast); // the object stays where it was moved
+    else if (b === 2) {
+      mouse(2, 2, strokeLast); // the object stays where it was moved
+      quick(false);
+    }
   }
 
   function placeRing(e) {
@@ -913,6 +922,13 @@ const Varelo = (() => {
   }
 
   function send(name, a = 0, b = 0, c = 0, member = '') { show(api.event(name, member, a, b, c)); }
+
+  // Whole pixels while the hand moves something; on release the smooth picture again (in
+  // the presentation look only the lines differ).
+  function quick(on, redraw = true) {
+    core.ccall('vw_quick', null, ['number'], [on ? 1 : 0]);
+    if (!on && redraw && presenting) send('Redraw');
+  }
 
   // The menu entries' keys, as the desktop's ("Ctrl+Shift+Z", "F5").
   function keys(e) {

@@ -187,6 +187,26 @@ test('the "Ansicht" menu by keyboard: the paraxial image of a concave mirror', a
   await page.close();
 });
 
+test('the presentation look (F5) sets the lines antialiased, as on the desktop', async () => {
+  const page = await open();
+  await page.dragWith('left', [-200, -560], Q);
+  // The grey levels around the incident ray: one or two in whole pixels, many where the
+  // edge pixels are mixed by their coverage.
+  const levels = async () => {
+    const [x, y] = await device(page, incident(-800));
+    return page.evaluate((x, y) => {
+      const d = Varelo.testing.canvases.base.getContext('2d').getImageData(x - 20, y - 20, 41, 41).data;
+      const seen = new Set();
+      for (let i = 0; i < d.length; i += 4) if (d[i] < 250) seen.add(d[i] + ',' + d[i + 1] + ',' + d[i + 2]);
+      return seen.size;
+    }, Math.round(x), Math.round(y));
+  };
+  assert.ok(await levels() <= 2, 'the screen look: whole pixels');
+  await page.keyboard.press('F5');
+  assert.ok(await levels() > 5, 'edge pixels mixed by their coverage');
+  await page.close();
+});
+
 test('"Info" lays the operating notes over the picture; the didactic notes open from there', async () => {
   const page = await open();
   const visible = id => page.$eval('#' + id, e => !e.hidden && e.offsetParent !== null);
