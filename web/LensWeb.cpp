@@ -1,13 +1,11 @@
 // The lens window in the browser: its controller, marker tools and zoom behind the
 // window's handler names; the preset fields, the angle graph and its symbol as pictures of
 // their own, drawn by the core in the page's device pixels.
-#include "WebModule.h"
+#include "MarkedWeb.h"
 #include "core/AngleGraph.h"
-#include "core/MarkerTools.h"
 #include "core/NumRules.h"
 #include "core/ObjectBundles.h"
 #include "core/Texts.h"
-#include "core/View.h"
 #include "lens/LensController.h"
 #include "lens/LensScene.h"
 
@@ -29,14 +27,11 @@ constexpr LensBar kRightRadius{"HScroll3", kRadiusBar}, kLeftRadius{"HScroll2", 
     kIndex{"HScroll6", kIndexBar};
 
 // A scroll bar only ever gives a value in its range; NaN is no value at all.
-bool BarValue(double a, int min, int max, int &value) {
+bool BarValue(double a, const LensBarRange &r, int &value) {
     if (!std::isfinite(a))
         return false;
-    value = static_cast<int>(std::clamp(a, double(min), double(max)));
+    value = static_cast<int>(std::clamp(a, double(r.min), double(r.max)));
     return true;
-}
-bool BarValue(double a, const LensBarRange &r, int &value) {
-    return BarValue(a, r.min, r.max, value);
 }
 
 // The preset fields Picture9 .. Picture18; their numbers' labels (field 4's turns red once
@@ -56,12 +51,11 @@ constexpr char kRedPresetLabel[] = "Label16";
 constexpr const char *kRayBoxes[] = {"Check3D1", "Check3D4", "Check3D2", "Check3D5",
                                      "Check3D3", "Check3D6", "Check3D8"};
 
-class LensModule : public WebModule {
+class LensModule : public MarkedModule {
 public:
+    LensModule() : MarkedModule(scene_.markers) {}
     LensScene scene_;
     LensController control{scene_};
-    MarkerTools markers{scene_.markers};
-    ZoomModel zoom{&picture_};
     float lastX = 0, lastY = 0; // the pointer in world coordinates
     bool pointerMoved = false;
     int protractorMode = 0; // the protractor tool armed: its symbol sunk
@@ -76,11 +70,6 @@ public:
     std::vector<std::pair<float, float>> readings;
     std::vector<std::string> repaint; // pictures the next answer names
 
-    void loaded() override {
-        zoom.load();
-        scene_.markers.resetScreenLine(rightEdge());
-    }
-    double rightEdge() const { return picture_.ScaleLeft() + picture_.ScaleWidth(); }
     Scene &scene() override { return scene_; }
     const char *lessonName() const override { return "lens"; }
     const Styles &styles() const override {
@@ -158,17 +147,12 @@ public:
             o << ",\"Text1\":" << Quoted(control.pointerXText(lastX))
               << ",\"Text2\":" << Quoted(LensController::pointerYText(lastY));
 
-        o << "},\"faces\":{\"Picture2\":" << markers.pointFace
-          << ",\"Picture3\":" << markers.eyeFace << ",\"Picture4\":" << markers.rasterFace
-          << ",\"Picture5\":" << markers.lineFace << ",\"Picture6\":" << protractorMode
+        o << "},\"faces\":{" << facesJson() << ",\"Picture6\":" << protractorMode
           << ",\"Picture7\":" << int(scene_.graphOn != 0);
         for (int i = 1; i <= LensScene::kPresets; ++i)
             o << ",\"" << PresetMember(i) << "\":" << int(presetShown == i);
 
-        const PanRange &r = zoom.range();
-        o << "},\"bars\":{\"HScroll1\":[" << r.hMin << ',' << r.hMax << ',' << zoom.hSmall() << ','
-          << zoom.hLarge() << ',' << zoom.panX() << "],\"VScroll1\":[" << r.vMin << ',' << r.vMax
-          << ',' << zoom.vSmall() << ',' << zoom.vLarge() << ',' << zoom.panY() << ']';
+        o << "},\"bars\":{" << panBarsJson();
         bar(o, kRightRadius, p.k1);
         bar(o, kLeftRadius, -p.k2);
         bar(o, kThickness, CInt(p.thickness));
@@ -258,14 +242,10 @@ public:
             return BarValue(a, kDiameter.range, v) ? state(control.diameterBar(v)) : state(none);
         if (name == "HScroll6_Change")
             return BarValue(a, kIndex.range, v) ? state(control.indexBar(v)) : state(none);
-        if (name == "HScroll1_Change" || name == "VScroll1_Change") {
-            const PanRange &r = zoom.range();
-            const bool h = name[0] == 'H';
-            if (!BarValue(a, h ? r.hMin : r.vMin, h ? r.hMax : r.vMax, v))
-                return state(none);
-            h ? zoom.setPanX(v) : zoom.setPanY(v);
-            return viewChanged();
-        }
+        if (bool moved = false; viewEvent(name, a, moved))
+            return moved ? viewChanged() : state(none);
+        if (MarkerUpdate m; symbolEvent(name, m))
+            return state(none, m);
         if (name == "Check3D_Click") {
             // One handler for the seven boxes: the box's member says which option it is.
             LensRayOptions o{scene_.showTransmitted, scene_.extendTransmitted, scene_.showFront,
@@ -282,11 +262,6 @@ public:
                               ? PresetOf(name.substr(0, name.size() - 10))
                               : 0)
             return state(control.presetField(i, static_cast<int>(a)));
-        if (name == "Spin1_SpinUp" || name == "Spin1_SpinDown") {
-            if (!(name == "Spin1_SpinUp" ? zoom.zoomIn() : zoom.zoomOut()))
-                return state(none);
-            return viewChanged();
-        }
         if (name == "Spin2_SpinUp")
             return state(control.stepObject(ObjectStep::Left));
         if (name == "Spin2_SpinDown")
@@ -309,14 +284,6 @@ public:
             markers.cancelPlacing();
             return state(control.dropLive());
         }
-        if (name == "Picture2_Click")
-            return state(none, markers.pointSymbol());
-        if (name == "Picture3_Click")
-            return state(none, markers.eyeSymbol());
-        if (name == "Picture4_Click")
-            return state(none, markers.rasterSymbol());
-        if (name == "Picture5_Click")
-            return state(none, markers.lineSymbol());
         if (name == "Picture6_Click") {
             protractorMode = 1 - protractorMode;
             if (protractorMode)

@@ -1,11 +1,9 @@
 // The mirror window in the browser: its controller, marker tools and zoom behind the
 // window's handler names.
-#include "WebModule.h"
-#include "core/MarkerTools.h"
+#include "MarkedWeb.h"
 #include "core/NumRules.h"
 #include "core/ObjectBundles.h"
 #include "core/Texts.h"
-#include "core/View.h"
 #include "mirror/MirrorController.h"
 #include "mirror/MirrorScene.h"
 
@@ -13,21 +11,15 @@ namespace varelo {
 
 namespace {
 
-class MirrorModule : public WebModule {
+class MirrorModule : public MarkedModule {
 public:
+    MirrorModule() : MarkedModule(scene_.markers) {}
     MirrorScene scene_;
     MirrorController control{scene_};
-    MarkerTools markers{scene_.markers};
-    ZoomModel zoom{&picture_};
     float lastX = 0, lastY = 0; // the pointer in world coordinates
     bool releasing_ = false;
     bool pointerMoved = false;
 
-    void loaded() override {
-        zoom.load();
-        scene_.markers.resetScreenLine(rightEdge());
-    }
-    double rightEdge() const { return picture_.ScaleLeft() + picture_.ScaleWidth(); }
     Scene &scene() override { return scene_; }
     const char *lessonName() const override { return "mirror"; }
     const Styles &styles() const override {
@@ -53,7 +45,6 @@ public:
               << Quoted(u.message ? Tr(kBundleTextContext, u.message)
                                   : Tr(kMarkerTextContext, m.message));
 
-        const PanRange &r = zoom.range();
         // The fields the window sets again for this answer, and the zoom's.
         o << ",\"texts\":{\"Text10\":" << Quoted(zoom.zoomText());
         if (u.hint)
@@ -70,13 +61,8 @@ public:
         if (pointerMoved)
             o << ",\"Text1\":" << Quoted(MirrorController::pointerXText(lastX))
               << ",\"Text2\":" << Quoted(MirrorController::pointerYText(lastY));
-        o << "},\"faces\":{\"Picture2\":" << markers.pointFace
-          << ",\"Picture3\":" << markers.eyeFace << ",\"Picture4\":" << markers.rasterFace
-          << ",\"Picture5\":" << markers.lineFace << "}"
-          << ",\"bars\":{\"HScroll1\":[" << r.hMin << ',' << r.hMax << ',' << zoom.hSmall() << ','
-          << zoom.hLarge() << ',' << zoom.panX() << "],\"VScroll1\":[" << r.vMin << ',' << r.vMax
-          << ',' << zoom.vSmall() << ',' << zoom.vLarge() << ',' << zoom.panY()
-          << "],\"HScroll2\":" << -scene_.mirror.curvature
+        o << "},\"faces\":{" << facesJson() << "},\"bars\":{" << panBarsJson()
+          << ",\"HScroll2\":" << -scene_.mirror.curvature
           << ",\"HScroll5\":" << CInt(scene_.mirror.halfAperture) << "}"
           << ",\"checks\":{\"Check3D5\":" << int(scene_.extendReflected)
           << ",\"Check3D2\":" << int(scene_.dottedReflected)
@@ -138,19 +124,10 @@ public:
             (member == "Check3D5" ? extend : member == "Check3D2" ? dotted : normals) = a != 0;
             return state(control.options(extend, dotted, normals), noMarks);
         }
-        if (name == "Spin1_SpinUp" || name == "Spin1_SpinDown") {
-            if (!(name == "Spin1_SpinUp" ? zoom.zoomIn() : zoom.zoomOut()))
-                return state(none, noMarks);
-            return viewChanged();
-        }
-        if (name == "HScroll1_Change") {
-            zoom.setPanX(static_cast<int>(a));
-            return viewChanged();
-        }
-        if (name == "VScroll1_Change") {
-            zoom.setPanY(static_cast<int>(a));
-            return viewChanged();
-        }
+        if (bool moved = false; viewEvent(name, a, moved))
+            return moved ? viewChanged() : state(none, noMarks);
+        if (MarkerUpdate m; symbolEvent(name, m))
+            return state(none, m);
         if (name == "Spin2_SpinUp")
             return state(control.stepObject(ObjectStep::Left), noMarks);
         if (name == "Spin2_SpinDown")
@@ -173,14 +150,6 @@ public:
             markers.cancelPlacing();
             return state(control.dropLive(), noMarks);
         }
-        if (name == "Picture2_Click")
-            return state(none, markers.pointSymbol());
-        if (name == "Picture3_Click")
-            return state(none, markers.eyeSymbol());
-        if (name == "Picture4_Click")
-            return state(none, markers.rasterSymbol());
-        if (name == "Picture5_Click")
-            return state(none, markers.lineSymbol());
         if (name == "Command2_Click")
             return state(none, markers.clear(rightEdge()));
         if (name == "View") {

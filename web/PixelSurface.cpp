@@ -12,15 +12,20 @@
 #ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
 // The page's canvas measures; without one (a test outside a browser) an average glyph.
+// clang-format off
 EM_JS(double, MeasureText, (const char *text, double px), {
-    if (typeof OffscreenCanvas === 'undefined')
+    if (typeof OffscreenCanvas == 'undefined')
         return 0.55 * px * UTF8ToString(text).length;
-    const c = Module.textMeasure || (Module.textMeasure = new OffscreenCanvas(1, 1).getContext('2d'));
+    const c =
+        Module.textMeasure || (Module.textMeasure = new OffscreenCanvas(1, 1).getContext('2d'));
     c.font = px + 'px "DejaVu Sans", sans-serif';
     return c.measureText(UTF8ToString(text)).width;
 });
+// clang-format on
 #else
-double MeasureText(const char *text, double px) { return 0.55 * px * std::strlen(text); }
+double MeasureText(const char *text, double px) {
+    return 0.55 * px * std::strlen(text);
+}
 #endif
 
 namespace varelo {

@@ -95,8 +95,7 @@ public:
               << ",\"Text1\":" << Quoted(m.upperIsOne ? one : is + m.upper)
               << ",\"Text4\":" << Quoted(m.upperIsOne ? is + m.lower : one);
         if (u.diagram == DiagramChange::Shown || u.diagram == DiagramChange::Redrawn)
-            o << (u.indexChanged ? "," : "")
-              << "\"Label2\":"
+            o << (u.indexChanged ? "," : "") << "\"Label2\":"
               << Quoted(Tr(kRayPathTextContext, kDiagramCaption) + NumText(scene_.relIndex));
         o << '}';
         o << ",\"faces\":{\"Picture5\":" << control.armed(PathTool::Point)

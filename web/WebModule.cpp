@@ -203,7 +203,8 @@ std::string WebModule::openLesson(const std::string &text, const std::string &fi
         const std::unique_ptr<WebModule> other = MakeWebModule(lesson.module);
         std::string faults;
         if (other && !other->lessonFaults(lesson.fields, faults))
-            return "{\"message\":" + Quoted(Filled(kBadLessonValue, name, FirstFaultPath(faults))) + "}";
+            return "{\"message\":" + Quoted(Filled(kBadLessonValue, name, FirstFaultPath(faults))) +
+                   "}";
         if (!other)
             return "{\"message\":" +
                    Quoted(Filled(kUnknownModule, name, std::string(), "varelo::Lessons")) + "}";
