@@ -1244,6 +1244,7 @@ const Varelo = (() => {
     get core() { return core; },
     get canvases() { return { base, live }; },
     get controls() { return controls; },
+    get windowTable() { return windowTable; },
     // World coordinates to the picture's client pixels.
     toClient(x, y) {
       const r = live.getBoundingClientRect();

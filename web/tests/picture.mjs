@@ -40,17 +40,20 @@ export const parseFields = text => Object.fromEntries(text.trim().split('\n').ma
 // drawn at the desktop picture's size: the same operations in the same order (kinds,
 // colours, widths, styles and texts equal, numbers within 1e-3). Returns the page's answer
 // to the lesson, the number of operations and their kinds.
-export async function compareFullest(page, module) {
+// With `asAnswered`, the layers the lesson's answer asks for (what the window redraws after
+// it) instead of the whole picture.
+export async function compareFullest(page, module, asAnswered = false) {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'varelo-ops-'));
   const fieldsFile = path.join(dir, 'fields.txt'), opsFile = path.join(dir, 'ops.json');
   execFileSync(path.join(root, 'build/varelo_webexport'), ['fullest', module, fieldsFile, opsFile],
                { env: { ...process.env, LANGUAGE: 'de', QT_QPA_PLATFORM: 'offscreen' }, stdio: 'ignore' });
   const desktop = JSON.parse(fs.readFileSync(opsFile, 'utf8'));
-  const web = await page.evaluate((fields, w, h) => {
+  const fields = fs.readFileSync(fieldsFile, 'utf8');
+  const web = await page.evaluate((fields, w, h, asAnswered) => {
     const { api, core, FULL } = Varelo.testing;
     api.resize(w, h);
     const answer = JSON.parse(api.setFields(fields));
-    const n = api.draw(FULL);
+    const n = api.draw(asAnswered ? answer.layers : FULL);
     const p = api.ops() / 8;
     const ops = [];
     for (let i = 0; i < n; i++) {
@@ -60,7 +63,7 @@ export async function compareFullest(page, module) {
       ops.push(op);
     }
     return { answer, ops };
-  }, fs.readFileSync(fieldsFile, 'utf8'), desktop.width, desktop.height);
+  }, fields, desktop.width, desktop.height, asAnswered);
   fs.rmSync(dir, { recursive: true, force: true });
   assert.equal(web.answer.faults, undefined);
   assert.equal(web.ops.length, desktop.ops.length);
@@ -72,5 +75,14 @@ export async function compareFullest(page, module) {
     for (let j = 1; j <= 6; j++)
       assert.ok(Math.abs(w[j] - d[j]) <= 1e-3, `operation ${i}, number ${j}: ${w[j]} against ${d[j]}`);
   }
-  return { answer: web.answer, count: desktop.ops.length, kinds };
+  return { answer: web.answer, count: desktop.ops.length, kinds, fields };
+}
+
+// The English translation of a source text, read from the translation file.
+export function english(context, source) {
+  const ts = fs.readFileSync(path.join(root, 'i18n/varelo_en.ts'), 'utf8');
+  const block = ts.split('<context>').find(c => c.includes(`<name>${context}</name>`));
+  const esc = source.replace(/&/g, '&amp;').replace(/"/g, '&quot;').replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
+  const m = new RegExp(`<source>${esc}</source>\\s*<translation>([^<]*)</translation>`).exec(block);
+  return m && m[1].replace(/&amp;/g, '&').replace(/&quot;/g, '"');
 }
