@@ -125,6 +125,7 @@ const Varelo = (() => {
     const win = document.getElementById('window');
     win.setAttribute('aria-label', menu.title);
     win.style.background = menu.back;
+    document.body.style.background = menu.back;
     const place = () => {
       const barHeight = document.getElementById('menubar').offsetHeight;
       scale = Math.min(window.innerWidth / menu.width, (window.innerHeight - barHeight) / menu.height);
